@@ -1,0 +1,57 @@
+#include "MixCalculator.h"
+#include "Numbers.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace kovaq;
+
+namespace {
+
+// Base, eight flavours, vodka/water and every cost filled in.
+MixRecipe fullRecipe() {
+    MixRecipe r;
+    for (std::size_t i = 0; i < RatioFieldCount; ++i) {
+        r.ratios[i].position = static_cast<int>(i % 11);
+        SetPgPercentFromChoice(r.ratios[i]);
+        RefreshRatioText(r.ratios[i]);
+    }
+    r[TextField::MixQty] = "120";
+    r[TextField::MixStrength] = "6";
+    r[TextField::BaseNicStrength] = "72";
+    for (std::size_t s = 0; s < SlotCount; ++s) {
+        r[CostField(slotAt(s))] = "12.5";
+        r[QtyField(slotAt(s))] = "100";
+        if (auto name = NameField(slotAt(s)))
+            r[*name] = "Flavour";
+        if (auto pct = PercentField(slotAt(s)))
+            r[*pct] = "1.5";
+    }
+    return r;
+}
+
+void BM_RecalculateFullRecipe(benchmark::State& state) {
+    const MixRecipe recipe = fullRecipe();
+    MixResult previous;
+    for (auto _ : state) {
+        MixResult result = Recalculate(recipe, 2, previous);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_RecalculateFullRecipe);
+
+void BM_ParseNumber(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ParseNumber("1234.5678"));
+}
+BENCHMARK(BM_ParseNumber);
+
+void BM_FormatNumber(benchmark::State& state) {
+    double v = 1234.5678;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FormatNumber(v));
+        v += 0.001;
+    }
+}
+BENCHMARK(BM_FormatNumber);
+
+} // namespace

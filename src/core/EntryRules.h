@@ -1,0 +1,54 @@
+#pragma once
+
+#include "MixResult.h"
+#include "Recipe.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kovaq {
+
+// A character typed into a number field passes only when it is a digit, "." or backspace.
+bool NumberKeyAllowed(char16_t ch);
+
+enum class EntryAnswer {
+    Wait,    // the text ends in "." while a fraction is typed: nothing recalculates
+    GoOn,    // the text stands: recalculate
+    Invalid, // the text cannot be read as a number: it stays, nothing recalculates
+};
+
+struct NumberEntryOutcome {
+    std::u16string text;
+    int caret = 0;
+    EntryAnswer answer = EntryAnswer::GoOn;
+    int beeps = 0; // one for every extra point removed
+};
+
+// The number check of a field whose text just changed: removes every point after the
+// first (the one in front of the caret), then waits, keeps or tidies the text with
+// FormatNumber ("007" -> "7", ".5" -> "0.5"). Positions count UTF-16 units.
+NumberEntryOutcome NumberEntryCheck(std::u16string text, int caret);
+
+// The Up and Down keys of the volume field step by 0.1 and never go below 0.
+std::string VolumeStepUp(std::string_view text);
+std::string VolumeStepDown(std::string_view text);
+
+// Captions of the rows that take the ingredient names.
+struct RowLabels {
+    std::array<std::string, SlotCount> volume;  // "Mixing Volumes"
+    std::array<std::string, SlotCount> cost;    // "Cost For This Mix"
+    std::array<std::string, FlavourCount> spec; // "Mixing Specification" F1..F8
+
+    RowLabels();
+    // A name typed for the base or a flavour: "NicBase  " / "F1 " followed by the name.
+    void applyName(SlotId slot, std::string_view name);
+    // Flavours without name or percentage go back to their own label.
+    void applyResets(const MixResult& result);
+    // The caption that reports print for a slot.
+    const std::string& label(SlotId slot) const { return volume[index(slot)]; }
+
+    bool operator==(const RowLabels&) const = default;
+};
+
+} // namespace kovaq

@@ -1,0 +1,245 @@
+#include "MixCalculator.h"
+
+#include "Numbers.h"
+
+namespace kovaq {
+
+Rgb ToRgb(TextColour c) {
+    switch (c) {
+    case TextColour::Warning:
+        return WarningColour;
+    case TextColour::Ok:
+        return OkColour;
+    case TextColour::Normal:
+        break;
+    }
+    return NormalTextColour;
+}
+
+namespace {
+
+std::string shown(double volume, int decimals) {
+    return FormatNumber(RoundDecimals(volume, decimals));
+}
+
+void priceSlots(const MixRecipe& recipe, MixResult& r, const std::array<double, SlotCount>& shownVolume) {
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId slot = slotAt(i);
+        SlotResult& s = r.slots[i];
+        const std::string& costText = recipe[CostField(slot)];
+        const double c = ParseNumber(costText);
+        const double q = ParseNumber(recipe[QtyField(slot)]);
+        s.MixCostWarn = false;
+        if (s.VolumeText == "0" || (c == 0.0 && !costText.empty())) {
+            s.MixCostText = "0"; // a zero volume needs no cost; a typed "0" makes it free
+        } else if (c != 0.0 && q != 0.0) {
+            const double perMl = c / q;
+            s.MixCostText = FormatNumber(RoundDecimals(shownVolume[i] * perMl, 2));
+        } else {
+            s.MixCostText = "0";
+            s.MixCostWarn = true;
+            r.CostsComplete = false;
+            if (q == 0.0)
+                r.MissingMarks.insert(QtyField(slot));
+            if (costText.empty())
+                r.MissingMarks.insert(CostField(slot));
+        }
+    }
+    double total = 0.0;
+    for (const SlotResult& s : r.slots)
+        total += ParseNumber(s.MixCostText);
+    r.TotalCostText = FormatNumber(total);
+}
+
+} // namespace
+
+MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResult& previous) {
+    MixResult r;
+    r.InfoComplete = true;
+    r.VolumesOk = true;
+    r.CostsComplete = true;
+    r.CostsOk = false;
+
+    // Step 3: every number is read once; later steps never re-read the fields.
+    const double baseStrength = ParseNumber(recipe[TextField::BaseNicStrength]);
+    const double mixStrength = ParseNumber(recipe[TextField::MixStrength]);
+    const double mixQty = ParseNumber(recipe[TextField::MixQty]);
+
+    // Step 5: no nicotine in the base, so no strength can be asked for.
+    SlotResult& base = r[SlotId::NicBase];
+    if (baseStrength == 0.0) {
+        r.MixStrengthEnabled = false;
+        r.ClearMixStrength = !recipe[TextField::MixStrength].empty();
+        base.VolumeText = "0";
+    } else {
+        r.MixStrengthEnabled = true;
+    }
+
+    double pgCarried = 0.0;
+    double vgCarried = 0.0;
+    double otherVolume = 0.0;
+
+    // Step 6: nicotine base.
+    if (mixStrength == 0.0 || baseStrength == 0.0) {
+        base.Volume = 0.0;
+        base.VolumeText = "0";
+    } else {
+        if (mixQty == 0.0) {
+            r.MissingMarks.insert(TextField::MixQty);
+            r.VolumesOk = false;
+        }
+        base.Volume = mixStrength / baseStrength * mixQty;
+        base.VolumeText = shown(base.Volume, volumeDecimals);
+        const int p = recipe[RatioField::BaseNicPGVG].PgPercent;
+        pgCarried += RoundDecimals(p * base.Volume * 0.01, 3);
+        vgCarried += RoundDecimals((100 - p) * base.Volume * 0.01, 3);
+    }
+
+    // Step 7: flavours, then vodka/water.
+    std::array<double, FlavourCount + 1> percents{};
+    for (std::size_t i = index(SlotId::Flav1); i <= index(SlotId::VodkaWater); ++i) {
+        const SlotId slot = slotAt(i);
+        SlotResult& s = r.slots[i];
+        const double percent = ParseNumber(recipe[*PercentField(slot)]);
+        percents[i - index(SlotId::Flav1)] = percent;
+        if (percent == 0.0) {
+            s.Volume = 0.0;
+            s.VolumeText = "0";
+            continue;
+        }
+        if (mixQty == 0.0) {
+            s.Volume = 0.0;
+            s.VolumeText = "0";
+            r.MissingMarks.insert(TextField::MixQty);
+            r.VolumesOk = false;
+            continue;
+        }
+        s.Volume = 0.01 * percent * mixQty;
+        s.VolumeText = shown(s.Volume, volumeDecimals);
+        const int p = slot == SlotId::VodkaWater
+                          ? -1
+                          : recipe[flavourRatio(i - index(SlotId::Flav1))].PgPercent;
+        if (p == -1) {
+            otherVolume += RoundDecimals(s.Volume, 3);
+        } else {
+            pgCarried += RoundDecimals(p * s.Volume * 0.01, 3);
+            vgCarried += RoundDecimals((100 - p) * s.Volume * 0.01, 3);
+        }
+    }
+
+    // Step 8: plain PG and VG make up the rest.
+    SlotResult& pg = r[SlotId::PG];
+    SlotResult& vg = r[SlotId::VG];
+    if (mixQty == 0.0) {
+        pg = SlotResult{};
+        vg = SlotResult{};
+        r.VolumesOk = false;
+    } else {
+        const int m = recipe[RatioField::MixNicPGVG].PgPercent;
+        const double pgVgVolume = mixQty - otherVolume;
+        const double wantedPg = m * pgVgVolume * 0.01;
+        const double wantedVg = pgVgVolume - wantedPg;
+        r.PgTopUp = wantedPg - pgCarried;
+        r.VgTopUp = wantedVg - vgCarried;
+        pg.Volume = r.PgTopUp;
+        vg.Volume = r.VgTopUp;
+        pg.VolumeText = shown(r.PgTopUp, volumeDecimals);
+        vg.VolumeText = shown(r.VgTopUp, volumeDecimals);
+        pg.VolumeWarn = r.PgTopUp < 0;
+        vg.VolumeWarn = r.VgTopUp < 0;
+    }
+
+    // Step 9: make the shown volumes add up to the volume to make. The texts are read
+    // back, since that is what the user measures.
+    std::array<double, SlotCount> shownVolume{};
+    double shownTotal = 0.0;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        shownVolume[i] = ParseNumber(r.slots[i].VolumeText);
+        shownTotal += shownVolume[i];
+    }
+    if (mixQty - shownTotal != 0.0) {
+        const double rest = mixQty - shownTotal;
+        const double p = shownVolume[index(SlotId::PG)];
+        const double v = shownVolume[index(SlotId::VG)];
+        if (v < p) {
+            pg.VolumeText = shown(p + rest, volumeDecimals);
+            shownVolume[index(SlotId::PG)] = ParseNumber(pg.VolumeText);
+        } else if (vg.VolumeText != "0") {
+            vg.VolumeText = shown(v + rest, volumeDecimals);
+            shownVolume[index(SlotId::VG)] = ParseNumber(vg.VolumeText);
+        }
+    }
+
+    // Step 10: a base volume beyond the mix (with 0.1 ml to spare) is too strong.
+    if (mixQty + 0.1 >= base.Volume) {
+        r.TooStrong = false;
+        base.VolumeWarn = false;
+    } else {
+        r.TooStrong = true;
+        r.VolumesOk = false;
+        base.VolumeWarn = true;
+        r.MissingMarks.insert(TextField::MixStrength);
+        r.Beep = true;
+    }
+
+    // Step 11: a negative top-up cannot be poured.
+    if ((r.PgTopUp < 0 || r.VgTopUp < 0) && !r.TooStrong) {
+        r.CannotBeAchieved = true;
+        r.VolumesOk = false;
+        r.ShowCannotBeAchieved = true;
+    }
+
+    // Step 12: costs, unless they are ignored.
+    if (recipe.IgnoreCost) {
+        for (std::size_t i = 0; i < SlotCount; ++i) {
+            r.slots[i].MixCostText = "N/A";
+            r.slots[i].MixCostWarn = previous.slots[i].MixCostWarn;
+        }
+        r.TotalCostText = "N/A";
+        r.TotalCostWarn = previous.TotalCostWarn;
+    } else {
+        priceSlots(recipe, r, shownVolume);
+        r.CostsOk = r.CostsComplete && mixQty != 0.0;
+    }
+
+    // Step 13: every flavour in use needs a name.
+    for (std::size_t f = 0; f < FlavourCount; ++f) {
+        const SlotId slot = flavourSlot(f);
+        const double percent = percents[f];
+        const bool nameEmpty = recipe[*NameField(slot)].empty();
+        if (percent != 0.0 && nameEmpty) {
+            r.MissingMarks.insert(*NameField(slot));
+            r.InfoComplete = false;
+        } else if (percent == 0.0 && nameEmpty) {
+            r.ResetFlavourCaption[f] = true;
+        }
+    }
+
+    // Step 14: cost status.
+    if (recipe.IgnoreCost) {
+        r.CostStatusText = "Cost Ignored, ";
+        r.CostStatusColour = TextColour::Warning;
+    } else if (r.CostsOk) {
+        r.CostStatusText = "Cost OK, ";
+        r.CostStatusColour = TextColour::Ok;
+        r.TotalCostWarn = false;
+    } else {
+        r.CostStatusText = "Cost Pending, ";
+        r.CostStatusColour = TextColour::Warning;
+        r.TotalCostWarn = !r.CostsComplete;
+        r.InfoComplete = false;
+    }
+
+    // Step 15: volume status.
+    if (r.VolumesOk) {
+        r.VolStatusText = "Volumes OK";
+        r.VolStatusColour = TextColour::Ok;
+    } else {
+        r.VolStatusText = "Vols Pending";
+        r.VolStatusColour = TextColour::Warning;
+        r.InfoComplete = false;
+    }
+    return r;
+}
+
+} // namespace kovaq

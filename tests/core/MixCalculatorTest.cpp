@@ -1,0 +1,371 @@
+#include "MixCalculator.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace kovaq;
+
+namespace {
+
+MixRecipe recipe(const std::map<TextField, std::string>& texts,
+                 const std::map<RatioField, int>& ratios = {}) {
+    MixRecipe r;
+    for (std::size_t i = 0; i < RatioFieldCount; ++i) {
+        r.ratios[i].position = 0;
+        SetPgPercentFromChoice(r.ratios[i]);
+        RefreshRatioText(r.ratios[i]);
+    }
+    for (const auto& [field, text] : texts)
+        r[field] = text;
+    for (const auto& [field, position] : ratios) {
+        r[field].position = position;
+        SetPgPercentFromChoice(r[field]);
+        RefreshRatioText(r[field]);
+    }
+    return r;
+}
+
+std::vector<std::string> volumeTexts(const MixResult& r) {
+    std::vector<std::string> out;
+    for (const SlotResult& s : r.slots)
+        out.push_back(s.VolumeText);
+    return out;
+}
+
+std::vector<std::string> costTexts(const MixResult& r) {
+    std::vector<std::string> out;
+    for (const SlotResult& s : r.slots)
+        out.push_back(s.MixCostText);
+    return out;
+}
+
+using T = TextField;
+using R = RatioField;
+
+// The first worked example: 30 ml at 12 mg from a 36 mg 50-50 base, 70-30, F1 10% PG.
+MixRecipe thirtyMl() {
+    return recipe({{T::MixQty, "30"},
+                   {T::MixStrength, "12"},
+                   {T::BaseNicStrength, "36"},
+                   {T::PctFlav1, "10"},
+                   {T::Flav1Name, "Lemon"},
+                   {T::NicBaseCost, "6"},
+                   {T::NicBaseQty, "30"},
+                   {T::PGCost, "9.5"},
+                   {T::PGQty, "500"},
+                   {T::VGQty, "500"},
+                   {T::Flav1Cost, "0"}},
+                  {{R::BaseNicPGVG, 5}, {R::MixNicPGVG, 3}});
+}
+
+} // namespace
+
+struct VolumeCase {
+    const char* name;
+    MixRecipe recipe;
+    int decimals;
+    std::vector<std::string> volumes; // NicBase, PG, VG, F1..F8, Vodka/Water
+    bool pgWarn, vgWarn, baseWarn;
+    bool tooStrong, cannotBeAchieved, beep;
+    std::string volStatus;
+};
+
+void PrintTo(const VolumeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class VolumeExamples : public ::testing::TestWithParam<VolumeCase> {};
+
+TEST_P(VolumeExamples, ShowsTheWorkedVolumes) {
+    const VolumeCase& c = GetParam();
+    const MixResult r = Recalculate(c.recipe, c.decimals);
+    EXPECT_EQ(volumeTexts(r), c.volumes);
+    EXPECT_EQ(r[SlotId::PG].VolumeWarn, c.pgWarn);
+    EXPECT_EQ(r[SlotId::VG].VolumeWarn, c.vgWarn);
+    EXPECT_EQ(r[SlotId::NicBase].VolumeWarn, c.baseWarn);
+    EXPECT_EQ(r.TooStrong, c.tooStrong);
+    EXPECT_EQ(r.CannotBeAchieved, c.cannotBeAchieved);
+    EXPECT_EQ(r.ShowCannotBeAchieved, c.cannotBeAchieved);
+    EXPECT_EQ(r.Beep, c.beep);
+    EXPECT_EQ(r.MissingMarks.contains(T::MixStrength), c.tooStrong);
+    EXPECT_EQ(r.VolStatusText, c.volStatus);
+}
+
+const std::vector<std::string> kZeros(12, "0");
+
+std::vector<std::string> vols(std::initializer_list<std::pair<SlotId, const char*>> set) {
+    std::vector<std::string> v(12, "0");
+    for (auto [slot, text] : set)
+        v[index(slot)] = text;
+    return v;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Recalculate, VolumeExamples,
+    ::testing::Values(
+        VolumeCase{"ThirtyMl", thirtyMl(), 2,
+                   vols({{SlotId::NicBase, "10"},
+                         {SlotId::PG, "13"},
+                         {SlotId::VG, "4"},
+                         {SlotId::Flav1, "3"}}),
+                   false, false, false, false, false, false, "Volumes OK"},
+        // 10.1 shown in all: PG is the larger top-up and takes the correction.
+        VolumeCase{"TenMlCorrectedToFivePointFour",
+                   recipe({{T::MixQty, "10"},
+                           {T::MixStrength, "3"},
+                           {T::BaseNicStrength, "24"},
+                           {T::PctFlav1, "3"},
+                           {T::PctFlav2, "3"},
+                           {T::PctFlav3, "3"}},
+                          {{R::BaseNicPGVG, 5}, {R::MixNicPGVG, 3}}),
+                   1,
+                   vols({{SlotId::NicBase, "1.3"},
+                         {SlotId::PG, "5.4"},
+                         {SlotId::VG, "2.4"},
+                         {SlotId::Flav1, "0.3"},
+                         {SlotId::Flav2, "0.3"},
+                         {SlotId::Flav3, "0.3"}}),
+                   false, false, false, false, false, false, "Volumes OK"},
+        // At two decimals 5.475 is just below the half in binary and shows 5.47.
+        VolumeCase{"TenMlHiPrecision",
+                   recipe({{T::MixQty, "10"},
+                           {T::MixStrength, "3"},
+                           {T::BaseNicStrength, "24"},
+                           {T::PctFlav1, "3"},
+                           {T::PctFlav2, "3"},
+                           {T::PctFlav3, "3"}},
+                          {{R::BaseNicPGVG, 5}, {R::MixNicPGVG, 3}}),
+                   2,
+                   vols({{SlotId::NicBase, "1.25"},
+                         {SlotId::PG, "5.47"},
+                         {SlotId::VG, "2.38"},
+                         {SlotId::Flav1, "0.3"},
+                         {SlotId::Flav2, "0.3"},
+                         {SlotId::Flav3, "0.3"}}),
+                   false, false, false, false, false, false, "Volumes OK"},
+        // Negative PG rounds towards zero (-1.925 -> -1.8); VG takes the correction.
+        VolumeCase{"FifteenMlCannotBeAchieved",
+                   recipe({{T::MixQty, "15"},
+                           {T::MixStrength, "6"},
+                           {T::BaseNicStrength, "18"},
+                           {T::PctFlav1, "5"},
+                           {T::PctFlav2, "5"},
+                           {T::PctVodkaWater, "10"}},
+                          {{R::BaseNicPGVG, 0}, {R::MixNicPGVG, 7}, {R::Flav2NicPGVG, 11}}),
+                   1,
+                   vols({{SlotId::NicBase, "5"},
+                         {SlotId::PG, "-1.8"},
+                         {SlotId::VG, "8.7"},
+                         {SlotId::Flav1, "0.8"},
+                         {SlotId::Flav2, "0.8"},
+                         {SlotId::VodkaWater, "1.5"}}),
+                   true, false, false, false, true, false, "Vols Pending"},
+        // 20.1 mg from 20 mg gives 10.05 ml: inside the 0.1 ml tolerance.
+        VolumeCase{"WithinStrengthTolerance",
+                   recipe({{T::MixQty, "10"}, {T::MixStrength, "20.1"}, {T::BaseNicStrength, "20"}},
+                          {{R::BaseNicPGVG, 5}, {R::MixNicPGVG, 5}}),
+                   2,
+                   vols({{SlotId::NicBase, "10.05"}, {SlotId::PG, "-0.02"}, {SlotId::VG, "-0.02"}}),
+                   true, true, false, false, true, false, "Vols Pending"},
+        // 20.4 mg gives 10.2 ml: too strong, so a beep and no message box.
+        VolumeCase{"TooStrong",
+                   recipe({{T::MixQty, "10"}, {T::MixStrength, "20.4"}, {T::BaseNicStrength, "20"}},
+                          {{R::BaseNicPGVG, 5}, {R::MixNicPGVG, 5}}),
+                   2,
+                   vols({{SlotId::NicBase, "10.2"}, {SlotId::PG, "-0.09"}, {SlotId::VG, "-0.1"}}),
+                   true, true, true, true, false, true, "Vols Pending"},
+        // A top-up of -2 shows as -1.9 (negatives round up), so PG takes 0.1 off.
+        VolumeCase{"StrengthEqualsBaseWithOtherRatio",
+                   recipe({{T::MixQty, "10"}, {T::MixStrength, "18"}, {T::BaseNicStrength, "18"}},
+                          {{R::BaseNicPGVG, 5}, {R::MixNicPGVG, 3}}),
+                   1, vols({{SlotId::NicBase, "10"}, {SlotId::PG, "1.9"}, {SlotId::VG, "-1.9"}}),
+                   false, true, false, false, true, false, "Vols Pending"},
+        VolumeCase{"EmptyVolume", recipe({}), 2, kZeros, false, false, false, false, false, false,
+                   "Vols Pending"},
+        VolumeCase{"BaseWithoutNicotineLeavesAllToTopUps",
+                   recipe({{T::MixQty, "10"}, {T::MixStrength, "6"}, {T::BaseNicStrength, "0"}},
+                          {{R::MixNicPGVG, 3}}),
+                   1, vols({{SlotId::PG, "7"}, {SlotId::VG, "3"}}), false, false, false, false,
+                   false, false, "Volumes OK"},
+        // Flavour at " none" and vodka/water carry no PG or VG; a 50-50 base in an all-PG
+        // mix needs negative VG.
+        VolumeCase{"AllPgMixWithBaseVg",
+                   recipe({{T::MixQty, "10"},
+                           {T::MixStrength, "3"},
+                           {T::BaseNicStrength, "30"},
+                           {T::PctFlav1, "10"},
+                           {T::PctVodkaWater, "10"}},
+                          {{R::BaseNicPGVG, 5}, {R::MixNicPGVG, 0}, {R::Flav1NicPGVG, 11}}),
+                   1,
+                   vols({{SlotId::NicBase, "1"},
+                         {SlotId::PG, "7.4"},
+                         {SlotId::VG, "-0.4"},
+                         {SlotId::Flav1, "1"},
+                         {SlotId::VodkaWater, "1"}}),
+                   false, true, false, false, true, false, "Vols Pending"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Recalculate, FirstExampleCosts) {
+    const MixResult r = Recalculate(thirtyMl(), 2);
+    EXPECT_EQ(costTexts(r), vols({{SlotId::NicBase, "2"}, {SlotId::PG, "0.25"}}));
+    EXPECT_TRUE(r[SlotId::VG].MixCostWarn);
+    EXPECT_FALSE(r[SlotId::Flav1].MixCostWarn);
+    EXPECT_FALSE(r[SlotId::PG].MixCostWarn);
+    EXPECT_EQ(r.MissingMarks.toVector(), std::vector<TextField>{T::VGCost});
+    EXPECT_EQ(r.TotalCostText, "2.25");
+    EXPECT_TRUE(r.TotalCostWarn);
+    EXPECT_EQ(r.CostStatusText + r.VolStatusText, "Cost Pending, Volumes OK");
+    EXPECT_EQ(r.CostStatusColour, TextColour::Warning);
+    EXPECT_EQ(r.VolStatusColour, TextColour::Ok);
+    EXPECT_FALSE(r.InfoComplete);
+
+    MixRecipe complete = thirtyMl();
+    complete[T::VGCost] = "8";
+    const MixResult ok = Recalculate(complete, 2);
+    EXPECT_EQ(ok.CostStatusText + ok.VolStatusText, "Cost OK, Volumes OK");
+    EXPECT_EQ(ok.CostStatusColour, TextColour::Ok);
+    EXPECT_FALSE(ok.TotalCostWarn);
+    EXPECT_EQ(ok[SlotId::VG].MixCostText, "0.06"); // 4 x 8/500 = 0.064
+    EXPECT_EQ(ok.TotalCostText, "2.31");
+    EXPECT_TRUE(ok.InfoComplete);
+    EXPECT_TRUE(ok.MissingMarks.empty());
+}
+
+TEST(Recalculate, MissingCostInformationMarksTheFields) {
+    struct Case {
+        const char* cost;
+        const char* qty;
+        bool costMarked, qtyMarked, warned;
+    };
+    const std::vector<Case> cases = {
+        {"5", "", false, true, true},   {"5", "0", false, true, true},
+        {"", "", true, true, true},     {"", "100", true, false, true},
+        {"0", "", false, false, false}, {"5", "100", false, false, false},
+    };
+    for (const Case& c : cases) {
+        MixRecipe r = thirtyMl();
+        r[T::VGCost] = "8";
+        r[T::PGCost] = c.cost;
+        r[T::PGQty] = c.qty;
+        const MixResult res = Recalculate(r, 2);
+        SCOPED_TRACE(std::string(c.cost) + "/" + c.qty);
+        EXPECT_EQ(res.MissingMarks.contains(T::PGCost), c.costMarked);
+        EXPECT_EQ(res.MissingMarks.contains(T::PGQty), c.qtyMarked);
+        EXPECT_EQ(res[SlotId::PG].MixCostWarn, c.warned);
+        EXPECT_EQ(res.CostsComplete, !c.warned);
+    }
+}
+
+TEST(Recalculate, NegativeTopUpIsPricedByTheSameFormula) {
+    MixRecipe r = recipe({{T::MixQty, "15"},
+                          {T::MixStrength, "6"},
+                          {T::BaseNicStrength, "18"},
+                          {T::PctFlav1, "5"},
+                          {T::PctFlav2, "5"},
+                          {T::PctVodkaWater, "10"},
+                          {T::PGCost, "10"},
+                          {T::PGQty, "100"}},
+                         {{R::BaseNicPGVG, 0}, {R::MixNicPGVG, 7}, {R::Flav2NicPGVG, 11}});
+    const MixResult res = Recalculate(r, 1);
+    EXPECT_EQ(res[SlotId::PG].VolumeText, "-1.8");
+    EXPECT_EQ(res[SlotId::PG].MixCostText, "-0.17");
+}
+
+TEST(Recalculate, VolumeZeroMarksVolumeWhenSomethingIsAskedFor) {
+    const MixResult empty = Recalculate(recipe({{T::MixQty, "0"}}), 2);
+    EXPECT_TRUE(empty.MissingMarks.empty());
+    EXPECT_EQ(costTexts(empty), kZeros);
+    EXPECT_EQ(empty.TotalCostText, "0");
+    EXPECT_FALSE(empty.TotalCostWarn);
+    EXPECT_EQ(empty.CostStatusText + empty.VolStatusText, "Cost Pending, Vols Pending");
+
+    const MixResult flavour =
+        Recalculate(recipe({{T::MixQty, "0"}, {T::PctFlav2, "5"}, {T::Flav2Name, "Mint"}}), 2);
+    EXPECT_TRUE(flavour.MissingMarks.contains(T::MixQty));
+    EXPECT_EQ(flavour[SlotId::Flav2].VolumeText, "0");
+
+    const MixResult nicotine = Recalculate(
+        recipe({{T::MixQty, ""}, {T::MixStrength, "6"}, {T::BaseNicStrength, "18"}}), 2);
+    EXPECT_TRUE(nicotine.MissingMarks.contains(T::MixQty));
+    EXPECT_FALSE(nicotine.TooStrong);
+}
+
+TEST(Recalculate, BaseWithoutNicotineEmptiesAndDisablesMixStrength) {
+    const MixResult r =
+        Recalculate(recipe({{T::MixQty, "10"}, {T::MixStrength, "6"}, {T::BaseNicStrength, ""}}));
+    EXPECT_FALSE(r.MixStrengthEnabled);
+    EXPECT_TRUE(r.ClearMixStrength);
+    const MixResult cleared = Recalculate(recipe({{T::MixQty, "10"}, {T::BaseNicStrength, ""}}));
+    EXPECT_FALSE(cleared.ClearMixStrength); // already empty: no change to make
+    const MixResult with = Recalculate(recipe({{T::MixQty, "10"}, {T::BaseNicStrength, "18"}}));
+    EXPECT_TRUE(with.MixStrengthEnabled);
+    EXPECT_FALSE(with.ClearMixStrength);
+}
+
+TEST(Recalculate, IgnoredCostsLeaveOnlyVolumesAndNames) {
+    MixRecipe r = thirtyMl();
+    r.IgnoreCost = true;
+    const MixResult res = Recalculate(r, 2);
+    EXPECT_EQ(costTexts(res), std::vector<std::string>(12, "N/A"));
+    EXPECT_EQ(res.TotalCostText, "N/A");
+    EXPECT_EQ(res.CostStatusText, "Cost Ignored, ");
+    EXPECT_EQ(res.CostStatusColour, TextColour::Warning);
+    EXPECT_FALSE(res.MissingMarks.contains(T::VGCost));
+    EXPECT_TRUE(res.InfoComplete);
+
+    r[T::Flav1Name] = "";
+    EXPECT_FALSE(Recalculate(r, 2).InfoComplete);
+}
+
+TEST(Recalculate, FlavourNamesAreNeededOnlyWhenUsed) {
+    MixRecipe r = thirtyMl();
+    r[T::VGCost] = "8";
+    r[T::Flav1Name] = "";
+    const MixResult res = Recalculate(r, 2);
+    EXPECT_TRUE(res.MissingMarks.contains(T::Flav1Name));
+    EXPECT_FALSE(res.InfoComplete);
+    EXPECT_EQ(res.CostStatusText + res.VolStatusText, "Cost OK, Volumes OK");
+    EXPECT_FALSE(res.ResetFlavourCaption[0]);
+    for (std::size_t f = 1; f < FlavourCount; ++f)
+        EXPECT_TRUE(res.ResetFlavourCaption[f]) << f;
+
+    r[T::Flav2Name] = "Mint"; // named but unused: the caption keeps its name
+    EXPECT_FALSE(Recalculate(r, 2).ResetFlavourCaption[1]);
+}
+
+TEST(Recalculate, TotalIsTheSumOfShownCostsUnrounded) {
+    MixRecipe r = recipe({{T::MixQty, "10"},
+                          {T::PGCost, "1"},
+                          {T::PGQty, "100"},
+                          {T::VGCost, "2"},
+                          {T::VGQty, "100"}},
+                         {{R::MixNicPGVG, 5}});
+    const MixResult res = Recalculate(r, 2);
+    EXPECT_EQ(res[SlotId::PG].MixCostText, "0.05");
+    EXPECT_EQ(res[SlotId::VG].MixCostText, "0.1");
+    EXPECT_EQ(res.TotalCostText, "0.15");
+}
+
+TEST(Recalculate, RatioWithoutPositionKeepsItsLastShare) {
+    MixRecipe r = recipe({{T::MixQty, "10"}}, {{R::MixNicPGVG, 3}});
+    r[R::MixNicPGVG].position = -1;
+    SetPgPercentFromChoice(r[R::MixNicPGVG]);
+    RefreshRatioText(r[R::MixNicPGVG]);
+    EXPECT_EQ(r[R::MixNicPGVG].PgPercent, 70);
+    EXPECT_EQ(r[R::MixNicPGVG].RatioText, "70-30");
+    EXPECT_EQ(Recalculate(r, 1)[SlotId::PG].VolumeText, "7");
+}
+
+TEST(Recalculate, NoInputMakesItFail) {
+    MixRecipe r;
+    for (std::size_t i = 0; i < TextFieldCount; ++i)
+        r.texts[i] = i % 3 == 0 ? "1e308" : (i % 3 == 1 ? "-.." : "99999999999");
+    for (bool ignore : {false, true}) {
+        r.IgnoreCost = ignore;
+        const MixResult res = Recalculate(r, 2);
+        EXPECT_FALSE(res.VolStatusText.empty());
+    }
+}

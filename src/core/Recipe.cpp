@@ -135,6 +135,16 @@ void SelectRatioPosition(PgVgRatio& ratio, int position, int entryCount) {
     ratio.position = position >= 0 && position < entryCount ? position : -1;
 }
 
+MixRecipe FreshMix() {
+    MixRecipe r;
+    for (PgVgRatio& ratio : r.ratios) {
+        ratio.position = 0;
+        SetPgPercentFromChoice(ratio);
+        RefreshRatioText(ratio);
+    }
+    return r;
+}
+
 std::vector<TextField> FieldSet::toVector() const {
     std::vector<TextField> out;
     for (std::size_t i = 0; i < TextFieldCount; ++i)

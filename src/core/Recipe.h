@@ -199,4 +199,8 @@ struct MixRecipe {
     bool operator==(const MixRecipe&) const = default;
 };
 
+// The recipe a new mix starts from: every field empty, every ratio on "  PG",
+// "Hi Precision" ticked, costs not ignored, no notes.
+MixRecipe FreshMix();
+
 } // namespace kovaq

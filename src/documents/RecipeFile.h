@@ -1,0 +1,50 @@
+#pragma once
+
+#include "IniDocument.h"
+#include "Recipe.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace kovaq {
+
+// Raised when a recipe cannot be saved; the message is "Unable to write to <path>".
+class RecipeWriteError : public std::runtime_error {
+public:
+    explicit RecipeWriteError(const std::string& path)
+        : std::runtime_error("Unable to write to " + path), path_(path) {}
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+inline constexpr std::size_t MaxNoteLineLength = 4095;
+// A damaged "Lines" count must not fill memory with empty lines; no real notes come near.
+inline constexpr std::int64_t MaxNotesLines = 10000;
+// Only the start of a huge file is read: a recipe is a few kilobytes.
+inline constexpr std::int64_t MaxRecipeFileBytes = 32 * 1024 * 1024;
+
+struct LoadedRecipe {
+    MixRecipe recipe;
+    bool readable = false; // false when the file is missing, a folder or unreadable
+};
+
+// Reads a recipe as Open does: absent or unreadable keys take their defaults, numbers are
+// tidied by the entry rule, and a ratio without a valid position keeps the share and text
+// it had in `current`.
+LoadedRecipe LoadRecipe(const std::string& path, const MixRecipe& current = FreshMix());
+// The same from a file's content already in memory.
+MixRecipe RecipeFromIni(const IniDocument& ini, const MixRecipe& current = FreshMix());
+
+// Saves every key of the recipe into the file, keeping the file's other lines. The file
+// is replaced in one step: on any failure it is left exactly as it was and
+// RecipeWriteError is raised.
+void WriteRecipe(const std::string& path, const MixRecipe& recipe);
+// Applies the recipe's keys to a file's content.
+void RecipeToIni(IniDocument& ini, const MixRecipe& recipe);
+
+// The text a number field shows once the entry rule has run over a loaded value.
+std::string TidyLoadedNumber(const std::string& text);
+
+} // namespace kovaq

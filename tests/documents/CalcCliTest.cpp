@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CalcRun {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+CalcRun calc(const QStringList& args) {
+    QProcess p;
+    p.start(KOVAQ_CALC, args);
+    p.waitForFinished(20000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(content);
+    return path;
+}
+
+const QByteArray kThirtyMl = "[Title]\r\nName=Thirty\r\n[Ingredients]\r\nNicBaseCost=6\r\n"
+                             "NicBaseQty=30\r\nPGCost=9.5\r\nPGQty=500\r\nVGQty=500\r\n"
+                             "Flav1Cost=0\r\nFlav1Name=Lemon\r\nBaseNicPGVG=5\r\n"
+                             "BaseNicStrength=36\r\n[Spec]\r\nMixNicPGVG=3\r\nMixStrength=012\r\n"
+                             "%Flav1=10\r\nMixQty=30\r\n[Notes]\r\nLines=1\r\nText0=shake well\r\n";
+
+} // namespace
+
+TEST(KovaqCalc, JsonShowsWhatTheWindowWould) {
+    QTemporaryDir dir;
+    const CalcRun run = calc({"--json", write(dir, "thirty.mix", kThirtyMl)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(o["name"].toString(), "Thirty");
+    const QJsonObject recipe = o["recipe"].toObject();
+    EXPECT_EQ(recipe["MixStrength"].toString().toStdString(), "12"); // tidied as the field would
+    EXPECT_EQ(recipe["VGCost"].toString(), "");
+    EXPECT_EQ(recipe["BaseNicPGVG"].toInt(), 5);
+    EXPECT_EQ(recipe["HiPrecision"].toBool(), true);
+    EXPECT_EQ(recipe["Notes"].toArray().at(0).toString(), "shake well");
+
+    const QJsonArray slots = o["slots"].toArray();
+    ASSERT_EQ(slots.size(), 12);
+    const char* names[] = {"NicBase", "PG", "VG", "Flav1"};
+    const char* volumes[] = {"10", "13", "4", "3"};
+    const char* costs[] = {"2", "0.25", "0", "0"};
+    for (int i = 0; i < 4; ++i) {
+        const QJsonObject s = slots.at(i).toObject();
+        EXPECT_EQ(s["slot"].toString(), names[i]);
+        EXPECT_EQ(s["volumeText"].toString(), volumes[i]);
+        EXPECT_EQ(s["mixCostText"].toString(), costs[i]);
+        EXPECT_EQ(s["mixCostWarn"].toBool(), i == 2);
+    }
+    EXPECT_DOUBLE_EQ(slots.at(0).toObject()["volume"].toDouble(), 10.0);
+    EXPECT_EQ(slots.at(11).toObject()["slot"].toString(), "VodkaWater");
+    EXPECT_EQ(o["totalCostText"].toString(), "2.25");
+    EXPECT_TRUE(o["totalCostWarn"].toBool());
+    EXPECT_EQ(o["costStatusText"].toString(), "Cost Pending, ");
+    EXPECT_EQ(o["volStatusText"].toString(), "Volumes OK");
+    const QJsonObject flags = o["flags"].toObject();
+    EXPECT_TRUE(flags["volumesOk"].toBool());
+    EXPECT_FALSE(flags["costsComplete"].toBool());
+    EXPECT_FALSE(flags["infoComplete"].toBool());
+    EXPECT_EQ(o["missingMarks"].toArray(), QJsonArray({"VGCost"}));
+    EXPECT_TRUE(o["mixStrengthEnabled"].toBool());
+    EXPECT_FALSE(o["beep"].toBool());
+    EXPECT_FALSE(o["cannotBeAchievedMessage"].toBool());
+}
+
+TEST(KovaqCalc, ReportsTooStrongAndUnachievableMixes) {
+    QTemporaryDir dir;
+    const QByteArray tooStrong = "[Ingredients]\nBaseNicStrength=20\nBaseNicPGVG=5\n"
+                                 "[Spec]\nMixNicPGVG=5\nMixStrength=20.4\nMixQty=10\n"
+                                 "[Extras]\nIgnoreCost=1\n";
+    const QJsonObject o =
+        QJsonDocument::fromJson(calc({"--json", write(dir, "s.mix", tooStrong)}).out).object();
+    EXPECT_TRUE(o["beep"].toBool());
+    EXPECT_TRUE(o["flags"].toObject()["tooStrong"].toBool());
+    EXPECT_FALSE(o["cannotBeAchievedMessage"].toBool());
+    EXPECT_EQ(o["missingMarks"].toArray(), QJsonArray({"MixStrength"}));
+
+    const QByteArray noNicotine = "[Spec]\nMixStrength=6\nMixQty=10\n%Flav2=5\n";
+    const QJsonObject n =
+        QJsonDocument::fromJson(calc({"--json", write(dir, "n.mix", noNicotine)}).out).object();
+    EXPECT_FALSE(n["mixStrengthEnabled"].toBool());
+    EXPECT_EQ(n["missingMarks"].toArray(),
+              QJsonArray({"PGCost", "PGQty", "Flav2Cost", "Flav2Qty", "Flav2Name"}));
+}
+
+TEST(KovaqCalc, TableAndErrors) {
+    QTemporaryDir dir;
+    const CalcRun table = calc({write(dir, "thirty.mix", kThirtyMl)});
+    EXPECT_EQ(table.exitCode, 0);
+    EXPECT_TRUE(table.out.contains("F1 Lemon"));
+    EXPECT_TRUE(table.out.contains("Status: Cost Pending, Volumes OK"));
+    EXPECT_TRUE(table.out.contains("Missing: VGCost"));
+
+    const CalcRun missing = calc({dir.filePath("none.mix")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("cannot read"));
+    EXPECT_EQ(calc({"--help"}).exitCode, 0);
+    EXPECT_EQ(calc({"--bogus", "x"}).exitCode, 2);
+    EXPECT_EQ(calc({}).exitCode, 2);
+}

@@ -1,0 +1,258 @@
+#include "Codepage.h"
+#include "RecipeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+using namespace kovaq;
+namespace fs = std::filesystem;
+
+namespace {
+
+class RecipeFileTest : public ::testing::Test {
+protected:
+    std::string path(const std::string& name) const {
+        return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString();
+    }
+    static void put(const std::string& file, const std::string& bytes) {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+    static std::string get(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(RecipeFileTest, FreshMixSavedAsStrongHasEveryKey) {
+    MixRecipe r = FreshMix();
+    r.Name = "Strong";
+    WriteRecipe(path("Strong.mix"), r);
+    const std::string text = get(path("Strong.mix"));
+    const std::string expected =
+        "[Title]\r\nName=Strong\r\n\r\n[Ingredients]\r\nNicBaseCost=\r\nNicBaseQty=\r\n"
+        "NicBaseName=\r\nPGCost=\r\nPGQty=\r\nVGCost=\r\nVGQty=\r\nFlav1Cost=\r\nFlav1Qty=\r\n"
+        "Flav2Cost=\r\nFlav2Qty=\r\nFlav3Cost=\r\nFlav3Qty=\r\nFlav4Cost=\r\nFlav4Qty=\r\n"
+        "Flav5Cost=\r\nFlav5Qty=\r\nFlav6Cost=\r\nFlav6Qty=\r\nFlav7Cost=\r\nFlav7Qty=\r\n"
+        "Flav8Cost=\r\nFlav8Qty=\r\nVodka/WaterCost=\r\nVodka/WaterQty=\r\nFlav1Name=\r\n"
+        "Flav2Name=\r\nFlav3Name=\r\nFlav4Name=\r\nFlav5Name=\r\nFlav6Name=\r\nFlav7Name=\r\n"
+        "Flav8Name=\r\nBaseNicPGVG=0\r\nBaseNicStrength=\r\n\r\n[Spec]\r\nMixNicPGVG=0\r\n"
+        "Flav1NicPGVG=0\r\nFlav2NicPGVG=0\r\nFlav3NicPGVG=0\r\nFlav4NicPGVG=0\r\n"
+        "Flav5NicPGVG=0\r\nFlav6NicPGVG=0\r\nFlav7NicPGVG=0\r\nFlav8NicPGVG=0\r\n"
+        "MixStrength=\r\n%Flav1=\r\n%Flav2=\r\n%Flav3=\r\n%Flav4=\r\n%Flav5=\r\n%Flav6=\r\n"
+        "%Flav7=\r\n%Flav8=\r\n%Vodka/Water=\r\nMixQty=\r\n\r\n[Extras]\r\nHiPrecision=1\r\n"
+        "IgnoreCost=0\r\n\r\n[Notes]\r\nLines=0\r\n";
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(LoadRecipe(path("Strong.mix")).recipe, r);
+}
+
+TEST_F(RecipeFileTest, ShorterNotesLeaveOldEntriesThatAreNotRead) {
+    MixRecipe r = FreshMix();
+    for (int i = 0; i < 10; ++i)
+        r.Notes.push_back("old " + std::to_string(i));
+    WriteRecipe(path("n.mix"), r);
+    r.Notes = {"a", "b", "c"};
+    WriteRecipe(path("n.mix"), r);
+    const std::string text = get(path("n.mix"));
+    EXPECT_NE(text.find("Text3=old 3\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Text9=old 9\r\n"), std::string::npos);
+    EXPECT_EQ(LoadRecipe(path("n.mix")).recipe.Notes, (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST_F(RecipeFileTest, ReadsTheEdgeCasesOfHandWrittenFiles) {
+    put(path("e.mix"), "[ingredients]\r\n"
+                       "BaseNicPGVG=11\r\n"
+                       "Flav1Name=\"Best\"\r\n"
+                       "NicBaseCost=007\r\n"
+                       "PGCost=.5\r\n"
+                       "VGCost=1.2.3\r\n"
+                       "VGQty=abc\r\n"
+                       "[Spec]\r\n"
+                       "Flav3NicPGVG=11\r\n"
+                       "MixNicPGVG=$3\r\n"
+                       "Flav1NicPGVG=-5\r\n"
+                       "Flav2NicPGVG=junk\r\n"
+                       "[Extras]\r\n"
+                       "HiPrecision=yes\r\n"
+                       "IgnoreCost=0x1\r\n"
+                       "[Notes]\r\n"
+                       "Lines=5\r\n"
+                       "Text0=   indented\r\n"
+                       "Text1=\ttabbed\tline\r\n");
+    MixRecipe current = FreshMix();
+    current[RatioField::BaseNicPGVG].position = 5;
+    SetPgPercentFromChoice(current[RatioField::BaseNicPGVG]);
+    RefreshRatioText(current[RatioField::BaseNicPGVG]);
+    const LoadedRecipe loaded = LoadRecipe(path("e.mix"), current);
+    const MixRecipe& r = loaded.recipe;
+    EXPECT_TRUE(loaded.readable);
+    EXPECT_EQ(r.Name, "Untitled");
+    EXPECT_EQ(r[RatioField::BaseNicPGVG].position, -1);
+    EXPECT_EQ(r[RatioField::BaseNicPGVG].PgPercent, 50); // kept from before
+    EXPECT_EQ(r[RatioField::BaseNicPGVG].RatioText, "50-50");
+    EXPECT_EQ(r[RatioField::Flav3NicPGVG].position, 11);
+    EXPECT_EQ(r[RatioField::Flav3NicPGVG].PgPercent, -1);
+    EXPECT_EQ(r[RatioField::Flav3NicPGVG].RatioText, "none");
+    EXPECT_EQ(r[RatioField::MixNicPGVG].position, 3);
+    EXPECT_EQ(r[RatioField::Flav1NicPGVG].position, -1);
+    EXPECT_EQ(r[RatioField::Flav2NicPGVG].position, 0);
+    EXPECT_EQ(r[TextField::Flav1Name], "Best");
+    EXPECT_EQ(r[TextField::NicBaseCost], "7");
+    EXPECT_EQ(r[TextField::PGCost], ".5"); // the caret stands at the start
+    EXPECT_EQ(r[TextField::VGCost], "1.23");
+    EXPECT_EQ(r[TextField::VGQty], "abc"); // kept as it is; it reads as 0
+    EXPECT_TRUE(r.HiPrecision);
+    EXPECT_TRUE(r.IgnoreCost);
+    EXPECT_EQ(r.Notes, (std::vector<std::string>{"indented", "tabbed\tline", "", "", ""}));
+
+    WriteRecipe(path("e.mix"), r);
+    const std::string text = get(path("e.mix"));
+    EXPECT_NE(text.find("BaseNicPGVG=-1\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[ingredients]\r\n"), std::string::npos); // the section stays as written
+    EXPECT_EQ(text.find("[Ingredients]"), std::string::npos);
+}
+
+TEST_F(RecipeFileTest, FlagsReadAsTickedForAnyNonZeroNumber) {
+    struct Case {
+        const char* hi;
+        const char* ignore;
+        bool hiExpected, ignoreExpected;
+    };
+    for (const Case& c : std::vector<Case>{{"2", "0", true, false},
+                                           {"0", "1", false, true},
+                                           {"yes", "no", true, false},
+                                           {"-1", "$0", true, false}}) {
+        put(path("f.mix"), std::string("[Extras]\nHiPrecision=") + c.hi + "\nIgnoreCost=" +
+                               c.ignore + "\n");
+        const MixRecipe r = LoadRecipe(path("f.mix")).recipe;
+        EXPECT_EQ(r.HiPrecision, c.hiExpected) << c.hi;
+        EXPECT_EQ(r.IgnoreCost, c.ignoreExpected) << c.ignore;
+    }
+}
+
+TEST_F(RecipeFileTest, AnythingLoadsAsARecipe) {
+    const MixRecipe fresh = FreshMix();
+    EXPECT_FALSE(LoadRecipe(path("missing.mix")).readable);
+    EXPECT_EQ(LoadRecipe(path("missing.mix")).recipe, fresh);
+    EXPECT_FALSE(LoadRecipe(dir.path().toStdString()).readable); // a folder
+    put(path("empty.mix"), "");
+    EXPECT_TRUE(LoadRecipe(path("empty.mix")).readable);
+    EXPECT_EQ(LoadRecipe(path("empty.mix")).recipe, fresh);
+
+    put(path("nul.mix"), std::string("[Title]\nName=a\0b\n[Notes]\nLines=1\nText0=x\0y\n", 36));
+    EXPECT_EQ(LoadRecipe(path("nul.mix")).recipe.Notes.size(), 1u);
+
+    put(path("lines.mix"), "[Notes]\nLines=2000000000\nText0=first\n");
+    const MixRecipe many = LoadRecipe(path("lines.mix")).recipe;
+    EXPECT_EQ(many.Notes.size(), static_cast<std::size_t>(MaxNotesLines));
+    EXPECT_EQ(many.Notes[0], "first");
+
+    put(path("longline.mix"), "[Title]\nName=" + std::string(1 << 20, 'n') + "\n");
+    EXPECT_EQ(LoadRecipe(path("longline.mix")).recipe.Name.size(), IniDocument::MaxValueLength);
+
+    // Random junk, always the same, never crashes and never grows past the bounds.
+    std::mt19937 rng(12345);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const std::string pieces[] = {"[Notes]\n", "Lines=", "Text", "=", "\r\n", "[Spec]\n",
+                                  "MixQty=", "0x",      "$",    "\"", "[Extras]\n"};
+    for (int round = 0; round < 200; ++round) {
+        std::string junk;
+        for (int i = 0; i < 400; ++i) {
+            if (byte(rng) < 40)
+                junk += pieces[static_cast<std::size_t>(byte(rng)) % std::size(pieces)];
+            else
+                junk.push_back(static_cast<char>(byte(rng)));
+        }
+        put(path("junk.mix"), junk);
+        const MixRecipe r = LoadRecipe(path("junk.mix")).recipe;
+        ASSERT_LE(r.Notes.size(), static_cast<std::size_t>(MaxNotesLines));
+        for (const std::string& t : r.texts)
+            ASSERT_TRUE(IsValidUtf8(t));
+    }
+}
+
+TEST_F(RecipeFileTest, RandomRecipesSurviveARoundTrip) {
+    std::mt19937 rng(7);
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const std::vector<std::string> names = {"Lemon", "Caf\xC3\xA9 cr\xC3\xA8me", "\xE6\x97\xA5 tea",
+                                            "a=b", "Say \"hi\" now", "[x]", "tab\there", ""};
+    const std::vector<std::string> numbers = {"", "0", "12", "0.5", "1.50", "10", "3.25", "100"};
+    for (int round = 0; round < 100; ++round) {
+        MixRecipe r = FreshMix();
+        r.Name = names[static_cast<std::size_t>(pick(static_cast<int>(names.size())))];
+        for (std::size_t i = 0; i < TextFieldCount; ++i) {
+            const auto& pool = IsNameField(textFieldAt(i)) ? names : numbers;
+            r.texts[i] = pool[static_cast<std::size_t>(pick(static_cast<int>(pool.size())))];
+        }
+        for (std::size_t i = 0; i < RatioFieldCount; ++i) {
+            r.ratios[i].position = pick(RatioEntryCount(ratioFieldAt(i)));
+            SetPgPercentFromChoice(r.ratios[i]);
+            RefreshRatioText(r.ratios[i]);
+        }
+        r.HiPrecision = pick(2) == 1;
+        r.IgnoreCost = pick(2) == 1;
+        r.Notes.clear();
+        for (int n = pick(6); n > 0; --n)
+            r.Notes.push_back(names[static_cast<std::size_t>(pick(static_cast<int>(names.size())))]);
+        const std::string file = path("round" + std::to_string(round % 3) + ".mix");
+        WriteRecipe(file, r);
+        ASSERT_EQ(LoadRecipe(file).recipe, r) << "round " << round;
+    }
+}
+
+TEST_F(RecipeFileTest, Windows1252FilesStayReadableAndKeepTheirCodePage) {
+    put(path("w.mix"), "[Title]\r\nName=Caf\xE9\r\n[Ingredients]\r\nFlav1Name=Cr\xE8me \x80\r\n");
+    MixRecipe r = LoadRecipe(path("w.mix")).recipe;
+    EXPECT_EQ(r.Name, "Caf\xC3\xA9");
+    EXPECT_EQ(r[TextField::Flav1Name], "Cr\xC3\xA8me \xE2\x82\xAC");
+    WriteRecipe(path("w.mix"), r);
+    EXPECT_NE(get(path("w.mix")).find("Name=Caf\xE9\r\n"), std::string::npos);
+    r[TextField::Flav2Name] = "\xE6\x97\xA5"; // does not fit: the file becomes UTF-8
+    WriteRecipe(path("w.mix"), r);
+    EXPECT_NE(get(path("w.mix")).find("Name=Caf\xC3\xA9\r\n"), std::string::npos);
+    EXPECT_EQ(LoadRecipe(path("w.mix")).recipe, r);
+}
+
+TEST_F(RecipeFileTest, FailedSaveLeavesTheFileAsItWas) {
+    MixRecipe r = FreshMix();
+    r.Name = "Mine";
+    const std::string original = "[Title]\r\nName=Precious\r\nExtra=keep\r\n";
+
+    const std::string readOnly = path("ro.mix");
+    put(readOnly, original);
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
+
+    const fs::path lockedDir = path("locked");
+    fs::create_directory(lockedDir);
+    const std::string inLocked = (lockedDir / "x.mix").string();
+    put(inLocked, original);
+    fs::permissions(lockedDir, fs::perms::owner_read | fs::perms::owner_exec);
+
+    const std::vector<std::string> failing = {readOnly, inLocked, path("no/such/folder/x.mix"),
+                                              dir.path().toStdString(), "/dev/full"};
+    for (const std::string& target : failing) {
+        try {
+            WriteRecipe(target, r);
+            ADD_FAILURE() << "saved to " << target;
+        } catch (const RecipeWriteError& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + target);
+        }
+    }
+    EXPECT_EQ(get(readOnly), original);
+    EXPECT_EQ(get(inLocked), original);
+    EXPECT_FALSE(fs::exists(path("no")));
+    fs::permissions(lockedDir, fs::perms::owner_all);
+    EXPECT_EQ(fs::directory_iterator(lockedDir)->path().filename(), "x.mix"); // no leftovers
+}

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kovaq::RecipeToIni(ini, recipe);
     const std::string text = kovaq::EncodeFileText(ini.toText());
     // What was written must read back as the same recipe.
-    const kovaq::MixRecipe again = kovaq::RecipeFromIni(kovaq::IniDocument(kovaq::DecodeFileText(text)));
+    const kovaq::MixRecipe again =
+        kovaq::RecipeFromIni(kovaq::IniDocument(kovaq::DecodeFileText(text)));
     if (again.Notes.size() != recipe.Notes.size() || again.HiPrecision != recipe.HiPrecision)
         __builtin_trap();
     return 0;

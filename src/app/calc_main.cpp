@@ -26,7 +26,9 @@ const char* kUsage = "Usage: kovaq-calc [--json] FILE.mix\n"
                      "  --json   print one JSON object instead of a table\n"
                      "  --help   show this text\n";
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QJsonObject recipeJson(const MixRecipe& r) {
     QJsonObject o;
@@ -152,7 +154,9 @@ int main(int argc, char** argv) {
     labels.applyResets(result);
 
     if (json) {
-        std::cout << QJsonDocument(resultJson(recipe, result)).toJson(QJsonDocument::Indented).toStdString();
+        std::cout << QJsonDocument(resultJson(recipe, result))
+                         .toJson(QJsonDocument::Indented)
+                         .toStdString();
     } else {
         printTable(recipe, result, labels);
     }

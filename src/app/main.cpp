@@ -1,12 +1,55 @@
+#include "AppController.h"
+#include "MainWindow.h"
+#include "Prompts.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QSettings>
+#include <QStyleFactory>
+
+#include <exception>
+
+namespace {
+
+// An error that no handler catches goes to the general error box and the program goes on.
+class KoVaqApplication : public QApplication {
+  public:
+    KoVaqApplication(int& argc, char** argv, kovaq::Prompts& prompts)
+        : QApplication(argc, argv), m_prompts(prompts) {}
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            m_prompts.errorBox(activeWindow(), QString::fromStdString(e.what()));
+        } catch (...) {
+            m_prompts.errorBox(activeWindow(), QStringLiteral("An unexpected error occurred."));
+        }
+        return false;
+    }
+
+  private:
+    kovaq::Prompts& m_prompts;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Ko-Vaq");
-    QWidget window;
-    window.setObjectName("TForm1");
-    window.setWindowTitle("Untitled");
-    window.show();
+    kovaq::DesktopPrompts prompts;
+    KoVaqApplication app(argc, argv, prompts);
+    QApplication::setApplicationName(QStringLiteral("Ko-Vaq"));
+    QApplication::setOrganizationName(QStringLiteral("Tresquall"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ko-Vaq"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tresquall"),
+                    QStringLiteral("Ko-Vaq"));
+    kovaq::AppController controller(prompts, store);
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1)
+        controller.setStartupFile(args.at(1));
+    QObject::connect(&controller, &kovaq::AppController::quitRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    controller.window().show();
     return QApplication::exec();
 }

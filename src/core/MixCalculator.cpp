@@ -22,7 +22,8 @@ std::string shown(double volume, int decimals) {
     return FormatNumber(RoundDecimals(volume, decimals));
 }
 
-void priceSlots(const MixRecipe& recipe, MixResult& r, const std::array<double, SlotCount>& shownVolume) {
+void priceSlots(const MixRecipe& recipe, MixResult& r,
+                const std::array<double, SlotCount>& shownVolume) {
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotId slot = slotAt(i);
         SlotResult& s = r.slots[i];

@@ -195,7 +195,8 @@ std::string FormatNumber(double value) {
     // The shortest form that reads back as the value is the 15-digit rounding whenever it
     // has at most 15 digits; it is much cheaper, so try it first.
     char sci[40];
-    auto res = std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific);
+    auto res =
+        std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific);
     const char* ePos = std::find(sci, res.ptr, 'e');
     if (ePos - sci > 16) {
         res = std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific,

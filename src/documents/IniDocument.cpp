@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace kovaq {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
@@ -57,16 +60,10 @@ std::string capValue(std::string_view v) {
     return std::string(v);
 }
 
-std::string indexKey(std::string_view section, std::string_view key) {
-    std::string k = lower(section);
-    k.push_back('\n');
-    k += lower(key);
-    return k;
-}
-
 } // namespace
 
 IniDocument::IniDocument(std::string_view text) {
+    blocks_.emplace_back(); // lines before the first section
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -75,65 +72,52 @@ IniDocument::IniDocument(std::string_view text) {
         std::string_view line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        lines_.emplace_back(line);
         start = end + 1;
-    }
-    reindex();
-}
-
-void IniDocument::reindex() {
-    sections_.clear();
-    keyIndex_.clear();
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (auto name = headerName(lines_[i])) {
-            sections_.push_back({std::string(*name), lower(*name), i});
+        if (auto name = headerName(line)) {
+            Block b;
+            b.header = std::string(line);
+            b.name = std::string(*name);
+            b.folded = lower(*name);
+            blocks_.push_back(std::move(b));
             continue;
         }
-        if (sections_.empty())
-            continue;
-        if (auto key = keyName(lines_[i]))
-            keyIndex_.emplace(indexKey(sections_.back().name, *key), i);
+        Block& b = blocks_.back();
+        if (b.header)
+            if (auto key = keyName(line))
+                b.keys.emplace(lower(*key), b.body.size());
+        b.body.emplace_back(line);
     }
 }
 
-std::optional<std::size_t> IniDocument::findSection(std::string_view section) const {
+const IniDocument::Block* IniDocument::findBlock(std::string_view section) const {
+    // A name used twice for a section: the first one counts.
     const std::string wanted = lower(section);
-    for (std::size_t s = 0; s < sections_.size(); ++s)
-        if (sections_[s].folded == wanted)
-            return s;
-    return std::nullopt;
+    for (const Block& b : blocks_)
+        if (b.header && b.folded == wanted)
+            return &b;
+    return nullptr;
 }
 
-std::size_t IniDocument::sectionEnd(std::size_t sectionIndex) const {
-    return sectionIndex + 1 < sections_.size() ? sections_[sectionIndex + 1].header
-                                               : lines_.size();
+IniDocument::Block* IniDocument::findBlock(std::string_view section) {
+    return const_cast<Block*>(std::as_const(*this).findBlock(section));
 }
 
-std::optional<std::size_t> IniDocument::findKeyLine(std::size_t sectionIndex,
-                                                    std::string_view key) const {
-    // A name used twice for a section: the reader looks in the first one only.
-    const Section& sec = sections_[sectionIndex];
-    auto it = keyIndex_.find(indexKey(sec.name, key));
-    if (it == keyIndex_.end())
+std::optional<std::size_t> IniDocument::findKey(const Block& block, std::string_view key) {
+    auto it = block.keys.find(lower(key));
+    if (it == block.keys.end())
         return std::nullopt;
-    if (it->second > sec.header && it->second < sectionEnd(sectionIndex))
-        return it->second;
-    const std::string wanted = lower(key);
-    for (std::size_t i = sec.header + 1; i < sectionEnd(sectionIndex); ++i)
-        if (auto k = keyName(lines_[i]); k && lower(*k) == wanted)
-            return i;
-    return std::nullopt;
+    return it->second;
 }
 
 std::optional<std::string> IniDocument::value(std::string_view section,
                                               std::string_view key) const {
-    const auto s = findSection(section);
-    if (!s)
+    const Block* b = findBlock(section);
+    if (!b)
         return std::nullopt;
-    const auto line = findKeyLine(*s, key);
+    const auto line = findKey(*b, key);
     if (!line)
         return std::nullopt;
-    const std::string& text = lines_[*line];
+    const std::string& text = b->body[*line];
     std::string_view v = trim(std::string_view(text).substr(text.find('=') + 1));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
@@ -188,47 +172,58 @@ std::int64_t IniDocument::readInteger(std::string_view section, std::string_view
     return ParseInteger(*v).value_or(fallback);
 }
 
-void IniDocument::setValue(std::string_view section, std::string_view key,
-                           std::string_view value) {
+void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
     std::string line(key);
     line.push_back('=');
     line += value;
 
-    auto s = findSection(section);
-    if (!s) {
-        if (!lines_.empty() && !trim(lines_.back()).empty())
-            lines_.emplace_back();
-        lines_.push_back("[" + std::string(section) + "]");
-        sections_.push_back({std::string(section), lower(section), lines_.size() - 1});
-        lines_.push_back(line);
-        keyIndex_.emplace(indexKey(section, key), lines_.size() - 1);
+    Block* b = findBlock(section);
+    if (!b) {
+        // A new section at the end of the text, after a blank line.
+        Block& last = blocks_.back();
+        const bool empty = blocks_.size() == 1 && last.body.empty();
+        if (!empty && !(last.body.empty() ? false : trim(last.body.back()).empty()))
+            last.body.emplace_back();
+        Block fresh;
+        fresh.header = "[" + std::string(section) + "]";
+        fresh.name = std::string(section);
+        fresh.folded = lower(section);
+        blocks_.push_back(std::move(fresh));
+        b = &blocks_.back();
+    }
+    if (auto existing = findKey(*b, key)) {
+        b->body[*existing] = std::move(line);
         return;
     }
-    if (auto existing = findKeyLine(*s, key)) {
-        lines_[*existing] = line;
-        return;
-    }
-    // After the last line of the section that is not blank.
-    std::size_t at = sectionEnd(*s);
-    while (at > sections_[*s].header + 1 && trim(lines_[at - 1]).empty())
+    // After the last line of the section that is not blank; only blank lines move.
+    std::size_t at = b->body.size();
+    while (at > 0 && trim(b->body[at - 1]).empty())
         --at;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
-    if (at == lines_.size() - 1) {
-        keyIndex_.emplace(indexKey(sections_[*s].name, key), at);
-    } else {
-        reindex(); // lines moved down
+    b->body.insert(b->body.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    b->keys.emplace(lower(key), at);
+}
+
+std::vector<std::string> IniDocument::lines() const {
+    std::vector<std::string> out;
+    for (const Block& b : blocks_) {
+        if (b.header)
+            out.push_back(*b.header);
+        out.insert(out.end(), b.body.begin(), b.body.end());
     }
+    return out;
 }
 
 std::string IniDocument::toText() const {
     std::string out;
-    std::size_t size = 0;
-    for (const std::string& l : lines_)
-        size += l.size() + 2;
-    out.reserve(size);
-    for (const std::string& l : lines_) {
-        out += l;
-        out += "\r\n";
+    for (const Block& b : blocks_) {
+        if (b.header) {
+            out += *b.header;
+            out += "\r\n";
+        }
+        for (const std::string& l : b.body) {
+            out += l;
+            out += "\r\n";
+        }
     }
     return out;
 }

@@ -14,10 +14,10 @@ namespace kovaq {
 // around a value dropped, existing keys replaced where they stand, every untouched line
 // kept. Works on UTF-8 text; the file's code page is the caller's business.
 class IniDocument {
-public:
+  public:
     static constexpr std::size_t MaxValueLength = 2047;
 
-    IniDocument() = default;
+    IniDocument() : IniDocument(std::string_view{}) {}
     explicit IniDocument(std::string_view text);
 
     // The value of a key as the reader sees it, or nothing when the key is absent.
@@ -35,32 +35,29 @@ public:
 
     // CR LF after every line.
     std::string toText() const;
-    const std::vector<std::string>& lines() const { return lines_; }
+    std::vector<std::string> lines() const;
 
     // The whole-number rule on its own, for tests and the settings.
     static std::optional<std::int64_t> ParseInteger(std::string_view text);
 
-private:
-    struct Section {
-        std::string name;   // as written
-        std::string folded; // lower case, for comparing
-        std::size_t header; // line of "[name]"
-    };
-    struct KeyLine {
-        std::size_t line;
-        std::size_t sectionIndex;
+  private:
+    // The lines of one section: its header and the lines up to the next header. Lines
+    // before the first header form a block without a header. Keys are added inside their
+    // block, so adding never moves the lines of other sections.
+    struct Block {
+        std::optional<std::string> header; // the header line as written
+        std::string name;                  // section name as written
+        std::string folded;                // lower case, for comparing
+        std::vector<std::string> body;
+        // First body line of each lower-case key.
+        std::unordered_map<std::string, std::size_t> keys;
     };
 
-    void reindex();
-    std::optional<std::size_t> findSection(std::string_view section) const;
-    std::optional<std::size_t> findKeyLine(std::size_t sectionIndex, std::string_view key) const;
-    std::size_t sectionEnd(std::size_t sectionIndex) const;
+    const Block* findBlock(std::string_view section) const;
+    Block* findBlock(std::string_view section);
+    static std::optional<std::size_t> findKey(const Block& block, std::string_view key);
 
-    std::vector<std::string> lines_;
-    std::vector<Section> sections_;
-    // First line of each (lower-case section, lower-case key), for quick look-ups in
-    // long files.
-    std::unordered_map<std::string, std::size_t> keyIndex_;
+    std::vector<Block> blocks_;
 };
 
 } // namespace kovaq

@@ -114,9 +114,9 @@ void WriteRecipe(const std::string& path, const MixRecipe& recipe) {
     const QFileInfo info(qpath);
     // Read-only means no write bit at all, even for an administrator, as on Windows.
     const auto writable = [](const QFileInfo& fi) {
-        return fi.isWritable() && (fi.permissions() & (QFileDevice::WriteOwner |
-                                                       QFileDevice::WriteGroup |
-                                                       QFileDevice::WriteOther));
+        return fi.isWritable() &&
+               (fi.permissions() &
+                (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
     };
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir() || !writable(folder))
@@ -133,8 +133,8 @@ void WriteRecipe(const std::string& path, const MixRecipe& recipe) {
         const QByteArray data = existing.readAll();
         if (existing.error() != QFileDevice::NoError)
             throw RecipeWriteError(path);
-        ini = IniDocument(DecodeFileText(std::string_view(data.constData(),
-                                                          static_cast<std::size_t>(data.size()))));
+        ini = IniDocument(DecodeFileText(
+            std::string_view(data.constData(), static_cast<std::size_t>(data.size()))));
     }
     RecipeToIni(ini, recipe);
     const std::string bytes = EncodeFileText(ini.toText());

@@ -10,12 +10,12 @@ namespace kovaq {
 
 // Raised when a recipe cannot be saved; the message is "Unable to write to <path>".
 class RecipeWriteError : public std::runtime_error {
-public:
+  public:
     explicit RecipeWriteError(const std::string& path)
         : std::runtime_error("Unable to write to " + path), path_(path) {}
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -1,5 +1,5 @@
-#include "Codepage.h"
 #include "IniDocument.h"
+#include "Codepage.h"
 
 #include <gtest/gtest.h>
 
@@ -30,12 +30,18 @@ TEST(IniDocument, ReadsValuesByThePrivateProfileRules) {
         std::optional<std::string> expected;
     };
     const std::vector<Case> cases = {
-        {"spec", "MIXQTY", "30"},       {"Spec", "Eq", "a=b"},
-        {"Spec", "Quoted", "Best"},     {"Spec", "Single", "x y"},
-        {"Spec", "Half", "\"open"},     {"Spec", "Mixed", "\"a'"},
-        {"Spec", "Empty", ""},          {"Spec", "Dup", "first"},
-        {"Spec", "Later", std::nullopt}, {"Spec", "Missing", std::nullopt},
-        {"Nowhere", "Key", std::nullopt}, {"other", "key", "unix line"},
+        {"spec", "MIXQTY", "30"},
+        {"Spec", "Eq", "a=b"},
+        {"Spec", "Quoted", "Best"},
+        {"Spec", "Single", "x y"},
+        {"Spec", "Half", "\"open"},
+        {"Spec", "Mixed", "\"a'"},
+        {"Spec", "Empty", ""},
+        {"Spec", "Dup", "first"},
+        {"Spec", "Later", std::nullopt},
+        {"Spec", "Missing", std::nullopt},
+        {"Nowhere", "Key", std::nullopt},
+        {"other", "key", "unix line"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ini.value(c.section, c.key), c.expected) << c.section << "/" << c.key;
@@ -56,10 +62,22 @@ TEST(IniDocument, ReadsWholeNumbersOrTheDefault) {
         std::int64_t expected;
     };
     const std::vector<Case> cases = {
-        {"5", 5},     {"-1", -1},   {"+3", 3},   {"0x1", 1},  {"0X1f", 31}, {"$ff", 255},
-        {"yes", 99},  {"", 99},     {"1.5", 99}, {"12a", 99}, {"0x", 99},   {"$", 99},
-        {" 7 ", 7},   {"'2'", 2},
-        {"99999999999999999999", 2147483648}, {"-99999999999999999999", -2147483648},
+        {"5", 5},
+        {"-1", -1},
+        {"+3", 3},
+        {"0x1", 1},
+        {"0X1f", 31},
+        {"$ff", 255},
+        {"yes", 99},
+        {"", 99},
+        {"1.5", 99},
+        {"12a", 99},
+        {"0x", 99},
+        {"$", 99},
+        {" 7 ", 7},
+        {"'2'", 2},
+        {"99999999999999999999", 2147483648},
+        {"-99999999999999999999", -2147483648},
     };
     for (const Case& c : cases) {
         const IniDocument ini(std::string("[S]\nK=") + c.text + "\n");

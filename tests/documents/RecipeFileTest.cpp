@@ -1,5 +1,5 @@
-#include "Codepage.h"
 #include "RecipeFile.h"
+#include "Codepage.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class RecipeFileTest : public ::testing::Test {
-protected:
+  protected:
     std::string path(const std::string& name) const {
         return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString();
     }
@@ -134,8 +134,8 @@ TEST_F(RecipeFileTest, FlagsReadAsTickedForAnyNonZeroNumber) {
                                            {"0", "1", false, true},
                                            {"yes", "no", true, false},
                                            {"-1", "$0", true, false}}) {
-        put(path("f.mix"), std::string("[Extras]\nHiPrecision=") + c.hi + "\nIgnoreCost=" +
-                               c.ignore + "\n");
+        put(path("f.mix"),
+            std::string("[Extras]\nHiPrecision=") + c.hi + "\nIgnoreCost=" + c.ignore + "\n");
         const MixRecipe r = LoadRecipe(path("f.mix")).recipe;
         EXPECT_EQ(r.HiPrecision, c.hiExpected) << c.hi;
         EXPECT_EQ(r.IgnoreCost, c.ignoreExpected) << c.ignore;
@@ -165,8 +165,8 @@ TEST_F(RecipeFileTest, AnythingLoadsAsARecipe) {
     // Random junk, always the same, never crashes and never grows past the bounds.
     std::mt19937 rng(12345);
     std::uniform_int_distribution<int> byte(0, 255);
-    const std::string pieces[] = {"[Notes]\n", "Lines=", "Text", "=", "\r\n", "[Spec]\n",
-                                  "MixQty=", "0x",      "$",    "\"", "[Extras]\n"};
+    const std::string pieces[] = {"[Notes]\n", "Lines=", "Text", "=",  "\r\n",      "[Spec]\n",
+                                  "MixQty=",   "0x",     "$",    "\"", "[Extras]\n"};
     for (int round = 0; round < 200; ++round) {
         std::string junk;
         for (int i = 0; i < 400; ++i) {
@@ -186,8 +186,14 @@ TEST_F(RecipeFileTest, AnythingLoadsAsARecipe) {
 TEST_F(RecipeFileTest, RandomRecipesSurviveARoundTrip) {
     std::mt19937 rng(7);
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-    const std::vector<std::string> names = {"Lemon", "Caf\xC3\xA9 cr\xC3\xA8me", "\xE6\x97\xA5 tea",
-                                            "a=b", "Say \"hi\" now", "[x]", "tab\there", ""};
+    const std::vector<std::string> names = {"Lemon",
+                                            "Caf\xC3\xA9 cr\xC3\xA8me",
+                                            "\xE6\x97\xA5 tea",
+                                            "a=b",
+                                            "Say \"hi\" now",
+                                            "[x]",
+                                            "tab\there",
+                                            ""};
     const std::vector<std::string> numbers = {"", "0", "12", "0.5", "1.50", "10", "3.25", "100"};
     for (int round = 0; round < 100; ++round) {
         MixRecipe r = FreshMix();
@@ -205,7 +211,8 @@ TEST_F(RecipeFileTest, RandomRecipesSurviveARoundTrip) {
         r.IgnoreCost = pick(2) == 1;
         r.Notes.clear();
         for (int n = pick(6); n > 0; --n)
-            r.Notes.push_back(names[static_cast<std::size_t>(pick(static_cast<int>(names.size())))]);
+            r.Notes.push_back(
+                names[static_cast<std::size_t>(pick(static_cast<int>(names.size())))]);
         const std::string file = path("round" + std::to_string(round % 3) + ".mix");
         WriteRecipe(file, r);
         ASSERT_EQ(LoadRecipe(file).recipe, r) << "round " << round;

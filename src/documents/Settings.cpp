@@ -1,0 +1,33 @@
+#include "Settings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace kovaq {
+
+AppSettings ReadSettings(QSettings& store, const QString& workingDir) {
+    AppSettings defaults;
+    defaults.LoadDir = workingDir;
+    defaults.SaveDir = workingDir;
+    AppSettings s;
+    for (const SettingKey& key : SettingKeys) {
+        const QString name = QString::fromLatin1(key.name);
+        s.*key.member = store.value(name, defaults.*key.member).toString();
+        store.setValue(name, s.*key.member);
+    }
+    store.sync();
+    if (s.LastFile.isEmpty() || !QFileInfo(s.LastFile).isFile()) {
+        s.LastFile.clear();
+        s.LoadDir = workingDir;
+        s.SaveDir = workingDir;
+    }
+    return s;
+}
+
+void WriteSettings(QSettings& store, const AppSettings& settings) {
+    for (const SettingKey& key : SettingKeys)
+        store.setValue(QString::fromLatin1(key.name), settings.*key.member);
+    store.sync();
+}
+
+} // namespace kovaq

@@ -1,0 +1,317 @@
+#include "AppController.h"
+
+#include "Dialogs.h"
+#include "Fields.h"
+#include "MainWindow.h"
+#include "MixName.h"
+#include "Prompts.h"
+#include "RecipeFile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QUrl>
+
+namespace kovaq {
+namespace {
+
+const QString kFilter = QStringLiteral("Ko-Vaq files (*.mix)");
+const QString kWarning = QStringLiteral("Warning...");
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+QString FindHtmlHelp() {
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QStringList candidates = {
+        appDir + QStringLiteral("/../share/ko-vaq/help/index.html"),
+        appDir + QStringLiteral("/help/index.html"),
+#ifdef KOVAQ_SOURCE_HELP
+        QStringLiteral(KOVAQ_SOURCE_HELP),
+#endif
+    };
+    for (const QString& c : candidates)
+        if (QFileInfo(c).isFile())
+            return QFileInfo(c).absoluteFilePath();
+    return {};
+}
+
+AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent)
+    : QObject(parent), m_prompts(prompts), m_store(store) {
+    m_window = std::make_unique<MainWindow>(prompts);
+    MainWindow& w = *m_window;
+    w.setMixSaved(true);
+    m_settings.LastFile.clear();
+    m_settings.Layout = QStringLiteral("Landscape");
+    m_settings = ReadSettings(m_store, QDir::currentPath());
+    w.setLayoutName(m_settings.Layout);
+    if (m_settings.Layout == QStringLiteral("Landscape"))
+        w.arrangeLandscape();
+    else
+        w.arrangePortrait();
+    m_firstShowPending = true;
+    w.setCalcEnabled(true);
+    m_startupDir = QDir::currentPath();
+    m_htmlHelp = FindHtmlHelp();
+
+    m_retain = new RetainDialog(&w);
+    m_welcome = new WelcomeDialog(&w);
+    m_welcomeTimer.setSingleShot(true);
+    m_welcomeTimer.setInterval(1000);
+    connect(&m_welcomeTimer, &QTimer::timeout, this, [this] {
+        m_welcomeTimer.stop();
+        m_prompts.execDialog(*m_welcome);
+    });
+    m_screenHeight = [this] {
+        const QScreen* s =
+            m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+        return s ? s->geometry().height() : 1024;
+    };
+
+    connect(&w, &MainWindow::openRequested, this, &AppController::openRecipe);
+    connect(&w, &MainWindow::saveRequested, this, [this] { saveRecipe(); });
+    connect(&w, &MainWindow::newMixRequested, this, &AppController::newMix);
+    connect(&w, &MainWindow::helpRequested, this, &AppController::openHelp);
+    connect(&w, &MainWindow::firstShown, this, &AppController::startupChecks);
+    connect(&w, &MainWindow::closing, this, &AppController::onClosing);
+    w.setCloseGuard([this] { return m_ending || confirmDiscard(Caller::Closing); });
+}
+
+AppController::~AppController() = default;
+
+void AppController::restoreWorkingDir() {
+    QDir::setCurrent(m_startupDir);
+}
+
+void AppController::onClosing() {
+    if (m_ending)
+        return;
+    m_settings.Layout = m_window->layoutName();
+    WriteSettings(m_store, m_settings);
+}
+
+bool AppController::confirmDiscard(Caller caller) {
+    MainWindow& w = *m_window;
+    if (w.mixSaved())
+        return true;
+    const QString text =
+        caller == Caller::Open
+            ? QStringLiteral(
+                  "Your Current Mix Has Not Been Saved \n         Do You Want To Save It?")
+            : QStringLiteral("      Your Current Mix Has Not Been Saved \n"
+                             "               Do You Want To Save It?");
+    switch (m_prompts.message(&w, text, kWarning, Prompts::Icon::Warning,
+                              Prompts::Buttons::YesNoCancel)) {
+    case Prompts::Answer::Yes:
+        // Going on after a cancelled or failed save would lose the mix just kept.
+        return saveRecipe();
+    case Prompts::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool AppController::saveRecipe() {
+    MainWindow& w = *m_window;
+    if (!w.infoComplete()) {
+        const auto answer = m_prompts.message(
+            &w, QStringLiteral("There is Information Outstanding \n    Do You Still Want To Save?"),
+            kWarning, Prompts::Icon::Warning, Prompts::Buttons::OkCancel);
+        if (answer != Prompts::Answer::Ok)
+            return false;
+    }
+    const MixRecipe r = w.recipe();
+    const QString proposed =
+        qs(ComposeMixName(w.mixName().toStdString(), r[TextField::MixStrength],
+                          r[TextField::MixQty], w.ratio(RatioField::MixNicPGVG).RatioText));
+    const QString path = m_prompts.saveFileName(&w, m_settings.SaveDir, proposed, kFilter);
+    if (path.isEmpty()) {
+        restoreWorkingDir();
+        return false;
+    }
+    w.setMixName(qs(MixNameFromPath(path.toStdString())));
+    if (!writeFromWindow(path))
+        return false;
+    m_settings.SaveDir = qs(FolderOfPath(path.toStdString()));
+    m_settings.LoadDir = m_settings.SaveDir;
+    m_settings.LastFile = path;
+    w.setMixSaved(true);
+    if (w.lastActiveControl() == w.openButton())
+        w.setLastActiveControl(w.saveButton());
+    else if (w.lastActiveControl())
+        w.lastActiveControl()->setFocus();
+    restoreWorkingDir();
+    return true;
+}
+
+bool AppController::writeFromWindow(const QString& path) {
+    try {
+        WriteRecipe(path.toStdString(), m_window->recipe());
+        return true;
+    } catch (const RecipeWriteError& e) {
+        m_prompts.errorBox(m_window.get(), QString::fromStdString(e.what()) + QLatin1Char('.'));
+        return false;
+    }
+}
+
+void AppController::openRecipe() {
+    if (!confirmDiscard(Caller::Open))
+        return;
+    MainWindow& w = *m_window;
+    const QString path = m_prompts.openFileName(&w, m_settings.LoadDir, kFilter);
+    if (!path.isEmpty()) {
+        loadIntoWindow(path);
+        w.recalculate();
+        m_settings.LoadDir = qs(FolderOfPath(path.toStdString()));
+        m_settings.SaveDir = m_settings.LoadDir;
+        m_settings.LastFile = path;
+        w.setLastActiveControl(QApplication::focusWidget());
+        w.setMixSaved(true);
+    }
+    restoreWorkingDir();
+}
+
+void AppController::loadIntoWindow(const QString& path) {
+    MainWindow& w = *m_window;
+    w.setCalcEnabled(false);
+    const MixRecipe r = LoadRecipe(path.toStdString(), w.recipe()).recipe;
+    w.setMixName(qs(r.Name));
+    // Field by field in the file's order, each through its change notification.
+    for (std::size_t i = 0; i < TextFieldCount; ++i) {
+        const TextField f = textFieldAt(i);
+        if (f == TextField::BaseNicStrength)
+            w.selectRatio(RatioField::BaseNicPGVG, r[RatioField::BaseNicPGVG].position);
+        if (f == TextField::MixStrength)
+            for (std::size_t k = index(RatioField::MixNicPGVG); k < RatioFieldCount; ++k)
+                w.selectRatio(ratioFieldAt(k), r.ratios[k].position);
+        w.setFieldText(f, qs(r[f]));
+    }
+    w.setHiPrecision(r.HiPrecision);
+    w.setIgnoreCost(r.IgnoreCost);
+    QStringList notes;
+    for (const std::string& line : r.Notes)
+        notes << qs(line);
+    w.setNotesLines(notes);
+    w.resetNotesTabStops();
+    for (std::size_t k = 0; k < RatioFieldCount; ++k)
+        w.setPgPercentFromChoice(ratioFieldAt(k));
+    w.refreshRatioTexts();
+    w.setCalcEnabled(true);
+}
+
+void AppController::newMix() {
+    if (!confirmDiscard(Caller::NewMix))
+        return;
+    MainWindow& w = *m_window;
+    if (!m_firstShowPending && m_prompts.execDialog(*m_retain) != QDialog::Accepted)
+        return;
+    const bool keepIngredients = m_retain->ingredientsBox()->isChecked();
+    const bool keepNotes = m_retain->notesBox()->isChecked();
+    using T = TextField;
+    if (!keepIngredients) {
+        for (T f :
+             {T::NicBaseName, T::NicBaseCost, T::NicBaseQty, T::PGCost,         T::PGQty,
+              T::VGCost,      T::VGQty,       T::Flav1Cost,  T::Flav1Qty,       T::Flav2Cost,
+              T::Flav2Qty,    T::Flav3Cost,   T::Flav3Qty,   T::VodkaWaterCost, T::VodkaWaterQty,
+              T::Flav4Cost,   T::Flav4Qty,    T::Flav5Cost,  T::Flav5Qty,       T::Flav6Cost,
+              T::Flav6Qty,    T::Flav1Name,   T::Flav2Name,  T::Flav3Name,      T::Flav4Name,
+              T::Flav5Name,   T::Flav6Name,   T::Flav7Name,  T::Flav8Name,      T::Flav7Cost,
+              T::Flav7Qty,    T::Flav8Cost,   T::Flav8Qty,   T::BaseNicStrength})
+            w.setFieldText(f, QString());
+        w.selectRatio(RatioField::BaseNicPGVG, 0);
+    }
+    if (!keepNotes)
+        w.setNotesLines({});
+    for (T f : {T::MixStrength, T::PctFlav1, T::PctFlav2, T::PctFlav3, T::PctVodkaWater, T::MixQty,
+                T::PctFlav4, T::PctFlav5, T::PctFlav6, T::PctFlav7, T::PctFlav8})
+        w.setFieldText(f, QString());
+    w.setHiPrecision(true);
+    w.setIgnoreCost(false);
+    w.resetNotesTabStops();
+    for (std::size_t k = index(RatioField::MixNicPGVG); k < RatioFieldCount; ++k)
+        w.selectRatio(ratioFieldAt(k), 0);
+    for (std::size_t k = 0; k < RatioFieldCount; ++k)
+        w.setPgPercentFromChoice(ratioFieldAt(k));
+    w.refreshRatioTexts();
+    w.setMixName(QStringLiteral("Untitled"));
+    w.recalculate();
+    QLineEdit* strength = w.field(TextField::BaseNicStrength);
+    strength->setFocus();
+    w.setLastActiveControl(strength);
+    w.setMixSaved(true);
+}
+
+void AppController::openHelp() {
+    restoreWorkingDir();
+    const QString chm = QDir(m_startupDir).filePath(QStringLiteral("KoVaqHelp.chm"));
+    if (QFileInfo(chm).isFile() && m_prompts.openUrl(QUrl::fromLocalFile(chm)))
+        return;
+    // Linux desktops rarely open .chm files: the HTML help says the same.
+    if (!m_htmlHelp.isEmpty() && QFileInfo(m_htmlHelp).isFile() &&
+        m_prompts.openUrl(QUrl::fromLocalFile(m_htmlHelp)))
+        return;
+    m_prompts.message(m_window.get(), QStringLiteral("Help File Missing"), QStringLiteral("Ko-Vaq"),
+                      Prompts::Icon::None, Prompts::Buttons::Ok);
+}
+
+void AppController::startupChecks() {
+    if (!m_firstShowPending)
+        return;
+    MainWindow& w = *m_window;
+    const int height = m_screenHeight();
+    if (height < 600) {
+        m_prompts.message(
+            &w, QStringLiteral("Your Monitor Screen Is Too Small For This Application"),
+            QStringLiteral("Sorry, But..."), Prompts::Icon::Warning, Prompts::Buttons::Ok);
+        m_ending = true;
+        w.hide();
+        Q_EMIT quitRequested();
+        return;
+    }
+    if (height < 800) {
+        m_prompts.message(
+            &w,
+            QStringLiteral("So You Will Only Be Able To Run In Landscape Layout Mode,\n"
+                           "         And The 'Layout' Button Will Be Disabled"),
+            QStringLiteral("Your Monitor Screen Has Limited Height"), Prompts::Icon::Warning,
+            Prompts::Buttons::Ok);
+        w.layoutButton()->setEnabled(false);
+        if (w.layoutName() != QStringLiteral("Landscape")) {
+            w.setLayoutName(QStringLiteral("Landscape"));
+            w.arrangeLandscape();
+        }
+    }
+    QString file = m_settings.LastFile;
+    if (!m_startupFile.isEmpty()) {
+        file = QFileInfo(m_startupFile).absoluteFilePath();
+        if (QFileInfo(file).isFile()) {
+            m_settings.LastFile = file;
+            m_settings.LoadDir = qs(FolderOfPath(file.toStdString()));
+            m_settings.SaveDir = m_settings.LoadDir;
+        }
+    }
+    if (file.isEmpty()) {
+        newMix();
+        m_welcomeTimer.start();
+    } else {
+        loadIntoWindow(file);
+        w.recalculate();
+        w.setMixSaved(true);
+    }
+    QLineEdit* volume = w.field(TextField::MixQty);
+    volume->setFocus();
+    w.setLastActiveControl(volume);
+    m_firstShowPending = false;
+}
+
+} // namespace kovaq

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Settings.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QSettings;
+
+namespace kovaq {
+
+class MainWindow;
+class Prompts;
+class RetainDialog;
+class WelcomeDialog;
+
+// The program as a whole: builds the windows, runs the document commands (Open, Save,
+// New Mix, closing), keeps the settings and starts up.
+class AppController : public QObject {
+    Q_OBJECT
+  public:
+    enum class Caller { Open, NewMix, Closing };
+
+    AppController(Prompts& prompts, QSettings& store, QObject* parent = nullptr);
+    ~AppController() override;
+
+    MainWindow& window() const { return *m_window; }
+    RetainDialog& retainDialog() const { return *m_retain; }
+    WelcomeDialog& welcomeDialog() const { return *m_welcome; }
+    AppSettings& settings() { return m_settings; }
+    const QString& startupDir() const { return m_startupDir; }
+    bool firstShowPending() const { return m_firstShowPending; }
+    QTimer& welcomeTimer() { return m_welcomeTimer; }
+
+    // For tests and small screens: where the screen height comes from.
+    void setScreenHeightProvider(std::function<int()> provider) {
+        m_screenHeight = std::move(provider);
+    }
+    // A file named on the command line opens instead of the last one.
+    void setStartupFile(const QString& path) { m_startupFile = path; }
+    // Where the HTML help lives when the .chm is not there.
+    void setHtmlHelpPath(const QString& path) { m_htmlHelp = path; }
+
+    // "go on" is true. A Yes that does not end in a saved file stops the caller.
+    bool confirmDiscard(Caller caller);
+    // True when the mix was written.
+    bool saveRecipe();
+    void openRecipe();
+    void newMix();
+    void openHelp();
+
+    void loadIntoWindow(const QString& path);
+    bool writeFromWindow(const QString& path);
+
+    // The first showing: screen checks, then the last file or a new mix and welcome.
+    void startupChecks();
+
+  Q_SIGNALS:
+    // The program must end without storing anything (the screen is too small).
+    void quitRequested();
+
+  private:
+    void restoreWorkingDir();
+    void onClosing();
+
+    Prompts& m_prompts;
+    QSettings& m_store;
+    std::unique_ptr<MainWindow> m_window;
+    RetainDialog* m_retain = nullptr;
+    WelcomeDialog* m_welcome = nullptr;
+    AppSettings m_settings;
+    QString m_startupDir;
+    QString m_startupFile;
+    QString m_htmlHelp;
+    bool m_firstShowPending = true;
+    bool m_ending = false;
+    QTimer m_welcomeTimer;
+    std::function<int()> m_screenHeight;
+};
+
+// Where the HTML help was installed, or where it stands in the source tree.
+QString FindHtmlHelp();
+
+} // namespace kovaq

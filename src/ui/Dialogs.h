@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QPushButton;
+
+namespace kovaq {
+
+// "Retain Some Details?": which panels New Mix keeps. The boxes keep their ticks for the
+// whole run; the result is that of the last button pressed, and the close box keeps it.
+class RetainDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit RetainDialog(QWidget* parent);
+    QCheckBox* ingredientsBox() const { return m_ingredients; }
+    QCheckBox* notesBox() const { return m_notes; }
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    int lastResult() const { return m_lastResult; }
+
+    void reject() override; // the close box and Escape: the last result stands
+
+  private:
+    QCheckBox* m_ingredients = nullptr;
+    QCheckBox* m_notes = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+    int m_lastResult = QDialog::Accepted;
+};
+
+// "Welcome To Ko-Vaq", shown to a user without a last file.
+class WelcomeDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit WelcomeDialog(QWidget* parent);
+};
+
+} // namespace kovaq

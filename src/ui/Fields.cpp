@@ -1,0 +1,160 @@
+#include "Fields.h"
+
+#include "EntryRules.h"
+#include "Prompts.h"
+#include "Recipe.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace kovaq {
+
+NumberField::NumberField(Prompts& prompts, QWidget* parent)
+    : QLineEdit(parent), m_prompts(prompts) {}
+
+void NumberField::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (m_arrows && (key == Qt::Key_Up || key == Qt::Key_Down))
+        Q_EMIT arrowPressed(key == Qt::Key_Up);
+    // Keys that type no character pass untouched; Tab belongs to the window.
+    const bool noCharacter = key == Qt::Key_Delete || key == Qt::Key_Tab ||
+                             key == Qt::Key_Backtab || event->text().isEmpty();
+    if (!noCharacter && !NumberKeyAllowed(event->text().at(0).unicode())) {
+        m_prompts.beep();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+RatioChoice::RatioChoice(int entries, QWidget* parent) : QComboBox(parent) {
+    setEditable(false);
+    setMaxVisibleItems(12);
+    for (int i = 0; i < entries; ++i)
+        addItem(QString::fromStdString(std::string(RatioListText(i))));
+    setCurrentIndex(-1);
+}
+
+NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    setTabChangesFocus(false);
+    setFocusPolicy(Qt::ClickFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setNotesTabStops();
+}
+
+void NotesEdit::setNotesTabStops() {
+    QTextOption option = document()->defaultTextOption();
+    QList<QTextOption::Tab> tabs;
+    const qreal points =
+        font().pointSizeF() > 0 ? font().pointSizeF() : font().pixelSize() * 72.0 / logicalDpiY();
+    for (int i = 1; i <= 14; ++i)
+        tabs.append(
+            QTextOption::Tab(2.0 * i * points * logicalDpiX() / 72.0, QTextOption::LeftTab));
+    option.setTabs(tabs);
+    document()->setDefaultTextOption(option);
+}
+
+QStringList NotesEdit::displayedLines() const {
+    QStringList lines;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        const QTextLayout* layout = block.layout();
+        if (!layout || layout->lineCount() <= 1) {
+            lines << text;
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            QString part = text.mid(line.textStart(), line.textLength());
+            // A wrapped line ends at the blank the box broke it at.
+            if (i + 1 < layout->lineCount() && part.endsWith(QLatin1Char(' ')))
+                part.chop(1);
+            lines << part;
+        }
+    }
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QMenu* NotesEdit::createNotesMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("NotesMenu"));
+    const bool selection = textCursor().hasSelection();
+    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    QAction* cut = menu->addAction(QStringLiteral("Cut"), this, &QPlainTextEdit::cut);
+    cut->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+    cut->setEnabled(selection);
+    QAction* copyAction = menu->addAction(QStringLiteral("Copy"), this, &QPlainTextEdit::copy);
+    copyAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
+    copyAction->setEnabled(selection);
+    // The box is plain text: what is pasted brings no formatting of its own.
+    QAction* paste = menu->addAction(QStringLiteral("Paste"), this, &QPlainTextEdit::paste);
+    paste->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
+    paste->setEnabled(clip && clip->hasText());
+    QAction* del = menu->addAction(QStringLiteral("Delete"), this,
+                                   [this] { textCursor().removeSelectedText(); });
+    del->setEnabled(selection);
+    return menu;
+}
+
+void NotesEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createNotesMenu(this);
+    menu->exec(event->globalPos());
+    delete menu;
+}
+
+void NotesEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    Q_EMIT mouseReleased();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+HelpIcon::HelpIcon(QWidget* parent) : QWidget(parent) {
+    setFixedSize(20, 20);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QStringLiteral("Help"));
+}
+
+void HelpIcon::paintIcon(QPainter& painter, const QRect& rect) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient glow(rect.center() - QPointF(rect.width() / 5.0, rect.height() / 5.0),
+                         rect.width() * 0.7);
+    glow.setColorAt(0, QColor(120, 190, 255));
+    glow.setColorAt(1, QColor(20, 80, 170));
+    painter.setPen(QPen(QColor(255, 255, 255), 1.2));
+    painter.setBrush(glow);
+    painter.drawEllipse(QRectF(rect).adjusted(1, 1, -1, -1));
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPixelSize(rect.height() * 7 / 10);
+    painter.setFont(f);
+    painter.setPen(Qt::white);
+    painter.drawText(rect, Qt::AlignCenter, QStringLiteral("?"));
+    painter.restore();
+}
+
+void HelpIcon::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    paintIcon(p, rect());
+}
+
+void HelpIcon::mouseReleaseEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+} // namespace kovaq

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+namespace kovaq {
+
+class Prompts;
+
+// A field for numbers: only digits, "." and backspace get through; anything else is
+// dropped with a beep (Ctrl+V and the other shortcuts included). The volume field also
+// steps by 0.1 on Up and Down.
+class NumberField : public QLineEdit {
+    Q_OBJECT
+  public:
+    NumberField(Prompts& prompts, QWidget* parent);
+    void setArrowSteps(bool on) { m_arrows = on; }
+
+  Q_SIGNALS:
+    void arrowPressed(bool up);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    Prompts& m_prompts;
+    bool m_arrows = false;
+};
+
+// A drop-down of PG/VG ratios that cannot be typed into.
+class RatioChoice : public QComboBox {
+    Q_OBJECT
+  public:
+    RatioChoice(int entries, QWidget* parent);
+};
+
+// The notes: plain text where Tab types a tab and which Tab from elsewhere never reaches.
+class NotesEdit : public QPlainTextEdit {
+    Q_OBJECT
+  public:
+    explicit NotesEdit(QWidget* parent);
+    // Stop i (0..14) at 2 x i x s points, s being the font size in points.
+    void setNotesTabStops();
+    // The text as the box shows it: one entry per displayed line, wrapped lines split,
+    // a final empty line left out.
+    QStringList displayedLines() const;
+    // Cut, Copy, Paste and Delete, each enabled only when it can act.
+    QMenu* createNotesMenu(QWidget* parent);
+
+  Q_SIGNALS:
+    void mouseReleased();
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};
+
+// A label that acts on a click (footer links, the "Nic Base" caption).
+class ClickLabel : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+
+  Q_SIGNALS:
+    void clicked();
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The 20 by 20 help icon, drawn rather than loaded.
+class HelpIcon : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpIcon(QWidget* parent);
+    static void paintIcon(QPainter& painter, const QRect& rect);
+
+  Q_SIGNALS:
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace kovaq

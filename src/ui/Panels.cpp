@@ -1,0 +1,274 @@
+#include "Panels.h"
+
+#include "ControlNames.h"
+#include "MixResult.h"
+
+#include <QFontMetrics>
+
+namespace kovaq {
+
+namespace look {
+
+QFont windowFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    f.setPixelSize(11);
+    return f;
+}
+
+QFont boldFont(int pixels) {
+    QFont f = windowFont();
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    return f;
+}
+
+QFont sansSerifFont(int pixels, bool bold) {
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                   QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+QColor colour(const Rgb& rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+void setFieldBackground(QWidget* field, bool missing) {
+    QPalette p = field->palette();
+    const QColor c = colour(missing ? MissingFieldColour : NormalFieldColour);
+    if (p.color(QPalette::Base) == c)
+        return;
+    p.setColor(QPalette::Base, c);
+    p.setColor(QPalette::Button, c);
+    field->setPalette(p);
+}
+
+void setTextColour(QWidget* label, const QColor& c) {
+    QPalette p = label->palette();
+    if (p.color(QPalette::WindowText) == c)
+        return;
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    label->setPalette(p);
+}
+
+void makeGroup(QGroupBox* group) {
+    group->setAutoFillBackground(true);
+    QPalette p = group->palette();
+    p.setColor(QPalette::Window, colour(GroupColour));
+    group->setPalette(p);
+    group->setFont(windowFont());
+}
+
+QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, int h) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(parent->font());
+    if (w < 0)
+        w = QFontMetrics(l->font()).horizontalAdvance(text) + 2;
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+} // namespace look
+
+namespace {
+
+constexpr int kFieldHeight = 16;
+
+QLineEdit* numberField(Prompts& prompts, QWidget* parent, TextField f, int x, int y, int w) {
+    auto* e = new NumberField(prompts, parent);
+    e->setObjectName(FieldControlName(f));
+    e->setAccessibleName(FieldAccessibleName(f));
+    e->setGeometry(x, y, w, kFieldHeight);
+    look::setFieldBackground(e, false);
+    return e;
+}
+
+QLineEdit* nameField(QWidget* parent, TextField f, int x, int y, int w) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(FieldControlName(f));
+    e->setAccessibleName(FieldAccessibleName(f));
+    e->setGeometry(x, y, w, kFieldHeight);
+    look::setFieldBackground(e, false);
+    return e;
+}
+
+RatioChoice* ratioChoice(QWidget* parent, RatioField r, int x, int y) {
+    auto* c = new RatioChoice(RatioEntryCount(r), parent);
+    c->setObjectName(RatioControlName(r));
+    c->setAccessibleName(RatioAccessibleName(r));
+    c->setGeometry(x, y, 57, kFieldHeight + 1);
+    look::setFieldBackground(c, false);
+    return c;
+}
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
+    : QGroupBox(QStringLiteral("  Ingredient Details  "), parent) {
+    setObjectName(QStringLiteral("IngredientDetails"));
+    look::makeGroup(this);
+    look::label(this, QStringLiteral("Names"), 56, 13);
+    look::label(this, QStringLiteral("Cost (\u00a3/$/\u20ac)"), 116, 13);
+    look::label(this, QStringLiteral("Qty"), 196, 13);
+
+    constexpr int top = 28;
+    constexpr int pitch = 17;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId s = slotAt(i);
+        const int y = top + static_cast<int>(i) * pitch;
+        QLabel* caption = nullptr;
+        if (s == SlotId::NicBase) {
+            m_nicBaseCaption = new ClickLabel(QStringLiteral("Nic Base"), this);
+            m_nicBaseCaption->setGeometry(6, y + 1, 50, 14);
+            m_nicBaseCaption->setCursor(Qt::PointingHandCursor);
+            m_nicBaseCaption->setToolTip(QStringLiteral("Click to change base type"));
+            caption = m_nicBaseCaption;
+        } else {
+            caption = look::label(this, text(IngredientCaption(s)), 6, y + 1);
+        }
+        caption->setObjectName(QStringLiteral("IngredientCaption_") + text(SlotName(s)));
+        if (auto name = NameField(s)) {
+            const int x = s == SlotId::NicBase ? 57 : 26;
+            m_fields[index(*name)] = nameField(this, *name, x, y, s == SlotId::NicBase ? 61 : 92);
+        }
+        m_fields[index(CostField(s))] = numberField(prompts, this, CostField(s), 122, y, 40);
+        look::label(this, QStringLiteral("per"), 165, y + 1);
+        m_fields[index(QtyField(s))] = numberField(prompts, this, QtyField(s), 184, y, 40);
+        look::label(this, QStringLiteral("ml"), 227, y + 1);
+    }
+    const int headingY = top + 12 * pitch + 1;
+    look::label(this, QStringLiteral("PG\u2013VG (%)"), 113, headingY);
+    const int rowY = headingY + 15;
+    auto* strength = look::label(this, QStringLiteral("Nic Base Strength"), 6, rowY + 1);
+    strength->setFont(look::boldFont());
+    strength->resize(QFontMetrics(strength->font()).horizontalAdvance(strength->text()) + 2, 14);
+    m_baseRatio = ratioChoice(this, RatioField::BaseNicPGVG, 113, rowY);
+    m_fields[index(TextField::BaseNicStrength)] =
+        numberField(prompts, this, TextField::BaseNicStrength, 176, rowY, 40);
+    look::label(this, QStringLiteral("mg"), 219, rowY + 1);
+}
+
+SpecPanel::SpecPanel(Prompts& prompts, QWidget* parent)
+    : QGroupBox(QStringLiteral("  Mixing Specification  "), parent) {
+    setObjectName(QStringLiteral("MixingSpecification"));
+    look::makeGroup(this);
+    look::label(this, QStringLiteral("PG\u2013VG (%)"), 121, 13);
+    constexpr int top = 27;
+    constexpr int pitch = 17;
+    constexpr int ratioX = 120;
+    constexpr int fieldX = 182;
+    auto unit = [&](const QString& t, int y) { look::label(this, t, 224, y + 1); };
+
+    auto* volume = look::label(this, QStringLiteral("Volume To Make"), 6, top + 1);
+    volume->setFont(look::boldFont());
+    volume->resize(QFontMetrics(volume->font()).horizontalAdvance(volume->text()) + 2, 14);
+    m_ratios[index(RatioField::MixNicPGVG)] =
+        ratioChoice(this, RatioField::MixNicPGVG, ratioX, top);
+    m_fields[index(TextField::MixQty)] =
+        numberField(prompts, this, TextField::MixQty, fieldX, top, 38);
+    unit(QStringLiteral("ml"), top);
+
+    const int strengthY = top + pitch;
+    m_strengthCaption = look::label(this, QStringLiteral("Nic Strength"), 6, strengthY + 1);
+    m_fields[index(TextField::MixStrength)] =
+        numberField(prompts, this, TextField::MixStrength, fieldX, strengthY, 38);
+    unit(QStringLiteral("mg"), strengthY);
+
+    for (std::size_t f = 0; f < FlavourCount; ++f) {
+        const int y = top + static_cast<int>(f + 2) * pitch;
+        const SlotId s = flavourSlot(f);
+        m_flavourCaptions[f] =
+            look::label(this, text(RowLabelBase(s)), 6, y + 1, FlavourCaptionWidth);
+        m_flavourCaptions[f]->setObjectName(QStringLiteral("SpecCaption_") + text(SlotName(s)));
+        const RatioField r = flavourRatio(f);
+        m_ratios[index(r)] = ratioChoice(this, r, ratioX, y);
+        const TextField pct = *PercentField(s);
+        m_fields[index(pct)] = numberField(prompts, this, pct, fieldX, y, 38);
+        unit(QStringLiteral("%"), y);
+    }
+    const int vwY = top + 10 * pitch;
+    look::label(this, QStringLiteral("Vodka/Water"), 6, vwY + 1);
+    m_fields[index(TextField::PctVodkaWater)] =
+        numberField(prompts, this, TextField::PctVodkaWater, fieldX, vwY, 38);
+    unit(QStringLiteral("%"), vwY);
+}
+
+ResultsPanel::ResultsPanel(Kind kind, QWidget* parent)
+    : QGroupBox(kind == Kind::Volumes ? QStringLiteral("  Mixing Volumes  ")
+                                      : QStringLiteral("  Cost For This Mix  "),
+                parent) {
+    const bool volumes = kind == Kind::Volumes;
+    setObjectName(volumes ? QStringLiteral("MixingVolumes") : QStringLiteral("CostForThisMix"));
+    look::makeGroup(this);
+    m_option = new QCheckBox(
+        volumes ? QStringLiteral("Hi Precision") : QStringLiteral("Ignore Costs"), this);
+    m_option->setObjectName(volumes ? QStringLiteral("CheckBox1") : QStringLiteral("CheckBox2"));
+    m_option->setAccessibleName(m_option->text());
+    m_option->setGeometry(6, 14, 84, 16);
+    m_heading = look::label(
+        this, volumes ? QStringLiteral("Vol.(ml)") : QStringLiteral("Cost (\u00a3/$/\u20ac)"),
+        volumes ? 104 : 94, 16);
+    const QString kindWord = volumes ? QStringLiteral(" volume") : QStringLiteral(" cost");
+    constexpr int top = 33;
+    constexpr int pitch = 16;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId s = slotAt(i);
+        const int y = top + static_cast<int>(i) * pitch;
+        m_captions[i] = look::label(this, text(RowLabelBase(s)), 6, y, 88);
+        m_captions[i]->setObjectName(
+            (volumes ? QStringLiteral("VolumeCaption_") : QStringLiteral("CostCaption_")) +
+            text(SlotName(s)));
+        m_values[i] = look::label(this, QStringLiteral("0"), 94, y, 60);
+        m_values[i]->setAlignment(Qt::AlignCenter);
+        m_values[i]->setFont(look::sansSerifFont(11, volumes));
+        m_values[i]->setObjectName((volumes ? QStringLiteral("Volume_") : QStringLiteral("Cost_")) +
+                                   text(SlotName(s)));
+        m_values[i]->setAccessibleName(text(RowLabelBase(s)) + kindWord);
+    }
+    if (!volumes) {
+        const int y = top + 12 * pitch + 2;
+        m_totalCaption = look::label(this, QStringLiteral("TOTAL"), 6, y, 88);
+        m_totalCaption->setFont(look::boldFont());
+        m_totalValue = look::label(this, QStringLiteral("0"), 94, y, 60);
+        m_totalValue->setAlignment(Qt::AlignCenter);
+        m_totalValue->setFont(look::sansSerifFont(11, false));
+        m_totalValue->setObjectName(QStringLiteral("TotalCost"));
+        m_totalValue->setAccessibleName(QStringLiteral("TOTAL cost"));
+    }
+}
+
+StatusPanel::StatusPanel(QWidget* parent) : QGroupBox(QStringLiteral("Status"), parent) {
+    setObjectName(QStringLiteral("Status"));
+    look::makeGroup(this);
+    m_cost = look::label(this, QString(), 6, 14, 60);
+    m_cost->setObjectName(QStringLiteral("CostStatus"));
+    m_cost->setAccessibleName(QStringLiteral("Cost status"));
+    m_volumes = look::label(this, QString(), 66, 14, 80);
+    m_volumes->setObjectName(QStringLiteral("VolStatus"));
+    m_volumes->setAccessibleName(QStringLiteral("Volume status"));
+}
+
+void StatusPanel::setTexts(const QString& cost, const QColor& costColour, const QString& volumes,
+                           const QColor& volumesColour) {
+    // The volume part starts where the cost part ends.
+    const QFontMetrics fm(m_cost->font());
+    int costWidth = fm.horizontalAdvance(cost);
+    if (!cost.isEmpty() && !cost.endsWith(QLatin1Char(' ')))
+        costWidth += fm.horizontalAdvance(QLatin1Char(' '));
+    m_cost->setText(cost);
+    m_cost->setGeometry(6, 14, costWidth + 1, 14);
+    m_volumes->setText(volumes);
+    m_volumes->setGeometry(6 + costWidth, 14, fm.horizontalAdvance(volumes) + 2, 14);
+    look::setTextColour(m_cost, costColour);
+    look::setTextColour(m_volumes, volumesColour);
+}
+
+} // namespace kovaq

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "Fields.h"
+#include "MixResult.h"
+#include "Recipe.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+
+#include <array>
+
+namespace kovaq {
+
+class Prompts;
+
+// Fonts and colours of the window, shared by every panel.
+namespace look {
+QFont windowFont();                         // Arial, 11-pixel characters
+QFont boldFont(int pixels = 11);            // bold window font
+QFont sansSerifFont(int pixels, bool bold); // MS Sans Serif or the nearest
+QColor colour(const Rgb& rgb);
+void setFieldBackground(QWidget* field, bool missing);
+void setTextColour(QWidget* label, const QColor& colour);
+void makeGroup(QGroupBox* group);
+QLabel* label(QWidget* parent, const QString& text, int x, int y, int w = -1, int h = 14);
+} // namespace look
+
+// "Ingredient Details": names, costs and bottle sizes, the base strength and ratio.
+class IngredientPanel : public QGroupBox {
+    Q_OBJECT
+  public:
+    IngredientPanel(Prompts& prompts, QWidget* parent);
+    QLineEdit* field(TextField f) const { return m_fields[index(f)]; }
+    RatioChoice* baseRatio() const { return m_baseRatio; }
+    ClickLabel* nicBaseCaption() const { return m_nicBaseCaption; }
+
+  private:
+    std::array<QLineEdit*, TextFieldCount> m_fields{};
+    RatioChoice* m_baseRatio = nullptr;
+    ClickLabel* m_nicBaseCaption = nullptr;
+};
+
+// "Mixing Specification": volume, strength, flavour shares and ratios.
+class SpecPanel : public QGroupBox {
+    Q_OBJECT
+  public:
+    SpecPanel(Prompts& prompts, QWidget* parent);
+    QLineEdit* field(TextField f) const { return m_fields[index(f)]; }
+    RatioChoice* ratio(RatioField r) const { return m_ratios[index(r)]; }
+    QLabel* flavourCaption(std::size_t flavour) const { return m_flavourCaptions[flavour]; }
+    QLabel* strengthCaption() const { return m_strengthCaption; }
+
+    static constexpr int FlavourCaptionWidth = 108;
+
+  private:
+    std::array<QLineEdit*, TextFieldCount> m_fields{};
+    std::array<RatioChoice*, RatioFieldCount> m_ratios{};
+    std::array<QLabel*, FlavourCount> m_flavourCaptions{};
+    QLabel* m_strengthCaption = nullptr;
+};
+
+// "Mixing Volumes" or "Cost For This Mix": an option, a heading and one row per slot.
+class ResultsPanel : public QGroupBox {
+    Q_OBJECT
+  public:
+    enum class Kind { Volumes, Costs };
+    ResultsPanel(Kind kind, QWidget* parent);
+    QCheckBox* option() const { return m_option; }
+    QLabel* heading() const { return m_heading; }
+    QLabel* caption(SlotId s) const { return m_captions[index(s)]; }
+    QLabel* value(SlotId s) const { return m_values[index(s)]; }
+    QLabel* totalCaption() const { return m_totalCaption; }
+    QLabel* totalValue() const { return m_totalValue; }
+
+  private:
+    QCheckBox* m_option = nullptr;
+    QLabel* m_heading = nullptr;
+    std::array<QLabel*, SlotCount> m_captions{};
+    std::array<QLabel*, SlotCount> m_values{};
+    QLabel* m_totalCaption = nullptr;
+    QLabel* m_totalValue = nullptr;
+};
+
+// "Status": the cost part and, right after it, the volume part.
+class StatusPanel : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit StatusPanel(QWidget* parent);
+    void setTexts(const QString& cost, const QColor& costColour, const QString& volumes,
+                  const QColor& volumesColour);
+    QLabel* costLabel() const { return m_cost; }
+    QLabel* volumesLabel() const { return m_volumes; }
+
+  private:
+    QLabel* m_cost = nullptr;
+    QLabel* m_volumes = nullptr;
+};
+
+} // namespace kovaq

@@ -1,0 +1,103 @@
+#include "Prompts.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace kovaq {
+
+void DesktopPrompts::beep() {
+    QApplication::beep();
+}
+
+Prompts::Answer DesktopPrompts::message(QWidget* parent, const QString& text,
+                                        const QString& caption, Icon icon, Buttons buttons) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::None:
+        break;
+    }
+    QPushButton* first = nullptr;
+    switch (buttons) {
+    case Buttons::Ok:
+        first = box.addButton(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        first = box.addButton(QMessageBox::Ok);
+        box.addButton(QMessageBox::Cancel);
+        break;
+    case Buttons::YesNoCancel:
+        first = box.addButton(QMessageBox::Yes);
+        box.addButton(QMessageBox::No);
+        box.addButton(QMessageBox::Cancel);
+        break;
+    }
+    box.setDefaultButton(first);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        break;
+    }
+    // The close box counts as Cancel where there is one, else as OK.
+    return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+void DesktopPrompts::errorBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ko-Vaq"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString DesktopPrompts::openFileName(QWidget* parent, const QString& folder,
+                                     const QString& filter) {
+    QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("mix"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+}
+
+QString DesktopPrompts::saveFileName(QWidget* parent, const QString& folder,
+                                     const QString& proposed, const QString& filter) {
+    QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("mix"));
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+}
+
+bool DesktopPrompts::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+int DesktopPrompts::execDialog(QDialog& dialog) {
+    return dialog.exec();
+}
+
+} // namespace kovaq

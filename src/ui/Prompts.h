@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+class QUrl;
+
+namespace kovaq {
+
+// Everything that waits on a person or reaches outside the window goes through here, so
+// that tests can replace it with a scripted fake and never pop a real modal window.
+class Prompts {
+  public:
+    enum class Icon { None, Information, Warning, Error };
+    enum class Buttons { Ok, OkCancel, YesNoCancel };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Prompts() = default;
+
+    // The default system beep.
+    virtual void beep() = 0;
+    // A modal message box owned by parent; the first button is the default.
+    virtual Answer message(QWidget* parent, const QString& text, const QString& caption, Icon icon,
+                           Buttons buttons) = 0;
+    // The application's general error box: the text, caption "Ko-Vaq", an OK button.
+    virtual void errorBox(QWidget* parent, const QString& text) = 0;
+    // File dialogs; an empty text means the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& folder, const QString& proposed,
+                                 const QString& filter) = 0;
+    // Opens a document or address with the desktop's default handler.
+    virtual bool openUrl(const QUrl& url) = 0;
+    // Shows one of our own dialogs modally and returns its result.
+    virtual int execDialog(QDialog& dialog) = 0;
+};
+
+// The real thing: Qt's message boxes, file dialogs and desktop services.
+class DesktopPrompts : public Prompts {
+  public:
+    void beep() override;
+    Answer message(QWidget* parent, const QString& text, const QString& caption, Icon icon,
+                   Buttons buttons) override;
+    void errorBox(QWidget* parent, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& folder, const QString& proposed,
+                         const QString& filter) override;
+    bool openUrl(const QUrl& url) override;
+    int execDialog(QDialog& dialog) override;
+};
+
+} // namespace kovaq

@@ -582,9 +582,9 @@ void MainWindow::centreOnScreen() {
 }
 
 void MainWindow::toggleLayout() {
-    // Hidden while it moves, so that no half-arranged window is ever seen.
-    const bool wasVisible = isVisible();
-    hide();
+    // No painting while it moves, so that no half-arranged window is ever seen; unlike
+    // hiding it, this keeps the window active and the focus where it was.
+    setUpdatesEnabled(false);
     if (m_layout == QStringLiteral("Portrait")) {
         m_layout = QStringLiteral("Landscape");
         arrangeLandscape();
@@ -592,8 +592,7 @@ void MainWindow::toggleLayout() {
         m_layout = QStringLiteral("Portrait");
         arrangePortrait();
     }
-    if (wasVisible)
-        show();
+    setUpdatesEnabled(true);
     if (m_lastActive) {
         m_lastActive->setFocus();
         if (m_lastActive == m_notes) {

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "Prompts.h"
+
+#include <QDialog>
+#include <QString>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include <ostream>
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace kovaq::test {
+
+// A scripted stand-in for every prompt: answers come from queues, and every question is
+// recorded so that tests can check its exact text.
+class FakePrompts : public Prompts {
+  public:
+    struct Message {
+        QString text;
+        QString caption;
+        Icon icon;
+        Buttons buttons;
+    };
+
+    int beeps = 0;
+    std::vector<Message> messages;
+    std::vector<QString> errors;
+    std::vector<QUrl> urls;
+    std::vector<QString> dialogsShown; // objectNames
+    std::vector<QString> fileDialogFolders;
+    std::vector<QString> proposedNames;
+
+    std::deque<Answer> answers;
+    std::deque<QString> fileNames;
+    std::deque<std::function<int(QDialog&)>> dialogActions;
+    bool urlsOpen = true;
+    // Runs while a message box would be up (to look at the window behind it).
+    std::function<void(const Message&)> onMessage;
+
+    void beep() override { ++beeps; }
+
+    Answer message(QWidget*, const QString& text, const QString& caption, Icon icon,
+                   Buttons buttons) override {
+        messages.push_back({text, caption, icon, buttons});
+        if (onMessage)
+            onMessage(messages.back());
+        if (!answers.empty()) {
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
+    }
+
+    void errorBox(QWidget*, const QString& text) override { errors.push_back(text); }
+
+    QString openFileName(QWidget*, const QString& folder, const QString&) override {
+        fileDialogFolders.push_back(folder);
+        return next();
+    }
+
+    QString saveFileName(QWidget*, const QString& folder, const QString& proposed,
+                         const QString&) override {
+        fileDialogFolders.push_back(folder);
+        proposedNames.push_back(proposed);
+        return next();
+    }
+
+    bool openUrl(const QUrl& url) override {
+        urls.push_back(url);
+        return urlsOpen;
+    }
+
+    int execDialog(QDialog& dialog) override {
+        dialogsShown.push_back(dialog.objectName());
+        if (dialogActions.empty())
+            return QDialog::Accepted;
+        auto action = dialogActions.front();
+        dialogActions.pop_front();
+        return action(dialog);
+    }
+
+    void clear() {
+        beeps = 0;
+        messages.clear();
+        errors.clear();
+        urls.clear();
+        dialogsShown.clear();
+        fileDialogFolders.clear();
+        proposedNames.clear();
+    }
+
+  private:
+    QString next() {
+        if (fileNames.empty())
+            return {};
+        QString f = fileNames.front();
+        fileNames.pop_front();
+        return f;
+    }
+};
+
+} // namespace kovaq::test

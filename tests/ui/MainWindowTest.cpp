@@ -1,0 +1,446 @@
+#include "MainWindow.h"
+#include "ControlNames.h"
+#include "FakePrompts.h"
+#include "Fields.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace kovaq;
+using test::FakePrompts;
+using T = TextField;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        w = std::make_unique<MainWindow>(prompts);
+        for (std::size_t i = 0; i < RatioFieldCount; ++i) {
+            w->selectRatio(ratioFieldAt(i), 0);
+            w->setPgPercentFromChoice(ratioFieldAt(i));
+        }
+        w->refreshRatioTexts();
+        w->setHiPrecision(true);
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        w->setMixSaved(true);
+        prompts.clear();
+    }
+
+    QLineEdit* f(T field) { return w->field(field); }
+    QLabel* label(const char* name) { return w->findChild<QLabel*>(QString::fromLatin1(name)); }
+    QString text(const char* name) { return label(name)->text(); }
+    QColor colour(const char* name) { return label(name)->palette().color(QPalette::WindowText); }
+    QColor background(T field) { return f(field)->palette().color(QPalette::Base); }
+    void type(T field, const QString& keys) { QTest::keyClicks(f(field), keys); }
+    void pick(RatioField r, int position) {
+        RatioChoice* c = w->ratioChoice(r);
+        c->setCurrentIndex(position);
+        Q_EMIT c->activated(position);
+    }
+
+    FakePrompts prompts;
+    std::unique_ptr<MainWindow> w;
+};
+
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kPink(255, 191, 191);
+const QColor kLightGreen(205, 245, 183);
+
+} // namespace
+
+TEST_F(MainWindowTest, DecimalPointWaitsForTheFraction) {
+    type(T::MixQty, QStringLiteral("1"));
+    EXPECT_FALSE(w->mixSaved());
+    w->setMixSaved(true);
+    type(T::MixQty, QStringLiteral("."));
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("1."));
+    EXPECT_TRUE(w->mixSaved()); // waiting: nothing recalculated
+    type(T::MixQty, QStringLiteral("5"));
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("1.5"));
+    EXPECT_FALSE(w->mixSaved());
+
+    // A second point typed after the 1 is taken out again with a beep.
+    w->setMixSaved(true);
+    f(T::MixQty)->setCursorPosition(1);
+    QTest::keyClick(f(T::MixQty), '.');
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(prompts.beeps, 1);
+    EXPECT_FALSE(w->mixSaved());
+}
+
+TEST_F(MainWindowTest, NumbersAreTidiedAsTheyAreTyped) {
+    struct Case {
+        QString keys;
+        QString shown;
+    };
+    for (const Case& c : {Case{"007", "7"}, Case{".5", "0.5"}, Case{"1.50", "1.50"},
+                          Case{"10", "10"}, Case{"0.0", "0.0"}, Case{"00.5", "0.5"}}) {
+        f(T::PctFlav1)->clear();
+        type(T::PctFlav1, c.keys);
+        EXPECT_EQ(f(T::PctFlav1)->text(), c.shown) << c.keys.toStdString();
+    }
+    f(T::PctFlav1)->clear();
+    type(T::PctFlav1, QStringLiteral(".5"));
+    EXPECT_EQ(f(T::PctFlav1)->cursorPosition(), 3); // at the end after the leading zero
+    w->setMixSaved(true);
+    f(T::PctFlav1)->selectAll();
+    QTest::keyClick(f(T::PctFlav1), Qt::Key_Backspace);
+    EXPECT_FALSE(w->mixSaved()); // emptied: recalculated at once
+}
+
+TEST_F(MainWindowTest, OnlyDigitsPointAndBackspaceGetIntoNumbers) {
+    QApplication::clipboard()->setText(QStringLiteral("123"));
+    type(T::PGCost, QStringLiteral("a,- +"));
+    QTest::keyClick(f(T::PGCost), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(f(T::PGCost), Qt::Key_Return);
+    EXPECT_EQ(f(T::PGCost)->text(), QString());
+    EXPECT_EQ(prompts.beeps, 7);
+    type(T::PGCost, QStringLiteral("12"));
+    QTest::keyClick(f(T::PGCost), Qt::Key_Backspace);
+    QTest::keyClick(f(T::PGCost), Qt::Key_Left);
+    QTest::keyClick(f(T::PGCost), Qt::Key_Delete);
+    EXPECT_EQ(f(T::PGCost)->text(), QString());
+    EXPECT_EQ(prompts.beeps, 7);
+}
+
+TEST_F(MainWindowTest, TooWideEntryIsRefusedWithAHint) {
+    QLineEdit* cost = f(T::NicBaseCost);
+    type(T::NicBaseCost, QStringLiteral("11111111111111111111"));
+    const QString kept = cost->text();
+    EXPECT_LT(kept.size(), 20);
+    EXPECT_LE(QFontMetrics(cost->font()).horizontalAdvance(kept), cost->width() - 6);
+    EXPECT_GT(prompts.beeps, 0);
+    QLabel* hint = w->entryHint();
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), QStringLiteral("Entry Was Too Long"));
+    EXPECT_EQ(hint->pos(), cost->mapToGlobal(QPoint(20, 20)));
+    QTRY_VERIFY_WITH_TIMEOUT(!hint->isVisible(), 4000);
+}
+
+TEST_F(MainWindowTest, NamesRelabelTheirRows) {
+    type(T::Flav1Name, QStringLiteral("Lemon"));
+    EXPECT_EQ(text("VolumeCaption_Flav1"), QStringLiteral("F1 Lemon"));
+    EXPECT_EQ(text("CostCaption_Flav1"), QStringLiteral("F1 Lemon"));
+    EXPECT_EQ(text("SpecCaption_Flav1"), QStringLiteral("F1 Lemon"));
+    // Emptied by hand: the blank stays until a calculation resets unused rows.
+    f(T::Flav1Name)->setText(QString());
+    EXPECT_EQ(text("VolumeCaption_Flav1"), QStringLiteral("F1"));
+    type(T::PctFlav1, QStringLiteral("5"));
+    type(T::Flav1Name, QStringLiteral("x"));
+    QTest::keyClick(f(T::Flav1Name), Qt::Key_Backspace);
+    EXPECT_EQ(text("VolumeCaption_Flav1"), QStringLiteral("F1 "));
+
+    type(T::NicBaseName, QStringLiteral("Salt"));
+    EXPECT_EQ(text("VolumeCaption_NicBase"), QStringLiteral("NicBase  Salt"));
+    EXPECT_EQ(text("CostCaption_NicBase"), QStringLiteral("NicBase  Salt"));
+    EXPECT_EQ(text("IngredientCaption_NicBase"), QStringLiteral("Nic Base"));
+    // Accessible names do not follow the captions.
+    EXPECT_EQ(label("Volume_Flav1")->accessibleName(), QStringLiteral("F1 volume"));
+    EXPECT_EQ(f(T::Flav3Name)->accessibleName(), QStringLiteral("F3 name"));
+    EXPECT_EQ(f(T::VodkaWaterQty)->accessibleName(), QStringLiteral("Vodka/Water quantity"));
+    EXPECT_EQ(w->ratioChoice(RatioField::Flav8NicPGVG)->accessibleName(),
+              QStringLiteral("F8 PG-VG"));
+}
+
+TEST_F(MainWindowTest, LongFlavourNameIsCutInTheSpecificationOnly) {
+    type(T::Flav2Name, QStringLiteral("Very Long Name"));
+    QLabel* spec = label("SpecCaption_Flav2");
+    EXPECT_EQ(spec->width(), 108);
+    EXPECT_GT(QFontMetrics(spec->font()).horizontalAdvance(spec->text()), 0);
+    EXPECT_EQ(text("VolumeCaption_Flav2"), QStringLiteral("F2 Very Long Name"));
+}
+
+TEST_F(MainWindowTest, PickingARatioSetsItsShareAndMovesTheFocus) {
+    w->activateWindow();
+    pick(RatioField::Flav3NicPGVG, 11);
+    EXPECT_EQ(w->ratio(RatioField::Flav3NicPGVG).PgPercent, -1);
+    EXPECT_EQ(w->ratio(RatioField::Flav3NicPGVG).RatioText, "none");
+    EXPECT_FALSE(w->mixSaved());
+    EXPECT_TRUE(f(T::PctFlav3)->hasFocus());
+    pick(RatioField::MixNicPGVG, 3);
+    EXPECT_TRUE(f(T::MixQty)->hasFocus());
+    pick(RatioField::BaseNicPGVG, 5);
+    EXPECT_TRUE(f(T::BaseNicStrength)->hasFocus());
+}
+
+TEST_F(MainWindowTest, VolumeArrowsStepAndNeverGoNegative) {
+    QTest::keyClick(f(T::MixQty), Qt::Key_Up);
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("0.1"));
+    f(T::MixQty)->setText(QStringLiteral("0.05"));
+    QTest::keyClick(f(T::MixQty), Qt::Key_Down);
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("0"));
+    w->setMixSaved(true);
+    QTest::keyClick(f(T::MixQty), Qt::Key_Down);
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("0"));
+    EXPECT_TRUE(w->mixSaved()); // no change, no calculation
+}
+
+TEST_F(MainWindowTest, NotesMarkUnsavedOnlyWhenTyped) {
+    w->setNotesLines({QStringLiteral("set by the program")});
+    EXPECT_TRUE(w->mixSaved());
+    w->activateWindow();
+    w->notes()->setFocus();
+    QTest::keyClicks(w->notes(), QStringLiteral("x"));
+    EXPECT_FALSE(w->mixSaved());
+    QTest::keyClick(w->notes(), Qt::Key_Tab);
+    EXPECT_TRUE(w->notes()->toPlainText().contains(QLatin1Char('\t')));
+    EXPECT_TRUE(w->notes()->hasFocus());
+}
+
+TEST_F(MainWindowTest, WorkedExamplesShowTheirTextsAndColours) {
+    // 30 ml at 12 mg from 36 mg 50-50 at 70-30 with F1 10% PG.
+    pick(RatioField::BaseNicPGVG, 5);
+    pick(RatioField::MixNicPGVG, 3);
+    type(T::MixQty, QStringLiteral("30"));
+    type(T::BaseNicStrength, QStringLiteral("36"));
+    type(T::MixStrength, QStringLiteral("12"));
+    type(T::PctFlav1, QStringLiteral("10"));
+    type(T::Flav1Name, QStringLiteral("Lemon"));
+    type(T::NicBaseCost, QStringLiteral("6"));
+    type(T::NicBaseQty, QStringLiteral("30"));
+    type(T::PGCost, QStringLiteral("9.5"));
+    type(T::PGQty, QStringLiteral("500"));
+    type(T::VGQty, QStringLiteral("500"));
+    type(T::Flav1Cost, QStringLiteral("0"));
+    EXPECT_EQ(text("Volume_NicBase"), QStringLiteral("10"));
+    EXPECT_EQ(text("Volume_PG"), QStringLiteral("13"));
+    EXPECT_EQ(text("Volume_VG"), QStringLiteral("4"));
+    EXPECT_EQ(text("Volume_Flav1"), QStringLiteral("3"));
+    EXPECT_EQ(text("Cost_NicBase"), QStringLiteral("2"));
+    EXPECT_EQ(text("Cost_PG"), QStringLiteral("0.25"));
+    EXPECT_EQ(text("Cost_VG"), QStringLiteral("0"));
+    EXPECT_EQ(colour("Cost_VG"), kRed);
+    EXPECT_EQ(colour("Cost_Flav1"), kBlack);
+    EXPECT_EQ(text("TotalCost"), QStringLiteral("2.25"));
+    EXPECT_EQ(colour("TotalCost"), kRed);
+    EXPECT_EQ(text("CostStatus") + text("VolStatus"), QStringLiteral("Cost Pending, Volumes OK"));
+    EXPECT_EQ(colour("CostStatus"), kRed);
+    EXPECT_EQ(colour("VolStatus"), kGreen);
+    EXPECT_EQ(background(T::VGCost), kPink);
+    EXPECT_EQ(background(T::VGQty), kLightGreen);
+    EXPECT_FALSE(w->infoComplete());
+    EXPECT_TRUE(prompts.messages.empty());
+
+    type(T::VGCost, QStringLiteral("8"));
+    EXPECT_EQ(text("CostStatus") + text("VolStatus"), QStringLiteral("Cost OK, Volumes OK"));
+    EXPECT_EQ(colour("TotalCost"), kBlack);
+    EXPECT_EQ(background(T::VGCost), kLightGreen);
+    EXPECT_TRUE(w->infoComplete());
+}
+
+TEST_F(MainWindowTest, TenMlExampleShowsTheCorrectedTopUp) {
+    w->setHiPrecision(false);
+    pick(RatioField::BaseNicPGVG, 5);
+    pick(RatioField::MixNicPGVG, 3);
+    type(T::MixQty, QStringLiteral("10"));
+    type(T::BaseNicStrength, QStringLiteral("24"));
+    type(T::MixStrength, QStringLiteral("3"));
+    for (T pct : {T::PctFlav1, T::PctFlav2, T::PctFlav3})
+        type(pct, QStringLiteral("3"));
+    EXPECT_EQ(text("Volume_NicBase"), QStringLiteral("1.3"));
+    EXPECT_EQ(text("Volume_PG"), QStringLiteral("5.4"));
+    EXPECT_EQ(text("Volume_VG"), QStringLiteral("2.4"));
+    EXPECT_EQ(text("Volume_Flav3"), QStringLiteral("0.3"));
+}
+
+TEST_F(MainWindowTest, UnachievableMixShowsTheBoxBetweenVolumesAndCosts) {
+    w->setHiPrecision(false);
+    pick(RatioField::MixNicPGVG, 7);
+    pick(RatioField::Flav2NicPGVG, 11);
+    type(T::BaseNicStrength, QStringLiteral("18"));
+    type(T::PctFlav1, QStringLiteral("5"));
+    type(T::PctFlav2, QStringLiteral("5"));
+    type(T::PctVodkaWater, QStringLiteral("10"));
+    type(T::MixStrength, QStringLiteral("6"));
+    type(T::Flav1Name, QStringLiteral("A"));
+    type(T::Flav2Name, QStringLiteral("B"));
+    type(T::PGCost, QStringLiteral("10"));
+    type(T::PGQty, QStringLiteral("100"));
+    prompts.clear();
+    QString volumeAtBox, costAtBox;
+    prompts.onMessage = [&](const FakePrompts::Message&) {
+        volumeAtBox = text("Volume_PG");
+        costAtBox = text("Cost_PG");
+    };
+    f(T::MixQty)->setText(QStringLiteral("15"));
+    ASSERT_FALSE(prompts.messages.empty());
+    const auto& m = prompts.messages.back();
+    EXPECT_EQ(m.caption, QStringLiteral("This Mix Cannot Be Achieved"));
+    EXPECT_EQ(m.text, QStringLiteral("    You could try reducing the Mix Strength\n"
+                                     "    or changing the PG/VG ratio of your mix.\n"
+                                     "Also, you could try reducing the percentages\n"
+                                     "   of your flavours or vodka/water additive"));
+    EXPECT_EQ(m.icon, Prompts::Icon::Warning);
+    EXPECT_EQ(volumeAtBox, QStringLiteral("-1.8")); // volumes already on screen
+    EXPECT_EQ(text("Volume_PG"), QStringLiteral("-1.8"));
+    EXPECT_EQ(colour("Volume_PG"), kRed);
+    EXPECT_EQ(text("Volume_VG"), QStringLiteral("8.7"));
+    EXPECT_EQ(text("VolStatus"), QStringLiteral("Vols Pending"));
+    EXPECT_EQ(costAtBox, QStringLiteral("0")); // costs of the run before
+    EXPECT_EQ(text("Cost_PG"), QStringLiteral("-0.17"));
+}
+
+TEST_F(MainWindowTest, TooStrongBeepsAndMarksTheStrength) {
+    pick(RatioField::BaseNicPGVG, 5);
+    pick(RatioField::MixNicPGVG, 5);
+    type(T::MixQty, QStringLiteral("10"));
+    type(T::BaseNicStrength, QStringLiteral("20"));
+    prompts.clear();
+    type(T::MixStrength, QStringLiteral("20.4"));
+    EXPECT_GE(prompts.beeps, 1);
+    EXPECT_EQ(background(T::MixStrength), kPink);
+    EXPECT_EQ(colour("Volume_NicBase"), kRed);
+    for (const auto& m : prompts.messages)
+        EXPECT_NE(m.caption, QStringLiteral("This Mix Cannot Be Achieved"));
+}
+
+TEST_F(MainWindowTest, BaseWithoutNicotineEmptiesAndDisablesStrength) {
+    type(T::BaseNicStrength, QStringLiteral("18"));
+    type(T::MixStrength, QStringLiteral("6"));
+    f(T::BaseNicStrength)->selectAll();
+    QTest::keyClick(f(T::BaseNicStrength), Qt::Key_Backspace);
+    EXPECT_EQ(f(T::MixStrength)->text(), QString());
+    EXPECT_FALSE(f(T::MixStrength)->isEnabled());
+    type(T::BaseNicStrength, QStringLiteral("1"));
+    EXPECT_TRUE(f(T::MixStrength)->isEnabled());
+}
+
+TEST_F(MainWindowTest, IgnoreCostsGreysTheCostSide) {
+    QTest::mouseClick(w->ignoreCostBox(), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_TRUE(w->ignoreCostBox()->isChecked());
+    EXPECT_EQ(text("CostStatus"), QStringLiteral("Cost Ignored, "));
+    EXPECT_EQ(text("Cost_PG"), QStringLiteral("N/A"));
+    EXPECT_FALSE(label("Cost_PG")->isVisible());
+    EXPECT_FALSE(label("TotalCost")->isVisible());
+    EXPECT_FALSE(label("CostCaption_PG")->isEnabled());
+    EXPECT_FALSE(f(T::PGCost)->isEnabled());
+    EXPECT_FALSE(f(T::Flav8Qty)->isEnabled());
+    QTest::mouseClick(w->ignoreCostBox(), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_TRUE(label("Cost_PG")->isVisible());
+    EXPECT_EQ(text("Cost_PG"), QStringLiteral("0"));
+    EXPECT_TRUE(f(T::PGCost)->isEnabled());
+}
+
+TEST_F(MainWindowTest, PastedTextThatIsNoNumberIsReported) {
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    f(T::PGQty)->paste(); // what the field's own menu does
+    EXPECT_EQ(f(T::PGQty)->text(), QStringLiteral("abc"));
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0], QStringLiteral("'abc' is not a valid floating point value"));
+}
+
+TEST_F(MainWindowTest, TabFollowsTheGroupsAndSkipsTheNotes) {
+    type(T::BaseNicStrength, QStringLiteral("18")); // else "Nic Strength" is disabled
+    w->activateWindow();
+    f(T::NicBaseName)->setFocus();
+    QStringList seen;
+    for (int i = 0; i < 63; ++i) {
+        seen << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QStringList expected;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId s = slotAt(i);
+        if (auto name = NameField(s))
+            expected << FieldControlName(*name);
+        expected << FieldControlName(CostField(s)) << FieldControlName(QtyField(s));
+    }
+    expected << "ComboBox2"
+             << "Edit1"
+             << "ComboBox3"
+             << "Edit6"
+             << "Edit2";
+    for (std::size_t fl = 0; fl < FlavourCount; ++fl)
+        expected << RatioControlName(flavourRatio(fl))
+                 << FieldControlName(*PercentField(flavourSlot(fl)));
+    expected << "Edit5"
+             << "CheckBox1"
+             << "CheckBox2"
+             << "OpenButton"
+             << "SaveButton"
+             << "PrintButton"
+             << "NewMixButton"
+             << "LayoutButton"
+             << "CloseButton";
+    ASSERT_EQ(expected.size(), 63);
+    EXPECT_EQ(seen.join(QLatin1Char(' ')), expected.join(QLatin1Char(' ')));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Edit3")); // round again
+}
+
+TEST_F(MainWindowTest, LayoutsPlaceEveryMovingControl) {
+    struct Expect {
+        const char* name;
+        QRect landscape, portrait;
+    };
+    const Expect cases[] = {
+        {"OpenButton", {508, 362, 63, 24}, {289, 565, 63, 24}},
+        {"CloseButton", {592, 430, 63, 24}, {373, 633, 63, 24}},
+        {"NotesGroup", {461, 42, 244, 300}, {17, 563, 244, 141}},
+        {"Status", {503, 466, 157, 33}, {284, 669, 157, 33}},
+        {"WebsiteLink", {488, 514, 194, 14}, {250, 714, 194, 14}},
+        {"HelpIcon", {694, 8, 20, 20}, {430, 8, 20, 20}},
+        {"IngredientDetails", {16, 42, 245, 271}, {16, 42, 245, 271}},
+        {"CostForThisMix", {280, 292, 161, 253}, {280, 292, 161, 253}},
+    };
+    auto check = [&](bool portrait) {
+        for (const Expect& e : cases) {
+            QWidget* c = w->findChild<QWidget*>(QString::fromLatin1(e.name));
+            ASSERT_NE(c, nullptr) << e.name;
+            EXPECT_EQ(c->geometry(), portrait ? e.portrait : e.landscape) << e.name;
+        }
+        EXPECT_EQ(w->notes()->geometry(),
+                  portrait ? QRect(3, 15, 238, 122) : QRect(3, 15, 238, 281));
+    };
+    EXPECT_EQ(w->layoutName(), QStringLiteral("Landscape"));
+    EXPECT_EQ(w->size(), QSize(721, 560));
+    check(false);
+
+    w->activateWindow();
+    f(T::PctFlav2)->setFocus();
+    w->setLastActiveControl(f(T::PctFlav2));
+    QTest::mouseClick(w->layoutButton(), Qt::LeftButton);
+    EXPECT_EQ(w->layoutName(), QStringLiteral("Portrait"));
+    EXPECT_EQ(w->size(), QSize(458, 736));
+    check(true);
+    EXPECT_TRUE(f(T::PctFlav2)->hasFocus());
+    QTest::mouseClick(w->layoutButton(), Qt::LeftButton);
+    check(false);
+    EXPECT_TRUE(f(T::PctFlav2)->hasFocus());
+}
+
+TEST_F(MainWindowTest, LayoutGivesTheNotesTheirCaretBack) {
+    w->activateWindow();
+    w->setNotesLines({QStringLiteral("first line"), QStringLiteral("second")});
+    w->notes()->setFocus();
+    QTest::mouseClick(w->notes()->viewport(), Qt::LeftButton, {}, QPoint(30, 8));
+    const int caret = w->notesCaret();
+    EXPECT_EQ(w->lastActiveControl(), w->notes());
+    w->toggleLayout();
+    EXPECT_TRUE(w->notes()->hasFocus());
+    EXPECT_EQ(w->notes()->textCursor().position(), caret);
+}
+
+TEST_F(MainWindowTest, StartsWithPendingStatusAndTheTitleHint) {
+    FakePrompts fresh;
+    MainWindow window(fresh);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Untitled"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("CostStatus"))->text(),
+              QStringLiteral("Cost Pending,"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("VolStatus"))->text(),
+              QStringLiteral("Qty Pending"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Title"))->toolTip(),
+              QStringLiteral("V 1.0.1"));
+    EXPECT_TRUE(window.hiPrecisionBox()->isChecked());
+    EXPECT_EQ(window.notes()->focusPolicy(), Qt::ClickFocus);
+}

@@ -1,1 +1,466 @@
-// placeholder replaced below
+#include "AppController.h"
+#include "Dialogs.h"
+#include "FakePrompts.h"
+#include "Fields.h"
+#include "MainWindow.h"
+#include "RecipeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace kovaq;
+using test::FakePrompts;
+using T = TextField;
+using Answer = Prompts::Answer;
+
+namespace {
+
+class AppControllerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QDir::setCurrent(dir.path());
+        store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("settings.ini")),
+                                            QSettings::IniFormat);
+    }
+    void TearDown() override {
+        controller.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    AppController& start(int screenHeight = 1024) {
+        controller = std::make_unique<AppController>(prompts, *store);
+        controller->setScreenHeightProvider([screenHeight] { return screenHeight; });
+        controller->setHtmlHelpPath(QString());
+        controller->startupChecks();
+        controller->welcomeTimer().stop();
+        prompts.clear();
+        return *controller;
+    }
+
+    MainWindow& w() { return controller->window(); }
+    QLineEdit* f(T field) { return w().field(field); }
+    QString path(const QString& name) { return dir.filePath(name); }
+
+    QString writeRecipe(const QString& name, const std::function<void(MixRecipe&)>& edit) {
+        MixRecipe r = FreshMix();
+        edit(r);
+        WriteRecipe(path(name).toStdString(), r);
+        return path(name);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<QSettings> store;
+    FakePrompts prompts;
+    std::unique_ptr<AppController> controller;
+};
+
+const QString kOpenText =
+    QStringLiteral("Your Current Mix Has Not Been Saved \n         Do You Want To Save It?");
+const QString kOtherText = QStringLiteral(
+    "      Your Current Mix Has Not Been Saved \n               Do You Want To Save It?");
+const QString kOutstanding =
+    QStringLiteral("There is Information Outstanding \n    Do You Still Want To Save?");
+
+} // namespace
+
+TEST_F(AppControllerTest, FirstRunStartsEmptyAndWelcomes) {
+    controller = std::make_unique<AppController>(prompts, *store);
+    EXPECT_EQ(store->value("LoadDir").toString(), QDir::currentPath()); // written back at once
+    EXPECT_EQ(store->value("SaveDir").toString(), QDir::currentPath());
+    EXPECT_EQ(store->value("LastFile").toString(), QString());
+    EXPECT_EQ(store->value("Layout").toString(), QStringLiteral("Landscape"));
+    controller->setScreenHeightProvider([] { return 1024; });
+    controller->startupChecks();
+    EXPECT_TRUE(prompts.dialogsShown.empty()); // no "Retain Some Details?" at start
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Untitled"));
+    EXPECT_EQ(w().size(), QSize(721, 560));
+    for (std::size_t i = 0; i < RatioFieldCount; ++i)
+        EXPECT_EQ(w().ratio(ratioFieldAt(i)).position, 0);
+    EXPECT_TRUE(w().hiPrecisionBox()->isChecked());
+    EXPECT_TRUE(w().mixSaved());
+    EXPECT_EQ(w().lastActiveControl(), f(T::MixQty));
+    EXPECT_FALSE(controller->firstShowPending());
+    ASSERT_TRUE(controller->welcomeTimer().isActive());
+    EXPECT_EQ(controller->welcomeTimer().interval(), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(prompts.dialogsShown.size(), std::size_t(1), 2000);
+    EXPECT_EQ(prompts.dialogsShown[0], QStringLiteral("TForm4"));
+}
+
+TEST_F(AppControllerTest, ReopensTheLastFileAsSaved) {
+    const QString file = writeRecipe(QStringLiteral("Cherry.mix"), [](MixRecipe& r) {
+        r.Name = "Old name";
+        r[T::Flav1Name] = "Lemon";
+        r[T::PctFlav1] = "5";
+        r[T::MixQty] = "30";
+    });
+    store->setValue("LastFile", file);
+    store->setValue("LoadDir", QStringLiteral("/somewhere"));
+    start();
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Old name"));
+    EXPECT_TRUE(w().mixSaved());
+    EXPECT_FALSE(controller->welcomeTimer().isActive());
+    EXPECT_EQ(controller->settings().LoadDir, QStringLiteral("/somewhere"));
+    EXPECT_EQ(w().findChild<QLabel*>(QStringLiteral("VolumeCaption_Flav1"))->text(),
+              QStringLiteral("F1 Lemon"));
+    EXPECT_EQ(w().findChild<QLabel*>(QStringLiteral("Volume_Flav1"))->text(),
+              QStringLiteral("1.5"));
+
+    QFile::remove(file); // gone before the next start: a new user again
+    controller.reset();
+    start();
+    EXPECT_EQ(controller->settings().LastFile, QString());
+    EXPECT_EQ(controller->settings().LoadDir, QDir::currentPath());
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Untitled"));
+}
+
+TEST_F(AppControllerTest, ScreenHeightDecidesWhatStarts) {
+    struct Case {
+        int height;
+        QString storedLayout;
+        QString message;
+        bool quits, layoutEnabled;
+        QString layout;
+    };
+    const QString limited = QStringLiteral("Your Monitor Screen Has Limited Height");
+    const std::vector<Case> cases = {
+        {500, "Landscape", "Sorry, But...", true, true, "Landscape"},
+        {600, "Landscape", limited, false, false, "Landscape"},
+        {700, "Portrait", limited, false, false, "Landscape"},
+        {800, "Portrait", "", false, true, "Portrait"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.height);
+        store->setValue("Layout", c.storedLayout);
+        controller = std::make_unique<AppController>(prompts, *store);
+        controller->setScreenHeightProvider([&] { return c.height; });
+        QSignalSpy quit(controller.get(), &AppController::quitRequested);
+        prompts.clear();
+        controller->startupChecks();
+        controller->welcomeTimer().stop();
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(prompts.messages.empty());
+        } else {
+            ASSERT_FALSE(prompts.messages.empty());
+            EXPECT_EQ(prompts.messages[0].caption, c.message);
+        }
+        EXPECT_EQ(quit.count(), c.quits ? 1 : 0);
+        EXPECT_EQ(w().layoutButton()->isEnabled(), c.layoutEnabled);
+        EXPECT_EQ(w().layoutName(), c.layout);
+        if (c.height == 600) {
+            EXPECT_EQ(prompts.messages[0].text,
+                      QStringLiteral("So You Will Only Be Able To Run In Landscape Layout Mode,\n"
+                                     "         And The 'Layout' Button Will Be Disabled"));
+        }
+        if (c.height == 500) {
+            EXPECT_EQ(prompts.messages[0].text,
+                      QStringLiteral("Your Monitor Screen Is Too Small For This Application"));
+            store->setValue("Layout", QStringLiteral("marker"));
+            w().close(); // ending this way stores nothing
+            EXPECT_EQ(store->value("Layout").toString(), QStringLiteral("marker"));
+        }
+        controller.reset();
+    }
+}
+
+TEST_F(AppControllerTest, ConfirmDiscardAsksEachCallerInItsWords) {
+    struct Case {
+        AppController::Caller caller;
+        std::vector<Answer> answers;
+        QString saveAs;
+        bool goesOn;
+    };
+    using C = AppController::Caller;
+    const std::vector<Case> cases = {
+        {C::Open, {Answer::Cancel}, "", false},
+        {C::Open, {Answer::No}, "", true},
+        {C::NewMix, {Answer::Yes, Answer::Ok}, "saved.mix", true},
+        // A save that does not happen must not let the mix be lost.
+        {C::Closing, {Answer::Yes, Answer::Ok}, "", false},
+        {C::Closing, {Answer::Yes, Answer::Cancel}, "", false},
+    };
+    start();
+    for (const Case& c : cases) {
+        prompts.clear();
+        w().setMixSaved(false);
+        prompts.answers.assign(c.answers.begin(), c.answers.end());
+        if (!c.saveAs.isEmpty())
+            prompts.fileNames.push_back(path(c.saveAs));
+        EXPECT_EQ(controller->confirmDiscard(c.caller), c.goesOn);
+        ASSERT_FALSE(prompts.messages.empty());
+        EXPECT_EQ(prompts.messages[0].text, c.caller == C::Open ? kOpenText : kOtherText);
+        EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Warning..."));
+        EXPECT_EQ(prompts.messages[0].buttons, Prompts::Buttons::YesNoCancel);
+        if (c.answers.size() > 1) {
+            EXPECT_EQ(prompts.messages[1].text, kOutstanding); // the mix is incomplete
+        }
+        EXPECT_EQ(w().mixSaved(), !c.saveAs.isEmpty());
+    }
+    prompts.clear();
+    w().setMixSaved(true);
+    EXPECT_TRUE(controller->confirmDiscard(C::Open));
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(AppControllerTest, SaveNamesTheMixAfterItsFile) {
+    start();
+    f(T::MixStrength)->setText(QString()); // base strength is empty: disabled anyway
+    f(T::BaseNicStrength)->setText(QStringLiteral("24"));
+    f(T::MixStrength)->setText(QStringLiteral("12"));
+    f(T::MixQty)->setText(QStringLiteral("30"));
+    RatioChoice* mix = w().ratioChoice(RatioField::MixNicPGVG);
+    mix->setCurrentIndex(5);
+    Q_EMIT mix->activated(5);
+    w().setIgnoreCost(true);
+    ASSERT_TRUE(w().infoComplete());
+
+    const QString sub = path(QStringLiteral("Mixes"));
+    QDir().mkpath(sub);
+    w().setLastActiveControl(w().openButton());
+    prompts.fileNames.push_back(sub + QStringLiteral("/Cherry.mix"));
+    EXPECT_TRUE(controller->saveRecipe());
+    EXPECT_EQ(prompts.proposedNames.at(0), QStringLiteral("Untitled(12mg 30ml 50-50)"));
+    EXPECT_EQ(prompts.fileDialogFolders.at(0), QDir::currentPath());
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Cherry"));
+    EXPECT_EQ(LoadRecipe((sub + QStringLiteral("/Cherry.mix")).toStdString()).recipe.Name,
+              "Cherry");
+    EXPECT_EQ(controller->settings().SaveDir, sub);
+    EXPECT_EQ(controller->settings().LoadDir, sub);
+    EXPECT_EQ(controller->settings().LastFile, sub + QStringLiteral("/Cherry.mix"));
+    EXPECT_EQ(w().lastActiveControl(), w().saveButton());
+    EXPECT_TRUE(w().mixSaved());
+    EXPECT_EQ(QDir::currentPath(), controller->startupDir());
+
+    prompts.fileNames.push_back(sub + QStringLiteral("/a.recipe"));
+    controller->saveRecipe();
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("a.re"));
+    EXPECT_EQ(prompts.proposedNames.at(1), QStringLiteral("Cherry(12mg 30ml 50-50)"));
+}
+
+TEST_F(AppControllerTest, FailedSaveKeepsTheMixUnsavedAndStopsTheCaller) {
+    start();
+    w().setIgnoreCost(true);
+    f(T::MixQty)->setText(QStringLiteral("10"));
+    ASSERT_FALSE(w().mixSaved());
+    const QString bad = path(QStringLiteral("missing/folder/x.mix"));
+    prompts.answers = {Answer::Yes};
+    prompts.fileNames.push_back(bad);
+    EXPECT_FALSE(controller->confirmDiscard(AppController::Caller::Closing));
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0], QStringLiteral("Unable to write to ") + bad + QLatin1Char('.'));
+    EXPECT_FALSE(w().mixSaved());
+    EXPECT_EQ(controller->settings().LastFile, QString());
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("x")); // the caption change stays
+}
+
+TEST_F(AppControllerTest, OpenShowsTheStoredNameAndCountsAsSaved) {
+    const QString file = writeRecipe(QStringLiteral("renamed.mix"), [](MixRecipe& r) {
+        r.Name = "Stored";
+        r[T::NicBaseName] = "Salt";
+        r.Notes = {"one", "two"};
+        r.HiPrecision = false;
+    });
+    start();
+    w().setMixSaved(false);
+    prompts.answers = {Answer::No};
+    prompts.fileNames.push_back(file);
+    controller->openRecipe();
+    EXPECT_EQ(prompts.messages.at(0).text, kOpenText);
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Stored"));
+    EXPECT_TRUE(w().mixSaved());
+    EXPECT_FALSE(w().hiPrecisionBox()->isChecked());
+    EXPECT_EQ(w().volumeDecimals(), 1);
+    EXPECT_EQ(w().notes()->toPlainText(), QStringLiteral("one\ntwo"));
+    EXPECT_EQ(w().findChild<QLabel*>(QStringLiteral("CostCaption_NicBase"))->text(),
+              QStringLiteral("NicBase  Salt"));
+    EXPECT_EQ(controller->settings().LoadDir, dir.path());
+    EXPECT_EQ(controller->settings().LastFile, file);
+
+    // Cancelled in the dialog: nothing changes.
+    f(T::MixQty)->setText(QStringLiteral("5"));
+    prompts.answers = {Answer::No};
+    controller->openRecipe();
+    EXPECT_FALSE(w().mixSaved());
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("5"));
+}
+
+TEST_F(AppControllerTest, NewMixKeepsWhatTheBoxesSay) {
+    struct Case {
+        bool ingredients, notes;
+    };
+    for (const Case& c :
+         {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+        SCOPED_TRACE(std::to_string(c.ingredients) + std::to_string(c.notes));
+        start();
+        RatioChoice* base = w().ratioChoice(RatioField::BaseNicPGVG);
+        base->setCurrentIndex(5);
+        Q_EMIT base->activated(5);
+        RatioChoice* fl = w().ratioChoice(RatioField::Flav2NicPGVG);
+        fl->setCurrentIndex(11);
+        Q_EMIT fl->activated(11);
+        f(T::NicBaseCost)->setText(QStringLiteral("6"));
+        f(T::Flav1Name)->setText(QStringLiteral("Lemon"));
+        f(T::BaseNicStrength)->setText(QStringLiteral("18"));
+        f(T::MixStrength)->setText(QStringLiteral("3"));
+        f(T::PctFlav1)->setText(QStringLiteral("5"));
+        w().setIgnoreCost(true);
+        w().setHiPrecision(false);
+        w().setNotesLines({QStringLiteral("keep me?")});
+        prompts.answers = {Answer::No};
+        prompts.dialogActions.push_back([&](QDialog& d) {
+            auto& retain = static_cast<RetainDialog&>(d);
+            retain.ingredientsBox()->setChecked(c.ingredients);
+            retain.notesBox()->setChecked(c.notes);
+            return int(QDialog::Accepted);
+        });
+        controller->newMix();
+        EXPECT_EQ(prompts.messages.at(0).text, kOtherText);
+        EXPECT_EQ(prompts.dialogsShown, std::vector<QString>{QStringLiteral("TForm5")});
+        EXPECT_EQ(f(T::NicBaseCost)->text(), c.ingredients ? QStringLiteral("6") : QString());
+        EXPECT_EQ(f(T::Flav1Name)->text(), c.ingredients ? QStringLiteral("Lemon") : QString());
+        EXPECT_EQ(w().ratio(RatioField::BaseNicPGVG).position, c.ingredients ? 5 : 0);
+        EXPECT_EQ(w().notes()->toPlainText(), c.notes ? QStringLiteral("keep me?") : QString());
+        EXPECT_EQ(f(T::MixStrength)->text(), QString());
+        EXPECT_EQ(f(T::PctFlav1)->text(), QString());
+        EXPECT_EQ(w().ratio(RatioField::Flav2NicPGVG).position, 0);
+        EXPECT_EQ(w().ratio(RatioField::Flav2NicPGVG).PgPercent, 100);
+        EXPECT_TRUE(w().hiPrecisionBox()->isChecked());
+        EXPECT_FALSE(w().ignoreCostBox()->isChecked());
+        EXPECT_EQ(w().windowTitle(), QStringLiteral("Untitled"));
+        EXPECT_TRUE(w().mixSaved());
+        EXPECT_EQ(w().lastActiveControl(), f(T::BaseNicStrength));
+        controller.reset();
+    }
+}
+
+TEST_F(AppControllerTest, CancelInRetainLeavesTheMixAsItWas) {
+    start();
+    f(T::MixQty)->setText(QStringLiteral("30"));
+    prompts.answers = {Answer::No};
+    prompts.dialogActions.push_back([](QDialog&) { return int(QDialog::Rejected); });
+    controller->newMix();
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("30"));
+    EXPECT_FALSE(w().mixSaved());
+}
+
+TEST_F(AppControllerTest, RetainDialogResultFollowsTheLastButton) {
+    RetainDialog dialog(nullptr);
+    auto closeBox = [&] { QTimer::singleShot(0, &dialog, [&] { dialog.close(); }); };
+    closeBox();
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted); // no button pressed yet
+    QTimer::singleShot(0, &dialog, [&] { dialog.cancelButton()->click(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    closeBox();
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected); // the close box keeps the last result
+    QTimer::singleShot(0, &dialog, [&] { dialog.okButton()->click(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.ingredientsBox()->isChecked());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Retain Some Details?"));
+}
+
+TEST_F(AppControllerTest, HelpOpensOnceFromAnyFieldOrSaysItIsMissing) {
+    start();
+    w().show();
+    QApplication::setActiveWindow(&w());
+    QTest::keyClick(f(T::NicBaseName), Qt::Key_F1);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Help File Missing"));
+    EXPECT_TRUE(prompts.urls.empty());
+
+    QFile chm(path(QStringLiteral("KoVaqHelp.chm")));
+    chm.open(QIODevice::WriteOnly);
+    chm.close();
+    QDir::setCurrent(QDir::tempPath()); // a file dialog moved elsewhere
+    prompts.clear();
+    QTest::keyClick(f(T::NicBaseName), Qt::Key_F1);
+    ASSERT_EQ(prompts.urls.size(), 1u);
+    EXPECT_EQ(prompts.urls[0], QUrl::fromLocalFile(path(QStringLiteral("KoVaqHelp.chm"))));
+    EXPECT_TRUE(prompts.messages.empty());
+
+    // Where the .chm cannot be opened, the HTML help stands in.
+    QFile html(path(QStringLiteral("index.html")));
+    html.open(QIODevice::WriteOnly);
+    html.close();
+    controller->setHtmlHelpPath(path(QStringLiteral("index.html")));
+    QFile::remove(path(QStringLiteral("KoVaqHelp.chm")));
+    prompts.clear();
+    QTest::mouseClick(w().helpIcon(), Qt::LeftButton);
+    ASSERT_EQ(prompts.urls.size(), 1u);
+    EXPECT_TRUE(prompts.urls[0].toLocalFile().endsWith(QStringLiteral("index.html")));
+}
+
+TEST_F(AppControllerTest, FooterLinksOpenTheWebsiteAndMail) {
+    start();
+    w().show();
+    QTest::mouseClick(w().websiteLink(), Qt::LeftButton);
+    QTest::mouseClick(w().emailLink(), Qt::LeftButton);
+    ASSERT_EQ(prompts.urls.size(), 2u);
+    EXPECT_EQ(prompts.urls[0], QUrl(WebsiteAddress));
+    EXPECT_EQ(prompts.urls[1].scheme(), QStringLiteral("mailto"));
+    EXPECT_TRUE(prompts.urls[1].toString().contains(SupportEmail));
+}
+
+TEST_F(AppControllerTest, NotesMenuEnablesWhatCanAct) {
+    start();
+    NotesEdit* notes = w().notes();
+    w().setNotesLines({QStringLiteral("some notes")});
+    QApplication::clipboard()->clear();
+    std::unique_ptr<QMenu> menu(notes->createNotesMenu(nullptr));
+    QStringList names;
+    for (QAction* a : menu->actions())
+        names << a->text() + (a->isEnabled() ? QStringLiteral("+") : QStringLiteral("-"));
+    EXPECT_EQ(names, QStringList({"Cut-", "Copy-", "Paste-", "Delete-"}));
+
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    notes->selectAll();
+    menu.reset(notes->createNotesMenu(nullptr));
+    names.clear();
+    for (QAction* a : menu->actions())
+        names << a->text() + (a->isEnabled() ? QStringLiteral("+") : QStringLiteral("-"));
+    EXPECT_EQ(names, QStringList({"Cut+", "Copy+", "Paste+", "Delete+"}));
+    EXPECT_EQ(menu->actions()[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+}
+
+TEST_F(AppControllerTest, ClosingWritesTheSettings) {
+    start();
+    w().show();
+    w().toggleLayout();
+    w().close();
+    EXPECT_EQ(store->value("Layout").toString(), QStringLiteral("Portrait"));
+    EXPECT_EQ(store->value("LoadDir").toString(), QDir::currentPath());
+}
+
+TEST_F(AppControllerTest, NotesAreSavedAsTheBoxShowsThem) {
+    start();
+    w().show();
+    const QString paragraph = QStringLiteral(
+        "Steep this one for at least two weeks in a dark cupboard and shake it every day so "
+        "that the flavours blend well before vaping");
+    w().setNotesLines({paragraph, QStringLiteral("second")});
+    QApplication::processEvents();
+    const QStringList shown = w().notes()->displayedLines();
+    ASSERT_GE(shown.size(), 4); // the paragraph wraps over several lines
+    w().setIgnoreCost(true);
+    prompts.answers = {Answer::Ok};
+    prompts.fileNames.push_back(path(QStringLiteral("n.mix")));
+    ASSERT_TRUE(controller->saveRecipe());
+    const MixRecipe saved = LoadRecipe(path(QStringLiteral("n.mix")).toStdString()).recipe;
+    ASSERT_EQ(saved.Notes.size(), static_cast<std::size_t>(shown.size()));
+    EXPECT_EQ(QString::fromStdString(saved.Notes.back()), QStringLiteral("second"));
+    EXPECT_EQ(QStringList(
+                  {QString::fromStdString(saved.Notes[0]), QString::fromStdString(saved.Notes[1])})
+                  .join(QLatin1Char(' ')),
+              shown[0] + QLatin1Char(' ') + shown[1]);
+}

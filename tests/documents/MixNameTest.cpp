@@ -1,0 +1,70 @@
+#include "MixName.h"
+#include "Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+using namespace kovaq;
+
+TEST(ComposeMixName, AddsOrReplacesTheSuffix) {
+    struct Case {
+        const char* name;
+        const char* strength;
+        const char* qty;
+        const char* ratio;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"Untitled", "12", "30", "50-50", "Untitled(12mg 30ml 50-50)"},
+        {"Cherry (old)", "12", "30", "50-50", "Cherry (old)(12mg 30ml 50-50)"},
+        {"Cherry(6mg 10ml VG)", "12", "30", "50-50", "Cherry(12mg 30ml 50-50)"},
+        {"Mix (6mg 10ml VG) old", "12", "30", "50-50", "Mix (12mg 30ml 50-50)"},
+        {"Plain", "0.50", "", "PG", "Plain(0.5mg 0ml PG)"},
+        {"a (x) (3mg 5ml VG)", "1.5", "10", "none", "a (x) (1.5mg 10ml none)"},
+        {"ML (mg )", "3", "1", "VG", "ML (mg )(3mg 1ml VG)"}, // no "ml " in it
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ComposeMixName(c.name, c.strength, c.qty, c.ratio), c.expected) << c.name;
+}
+
+TEST(MixNameFromPath, DropsFolderAndLastFourCharacters) {
+    EXPECT_EQ(MixNameFromPath("/home/me/Mixes/Cherry.mix"), "Cherry");
+    EXPECT_EQ(MixNameFromPath("/tmp/Notes.txt"), "Notes");
+    EXPECT_EQ(MixNameFromPath("/tmp/a.recipe"), "a.re");
+    EXPECT_EQ(MixNameFromPath("/tmp/Caf\xC3\xA9.mix"), "Caf\xC3\xA9");
+    EXPECT_EQ(MixNameFromPath("abc"), "");
+    EXPECT_EQ(FolderOfPath("/home/me/Mixes/Cherry.mix"), "/home/me/Mixes");
+    EXPECT_EQ(FolderOfPath("Cherry.mix"), "");
+}
+
+TEST(Settings, DefaultsAreWrittenBackAndAMissingLastFileIsDropped) {
+    QTemporaryDir dir;
+    QSettings store(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat);
+    const AppSettings first = ReadSettings(store, QStringLiteral("/work"));
+    EXPECT_EQ(first.LoadDir, QStringLiteral("/work"));
+    EXPECT_EQ(first.SaveDir, QStringLiteral("/work"));
+    EXPECT_EQ(first.LastFile, QString());
+    EXPECT_EQ(first.Layout, QStringLiteral("Landscape"));
+    EXPECT_EQ(store.value("Layout").toString(), QStringLiteral("Landscape"));
+    EXPECT_TRUE(store.contains("LastFile"));
+
+    const QString file = dir.filePath(QStringLiteral("x.mix"));
+    QFile(file).open(QIODevice::WriteOnly);
+    WriteSettings(store, {QStringLiteral("/a"), QStringLiteral("/b"), file, QStringLiteral("odd")});
+    const AppSettings kept = ReadSettings(store, QStringLiteral("/work"));
+    EXPECT_EQ(kept.LoadDir, QStringLiteral("/a"));
+    EXPECT_EQ(kept.SaveDir, QStringLiteral("/b"));
+    EXPECT_EQ(kept.LastFile, file);
+    EXPECT_EQ(kept.Layout, QStringLiteral("odd")); // any other value stays as stored
+
+    QFile::remove(file);
+    const AppSettings gone = ReadSettings(store, QStringLiteral("/work"));
+    EXPECT_EQ(gone.LastFile, QString());
+    EXPECT_EQ(gone.LoadDir, QStringLiteral("/work"));
+    EXPECT_EQ(gone.SaveDir, QStringLiteral("/work"));
+    EXPECT_EQ(store.value("LoadDir").toString(), QStringLiteral("/a")); // stored as read
+}

@@ -3,6 +3,10 @@
 #include "EntryRules.h"
 #include "MixCalculator.h"
 #include "RecipeFile.h"
+#include "ReportRenderer.h"
+#include "Reports.h"
+
+#include <QGuiApplication>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,14 +21,22 @@ using namespace kovaq;
 
 namespace {
 
-const char* kUsage = "Usage: kovaq-calc [--json] FILE.mix\n"
-                     "\n"
-                     "Loads a Ko-Vaq recipe, works out the mix and prints each ingredient's\n"
-                     "volume and cost, the total, the status line and the fields that are\n"
-                     "missing.\n"
-                     "\n"
-                     "  --json   print one JSON object instead of a table\n"
-                     "  --help   show this text\n";
+const char* kUsage =
+    "Usage: kovaq-calc [--json] FILE.mix\n"
+    "       kovaq-calc --report summary|details [--notes] [--unused]\n"
+    "                  [--text-size 8|10|12|14] [--json | --pdf OUT.pdf] FILE.mix\n"
+    "\n"
+    "Loads a Ko-Vaq recipe as the window's Open does and works out the mix.\n"
+    "Without --report it prints each ingredient's volume and cost, the total, the\n"
+    "status line and the fields that are missing.\n"
+    "\n"
+    "  --json         print JSON instead of text\n"
+    "  --report KIND  print the summary or details report, one line per line, tabs kept\n"
+    "  --notes        include the notes in the report\n"
+    "  --unused       include unused ingredients (details report)\n"
+    "  --text-size N  report text size in points (default 12)\n"
+    "  --pdf OUT.pdf  write the report to a PDF (A4, quarter-inch margins)\n"
+    "  --help         show this text\n";
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -111,10 +123,42 @@ void printTable(const MixRecipe& recipe, const MixResult& res, const RowLabels& 
     std::printf("(! marks a text shown in red)\n");
 }
 
+QJsonObject reportJson(const ReportDocument& doc) {
+    QJsonArray lines;
+    for (const ReportLine& line : doc.lines()) {
+        QJsonObject o;
+        o["text"] = line.text;
+        QJsonArray tabs;
+        for (int stop : line.tabs.stops)
+            tabs.append(stop);
+        o["tabs"] = tabs;
+        QJsonArray runs;
+        const int n = static_cast<int>(line.formats.size());
+        for (int start = 0; start < n;) {
+            int end = start + 1;
+            while (end < n && line.formats[static_cast<std::size_t>(end)] ==
+                                  line.formats[static_cast<std::size_t>(start)])
+                ++end;
+            const CharFormat& f = line.formats[static_cast<std::size_t>(start)];
+            runs.append(QJsonObject{
+                {"start", start}, {"length", end - start}, {"bold", f.bold}, {"size", f.size}});
+            start = end;
+        }
+        o["runs"] = runs;
+        lines.append(o);
+    }
+    return QJsonObject{{"lines", lines}};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     bool json = false;
+    bool notes = false;
+    bool unused = false;
+    int textSize = 12;
+    std::string report;
+    std::string pdf;
     std::string path;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -122,8 +166,28 @@ int main(int argc, char** argv) {
             std::fputs(kUsage, stdout);
             return 0;
         }
+        const bool hasValue = i + 1 < argc;
         if (arg == "--json") {
             json = true;
+        } else if (arg == "--notes") {
+            notes = true;
+        } else if (arg == "--unused") {
+            unused = true;
+        } else if (arg == "--report" && hasValue) {
+            report = argv[++i];
+            if (report != "summary" && report != "details") {
+                std::fprintf(stderr, "kovaq-calc: --report takes summary or details\n");
+                return 2;
+            }
+        } else if (arg == "--text-size" && hasValue) {
+            const std::string v = argv[++i];
+            if (v != "8" && v != "10" && v != "12" && v != "14") {
+                std::fprintf(stderr, "kovaq-calc: --text-size takes 8, 10, 12 or 14\n");
+                return 2;
+            }
+            textSize = std::stoi(v);
+        } else if (arg == "--pdf" && hasValue) {
+            pdf = argv[++i];
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
             std::fprintf(stderr, "kovaq-calc: unknown option %s\n\n%s", arg.c_str(), kUsage);
             return 2;
@@ -153,6 +217,39 @@ int main(int argc, char** argv) {
     const MixResult result = Recalculate(recipe, VolumeDecimalsFor(recipe.HiPrecision));
     labels.applyResets(result);
 
+    if (!report.empty()) {
+        const ReportInputs inputs =
+            MakeReportInputs(recipe, result, labels, notes, unused, textSize);
+        ReportDocument doc;
+        if (report == "summary")
+            BuildSummaryReport(doc, inputs);
+        else
+            BuildDetailsReport(doc, inputs);
+        if (!pdf.empty()) {
+            // Fonts need a GUI application, but never a display.
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            int appArgc = 1;
+            QGuiApplication app(appArgc, argv);
+            if (!ExportReportPdf(doc, QString::fromStdString(pdf))) {
+                std::fprintf(stderr, "kovaq-calc: cannot write %s\n", pdf.c_str());
+                return 1;
+            }
+            return 0;
+        }
+        if (json) {
+            std::cout
+                << QJsonDocument(reportJson(doc)).toJson(QJsonDocument::Indented).toStdString();
+        } else {
+            for (const ReportLine& line : doc.lines())
+                std::cout << line.text.toStdString() << '\n';
+        }
+        return 0;
+    }
+    if (!pdf.empty() || notes || unused) {
+        std::fprintf(stderr, "kovaq-calc: --pdf, --notes and --unused go with --report\n");
+        return 2;
+    }
     if (json) {
         std::cout << QJsonDocument(resultJson(recipe, result))
                          .toJson(QJsonDocument::Indented)

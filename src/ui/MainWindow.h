@@ -12,6 +12,7 @@
 // The panels own the controls; the window owns the state that ties them together.
 
 #include "EntryRules.h"
+#include "Maker.h"
 #include "MixCalculator.h"
 #include "Recipe.h"
 
@@ -41,9 +42,11 @@ class ResultsPanel;
 class SpecPanel;
 class StatusPanel;
 
-inline const QString WebsiteAddress = QStringLiteral("https://ko-vaq.example");
-inline const QString WebsiteDomain = QStringLiteral("ko-vaq.example");
-inline const QString SupportEmail = QStringLiteral("support@ko-vaq.example");
+inline const QString WebsiteAddress = QString::fromLatin1(MakerWebsite.data(), MakerWebsite.size());
+inline const QString WebsiteDomain =
+    QString::fromLatin1(MakerWebDomain.data(), MakerWebDomain.size());
+inline const QString SupportEmail =
+    QString::fromLatin1(MakerSupportEmail.data(), MakerSupportEmail.size());
 
 class MainWindow : public QWidget {
     Q_OBJECT

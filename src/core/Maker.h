@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace kovaq {
+
+// Where the maker can be reached. Placeholders of our own until a real site exists.
+inline constexpr std::string_view MakerWebsite = "https://ko-vaq.example";
+inline constexpr std::string_view MakerWebDomain = "ko-vaq.example";
+inline constexpr std::string_view MakerSupportEmail = "support@ko-vaq.example";
+
+} // namespace kovaq

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ReportDocument.h"
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+class QPaintDevice;
+
+namespace kovaq {
+
+// Lays a report out inside `area` (device pixels) of the painter's device, in Arial at each
+// character's size with each line's tab stops, starting from character `from`. Lines too
+// wide for the area wrap. Returns the position of the first character that did not fit,
+// or -1 when the rest of the report fit.
+int RenderReport(QPainter& painter, const ReportDocument& doc, const QRect& area, int from = 0);
+
+// Writes the report to a PDF on A4 with quarter-inch margins, over as many pages as it
+// takes. Returns false when the file cannot be written.
+bool ExportReportPdf(const ReportDocument& doc, const QString& path);
+
+// The font the reports use at a size in points.
+QFont ReportFont(int points, bool bold);
+
+} // namespace kovaq

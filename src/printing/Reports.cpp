@@ -1,0 +1,248 @@
+#include "Reports.h"
+
+#include "Maker.h"
+#include "MixName.h"
+#include "Numbers.h"
+
+namespace kovaq {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// FormatNumber of ParseNumber: how the reports print a typed number.
+QString number(const QString& text) {
+    return qs(FormatNumber(ParseNumber(text.toStdString())));
+}
+
+const QString kFooter = QStringLiteral("Calculated with Ko-Vaq from ") + qs(MakerWebDomain);
+
+} // namespace
+
+ReportInputs MakeReportInputs(const MixRecipe& recipe, const MixResult& result,
+                              const RowLabels& labels, bool includeNotes, bool includeUnused,
+                              int pointSize) {
+    ReportInputs in;
+    for (std::size_t i = 0; i < TextFieldCount; ++i)
+        in.fields[i] = qs(recipe.texts[i]);
+    // A base without nicotine leaves the strength field emptied.
+    if (!result.MixStrengthEnabled)
+        in.fields[index(TextField::MixStrength)].clear();
+    for (std::size_t i = 0; i < RatioFieldCount; ++i)
+        in.ratioTexts[i] = qs(recipe.ratios[i].RatioText);
+    in.mixTitle =
+        qs(ComposeMixName(recipe.Name, in.field(TextField::MixStrength).toStdString(),
+                          recipe[TextField::MixQty], recipe[RatioField::MixNicPGVG].RatioText));
+    in.costStatusText = qs(result.CostStatusText);
+    in.volStatusText = qs(result.VolStatusText);
+    in.totalCostText = qs(result.TotalCostText);
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        in.volumeTexts[i] = qs(result.slots[i].VolumeText);
+        in.mixCostTexts[i] = qs(result.slots[i].MixCostText);
+        in.rowLabels[i] = qs(labels.label(slotAt(i)));
+    }
+    in.mixStrengthEnabled = result.MixStrengthEnabled;
+    in.ignoreCost = recipe.IgnoreCost;
+    for (const std::string& line : recipe.Notes)
+        in.notesLines << qs(line);
+    in.includeNotes = includeNotes;
+    in.includeUnused = includeUnused;
+    in.pointSize = pointSize;
+    return in;
+}
+
+void BuildSummaryReport(ReportDocument& doc, const ReportInputs& in) {
+    const int s = in.pointSize;
+    const auto vol = [&](SlotId slot) { return in.volumeTexts[index(slot)]; };
+    const auto label = [&](SlotId slot) { return in.rowLabels[index(slot)]; };
+
+    doc.Clear();
+    doc.SetSize(s);
+    doc.SetBold(false);
+    doc.SetTabLayout(SummaryTabs(s));
+    doc.AppendLine(QStringLiteral("Mix Name - ") + in.mixTitle);
+    doc.AppendLine(QString());
+    doc.AppendLine(QStringLiteral("Status -  ") + in.costStatusText + QStringLiteral(" ") +
+                   in.volStatusText + QStringLiteral("\t"));
+    doc.AppendLine(QStringLiteral("\t\t\t"));
+    if (ParseNumber(in.field(TextField::BaseNicStrength).toStdString()) != 0.0)
+        doc.AppendLine(QStringLiteral("Nic Base Strength\t\t") +
+                       in.field(TextField::BaseNicStrength) + QStringLiteral(" mg\t"));
+    if (in.mixStrengthEnabled)
+        doc.AppendLine(QStringLiteral("Nic Strength\t\t") +
+                       number(in.field(TextField::MixStrength)) + QStringLiteral(" mg\t"));
+    else
+        doc.AppendLine(QStringLiteral("Nic Strength\t\t0 mg\t"));
+    doc.AppendLine(QStringLiteral("Mix PG-VG Ratio (%) \t\t") +
+                   in.ratioText(RatioField::MixNicPGVG) + QStringLiteral("\t"));
+    doc.AppendLine(QStringLiteral("\t\t\t"));
+
+    const QString ml = QStringLiteral(" ml\t");
+    if (vol(SlotId::NicBase) != QStringLiteral("0"))
+        doc.AppendLine(label(SlotId::NicBase) + QStringLiteral("\t") +
+                       in.ratioText(RatioField::BaseNicPGVG) + QStringLiteral("\t") +
+                       vol(SlotId::NicBase) + ml);
+    for (SlotId slot : {SlotId::PG, SlotId::VG})
+        if (vol(slot) != QStringLiteral("0"))
+            doc.AppendLine(label(slot) + QStringLiteral(" \t\t") + vol(slot) + ml);
+    for (std::size_t f = 0; f < FlavourCount; ++f) {
+        const SlotId slot = flavourSlot(f);
+        if (vol(slot) != QStringLiteral("0"))
+            doc.AppendLine(label(slot) + QStringLiteral("\t") + in.field(*PercentField(slot)) +
+                           QStringLiteral("%\t") + vol(slot) + ml);
+    }
+    if (vol(SlotId::VodkaWater) != QStringLiteral("0"))
+        doc.AppendLine(label(SlotId::VodkaWater) + QStringLiteral("\t\t") +
+                       vol(SlotId::VodkaWater) + ml);
+    doc.AppendLine(QStringLiteral("\t\t\t"));
+    if (ParseNumber(in.field(TextField::MixQty).toStdString()) != 0.0)
+        doc.AppendLine(QStringLiteral("Mix Volume \t\t") + in.field(TextField::MixQty) + ml);
+    doc.AppendLine(QStringLiteral("\t\t\t"));
+    if (in.totalCostText != QStringLiteral("0"))
+        doc.AppendLine(QStringLiteral("                  TOTAL COST \t") + in.totalCostText +
+                       QStringLiteral("\t"));
+
+    if (in.includeNotes) {
+        doc.ReplaceLineText(2, doc.LineText(2) + QStringLiteral("Notes -  "));
+        for (int k = 0; k < in.notesLines.size(); ++k) {
+            if (k + 4 < doc.LineCount())
+                doc.ReplaceLineText(k + 4, doc.LineText(k + 4) + in.notesLines[k]);
+            else
+                doc.AppendLine(QStringLiteral("\t\t\t") + in.notesLines[k]);
+        }
+    }
+
+    const int name = doc.Find(QStringLiteral("Mix Name - "));
+    if (name >= 0)
+        doc.MarkBold(name, static_cast<int>(doc.LineText(0).size()) - name);
+    const int status = doc.Find(QStringLiteral("Status -  "));
+    if (status >= 0)
+        doc.MarkBold(status, 8);
+    const int notes = doc.Find(QStringLiteral("Notes -  "));
+    if (notes >= 0)
+        doc.MarkBold(notes, 7);
+
+    doc.AppendLine(QStringLiteral("\t\t\t"));
+    doc.SetBold(false);
+    doc.SetSize(s - 2);
+    doc.AppendLine(kFooter + QStringLiteral("\t"));
+    doc.SetSize(s);
+}
+
+void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in) {
+    const int s = in.pointSize;
+    const auto vol = [&](SlotId slot) { return in.volumeTexts[index(slot)]; };
+    const auto label = [&](SlotId slot) { return in.rowLabels[index(slot)]; };
+    const auto cost = [&](SlotId slot) { return in.mixCostTexts[index(slot)]; };
+    const auto shown = [&](SlotId slot) {
+        return vol(slot) != QStringLiteral("0") || in.includeUnused;
+    };
+    // Step 1: the printed cost and quantity of every slot.
+    std::array<QString, SlotCount> costs;
+    std::array<QString, SlotCount> qtys;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId slot = slotAt(i);
+        costs[i] = in.ignoreCost ? QStringLiteral("N/A") : number(in.field(CostField(slot)));
+        qtys[i] = in.ignoreCost ? QStringLiteral("N/A") : number(in.field(QtyField(slot)));
+    }
+
+    doc.Clear();
+    doc.SetSize(s);
+    doc.SetBold(false);
+    doc.SetTabLayout(DetailsTabs(s));
+    doc.AppendLine(QStringLiteral("Mix Name - ") + in.mixTitle);
+    doc.MarkBold(0, static_cast<int>(doc.LineText(0).size()));
+    doc.AppendLine(QString());
+    const int statusStart = doc.LineStart(doc.LineCount());
+    doc.AppendLine(QStringLiteral("Status -  ") + in.costStatusText + QStringLiteral(" ") +
+                   in.volStatusText);
+    doc.MarkBold(statusStart, 9);
+    doc.AppendLine(QString());
+
+    doc.SetBold(true);
+    doc.AppendLine(QStringLiteral("Ingredient Details\t\t\tMixing Volumes"));
+    doc.SetSize(s - 2);
+    doc.AppendLine(QStringLiteral("\tCost\t      Qty(ml)\t\tVol(ml)"));
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId slot = slotAt(i);
+        if (!shown(slot))
+            continue;
+        QString first;
+        switch (slot) {
+        case SlotId::NicBase:
+            first = label(slot);
+            break;
+        case SlotId::PG:
+            first = QStringLiteral("Prop. Glycol (PG)");
+            break;
+        case SlotId::VG:
+            first = QStringLiteral("Veg. Glycerin (VG)");
+            break;
+        case SlotId::VodkaWater:
+            first = QStringLiteral("Vodka/Water");
+            break;
+        default:
+            first = qs(RowLabelBase(slot)) + QStringLiteral(" ") + in.field(*NameField(slot));
+            break;
+        }
+        doc.AppendLine(first + QStringLiteral("\t") + costs[i] + QStringLiteral("\tper  ") +
+                       qtys[i] + QStringLiteral("\t") + label(slot) + QStringLiteral("\t  ") +
+                       vol(slot));
+    }
+    doc.AppendLine(QString());
+    doc.AppendLine(QString());
+
+    doc.SetBold(true);
+    doc.AppendLine(QStringLiteral("Mixing Specification\t\t\tCosts For This Mix"));
+    doc.SetTabLayout(SpecHeaderTabs(s));
+    doc.SetSize(s - 2);
+    doc.AppendLine(QStringLiteral("\t%PG/%VG\t  Costs"));
+    doc.SetTabLayout(SpecRowTabs(s));
+    const QString gap = QStringLiteral("\t  ");
+    if (cost(SlotId::NicBase) != QStringLiteral("0") || in.includeUnused)
+        doc.AppendLine(QStringLiteral("Nic Base Strength\t") +
+                       in.ratioText(RatioField::BaseNicPGVG) + QStringLiteral("\t") +
+                       number(in.field(TextField::BaseNicStrength)) + QStringLiteral(" mg\t") +
+                       label(SlotId::NicBase) + gap + cost(SlotId::NicBase));
+    doc.AppendLine(QStringLiteral("Nic Strength\t") + in.ratioText(RatioField::MixNicPGVG) +
+                   QStringLiteral("\t") + number(in.field(TextField::MixStrength)) +
+                   QStringLiteral(" mg\t") + label(SlotId::PG) + gap + cost(SlotId::PG));
+    doc.AppendLine(QStringLiteral("\t\t\t") + label(SlotId::VG) + gap + cost(SlotId::VG));
+    for (std::size_t f = 0; f < FlavourCount; ++f) {
+        const SlotId slot = flavourSlot(f);
+        if (!shown(slot))
+            continue;
+        doc.AppendLine(label(slot) + QStringLiteral("\t") + in.ratioText(flavourRatio(f)) +
+                       QStringLiteral("\t") + number(in.field(*PercentField(slot))) +
+                       QStringLiteral("%\t") + label(slot) + gap + cost(slot));
+    }
+    if (shown(SlotId::VodkaWater))
+        doc.AppendLine(QStringLiteral("Vodka/Water\t\t") +
+                       number(in.field(TextField::PctVodkaWater)) + QStringLiteral("%\t") +
+                       label(SlotId::VodkaWater) + gap + cost(SlotId::VodkaWater));
+    doc.AppendLine(QStringLiteral("Mix Volume\t\t") + number(in.field(TextField::MixQty)) +
+                   QStringLiteral(" ml\t") + QStringLiteral("                    TOTAL\t  ") +
+                   in.totalCostText);
+
+    if (in.includeNotes) {
+        doc.AppendLine(QString());
+        doc.SetBold(true);
+        doc.AppendLine(QStringLiteral("Notes -"));
+        if (!in.notesLines.isEmpty()) {
+            doc.AppendLine(QString());
+            doc.SetTabLayout(NotesTabs(s));
+            for (const QString& line : in.notesLines)
+                doc.AppendLine(line);
+        }
+    }
+    doc.AppendLine(QString());
+    doc.SetSize(s - 2);
+    doc.AppendLine(kFooter);
+    doc.AppendLine(QString());
+}
+
+} // namespace kovaq

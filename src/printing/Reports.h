@@ -1,0 +1,45 @@
+#pragma once
+
+#include "EntryRules.h"
+#include "MixResult.h"
+#include "Recipe.h"
+#include "ReportDocument.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace kovaq {
+
+// What the reports print, read from what the window shows when they are built.
+struct ReportInputs {
+    QString mixTitle; // with its suffix of strength, volume and ratio
+    QString costStatusText;
+    QString volStatusText;
+    QString totalCostText;
+    std::array<QString, SlotCount> volumeTexts;
+    std::array<QString, SlotCount> mixCostTexts;
+    std::array<QString, SlotCount> rowLabels;
+    std::array<QString, TextFieldCount> fields;
+    std::array<QString, RatioFieldCount> ratioTexts;
+    bool mixStrengthEnabled = true;
+    bool ignoreCost = false;
+    QStringList notesLines;
+    bool includeNotes = true;
+    bool includeUnused = false;
+    int pointSize = 12;
+
+    const QString& field(TextField f) const { return fields[index(f)]; }
+    const QString& ratioText(RatioField r) const { return ratioTexts[index(r)]; }
+};
+
+// The snapshot a window holding this recipe, result and captions shows.
+ReportInputs MakeReportInputs(const MixRecipe& recipe, const MixResult& result,
+                              const RowLabels& labels, bool includeNotes, bool includeUnused,
+                              int pointSize);
+
+void BuildSummaryReport(ReportDocument& doc, const ReportInputs& in);
+void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in);
+
+} // namespace kovaq

@@ -4,8 +4,11 @@
 #include "Fields.h"
 #include "MainWindow.h"
 #include "MixName.h"
+#include "PrintOptionsDialog.h"
 #include "Prompts.h"
 #include "RecipeFile.h"
+#include "Reports.h"
+#include "ScreenImagePrinter.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,6 +16,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -63,6 +68,37 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     m_startupDir = QDir::currentPath();
     m_htmlHelp = FindHtmlHelp();
 
+    // The worker that moves the image-printing progress bar waits, paused, from the start.
+    m_ticker = std::make_unique<PrintTicker>();
+    m_ticker->start();
+
+    m_printDialog = new PrintOptionsDialog(&w);
+    m_progress = new PrintProgressWindow(&w);
+    connect(m_ticker.get(), &PrintTicker::tick, m_progress, &PrintProgressWindow::step,
+            Qt::QueuedConnection);
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printDialog->setHost({
+        [this](bool notes, bool unused, int size) {
+            const MainWindow& win = *m_window;
+            ReportInputs in =
+                MakeReportInputs(win.recipe(), win.result(), win.rowLabels(), notes, unused, size);
+            in.mixStrengthEnabled = win.field(TextField::MixStrength)->isEnabled();
+            return in;
+        },
+        [this] { m_prompts.beep(); },
+        [this] { openHelp(); },
+        [this](const QString& text) { m_prompts.errorBox(m_printDialog, text); },
+        w.entryHint(),
+        m_progress,
+        m_ticker.get(),
+    });
+    m_screenPpi = [this] {
+        const QScreen* s =
+            m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+        return s ? static_cast<int>(s->logicalDotsPerInchX() + 0.5) : 96;
+    };
+    connect(&w, &MainWindow::printRequested, this, &AppController::printCommand);
+
     m_retain = new RetainDialog(&w);
     m_welcome = new WelcomeDialog(&w);
     m_welcomeTimer.setSingleShot(true);
@@ -86,13 +122,16 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     w.setCloseGuard([this] { return m_ending || confirmDiscard(Caller::Closing); });
 }
 
-AppController::~AppController() = default;
+AppController::~AppController() {
+    m_ticker->stopAndJoin();
+}
 
 void AppController::restoreWorkingDir() {
     QDir::setCurrent(m_startupDir);
 }
 
 void AppController::onClosing() {
+    m_ticker->stopAndJoin();
     if (m_ending)
         return;
     m_settings.Layout = m_window->layoutName();
@@ -262,6 +301,33 @@ void AppController::openHelp() {
         return;
     m_prompts.message(m_window.get(), QStringLiteral("Help File Missing"), QStringLiteral("Ko-Vaq"),
                       Prompts::Icon::None, Prompts::Buttons::Ok);
+}
+
+void AppController::printCommand() {
+    MainWindow& w = *m_window;
+    if (!w.infoComplete()) {
+        const auto answer =
+            m_prompts.message(&w,
+                              QStringLiteral("  There is Information Outstanding \n"
+                                             "So Your Mix Name May Not Be Correct\n"
+                                             "        Do You Still Want To Print?"),
+                              kWarning, Prompts::Icon::Warning, Prompts::Buttons::OkCancel);
+        if (answer != Prompts::Answer::Ok)
+            return;
+    }
+    // The window as it looks, frame included where the platform lets us read the screen.
+    QPixmap shot;
+    if (QScreen* screen = w.screen()) {
+        const QRect frame = w.frameGeometry();
+        shot = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    }
+    if (shot.isNull() || shot.toImage().allGray())
+        shot = w.grab();
+    m_capture = shot.toImage().convertToFormat(QImage::Format_RGB32);
+    if (!m_prompts.choosePrinter(*m_printer, &w))
+        return;
+    m_printDialog->prepare(*m_printer, m_capture, m_screenPpi());
+    m_prompts.execDialog(*m_printDialog);
 }
 
 void AppController::startupChecks() {

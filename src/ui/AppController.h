@@ -2,6 +2,7 @@
 
 #include "Settings.h"
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -9,11 +10,15 @@
 #include <functional>
 #include <memory>
 
+class QPrinter;
 class QSettings;
 
 namespace kovaq {
 
 class MainWindow;
+class PrintOptionsDialog;
+class PrintProgressWindow;
+class PrintTicker;
 class Prompts;
 class RetainDialog;
 class WelcomeDialog;
@@ -52,6 +57,15 @@ class AppController : public QObject {
     void openRecipe();
     void newMix();
     void openHelp();
+    // "Print...": the outstanding-information warning, the capture, the printer, the options.
+    void printCommand();
+
+    PrintOptionsDialog& printDialog() const { return *m_printDialog; }
+    PrintProgressWindow& progressWindow() const { return *m_progress; }
+    PrintTicker& ticker() const { return *m_ticker; }
+    QPrinter& printer() const { return *m_printer; }
+    const QImage& screenCapture() const { return m_capture; }
+    void setScreenPpiProvider(std::function<int()> provider) { m_screenPpi = std::move(provider); }
 
     void loadIntoWindow(const QString& path);
     bool writeFromWindow(const QString& path);
@@ -80,6 +94,12 @@ class AppController : public QObject {
     bool m_ending = false;
     QTimer m_welcomeTimer;
     std::function<int()> m_screenHeight;
+    std::function<int()> m_screenPpi;
+    PrintOptionsDialog* m_printDialog = nullptr;
+    PrintProgressWindow* m_progress = nullptr;
+    std::unique_ptr<PrintTicker> m_ticker;
+    std::unique_ptr<QPrinter> m_printer;
+    QImage m_capture;
 };
 
 // Where the HTML help was installed, or where it stands in the source tree.

@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include "HelpIcon.h"
+
 namespace kovaq {
 
 class Prompts;
@@ -69,21 +71,6 @@ class ClickLabel : public QLabel {
     void clicked();
 
   protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
-
-// The 20 by 20 help icon, drawn rather than loaded.
-class HelpIcon : public QWidget {
-    Q_OBJECT
-  public:
-    explicit HelpIcon(QWidget* parent);
-    static void paintIcon(QPainter& painter, const QRect& rect);
-
-  Q_SIGNALS:
-    void clicked();
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

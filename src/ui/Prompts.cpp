@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QUrl>
 
@@ -98,6 +99,11 @@ bool DesktopPrompts::openUrl(const QUrl& url) {
 
 int DesktopPrompts::execDialog(QDialog& dialog) {
     return dialog.exec();
+}
+
+bool DesktopPrompts::choosePrinter(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace kovaq

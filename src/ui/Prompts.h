@@ -3,6 +3,7 @@
 #include <QString>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 class QUrl;
 
@@ -33,6 +34,8 @@ class Prompts {
     virtual bool openUrl(const QUrl& url) = 0;
     // Shows one of our own dialogs modally and returns its result.
     virtual int execDialog(QDialog& dialog) = 0;
+    // The platform's printer selection; false when cancelled.
+    virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
 };
 
 // The real thing: Qt's message boxes, file dialogs and desktop services.
@@ -47,6 +50,7 @@ class DesktopPrompts : public Prompts {
                          const QString& filter) override;
     bool openUrl(const QUrl& url) override;
     int execDialog(QDialog& dialog) override;
+    bool choosePrinter(QPrinter& printer, QWidget* parent) override;
 };
 
 } // namespace kovaq

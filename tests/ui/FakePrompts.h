@@ -88,6 +88,18 @@ class FakePrompts : public Prompts {
         return action(dialog);
     }
 
+    // Printer selection: confirmed unless told otherwise; the test sets the printer up.
+    std::deque<bool> printerAnswers;
+    int printerDialogs = 0;
+    bool choosePrinter(QPrinter&, QWidget*) override {
+        ++printerDialogs;
+        if (printerAnswers.empty())
+            return true;
+        const bool a = printerAnswers.front();
+        printerAnswers.pop_front();
+        return a;
+    }
+
     void clear() {
         beeps = 0;
         messages.clear();

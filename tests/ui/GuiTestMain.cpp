@@ -1,5 +1,7 @@
 // Every GUI test runs headless, and a watchdog closes any modal window a test did not
 // expect, failing that test instead of hanging the suite.
+#include "ModalWatchdog.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +16,8 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && !ExpectedModals().contains(modal)) {
             ADD_FAILURE() << "unexpected modal window: " << modal->objectName().toStdString() << " "
                           << modal->windowTitle().toStdString();
             modal->close();

@@ -1,0 +1,87 @@
+// Benchmarks that need Qt Gui or Widgets; they run headless.
+#include "FakePrompts.h"
+#include "MainWindow.h"
+#include "MixCalculator.h"
+#include "ReportRenderer.h"
+#include "Reports.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTest>
+
+using namespace kovaq;
+
+namespace {
+
+// One keystroke in a number field until the results are on the labels.
+void BM_KeystrokeToResults(benchmark::State& state) {
+    test::FakePrompts prompts;
+    MainWindow w(prompts);
+    for (std::size_t i = 0; i < RatioFieldCount; ++i) {
+        w.selectRatio(ratioFieldAt(i), 3);
+        w.setPgPercentFromChoice(ratioFieldAt(i));
+    }
+    w.refreshRatioTexts();
+    w.field(TextField::MixQty)->setText(QStringLiteral("100"));
+    w.field(TextField::BaseNicStrength)->setText(QStringLiteral("72"));
+    w.field(TextField::MixStrength)->setText(QStringLiteral("3"));
+    for (std::size_t s = 0; s < SlotCount; ++s) {
+        w.field(CostField(slotAt(s)))->setText(QStringLiteral("9.5"));
+        w.field(QtyField(slotAt(s)))->setText(QStringLiteral("100"));
+    }
+    w.show();
+    QLineEdit* pct = w.field(TextField::PctFlav1);
+    auto* volume = w.findChild<QLabel*>(QStringLiteral("Volume_Flav1"));
+    int i = 0;
+    for (auto _ : state) {
+        QTest::keyClick(pct, i++ % 2 == 0 ? Qt::Key_2 : Qt::Key_Backspace);
+        benchmark::DoNotOptimize(volume->text());
+    }
+}
+BENCHMARK(BM_KeystrokeToResults)->Unit(benchmark::kMicrosecond);
+
+// Build and lay out a details report with all twelve rows and 30 notes lines.
+void BM_DetailsReportBuildAndLayout(benchmark::State& state) {
+    MixRecipe r = FreshMix();
+    r[TextField::MixQty] = "100";
+    for (std::size_t s = 0; s < SlotCount; ++s) {
+        r[CostField(slotAt(s))] = "9.5";
+        r[QtyField(slotAt(s))] = "100";
+        if (auto p = PercentField(slotAt(s)))
+            r[*p] = "2";
+        if (auto n = NameField(slotAt(s)))
+            r[*n] = "Flavour";
+    }
+    for (int i = 0; i < 30; ++i)
+        r.Notes.push_back("A note about steeping, line " + std::to_string(i));
+    const MixResult res = Recalculate(r);
+    RowLabels labels;
+    QImage canvas(1500, 1500, QImage::Format_RGB32);
+    canvas.setDotsPerMeterX(3780);
+    canvas.setDotsPerMeterY(3780);
+    for (auto _ : state) {
+        ReportDocument doc;
+        BuildDetailsReport(doc, MakeReportInputs(r, res, labels, true, true, 12));
+        canvas.fill(Qt::white);
+        QPainter p(&canvas);
+        benchmark::DoNotOptimize(RenderReport(p, doc, canvas.rect()));
+    }
+}
+BENCHMARK(BM_DetailsReportBuildAndLayout)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

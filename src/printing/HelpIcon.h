@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+namespace kovaq {
+
+// The 20 by 20 help icon, drawn rather than loaded.
+class HelpIcon : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpIcon(QWidget* parent);
+    static void paintIcon(QPainter& painter, const QRect& rect);
+
+  Q_SIGNALS:
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace kovaq

@@ -1,0 +1,415 @@
+#include "PrintOptionsDialog.h"
+
+#include "HelpIcon.h"
+#include "ReportRenderer.h"
+#include "ScreenImagePrinter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCursor>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kovaq {
+
+const QString PrintOptionsDialog::ImageWarning =
+    QStringLiteral("     Image Will Not Fit This Size Paper -\n"
+                   "            And Will Be Cropped\n"
+                   "\n"
+                   "   Click On Page To Clear This Message\n"
+                   "  Or Change Size Of Image/Margins/Page");
+const QString PrintOptionsDialog::TextWarning =
+    QStringLiteral("     Text Will Not Fit This Size Paper - \n"
+                   "           Printer May Wrap Lines \n"
+                   "       Or Print More Than One Page\n"
+                   "\n"
+                   "  Click On Page To Clear This Message \n"
+                   " Or Change Size Of Text/Margins/Page ");
+
+PageMetrics MetricsOf(QPrinter& printer, int screenPpi, int dialogWidth) {
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    return ComputePageMetrics(
+        printer.logicalDpiX(), printer.logicalDpiY(), static_cast<int>(paper.width()),
+        static_cast<int>(paper.height()), static_cast<int>(page.left() - paper.left()),
+        static_cast<int>(page.top() - paper.top()), static_cast<int>(page.width()),
+        static_cast<int>(page.height()), screenPpi, dialogWidth);
+}
+
+InkExtent ScanInk(const QImage& canvas) {
+    const QImage img = canvas.convertToFormat(QImage::Format_RGB32);
+    InkExtent ink;
+    for (int y = 0; y < img.height() - 10; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width() - 1; ++x) {
+            if ((row[x] & 0xFFFFFF) != 0xFFFFFF) {
+                ink.maxX = std::max(ink.maxX, x);
+                ink.maxY = std::max(ink.maxY, y);
+            }
+        }
+    }
+    return ink;
+}
+
+namespace {
+
+QLabel* text(QWidget* parent, const QString& t, const char* name) {
+    auto* l = new QLabel(t, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QComboBox* combo(QWidget* parent, const QStringList& items, const char* name) {
+    auto* c = new QComboBox(parent);
+    c->addItems(items);
+    c->setObjectName(QString::fromLatin1(name));
+    return c;
+}
+
+} // namespace
+
+PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(QStringLiteral("Printing Options"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+
+    text(this, QStringLiteral("You Have 3 Options For Printing - Please Choose One"), "StaticText1")
+        ->setGeometry(10, 8, DialogWidth - 40, 16);
+    auto* help = new HelpIcon(this);
+    help->setObjectName(QStringLiteral("Image2"));
+    help->move(DialogWidth - 30, 6);
+    connect(help, &HelpIcon::clicked, this, [this] {
+        if (m_host.help)
+            m_host.help();
+    });
+    m_summary = new QRadioButton(QStringLiteral("Summary"), this);
+    m_summary->setObjectName(QStringLiteral("RadioButton1"));
+    m_summary->setGeometry(30, 30, 100, 20);
+    m_summary->setChecked(true);
+    m_details = new QRadioButton(QStringLiteral("Details"), this);
+    m_details->setObjectName(QStringLiteral("RadioButton2"));
+    m_details->setGeometry(160, 30, 100, 20);
+    m_image = new QRadioButton(QStringLiteral("Screen Image"), this);
+    m_image->setObjectName(QStringLiteral("RadioButton3"));
+    m_image->setGeometry(280, 30, 120, 20);
+    text(this, QStringLiteral("Preview"), "StaticText3")->setGeometry(30, 54, 60, 16);
+    m_paperSize = text(this, QString(), "StaticText2");
+    m_paperSize->setGeometry(90, 54, 260, 16);
+
+    m_shadow = new QFrame(this);
+    m_shadow->setObjectName(QStringLiteral("Shape2"));
+    m_shadow->setAutoFillBackground(true);
+    QPalette grey = m_shadow->palette();
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    m_shadow->setPalette(grey);
+    m_panel = new QFrame(this);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_panel->setAutoFillBackground(true);
+    QPalette white = m_panel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_panel->setPalette(white);
+    m_previewImage = new QLabel(m_panel);
+    m_previewImage->setObjectName(QStringLiteral("Image1"));
+    m_panel->installEventFilter(this);
+    m_previewImage->installEventFilter(this);
+
+    m_notes = new QCheckBox(QStringLiteral("Include Notes"), this);
+    m_notes->setObjectName(QStringLiteral("CheckBox1"));
+    m_notes->setChecked(true);
+    m_unused = new QCheckBox(QStringLiteral("Include Unused Ingredients"), this);
+    m_unused->setObjectName(QStringLiteral("CheckBox2"));
+    const QStringList margins = {QStringLiteral("Printer Minimum"),
+                                 QStringLiteral("Narrow (0.125\")"),
+                                 QStringLiteral("Normal (0.25\")"), QStringLiteral("Wide (0.5\")"),
+                                 QStringLiteral("Ex Wide (0.75\")")};
+    auto* leftCaption = text(this, QStringLiteral("Left Margin"), "StaticText4");
+    auto* topCaption = text(this, QStringLiteral("Top Margin"), "StaticText5");
+    m_left = combo(this, margins, "ComboBox1");
+    m_top = combo(this, margins, "ComboBox2");
+    m_sizeCaption = text(this, QStringLiteral("Text Size"), "StaticText6");
+    m_textSize = combo(this,
+                       {QStringLiteral("v. Small (8pt)"), QStringLiteral("Small (10pt)"),
+                        QStringLiteral("Normal (12pt)"), QStringLiteral("Large (14pt)")},
+                       "ComboBox3");
+    m_imageSize = combo(this,
+                        {QStringLiteral("25%"), QStringLiteral("50%"), QStringLiteral("75%"),
+                         QStringLiteral("100%"), QStringLiteral("FitToPage")},
+                        "ComboBox4");
+    m_print = new QPushButton(QStringLiteral("Print"), this);
+    m_print->setObjectName(QStringLiteral("BitBtn1"));
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("BitBtn2"));
+    m_belowPanel = {m_notes,       m_unused,   leftCaption, topCaption, m_left,  m_top,
+                    m_sizeCaption, m_textSize, m_imageSize, m_print,    m_cancel};
+
+    m_timer.setParent(this);
+    m_timer.setObjectName(QStringLiteral("Timer1"));
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        onKind();
+        m_cancel->setFocus();
+        QCursor::setPos(m_summary->mapToGlobal(QPoint(0, 0)));
+    });
+    for (QRadioButton* r : {m_summary, m_details, m_image})
+        connect(r, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                onKind();
+        });
+    for (QCheckBox* c : {m_notes, m_unused})
+        connect(c, &QCheckBox::toggled, this, &PrintOptionsDialog::refresh);
+    for (QComboBox* c : {m_left, m_top, m_textSize, m_imageSize})
+        connect(c, &QComboBox::currentIndexChanged, this, &PrintOptionsDialog::refresh);
+    connect(m_print, &QPushButton::clicked, this, [this] { printNow(); });
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(DialogWidth, 500);
+}
+
+PrintOptionsDialog::Kind PrintOptionsDialog::kind() const {
+    if (m_details->isChecked())
+        return Kind::Details;
+    if (m_image->isChecked())
+        return Kind::ScreenImage;
+    return Kind::Summary;
+}
+
+void PrintOptionsDialog::prepare(QPrinter& printer, const QImage& capture, int screenPpi) {
+    m_printer = &printer;
+    m_capture = capture;
+    for (QComboBox* c : {m_left, m_top, m_textSize, m_imageSize})
+        c->blockSignals(true);
+    m_left->setCurrentIndex(m_options.LeftMargin);
+    m_top->setCurrentIndex(m_options.TopMargin);
+    m_textSize->setCurrentIndex(m_options.TextSize);
+    m_imageSize->setCurrentIndex(m_options.ImageSize);
+    for (QComboBox* c : {m_left, m_top, m_textSize, m_imageSize})
+        c->blockSignals(false);
+    m_metrics = MetricsOf(printer, screenPpi, DialogWidth);
+    m_paperSize->setText(QString::fromStdString(m_metrics.PaperSizeText()));
+
+    const int panelH = Nearest(m_metrics.ppi * m_metrics.inH / m_metrics.previewScale);
+    const int panelW = Nearest(m_metrics.ppi * m_metrics.inW / m_metrics.previewScale);
+    const int panelTop = 76;
+    const int panelLeft = (DialogWidth - (panelW + 5)) / 2;
+    m_panel->setGeometry(panelLeft, panelTop, panelW, panelH);
+    m_shadow->setGeometry(panelLeft + 6, panelTop + 6, panelW, panelH);
+    const int y = panelTop + panelH + 14;
+    m_notes->setGeometry(20, y, 130, 20);
+    m_unused->setGeometry(170, y, 220, 20);
+    m_belowPanel[2]->setGeometry(20, y + 26, 120, 16);
+    m_belowPanel[3]->setGeometry(150, y + 26, 120, 16);
+    m_left->setGeometry(20, y + 42, 120, 22);
+    m_top->setGeometry(150, y + 42, 120, 22);
+    m_sizeCaption->setGeometry(280, y + 26, 120, 16);
+    m_textSize->setGeometry(280, y + 42, 120, 22);
+    m_imageSize->setGeometry(280, y + 42, 120, 22);
+    m_print->setGeometry(DialogWidth / 2 - 110, y + 86, 100, 28);
+    m_cancel->setGeometry(DialogWidth / 2 + 10, y + 86, 100, 28);
+    setFixedSize(DialogWidth, panelTop + panelH + 163);
+    if (parentWidget())
+        move(parentWidget()->geometry().center() - rect().center());
+    m_timer.start();
+}
+
+void PrintOptionsDialog::onKind() {
+    switch (kind()) {
+    case Kind::Summary:
+        m_notes->setEnabled(true);
+        m_unused->setEnabled(false);
+        m_textSize->setVisible(true);
+        m_imageSize->setVisible(false);
+        m_sizeCaption->setText(QStringLiteral("Text Size"));
+        break;
+    case Kind::Details:
+        m_notes->setEnabled(true);
+        m_unused->setEnabled(true);
+        m_textSize->setVisible(true);
+        m_imageSize->setVisible(false);
+        m_sizeCaption->setText(QStringLiteral("Text Size"));
+        break;
+    case Kind::ScreenImage:
+        m_notes->setEnabled(false);
+        m_unused->setEnabled(false);
+        m_textSize->setVisible(false);
+        m_imageSize->setVisible(true);
+        m_sizeCaption->setText(QStringLiteral("Image Size"));
+        break;
+    }
+    refresh();
+}
+
+void PrintOptionsDialog::refresh() {
+    if (!m_printer)
+        return;
+    m_margins = ComputeMargins(m_metrics, m_left->currentIndex(), m_top->currentIndex());
+    const double s = m_metrics.previewScale;
+    m_previewImage->move(Nearest(m_margins.leftScr / s), Nearest(m_margins.topScr / s));
+    const int pointSize = ReportPointSize(m_textSize->currentIndex());
+    m_imageScale = ImageScaleFor(m_imageSize->currentIndex());
+    if (kind() != Kind::ScreenImage && m_host.reportInputs) {
+        const ReportInputs in =
+            m_host.reportInputs(m_notes->isChecked(), m_unused->isChecked(), pointSize);
+        if (kind() == Kind::Summary)
+            BuildSummaryReport(m_doc, in);
+        else
+            BuildDetailsReport(m_doc, in);
+    }
+    preview();
+}
+
+void PrintOptionsDialog::preview() {
+    QImage canvas(1500, 1500, QImage::Format_RGB32);
+    const int dpm = static_cast<int>(m_metrics.ppi / 0.0254 + 0.5);
+    canvas.setDotsPerMeterX(dpm);
+    canvas.setDotsPerMeterY(dpm);
+    canvas.fill(Qt::white);
+    {
+        QPainter p(&canvas);
+        if (kind() == Kind::ScreenImage) {
+            if (m_imageScale == 0 && !m_capture.isNull())
+                m_imageScale = std::min(static_cast<double>(m_margins.availW) / m_capture.width(),
+                                        static_cast<double>(m_margins.availH) / m_capture.height());
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRect(0, 0, Nearest(m_capture.width() * m_imageScale),
+                              Nearest(m_capture.height() * m_imageScale)),
+                        m_capture);
+        } else {
+            // 1500 x 1440 / ppi twips each way: the canvas's own size at screen resolution.
+            const int twips = 1500 * 1440 / m_metrics.ppi;
+            const int side = twips * m_metrics.ppi / 1440;
+            RenderReport(p, m_doc, QRect(0, 0, side, side));
+        }
+    }
+    m_ink = ScanInk(canvas);
+    if (!ContentFits(m_margins, m_ink))
+        showWarning(kind() == Kind::ScreenImage ? ImageWarning : TextWarning);
+    else
+        hideWarning();
+
+    const QImage page =
+        canvas.copy(0, 0, m_metrics.pagePxW, m_metrics.pagePxH)
+            .scaled(m_panel->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const double s = m_metrics.previewScale;
+    const QImage shown =
+        page.copy(0, 0, Nearest(m_margins.availW / s), Nearest(m_margins.availH / s));
+    m_previewImage->setPixmap(QPixmap::fromImage(shown));
+    m_previewImage->resize(shown.size());
+}
+
+void PrintOptionsDialog::showWarning(const QString& text) {
+    if (m_host.beep)
+        m_host.beep();
+    hideWarning();
+    m_warningShown = true;
+    QLabel* hint = m_host.hint;
+    if (!hint)
+        return;
+    hint->setText(text);
+    hint->setMaximumWidth(250);
+    hint->adjustSize();
+    hint->move(m_panel->mapToGlobal(QPoint(10, 10)));
+    hint->show();
+    hint->raise();
+}
+
+void PrintOptionsDialog::hideWarning() {
+    if (m_warningShown && m_host.hint)
+        m_host.hint->hide();
+    m_warningShown = false;
+}
+
+bool PrintOptionsDialog::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == m_panel || watched == m_previewImage) &&
+        event->type() == QEvent::MouseButtonPress)
+        hideWarning();
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        m_host.help) {
+        m_host.help();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void PrintOptionsDialog::copyOptionsBack() {
+    m_options.LeftMargin = m_left->currentIndex();
+    m_options.TopMargin = m_top->currentIndex();
+    m_options.TextSize = m_textSize->currentIndex();
+    m_options.ImageSize = m_imageSize->currentIndex();
+}
+
+void PrintOptionsDialog::done(int result) {
+    copyOptionsBack();
+    hideWarning();
+    m_timer.stop();
+    QDialog::done(result);
+}
+
+bool PrintOptionsDialog::printNow() {
+    copyOptionsBack();
+    if (!m_printer)
+        return false;
+    const bool ok = kind() == Kind::ScreenImage ? printScreenImage() : printReport();
+    accept();
+    return ok;
+}
+
+bool PrintOptionsDialog::printReport() {
+    m_printer->setDocName(QString());
+    QPainter p;
+    if (!p.begin(m_printer)) {
+        if (m_host.error)
+            m_host.error(QStringLiteral("Printer is not available."));
+        return false;
+    }
+    const QRect area(m_margins.leftPr, m_margins.topPr, m_metrics.pageW - 2 * m_margins.leftPr,
+                     m_metrics.pageH - 2 * m_margins.topPr);
+    int from = 0;
+    for (int page = 0; page < 10000; ++page) {
+        if (page > 0 && !m_printer->newPage())
+            break;
+        from = RenderReport(p, m_doc, area, from);
+        if (from < 0)
+            break;
+    }
+    return p.end();
+}
+
+bool PrintOptionsDialog::printScreenImage() {
+    setEnabled(false);
+    if (m_host.progress) {
+        m_host.progress->show();
+        m_host.progress->raise();
+    }
+    if (m_host.ticker)
+        m_host.ticker->resumeTicker();
+    QApplication::processEvents();
+
+    bool ok = false;
+    {
+        const QImage image = RenderPrintImage(m_capture, m_imageScale, m_metrics, m_margins);
+        QPainter p;
+        if (p.begin(m_printer)) {
+            p.drawImage(QPoint(m_margins.leftPr, m_margins.topPr), image);
+            ok = p.end();
+        }
+    }
+    if (m_host.ticker)
+        m_host.ticker->pauseTicker();
+    if (m_host.progress)
+        m_host.progress->close();
+    setEnabled(true);
+    if (!ok && m_host.error)
+        m_host.error(QStringLiteral("Printer is not available."));
+    return ok;
+}
+
+} // namespace kovaq

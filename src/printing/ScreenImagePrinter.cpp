@@ -1,0 +1,119 @@
+#include "ScreenImagePrinter.h"
+
+#include "PageMetrics.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include <chrono>
+
+namespace kovaq {
+
+PrintProgressWindow::PrintProgressWindow(QWidget* parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("Printing Image..."));
+    auto* layout = new QVBoxLayout(this);
+    auto* first = new QLabel(QStringLiteral("Please Wait - Rendering  Image"), this);
+    auto* second = new QLabel(QStringLiteral("And Sending To Printer"), this);
+    for (QLabel* l : {first, second})
+        l->setAlignment(Qt::AlignHCenter);
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_bar->setRange(0, 150);
+    m_bar->setValue(0);
+    m_bar->setTextVisible(false);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    layout->addWidget(m_bar);
+    setFixedSize(260, 100);
+}
+
+void PrintProgressWindow::step() {
+    if (QThread::currentThread() != qApp->thread())
+        ++m_offThread;
+    const int next = m_bar->value() + 15;
+    m_bar->setValue(next > m_bar->maximum() ? m_bar->minimum() : next);
+}
+
+PrintTicker::PrintTicker(QObject* parent) : QThread(parent) {
+    setObjectName(QStringLiteral("TPrintImThread"));
+}
+
+PrintTicker::~PrintTicker() {
+    stopAndJoin();
+}
+
+void PrintTicker::run() {
+    std::unique_lock lock(m_mutex);
+    while (!m_stop) {
+        if (m_pauseRequested) {
+            m_paused = true;
+            m_cv.notify_all();
+            m_cv.wait(lock, [this] { return m_stop || !m_pauseRequested; });
+            m_paused = false;
+            continue;
+        }
+        lock.unlock();
+        Q_EMIT tick(); // queued to the user-interface thread
+        lock.lock();
+        // The sleep is the only place where the worker stops or pauses.
+        m_cv.wait_for(lock, std::chrono::milliseconds(300),
+                      [this] { return m_stop || m_pauseRequested; });
+    }
+    m_paused = true;
+    m_cv.notify_all();
+}
+
+void PrintTicker::resumeTicker() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_pauseRequested = false;
+    }
+    m_cv.notify_all();
+}
+
+void PrintTicker::pauseTicker() {
+    std::unique_lock lock(m_mutex);
+    m_pauseRequested = true;
+    m_cv.notify_all();
+    if (isRunning())
+        m_cv.wait(lock, [this] { return m_paused || m_stop; });
+}
+
+bool PrintTicker::isPaused() {
+    const std::lock_guard lock(m_mutex);
+    return m_paused;
+}
+
+void PrintTicker::stopAndJoin() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_cv.notify_all();
+    wait();
+}
+
+QImage RenderPrintImage(const QImage& capture, double imageScale, const PageMetrics& metrics,
+                        const MarginMetrics& margins) {
+    // Drawn straight at the size of the printable page right of and below the margins: a
+    // 1.5-times-paper bitmap cut down to that size holds exactly the same pixels.
+    const int width = std::max(1, metrics.pageW - margins.leftPr);
+    const int height = std::max(1, metrics.pageH - margins.topPr);
+    QImage page(width, height, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    const int w = static_cast<int>(capture.width() * imageScale * metrics.dpiX / metrics.ppi + 0.5);
+    const int h =
+        static_cast<int>(capture.height() * imageScale * metrics.dpiY / metrics.ppi + 0.5);
+    QPainter p(&page);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(0, 0, w, h), capture);
+    return page;
+}
+
+} // namespace kovaq

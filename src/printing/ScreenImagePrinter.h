@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QImage>
+#include <QThread>
+#include <QWidget>
+
+#include <condition_variable>
+#include <mutex>
+
+class QPrinter;
+class QProgressBar;
+
+namespace kovaq {
+
+struct MarginMetrics;
+struct PageMetrics;
+
+// "Printing Image...": shown while the window image is rendered and sent to the printer.
+class PrintProgressWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PrintProgressWindow(QWidget* parent);
+    QProgressBar* bar() const { return m_bar; }
+    // One step of 15, back to 0 after 150. Always runs on the user-interface thread.
+    void step();
+    int stepsOffUiThread() const { return m_offThread; }
+
+  private:
+    QProgressBar* m_bar = nullptr;
+    int m_offThread = 0;
+};
+
+// The worker that moves the progress bar every 300 ms while an image prints. It is paused
+// from the start, pauses only at its sleep, and asks the user-interface thread to step.
+class PrintTicker : public QThread {
+    Q_OBJECT
+  public:
+    explicit PrintTicker(QObject* parent = nullptr);
+    ~PrintTicker() override;
+    void resumeTicker();
+    // Returns once the worker is parked at its sleep.
+    void pauseTicker();
+    // Tells the worker to leave its loop and waits for it.
+    void stopAndJoin();
+    bool isPaused();
+
+  Q_SIGNALS:
+    void tick();
+
+  protected:
+    void run() override;
+
+  private:
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    bool m_stop = false;
+    bool m_pauseRequested = true;
+    bool m_paused = false;
+};
+
+// Renders the capture onto the printable page right of and below the margins, at
+// capture x scale x printer dpi / screen ppi, smoothed; what does not fit is cut off.
+QImage RenderPrintImage(const QImage& capture, double imageScale, const PageMetrics& metrics,
+                        const MarginMetrics& margins);
+
+} // namespace kovaq

@@ -1,0 +1,306 @@
+#include "../ui/ModalWatchdog.h"
+#include "HelpIcon.h"
+#include "MixCalculator.h"
+#include "PageMetrics.h"
+#include "PrintOptionsDialog.h"
+#include "ScreenImagePrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+using namespace kovaq;
+
+TEST(PageMetrics, MeasuresPaperAndMargins) {
+    // A4 at 600 dpi with a sixth of an inch that the printer cannot reach.
+    const PageMetrics m = ComputePageMetrics(600, 600, 4961, 7016, 100, 100, 4761, 6816, 96, 420);
+    EXPECT_EQ(m.PaperSizeText(), "8.27\" x 11.69\" (210mm x 297mm)");
+    EXPECT_EQ(m.pagePxW, 794);
+    EXPECT_EQ(m.pagePxH, 1122);
+    EXPECT_EQ(m.minLeftScr, 16);
+    EXPECT_EQ(m.printWScr, 762);
+    EXPECT_DOUBLE_EQ(m.previewScale, std::max(96 * 8.27 / 370, 96 * 11.69 * 0.003125));
+
+    struct Case {
+        int choice;
+        int leftPr, leftScr, availW;
+    };
+    for (const Case& c : {Case{0, 0, 16, 762}, Case{1, 0, 16, 762}, Case{2, 50, 24, 754},
+                          Case{3, 200, 48, 730}, Case{4, 350, 72, 706}}) {
+        const MarginMetrics mm = ComputeMargins(m, c.choice, c.choice);
+        EXPECT_EQ(mm.leftPr, c.leftPr) << c.choice;
+        EXPECT_EQ(mm.topPr, c.leftPr) << c.choice;
+        EXPECT_EQ(mm.leftScr, c.leftScr) << c.choice;
+        EXPECT_EQ(mm.availW, c.availW) << c.choice;
+    }
+    EXPECT_EQ(ReportPointSize(3), 14);
+    EXPECT_EQ(ImageScaleFor(4), 0.0);
+}
+
+TEST(PageMetrics, InkScanIgnoresTheLastColumnAndTenRows) {
+    QImage canvas(100, 100, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    canvas.setPixel(99, 20, qRgb(0, 0, 0));
+    canvas.setPixel(20, 95, qRgb(0, 0, 0));
+    EXPECT_EQ(ScanInk(canvas).maxX, 0);
+    EXPECT_EQ(ScanInk(canvas).maxY, 0);
+    canvas.setPixel(98, 89, qRgb(254, 255, 255));
+    EXPECT_EQ(ScanInk(canvas).maxX, 98);
+    EXPECT_EQ(ScanInk(canvas).maxY, 89);
+    EXPECT_TRUE(ContentFits({0, 0, 0, 0, 98, 89}, ScanInk(canvas)));
+    EXPECT_FALSE(ContentFits({0, 0, 0, 0, 97, 89}, ScanInk(canvas)));
+}
+
+namespace {
+
+ReportInputs sampleInputs(bool notes, bool unused, int size) {
+    MixRecipe r = FreshMix();
+    r.Name = "Printed";
+    r[TextField::MixQty] = "30";
+    r[TextField::BaseNicStrength] = "18";
+    r[TextField::MixStrength] = "6";
+    r[TextField::PctFlav1] = "10";
+    r[TextField::Flav1Name] = "Lemon with a long name for wide lines";
+    for (int i = 0; i < 12; ++i)
+        r.Notes.push_back("Notes line " + std::to_string(i));
+    RowLabels labels;
+    labels.applyName(SlotId::Flav1, r[TextField::Flav1Name]);
+    return MakeReportInputs(r, Recalculate(r), labels, notes, unused, size);
+}
+
+class PrintDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("out.pdf")));
+        printer.setResolution(600);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
+        hint = new QLabel(nullptr, Qt::ToolTip);
+        progress = new PrintProgressWindow(nullptr);
+        connect();
+        capture = QImage(731, 560, QImage::Format_RGB32);
+        capture.fill(QColor(40, 60, 90));
+    }
+    void TearDown() override {
+        ExpectedModals().remove(&dialog);
+        ticker.stopAndJoin();
+        delete hint;
+        delete progress;
+    }
+    void connect() {
+        dialog.setHost({sampleInputs, [this] { ++beeps; }, [this] { ++helps; },
+                        [this](const QString& e) { errors << e; }, hint, progress, &ticker});
+        QObject::connect(&ticker, &PrintTicker::tick, progress, &PrintProgressWindow::step,
+                         Qt::QueuedConnection);
+        ticker.start();
+    }
+    void show() {
+        ExpectedModals().insert(&dialog);
+        dialog.prepare(printer, capture, 96);
+        dialog.show();
+        QTRY_VERIFY(!dialog.firstRefreshTimer().isActive());
+    }
+    template <typename W> W* child(const char* name) {
+        return dialog.findChild<W*>(QString::fromLatin1(name));
+    }
+    QString pdfText(const QString& file) {
+        QProcess run;
+        run.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+                  {QStringLiteral("-layout"), file, QStringLiteral("-")});
+        run.waitForFinished(20000);
+        return QString::fromUtf8(run.readAllStandardOutput());
+    }
+
+    QTemporaryDir dir;
+    QPrinter printer{QPrinter::HighResolution};
+    PrintOptionsDialog dialog{nullptr};
+    PrintTicker ticker;
+    QLabel* hint = nullptr;
+    PrintProgressWindow* progress = nullptr;
+    QImage capture;
+    int beeps = 0;
+    int helps = 0;
+    QStringList errors;
+};
+
+} // namespace
+
+TEST_F(PrintDialogTest, ShowsEveryControlAndThePaper) {
+    show();
+    for (const char* name :
+         {"RadioButton1", "RadioButton2", "RadioButton3", "CheckBox1",   "CheckBox2",
+          "ComboBox1",    "ComboBox2",    "ComboBox3",    "ComboBox4",   "Panel1",
+          "Image1",       "Shape2",       "StaticText1",  "StaticText2", "StaticText3",
+          "StaticText6",  "BitBtn1",      "BitBtn2",      "Image2",      "Timer1"})
+        EXPECT_NE(dialog.findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_EQ(dialog.objectName(), QStringLiteral("TForm2"));
+    EXPECT_EQ(child<QLabel>("StaticText2")->text(),
+              QString::fromStdString(dialog.metrics().PaperSizeText()));
+    EXPECT_TRUE(child<QLabel>("StaticText2")->text().endsWith(QStringLiteral("(210mm x 297mm)")));
+    EXPECT_EQ(dialog.firstRefreshTimer().interval(), 10);
+    QWidget* panel = child<QWidget>("Panel1");
+    EXPECT_EQ(child<QWidget>("Shape2")->geometry(), panel->geometry().translated(6, 6));
+    EXPECT_EQ(dialog.height(), panel->geometry().bottom() + 1 + 163);
+    EXPECT_TRUE(child<QPushButton>("BitBtn2")->hasFocus());
+    // Summary: notes on offer, unused ingredients not; the text size shows.
+    EXPECT_TRUE(child<QCheckBox>("CheckBox1")->isEnabled());
+    EXPECT_FALSE(child<QCheckBox>("CheckBox2")->isEnabled());
+    EXPECT_TRUE(child<QComboBox>("ComboBox3")->isVisible());
+    EXPECT_EQ(dialog.document().LineText(0), QStringLiteral("Mix Name - Printed(6mg 30ml PG)"));
+    EXPECT_FALSE(dialog.warningShown());
+    child<QRadioButton>("RadioButton3")->click();
+    EXPECT_EQ(child<QLabel>("StaticText6")->text(), QStringLiteral("Image Size"));
+    EXPECT_TRUE(child<QComboBox>("ComboBox4")->isVisible());
+    EXPECT_FALSE(child<QCheckBox>("CheckBox1")->isEnabled());
+    if (!qEnvironmentVariableIsEmpty("KOVAQ_SHOTS"))
+        dialog.grab().save(qEnvironmentVariable("KOVAQ_SHOTS") +
+                           QStringLiteral("/print-image.png"));
+    dialog.reject();
+}
+
+TEST_F(PrintDialogTest, LargeTextOnNarrowPaperWarnsAndAClickClearsIt) {
+    printer.setPageSize(QPageSize(QSizeF(3, 11), QPageSize::Inch));
+    show();
+    child<QRadioButton>("RadioButton2")->click();
+    child<QComboBox>("ComboBox3")->setCurrentIndex(3);
+    EXPECT_TRUE(dialog.warningShown());
+    EXPECT_GT(beeps, 0);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), PrintOptionsDialog::TextWarning);
+    EXPECT_EQ(hint->pos(), child<QWidget>("Panel1")->mapToGlobal(QPoint(10, 10)));
+    if (!qEnvironmentVariableIsEmpty("KOVAQ_SHOTS"))
+        dialog.grab().save(qEnvironmentVariable("KOVAQ_SHOTS") +
+                           QStringLiteral("/print-warning.png"));
+    QTest::mouseClick(child<QWidget>("Panel1"), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(hint->isVisible());
+    dialog.reject();
+}
+
+TEST_F(PrintDialogTest, ImageFitsAtFitToPageButNotAtFullSizeOnSmallPaper) {
+    printer.setPageSize(QPageSize(QPageSize::A6));
+    show();
+    child<QRadioButton>("RadioButton3")->click();
+    child<QComboBox>("ComboBox4")->setCurrentIndex(3); // 100%
+    EXPECT_TRUE(dialog.warningShown());
+    EXPECT_EQ(hint->text(), PrintOptionsDialog::ImageWarning);
+    child<QComboBox>("ComboBox4")->setCurrentIndex(4); // FitToPage
+    EXPECT_FALSE(dialog.warningShown());
+    const MarginMetrics& m = dialog.margins();
+    EXPECT_DOUBLE_EQ(dialog.imageScale(), std::min(double(m.availW) / 731, double(m.availH) / 560));
+    dialog.reject();
+}
+
+TEST_F(PrintDialogTest, ChoicesSurviveCancel) {
+    show();
+    child<QComboBox>("ComboBox1")->setCurrentIndex(0);
+    child<QComboBox>("ComboBox2")->setCurrentIndex(4);
+    child<QComboBox>("ComboBox3")->setCurrentIndex(1);
+    child<QCheckBox>("CheckBox1")->setChecked(false);
+    child<QPushButton>("BitBtn2")->click();
+    EXPECT_EQ(dialog.options(), (PrintOptions{0, 4, 1, 3}));
+    EXPECT_EQ(dialog.margins().leftPr, 0);
+    show();
+    EXPECT_EQ(child<QComboBox>("ComboBox2")->currentIndex(), 4);
+    EXPECT_FALSE(child<QCheckBox>("CheckBox1")->isChecked());
+    EXPECT_EQ(dialog.document().Find(QStringLiteral("Notes -")), -1);
+    dialog.reject();
+}
+
+TEST_F(PrintDialogTest, PrintsReportsAcrossPagesAndTheImageOnOne) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    printer.setPageSize(QPageSize(QPageSize::A6));
+    show();
+    child<QRadioButton>("RadioButton2")->click();
+    child<QCheckBox>("CheckBox2")->setChecked(true);
+    child<QComboBox>("ComboBox3")->setCurrentIndex(3);
+    ASSERT_TRUE(dialog.printNow());
+    const QString text = pdfText(printer.outputFileName());
+    EXPECT_TRUE(text.contains(QStringLiteral("Mix Name - Printed")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Notes line 11")));
+    EXPECT_GE(text.count(QLatin1Char('\f')), 2);
+
+    printer.setOutputFileName(dir.filePath(QStringLiteral("image.pdf")));
+    show();
+    child<QRadioButton>("RadioButton3")->click();
+    ASSERT_TRUE(dialog.printNow());
+    EXPECT_TRUE(ticker.isPaused());
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_TRUE(dialog.isEnabled());
+    EXPECT_EQ(pdfText(printer.outputFileName()).count(QLatin1Char('\f')), 1);
+}
+
+TEST(ScreenImage, CaptureBecomesPrinterPixelsAtTheChosenScale) {
+    const PageMetrics m = ComputePageMetrics(600, 600, 4961, 7016, 0, 0, 4961, 7016, 96, 420);
+    const MarginMetrics margins = ComputeMargins(m, 0, 0);
+    QImage capture(731, 560, QImage::Format_RGB32);
+    capture.fill(Qt::black);
+    const QImage page = RenderPrintImage(capture, 0.5, m, margins);
+    EXPECT_EQ(page.size(), QSize(4961, 7016));
+    const InkExtent ink = ScanInk(page);
+    EXPECT_NEAR(ink.maxX + 1, 2284, 2); // 731 x 0.5 x 600 / 96
+    EXPECT_NEAR(ink.maxY + 1, 1750, 2);
+
+    // At full size on a small page the picture is cut at the right and the bottom.
+    const PageMetrics small = ComputePageMetrics(600, 600, 1200, 1200, 0, 0, 1200, 1200, 96, 420);
+    const QImage cut = RenderPrintImage(capture, 1.0, small, ComputeMargins(small, 2, 2));
+    EXPECT_EQ(cut.size(), QSize(1050, 1050));
+    EXPECT_EQ(cut.pixel(1049, 1049), qRgb(0, 0, 0));
+}
+
+TEST(PrintTicker, StepsOnTheUiThreadOnlyWhileResumed) {
+    PrintProgressWindow window(nullptr);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Printing Image..."));
+    EXPECT_EQ(window.bar()->maximum(), 150);
+    PrintTicker ticker;
+    QObject::connect(&ticker, &PrintTicker::tick, &window, &PrintProgressWindow::step,
+                     Qt::QueuedConnection);
+    EXPECT_EQ(ticker.objectName(), QStringLiteral("TPrintImThread"));
+    ticker.start();
+    QTRY_VERIFY(ticker.isPaused()); // created paused
+    QTest::qWait(350);
+    EXPECT_EQ(window.bar()->value(), 0);
+    ticker.resumeTicker();
+    QTRY_VERIFY_WITH_TIMEOUT(window.bar()->value() >= 30, 2000);
+    ticker.pauseTicker();
+    EXPECT_TRUE(ticker.isPaused());
+    QApplication::processEvents();
+    const int held = window.bar()->value();
+    QTest::qWait(400);
+    EXPECT_EQ(window.bar()->value(), held);
+    EXPECT_EQ(window.stepsOffUiThread(), 0);
+    ticker.stopAndJoin();
+    EXPECT_TRUE(ticker.isFinished());
+
+    window.bar()->setValue(0);
+    for (int i = 0; i < 10; ++i)
+        window.step();
+    EXPECT_EQ(window.bar()->value(), 150);
+    window.step();
+    EXPECT_EQ(window.bar()->value(), 0); // wraps after 150
+
+    PrintTicker neverUsed; // a worker that never printed also stops
+    neverUsed.start();
+    neverUsed.stopAndJoin();
+    EXPECT_TRUE(neverUsed.isFinished());
+}

@@ -133,17 +133,11 @@ QJsonObject reportJson(const ReportDocument& doc) {
             tabs.append(stop);
         o["tabs"] = tabs;
         QJsonArray runs;
-        const int n = static_cast<int>(line.formats.size());
-        for (int start = 0; start < n;) {
-            int end = start + 1;
-            while (end < n && line.formats[static_cast<std::size_t>(end)] ==
-                                  line.formats[static_cast<std::size_t>(start)])
-                ++end;
-            const CharFormat& f = line.formats[static_cast<std::size_t>(start)];
-            runs.append(QJsonObject{
-                {"start", start}, {"length", end - start}, {"bold", f.bold}, {"size", f.size}});
-            start = end;
-        }
+        for (const FormatRun& r : FormatRuns(line))
+            runs.append(QJsonObject{{"start", r.start},
+                                    {"length", r.length},
+                                    {"bold", r.format.bold},
+                                    {"size", r.format.size}});
         o["runs"] = runs;
         lines.append(o);
     }

@@ -39,6 +39,16 @@ TabLayout NotesTabs(int s) {
     return t;
 }
 
+std::vector<FormatRun> FormatRuns(const ReportLine& line) {
+    std::vector<FormatRun> runs;
+    for (const CharFormat& f : line.formats) {
+        if (runs.empty() || !(runs.back().format == f))
+            runs.push_back({runs.empty() ? 0 : runs.back().start + runs.back().length, 0, f});
+        ++runs.back().length;
+    }
+    return runs;
+}
+
 void ReportDocument::Clear() {
     m_lines.clear();
 }

@@ -34,6 +34,14 @@ struct ReportLine {
     TabLayout tabs;
 };
 
+// A stretch of a line whose characters share one format.
+struct FormatRun {
+    int start;
+    int length;
+    CharFormat format;
+};
+std::vector<FormatRun> FormatRuns(const ReportLine& line);
+
 // The formatted text that the reports are built in: lines with per-character bold and
 // size, each with the tab stops in force when it was appended. Positions count over the
 // whole text with each line break as two characters.

@@ -23,19 +23,12 @@ namespace {
 
 QList<QTextLayout::FormatRange> formatRanges(const ReportLine& line, QPaintDevice* device) {
     QList<QTextLayout::FormatRange> ranges;
-    const int n = static_cast<int>(line.formats.size());
-    for (int start = 0; start < n;) {
-        int end = start + 1;
-        while (end < n && line.formats[static_cast<std::size_t>(end)] ==
-                              line.formats[static_cast<std::size_t>(start)])
-            ++end;
-        const CharFormat& cf = line.formats[static_cast<std::size_t>(start)];
+    for (const FormatRun& run : FormatRuns(line)) {
         QTextLayout::FormatRange r;
-        r.start = start;
-        r.length = end - start;
-        r.format.setFont(QFont(ReportFont(cf.size, cf.bold), device));
+        r.start = run.start;
+        r.length = run.length;
+        r.format.setFont(QFont(ReportFont(run.format.size, run.format.bold), device));
         ranges << r;
-        start = end;
     }
     return ranges;
 }

@@ -114,3 +114,36 @@ TEST(KovaqCalc, TableAndErrors) {
     EXPECT_EQ(calc({"--bogus", "x"}).exitCode, 2);
     EXPECT_EQ(calc({}).exitCode, 2);
 }
+
+TEST(KovaqCalc, PrintsReportsAsTextJsonAndPdf) {
+    QTemporaryDir dir;
+    const QString file = write(dir, "thirty.mix", kThirtyMl);
+    const CalcRun summary = calc({"--report", "summary", "--notes", file});
+    ASSERT_EQ(summary.exitCode, 0) << summary.err.toStdString();
+    const QList<QByteArray> lines = summary.out.split('\n');
+    EXPECT_EQ(lines.at(0), QByteArray("Mix Name - Thirty(12mg 30ml 70-30)"));
+    EXPECT_EQ(lines.at(2), QByteArray("Status -  Cost Pending,  Volumes OK\tNotes -  "));
+    EXPECT_EQ(lines.at(4), QByteArray("Nic Base Strength\t\t36 mg\tshake well"));
+
+    const CalcRun json = calc({"--report", "details", "--text-size", "8", "--json", file});
+    ASSERT_EQ(json.exitCode, 0);
+    const QJsonArray doc = QJsonDocument::fromJson(json.out).object()["lines"].toArray();
+    ASSERT_GT(doc.size(), 10);
+    const QJsonObject first = doc.at(0).toObject();
+    EXPECT_EQ(first["text"].toString().toStdString(), "Mix Name - Thirty(12mg 30ml 70-30)");
+    EXPECT_EQ(first["tabs"].toArray(), QJsonArray({0, 83, 110, 163, 243}));
+    const QJsonObject run = first["runs"].toArray().at(0).toObject();
+    EXPECT_TRUE(run["bold"].toBool());
+    EXPECT_EQ(run["size"].toInt(), 8);
+    EXPECT_EQ(run["length"].toInt(), 34);
+
+    const QString pdf = dir.filePath("r.pdf");
+    EXPECT_EQ(calc({"--report", "summary", "--pdf", pdf, file}).exitCode, 0);
+    QFile out(pdf);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(out.read(5).startsWith("%PDF"));
+
+    EXPECT_EQ(calc({"--report", "weekly", file}).exitCode, 2);
+    EXPECT_EQ(calc({"--report", "summary", "--text-size", "9", file}).exitCode, 2);
+    EXPECT_EQ(calc({"--notes", file}).exitCode, 2);
+}

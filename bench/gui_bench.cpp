@@ -2,6 +2,7 @@
 #include "FakePrompts.h"
 #include "MainWindow.h"
 #include "MixCalculator.h"
+#include "PrintOptionsDialog.h"
 #include "ReportRenderer.h"
 #include "Reports.h"
 
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrinter>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace kovaq;
@@ -73,6 +76,37 @@ void BM_DetailsReportBuildAndLayout(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DetailsReportBuildAndLayout)->Unit(benchmark::kMillisecond);
+
+// One preview refresh of the print options: build, lay out, scan 1500 x 1500, crop, stretch.
+void BM_PrintPreviewRefreshDetails(benchmark::State& state) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/dev/null"));
+    printer.setResolution(600);
+    MixRecipe r = FreshMix();
+    r[TextField::MixQty] = "100";
+    for (std::size_t s = 0; s < SlotCount; ++s)
+        if (auto n = NameField(slotAt(s)))
+            r[*n] = "Flavour";
+    for (int i = 0; i < 30; ++i)
+        r.Notes.push_back("A note about steeping, line " + std::to_string(i));
+    const MixResult res = Recalculate(r);
+    PrintOptionsDialog dialog(nullptr);
+    dialog.setHost({[&](bool notes, bool unused, int size) {
+                        return MakeReportInputs(r, res, RowLabels(), notes, unused, size);
+                    },
+                    {},
+                    {},
+                    {},
+                    nullptr,
+                    nullptr,
+                    nullptr});
+    dialog.prepare(printer, QImage(731, 560, QImage::Format_RGB32), 96);
+    dialog.findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->setChecked(true);
+    for (auto _ : state)
+        dialog.refresh();
+}
+BENCHMARK(BM_PrintPreviewRefreshDetails)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

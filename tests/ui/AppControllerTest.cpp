@@ -4,6 +4,7 @@
 #include "Fields.h"
 #include "MainWindow.h"
 #include "RecipeFile.h"
+#include "ScreenImagePrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -463,4 +464,42 @@ TEST_F(AppControllerTest, NotesAreSavedAsTheBoxShowsThem) {
                   {QString::fromStdString(saved.Notes[0]), QString::fromStdString(saved.Notes[1])})
                   .join(QLatin1Char(' ')),
               shown[0] + QLatin1Char(' ') + shown[1]);
+}
+
+TEST_F(AppControllerTest, PrintWarnsCapturesAndAsksForThePrinter) {
+    start();
+    w().show();
+    ASSERT_FALSE(w().infoComplete());
+    prompts.answers = {Answer::Cancel};
+    controller->printCommand();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, QStringLiteral("  There is Information Outstanding \n"
+                                                       "So Your Mix Name May Not Be Correct\n"
+                                                       "        Do You Still Want To Print?"));
+    EXPECT_EQ(prompts.messages[0].buttons, Prompts::Buttons::OkCancel);
+    EXPECT_EQ(prompts.printerDialogs, 0);
+
+    prompts.clear();
+    prompts.answers = {Answer::Ok};
+    prompts.printerAnswers = {false};
+    controller->printCommand();
+    EXPECT_EQ(prompts.printerDialogs, 1);
+    EXPECT_FALSE(controller->screenCapture().isNull());
+    // The screen with the frame where the platform gives it, else the window itself.
+    const int shot = controller->screenCapture().width();
+    EXPECT_TRUE(shot == w().frameGeometry().width() || shot == w().width()) << shot;
+    EXPECT_TRUE(prompts.dialogsShown.empty());
+
+    prompts.answers = {Answer::Ok};
+    prompts.dialogActions.push_back([](QDialog& d) { return int(d.objectName() == "TForm2"); });
+    controller->printCommand();
+    EXPECT_EQ(prompts.dialogsShown, std::vector<QString>{QStringLiteral("TForm2")});
+}
+
+TEST_F(AppControllerTest, ClosingStopsThePrintWorker) {
+    start();
+    EXPECT_TRUE(controller->ticker().isRunning()); // there from the start, paused
+    w().show();
+    w().close();
+    EXPECT_TRUE(controller->ticker().isFinished());
 }

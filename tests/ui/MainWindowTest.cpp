@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, NamesRelabelTheirRows) {
               QStringLiteral("F8 PG-VG"));
 }
 
-TEST_F(MainWindowTest, LongFlavourNameIsCutInTheSpecificationOnly) {
+TEST_F(MainWindowTest, LongFlavourNameIsCutBesideItsRatioOnly) {
     type(T::Flav2Name, QStringLiteral("Very Long Name"));
     QLabel* spec = label("SpecCaption_Flav2");
     EXPECT_EQ(spec->width(), 108);

@@ -251,7 +251,7 @@ void MainWindow::setMixName(const QString& name) {
     setWindowTitle(name);
 }
 
-MixRecipe MainWindow::recipe() const {
+MixRecipe MainWindow::recipe(bool withNotes) const {
     MixRecipe r;
     r.Name = m_mixName.toStdString();
     for (std::size_t i = 0; i < TextFieldCount; ++i)
@@ -259,8 +259,9 @@ MixRecipe MainWindow::recipe() const {
     r.ratios = m_ratios;
     r.HiPrecision = hiPrecisionBox()->isChecked();
     r.IgnoreCost = ignoreCostBox()->isChecked();
-    for (const QString& line : m_notes->displayedLines())
-        r.Notes.push_back(line.toStdString());
+    if (withNotes)
+        for (const QString& line : m_notes->displayedLines())
+            r.Notes.push_back(line.toStdString());
     return r;
 }
 
@@ -428,7 +429,7 @@ void MainWindow::recalculate() {
     if (!m_calcEnabled)
         return;
     m_mixSaved = false;
-    const MixResult res = Recalculate(recipe(), m_volumeDecimals, m_result);
+    const MixResult res = Recalculate(recipe(false), m_volumeDecimals, m_result);
 
     field(TextField::MixStrength)->setEnabled(res.MixStrengthEnabled);
     m_spec->strengthCaption()->setEnabled(res.MixStrengthEnabled);

@@ -54,8 +54,8 @@ class MainWindow : public QWidget {
     explicit MainWindow(Prompts& prompts, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The recipe as the window holds it, notes as displayed.
-    MixRecipe recipe() const;
+    // The recipe as the window holds it, notes as displayed (the calculation needs none).
+    MixRecipe recipe(bool withNotes = true) const;
     const MixResult& result() const { return m_result; }
     const RowLabels& rowLabels() const { return m_labels; }
     const PgVgRatio& ratio(RatioField r) const { return m_ratios[index(r)]; }

@@ -1,4 +1,5 @@
 #include "AppController.h"
+#include "Fields.h"
 #include "MainWindow.h"
 #include "Prompts.h"
 
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Ko-Vaq"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(kovaq::AppIcon());
 
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tresquall"),
                     QStringLiteral("Ko-Vaq"));

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -120,6 +121,41 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
+}
+
+QIcon AppIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) {
+        QPixmap pix(size, size);
+        pix.fill(Qt::transparent);
+        QPainter p(&pix);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 64.0, size / 64.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1d, 0x34, 0x47));
+        p.drawRoundedRect(QRectF(4, 4, 56, 56), 12, 12);
+        QPainterPath bottle;
+        bottle.moveTo(26, 12);
+        bottle.lineTo(38, 12);
+        bottle.lineTo(38, 22);
+        bottle.lineTo(49, 47);
+        bottle.quadTo(50, 54, 43, 54);
+        bottle.lineTo(21, 54);
+        bottle.quadTo(14, 54, 15, 47);
+        bottle.lineTo(26, 22);
+        bottle.closeSubpath();
+        p.setBrush(QColor(232, 242, 255, 230));
+        p.drawPath(bottle);
+        QLinearGradient liquid(0, 36, 0, 54);
+        liquid.setColorAt(0, QColor(0x9b, 0xe3, 0x6b));
+        liquid.setColorAt(1, QColor(0x2f, 0x8f, 0x4e));
+        p.setBrush(liquid);
+        p.setClipPath(bottle);
+        p.drawRect(QRectF(10, 36, 44, 20));
+        p.end();
+        icon.addPixmap(pix);
+    }
+    return icon;
 }
 
 } // namespace kovaq

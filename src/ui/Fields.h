@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -73,5 +74,8 @@ class ClickLabel : public QLabel {
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+// The program's icon: a bottle of green liquid, drawn at any size.
+QIcon AppIcon();
 
 } // namespace kovaq

@@ -331,12 +331,16 @@ bool PrintOptionsDialog::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == m_panel || watched == m_previewImage) &&
         event->type() == QEvent::MouseButtonPress)
         hideWarning();
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
-        m_host.help) {
-        m_host.help();
-        return true;
-    }
     return QDialog::eventFilter(watched, event);
+}
+
+void PrintOptionsDialog::keyPressEvent(QKeyEvent* event) {
+    // F1 reaches the dialog from whichever control has the focus.
+    if (event->key() == Qt::Key_F1 && m_host.help) {
+        m_host.help();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void PrintOptionsDialog::copyOptionsBack() {

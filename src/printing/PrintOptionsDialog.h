@@ -69,6 +69,7 @@ class PrintOptionsDialog : public QDialog {
   protected:
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void onKind();

@@ -162,6 +162,9 @@ TEST_F(PrintDialogTest, ShowsEveryControlAndThePaper) {
     EXPECT_EQ(child<QWidget>("Shape2")->geometry(), panel->geometry().translated(6, 6));
     EXPECT_EQ(dialog.height(), panel->geometry().bottom() + 1 + 163);
     EXPECT_TRUE(child<QPushButton>("BitBtn2")->hasFocus());
+    QTest::keyClick(child<QPushButton>("BitBtn2"), Qt::Key_F1);
+    QTest::mouseClick(child<QWidget>("Image2"), Qt::LeftButton);
+    EXPECT_EQ(helps, 2);
     // Summary: notes on offer, unused ingredients not; the text size shows.
     EXPECT_TRUE(child<QCheckBox>("CheckBox1")->isEnabled());
     EXPECT_FALSE(child<QCheckBox>("CheckBox2")->isEnabled());

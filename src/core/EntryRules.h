@@ -38,7 +38,7 @@ std::string VolumeStepDown(std::string_view text);
 struct RowLabels {
     std::array<std::string, SlotCount> volume;  // "Mixing Volumes"
     std::array<std::string, SlotCount> cost;    // "Cost For This Mix"
-    std::array<std::string, FlavourCount> spec; // "Mixing Specification" F1..F8
+    std::array<std::string, FlavourCount> spec; // beside the flavour ratios, F1..F8
 
     RowLabels();
     // A name typed for the base or a flavour: "NicBase  " / "F1 " followed by the name.

@@ -41,7 +41,7 @@ class IngredientPanel : public QGroupBox {
     ClickLabel* m_nicBaseCaption = nullptr;
 };
 
-// "Mixing Specification": volume, strength, flavour shares and ratios.
+// The mix asked for: volume, strength, flavour shares and ratios.
 class SpecPanel : public QGroupBox {
     Q_OBJECT
   public:

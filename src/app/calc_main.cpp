@@ -197,11 +197,19 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // The path stays the bytes it was given: a name that is not UTF-8 still opens.
     const LoadedRecipe loaded = LoadRecipe(path);
     if (!loaded.readable) {
-        std::fprintf(stderr, "kovaq-calc: cannot read %s\n", path.c_str());
+        std::fprintf(stderr, "kovaq-calc: cannot read %s: %s\n", QuotedName(path).c_str(),
+                     loaded.reason.c_str());
         return 1;
     }
+    if (loaded.truncated)
+        std::fprintf(stderr,
+                     "kovaq-calc: warning: %s is longer than %d MiB; only its first %d MiB "
+                     "were read\n",
+                     QuotedName(path).c_str(), static_cast<int>(MaxRecipeFileBytes >> 20),
+                     static_cast<int>(MaxRecipeFileBytes >> 20));
     const MixRecipe& recipe = loaded.recipe;
     // The captions a fresh window shows once the file is in.
     RowLabels labels;

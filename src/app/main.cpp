@@ -1,5 +1,6 @@
 #include "AppController.h"
 #include "Fields.h"
+#include "FileAccess.h"
 #include "MainWindow.h"
 #include "Prompts.h"
 
@@ -47,9 +48,9 @@ int main(int argc, char** argv) {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tresquall"),
                     QStringLiteral("Ko-Vaq"));
     kovaq::AppController controller(prompts, store);
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1)
-        controller.setStartupFile(args.at(1));
+    // The name's own bytes: Qt's decoding of the arguments would change some names.
+    if (argc > 1)
+        controller.setStartupFile(kovaq::PathFromNative(argv[1]));
     QObject::connect(&controller, &kovaq::AppController::quitRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     controller.window().show();

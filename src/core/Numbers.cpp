@@ -161,6 +161,11 @@ std::string FormatNumber(double value) {
         return value < 0 ? "-INF" : "INF";
     if (value == 0.0)
         return "0";
+    // Rounded to 15 digits, the largest doubles would go past the range and read back as
+    // nothing; they are shown as the largest 15-digit number that still fits.
+    constexpr double kLargestShown = 1.79769313486231e308;
+    if (std::fabs(value) > kLargestShown)
+        value = std::copysign(kLargestShown, value);
 
     // 15 significant digits as d.dddddddddddddde±xx; the exponent is that of the rounded
     // value, so 9.999999999999999 becomes 10.

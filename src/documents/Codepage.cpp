@@ -107,11 +107,9 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string DecodeFileText(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
+namespace {
+
+std::string fromWindows1252(std::string_view bytes) {
     const Cp1252Table& t = table();
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
@@ -120,26 +118,102 @@ std::string DecodeFileText(std::string_view bytes) {
     return out;
 }
 
-std::string EncodeFileText(std::string_view utf8) {
+} // namespace
+
+std::string DecodeFileText(std::string bytes) {
+    if (std::string_view(bytes).substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.erase(0, 3);
+    if (IsValidUtf8(bytes))
+        return bytes;
+    return fromWindows1252(bytes);
+}
+
+namespace {
+
+// Checks bytes for UTF-8 one at a time, so that text never has to be encoded twice.
+class Utf8Checker {
+  public:
+    void feed(unsigned char b) {
+        if (!m_valid)
+            return;
+        if (m_need == 0) {
+            if (b < 0x80)
+                return;
+            if ((b & 0xE0) == 0xC0)
+                start(1, b & 0x1F, 0x80);
+            else if ((b & 0xF0) == 0xE0)
+                start(2, b & 0x0F, 0x800);
+            else if ((b & 0xF8) == 0xF0)
+                start(3, b & 0x07, 0x10000);
+            else
+                m_valid = false;
+            return;
+        }
+        if ((b & 0xC0) != 0x80) {
+            m_valid = false;
+            return;
+        }
+        m_cp = (m_cp << 6) | (b & 0x3F);
+        if (--m_need == 0 &&
+            (m_cp < m_min || m_cp > 0x10FFFF || (m_cp >= 0xD800 && m_cp <= 0xDFFF)))
+            m_valid = false;
+    }
+    bool valid() const { return m_valid && m_need == 0; }
+
+  private:
+    void start(int need, char32_t cp, char32_t min) {
+        m_need = need;
+        m_cp = cp;
+        m_min = min;
+    }
+    bool m_valid = true;
+    int m_need = 0;
+    char32_t m_cp = 0;
+    char32_t m_min = 0;
+};
+
+} // namespace
+
+std::string EncodeFileText(std::string utf8) {
+    // The reader drops one byte-order mark; text that starts with one keeps it behind a
+    // second.
+    if (std::string_view(utf8).substr(0, 3) == "\xEF\xBB\xBF")
+        return "\xEF\xBB\xBF" + utf8;
     const Cp1252Table& t = table();
-    std::string out;
-    out.reserve(utf8.size());
+    // First see whether Windows-1252 can hold the text, and whether its bytes would pass
+    // for UTF-8 (the reader would then take them as UTF-8 and change the text).
+    Utf8Checker checker;
+    bool high = false;
+    std::string start; // the first three bytes, which must not read as a byte-order mark
     char32_t cp = 0;
     for (std::size_t i = 0; i < utf8.size();) {
         const std::size_t len = decodeUtf8(utf8, i, cp);
         if (len == 0)
-            return std::string(utf8); // not text we made: keep the bytes as they are
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else {
+            return utf8; // not text we made: keep the bytes as they are
+        unsigned char b = static_cast<unsigned char>(cp);
+        if (cp >= 0x80) {
             auto it = t.fromUnicode.find(cp);
             if (it == t.fromUnicode.end())
-                return std::string(utf8);
-            out.push_back(static_cast<char>(it->second));
+                return utf8;
+            b = it->second;
+            high = true;
         }
+        checker.feed(b);
+        if (start.size() < 3)
+            start.push_back(static_cast<char>(b));
         i += len;
     }
-    return out;
+    if (!high || checker.valid() || start == "\xEF\xBB\xBF")
+        return utf8;
+    // Encoded in place: a Windows-1252 byte never takes more room than its UTF-8 form.
+    std::size_t o = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t len = decodeUtf8(utf8, i, cp);
+        utf8[o++] = cp < 0x80 ? static_cast<char>(cp) : static_cast<char>(t.fromUnicode.at(cp));
+        i += len;
+    }
+    utf8.resize(o);
+    return utf8;
 }
 
 } // namespace kovaq

@@ -1,14 +1,37 @@
 #include "IniDocument.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <utility>
 
 namespace kovaq {
 namespace {
 
+constexpr std::size_t kNoOffset = std::numeric_limits<std::uint32_t>::max() - 1;
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
+}
+
+char fold(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = fold(c);
+    return out;
+}
+
+bool equalFolded(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (fold(a[i]) != fold(b[i]))
+            return false;
+    return true;
 }
 
 std::string_view trim(std::string_view s) {
@@ -17,14 +40,6 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && (isBlank(s.back()) || s.back() == '\r'))
         s.remove_suffix(1);
     return s;
-}
-
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
 }
 
 // A section header "[name]": the name, or nothing for any other line.
@@ -60,65 +75,175 @@ std::string capValue(std::string_view v) {
     return std::string(v);
 }
 
+// The end of the line that starts at `start` (its '\n' or the end of the text).
+std::size_t lineEnd(const std::string& text, std::size_t start) {
+    const void* nl = std::memchr(text.data() + start, '\n', text.size() - start);
+    return nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data()) : text.size();
+}
+
+// A line without its line break and one carriage return before it.
+std::string_view content(const std::string& text, std::size_t start, std::size_t end) {
+    std::string_view line(text.data() + start, end - start);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
+}
+
 } // namespace
 
-IniDocument::IniDocument(std::string_view text) {
-    blocks_.emplace_back(); // lines before the first section
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        start = end + 1;
-        if (auto name = headerName(line)) {
-            Block b;
-            b.header = std::string(line);
-            b.name = std::string(*name);
-            b.folded = lower(*name);
-            blocks_.push_back(std::move(b));
-            continue;
-        }
-        Block& b = blocks_.back();
-        if (b.header)
-            if (auto key = keyName(line))
-                b.keys.emplace(lower(*key), b.body.size());
-        b.body.emplace_back(line);
+std::uint32_t OffsetIndex::Hash(std::string_view name) {
+    std::uint32_t h = 2166136261u; // FNV-1a over the folded name
+    for (char c : name) {
+        h ^= static_cast<unsigned char>(fold(c));
+        h *= 16777619u;
+    }
+    return h;
+}
+
+template <class Matches>
+std::optional<std::size_t> OffsetIndex::find(std::uint32_t hash, Matches matches) const {
+    if (m_slots.empty())
+        return std::nullopt;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const std::uint64_t e = m_slots[i];
+        if (e == 0)
+            return std::nullopt;
+        const std::size_t offset = static_cast<std::size_t>(e & 0xFFFFFFFFu) - 1;
+        if (static_cast<std::uint32_t>(e >> 32) == hash && matches(offset))
+            return offset;
     }
 }
 
-const IniDocument::Block* IniDocument::findBlock(std::string_view section) const {
-    // A name used twice for a section: the first one counts.
-    const std::string wanted = lower(section);
-    for (const Block& b : blocks_)
-        if (b.header && b.folded == wanted)
-            return &b;
-    return nullptr;
+template <class Matches>
+void OffsetIndex::insertIfAbsent(std::uint32_t hash, std::size_t offset, Matches matches) {
+    if (offset >= kNoOffset)
+        return; // beyond 4 GiB: not indexed
+    if ((m_count + 1) * 10 > m_slots.size() * 7)
+        grow();
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const std::uint64_t e = m_slots[i];
+        if (e == 0) {
+            m_slots[i] = (static_cast<std::uint64_t>(hash) << 32) | (offset + 1);
+            ++m_count;
+            return;
+        }
+        if (static_cast<std::uint32_t>(e >> 32) == hash &&
+            matches(static_cast<std::size_t>(e & 0xFFFFFFFFu) - 1))
+            return;
+    }
 }
 
-IniDocument::Block* IniDocument::findBlock(std::string_view section) {
-    return const_cast<Block*>(std::as_const(*this).findBlock(section));
+void OffsetIndex::grow() {
+    std::vector<std::uint64_t> old = std::move(m_slots);
+    m_slots.assign(std::max<std::size_t>(16, old.size() * 2), 0);
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::uint64_t e : old) {
+        if (e == 0)
+            continue;
+        std::size_t i = static_cast<std::uint32_t>(e >> 32) & mask;
+        while (m_slots[i] != 0)
+            i = (i + 1) & mask;
+        m_slots[i] = e;
+    }
 }
 
-std::optional<std::size_t> IniDocument::findKey(const Block& block, std::string_view key) {
-    auto it = block.keys.find(lower(key));
-    if (it == block.keys.end())
-        return std::nullopt;
-    return it->second;
+// A section of the text that has been asked for: where its lines are, its keys, and the
+// keys added to it.
+struct IniDocument::Section {
+    std::size_t bodyStart = 0;
+    std::size_t insertAt = 0; // after the last line of the body that is not blank
+    OffsetIndex keys;         // key lines, by key
+    std::vector<std::string> added;
+    std::unordered_map<std::string, std::size_t> addedKeys;
+};
+
+struct IniDocument::NewSection {
+    std::string name;
+    std::vector<std::string> lines;
+    std::unordered_map<std::string, std::size_t> keys;
+};
+
+IniDocument::IniDocument() = default;
+IniDocument::~IniDocument() = default;
+IniDocument::IniDocument(IniDocument&&) noexcept = default;
+IniDocument& IniDocument::operator=(IniDocument&&) noexcept = default;
+
+IniDocument::IniDocument(std::string text) : m_text(std::move(text)) {
+    for (std::size_t start = 0; start < m_text.size();) {
+        const std::size_t end = lineEnd(m_text, start);
+        if (auto name = headerName(content(m_text, start, end))) {
+            const std::string_view wanted = *name;
+            m_sections.insertIfAbsent(OffsetIndex::Hash(wanted), start, [&](std::size_t at) {
+                return equalFolded(*headerName(lineAt(at)), wanted);
+            });
+        }
+        start = end + 1;
+    }
 }
 
-std::optional<std::string> IniDocument::value(std::string_view section,
+std::string_view IniDocument::lineAt(std::size_t start) const {
+    return content(m_text, start, lineEnd(m_text, start));
+}
+
+IniDocument::Section* IniDocument::section(std::string_view name) const {
+    const auto header = m_sections.find(OffsetIndex::Hash(name), [&](std::size_t at) {
+        return equalFolded(*headerName(lineAt(at)), name);
+    });
+    if (!header)
+        return nullptr;
+    auto& slot = m_seen[*header];
+    if (slot)
+        return slot.get();
+    // The first time: one pass over the section's lines indexes its keys.
+    slot = std::make_unique<Section>();
+    Section& s = *slot;
+    s.bodyStart = std::min(m_text.size(), lineEnd(m_text, *header) + 1);
+    s.insertAt = s.bodyStart;
+    for (std::size_t start = s.bodyStart; start < m_text.size();) {
+        const std::size_t end = lineEnd(m_text, start);
+        const std::string_view line = content(m_text, start, end);
+        if (headerName(line))
+            break;
+        const std::size_t next = std::min(m_text.size(), end + 1);
+        if (!trim(line).empty())
+            s.insertAt = next;
+        if (auto key = keyName(line)) {
+            const std::string_view wanted = *key;
+            s.keys.insertIfAbsent(OffsetIndex::Hash(wanted), start, [&](std::size_t at) {
+                return equalFolded(*keyName(lineAt(at)), wanted);
+            });
+        }
+        start = next;
+    }
+    return slot.get();
+}
+
+std::optional<std::string> IniDocument::value(std::string_view sectionName,
                                               std::string_view key) const {
-    const Block* b = findBlock(section);
-    if (!b)
-        return std::nullopt;
-    const auto line = findKey(*b, key);
+    std::optional<std::string_view> line;
+    if (const Section* s = section(sectionName)) {
+        const auto at = s->keys.find(OffsetIndex::Hash(key), [&](std::size_t offset) {
+            return equalFolded(*keyName(lineAt(offset)), key);
+        });
+        if (at) {
+            const auto replaced = m_replaced.find(*at);
+            line = replaced != m_replaced.end() ? std::string_view(replaced->second) : lineAt(*at);
+        } else if (auto added = s->addedKeys.find(lower(key)); added != s->addedKeys.end()) {
+            line = s->added[added->second];
+        }
+    } else {
+        for (const NewSection& n : m_new)
+            if (equalFolded(n.name, sectionName)) {
+                if (auto it = n.keys.find(lower(key)); it != n.keys.end())
+                    line = n.lines[it->second];
+                break;
+            }
+    }
     if (!line)
         return std::nullopt;
-    const std::string& text = b->body[*line];
-    std::string_view v = trim(std::string_view(text).substr(text.find('=') + 1));
+    std::string_view v = trim(line->substr(line->find('=') + 1));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
     return capValue(v);
@@ -172,58 +297,86 @@ std::int64_t IniDocument::readInteger(std::string_view section, std::string_view
     return ParseInteger(*v).value_or(fallback);
 }
 
-void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
+void IniDocument::setValue(std::string_view sectionName, std::string_view key,
+                           std::string_view value) {
     std::string line(key);
     line.push_back('=');
     line += value;
 
-    Block* b = findBlock(section);
-    if (!b) {
-        // A new section at the end of the text, after a blank line.
-        Block& last = blocks_.back();
-        const bool empty = blocks_.size() == 1 && last.body.empty();
-        if (!empty && !(last.body.empty() ? false : trim(last.body.back()).empty()))
-            last.body.emplace_back();
-        Block fresh;
-        fresh.header = "[" + std::string(section) + "]";
-        fresh.name = std::string(section);
-        fresh.folded = lower(section);
-        blocks_.push_back(std::move(fresh));
-        b = &blocks_.back();
-    }
-    if (auto existing = findKey(*b, key)) {
-        b->body[*existing] = std::move(line);
+    if (Section* s = section(sectionName)) {
+        const auto at = s->keys.find(OffsetIndex::Hash(key), [&](std::size_t offset) {
+            return equalFolded(*keyName(lineAt(offset)), key);
+        });
+        if (at) {
+            m_replaced[*at] = std::move(line);
+            return;
+        }
+        auto [it, fresh] = s->addedKeys.emplace(lower(key), s->added.size());
+        if (fresh)
+            s->added.push_back(std::move(line));
+        else
+            s->added[it->second] = std::move(line);
         return;
     }
-    // After the last line of the section that is not blank; only blank lines move.
-    std::size_t at = b->body.size();
-    while (at > 0 && trim(b->body[at - 1]).empty())
-        --at;
-    b->body.insert(b->body.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
-    b->keys.emplace(lower(key), at);
-}
-
-std::vector<std::string> IniDocument::lines() const {
-    std::vector<std::string> out;
-    for (const Block& b : blocks_) {
-        if (b.header)
-            out.push_back(*b.header);
-        out.insert(out.end(), b.body.begin(), b.body.end());
+    auto n = std::find_if(m_new.begin(), m_new.end(),
+                          [&](const NewSection& ns) { return equalFolded(ns.name, sectionName); });
+    if (n == m_new.end()) {
+        m_new.push_back(NewSection{std::string(sectionName), {}, {}});
+        n = m_new.end() - 1;
     }
-    return out;
+    auto [it, fresh] = n->keys.emplace(lower(key), n->lines.size());
+    if (fresh)
+        n->lines.push_back(std::move(line));
+    else
+        n->lines[it->second] = std::move(line);
 }
 
 std::string IniDocument::toText() const {
+    // Keys added to sections of the text go in after their section's last line that is
+    // not blank; keys replaced stay where they stood.
+    std::map<std::size_t, const Section*> inserts;
+    for (const auto& [header, s] : m_seen)
+        if (!s->added.empty())
+            inserts.emplace(s->insertAt, s.get());
+
     std::string out;
-    for (const Block& b : blocks_) {
-        if (b.header) {
-            out += *b.header;
-            out += "\r\n";
+    out.reserve(m_text.size() + m_text.size() / 16 + 256);
+    bool anyLine = false;
+    bool lastBlank = false;
+    auto emit = [&](std::string_view line) {
+        out += line;
+        out += "\r\n";
+        anyLine = true;
+        lastBlank = trim(line).empty();
+    };
+    auto insert = inserts.begin();
+    auto emitInsertsAt = [&](std::size_t pos) {
+        for (; insert != inserts.end() && insert->first <= pos; ++insert)
+            for (const std::string& l : insert->second->added)
+                emit(l);
+    };
+    auto replaced = m_replaced.begin();
+    std::size_t start = 0;
+    while (start < m_text.size()) {
+        emitInsertsAt(start);
+        const std::size_t end = lineEnd(m_text, start);
+        if (replaced != m_replaced.end() && replaced->first == start) {
+            emit(replaced->second);
+            ++replaced;
+        } else {
+            emit(content(m_text, start, end));
         }
-        for (const std::string& l : b.body) {
-            out += l;
-            out += "\r\n";
-        }
+        start = end + 1;
+    }
+    emitInsertsAt(std::numeric_limits<std::size_t>::max());
+
+    // New sections at the end, each after a blank line.
+    for (const NewSection& n : m_new) {
+        if (anyLine && !lastBlank)
+            emit("");
+        emit("[" + n.name + "]");
+        for (const std::string& l : n.lines)
+            emit(l);
     }
     return out;
 }

@@ -3,11 +3,7 @@
 #include "Codepage.h"
 #include "EntryRules.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
-#include <filesystem>
+#include <limits>
 
 namespace kovaq {
 namespace {
@@ -75,15 +71,13 @@ MixRecipe RecipeFromIni(const IniDocument& ini, const MixRecipe& current) {
 
 LoadedRecipe LoadRecipe(const std::string& path, const MixRecipe& current) {
     LoadedRecipe out;
-    QFile file(QString::fromStdString(path));
-    const QFileInfo info(file);
-    std::string bytes;
-    if (info.exists() && !info.isDir() && file.open(QIODevice::ReadOnly)) {
-        const QByteArray data = file.read(MaxRecipeFileBytes);
-        bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
-        out.readable = file.error() == QFileDevice::NoError;
-    }
-    out.recipe = RecipeFromIni(IniDocument(DecodeFileText(bytes)), current);
+    FileBytes file = ReadRegularFile(path, static_cast<std::size_t>(MaxRecipeFileBytes));
+    out.status = file.status;
+    out.readable = file.status == ReadStatus::Ok;
+    out.truncated = file.truncated;
+    if (!out.readable)
+        out.reason = ReadStatusText(file);
+    out.recipe = RecipeFromIni(IniDocument(DecodeFileText(std::move(file.bytes))), current);
     return out;
 }
 
@@ -110,42 +104,16 @@ void RecipeToIni(IniDocument& ini, const MixRecipe& recipe) {
 }
 
 void WriteRecipe(const std::string& path, const MixRecipe& recipe) {
-    const QString qpath = QString::fromStdString(path);
-    const QFileInfo info(qpath);
-    // Read-only means no write bit at all, even for an administrator, as on Windows.
-    const auto writable = [](const QFileInfo& fi) {
-        return fi.isWritable() &&
-               (fi.permissions() &
-                (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
-    };
-    const QFileInfo folder(info.absolutePath());
-    if (!folder.isDir() || !writable(folder))
-        throw RecipeWriteError(path);
-    IniDocument ini;
-    if (info.exists() || info.isSymLink()) {
-        // The other keys of an existing file are kept, so it must be a readable and
-        // writable plain file.
-        std::error_code ec;
-        QFile existing(qpath);
-        if (!std::filesystem::is_regular_file(path, ec) || !writable(info) ||
-            !existing.open(QIODevice::ReadOnly))
-            throw RecipeWriteError(path);
-        const QByteArray data = existing.readAll();
-        if (existing.error() != QFileDevice::NoError)
-            throw RecipeWriteError(path);
-        ini = IniDocument(DecodeFileText(
-            std::string_view(data.constData(), static_cast<std::size_t>(data.size()))));
-    }
+    const auto fail = [&] { return RecipeWriteError(PathFromNative(path).toStdString()); };
+    // The other keys of an existing file are kept, so all of it is read first; what is
+    // there must be a plain file that can be read.
+    FileBytes old = ReadRegularFile(path, std::numeric_limits<std::size_t>::max());
+    if (old.status != ReadStatus::Ok && old.status != ReadStatus::Missing)
+        throw fail();
+    IniDocument ini(DecodeFileText(std::move(old.bytes)));
     RecipeToIni(ini, recipe);
-    const std::string bytes = EncodeFileText(ini.toText());
-
-    QSaveFile file(qpath);
-    if (!file.open(QIODevice::WriteOnly))
-        throw RecipeWriteError(path);
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.commit())
-        throw RecipeWriteError(path);
+    if (!ReplaceFileContents(path, EncodeFileText(ini.toText())))
+        throw fail();
 }
 
 } // namespace kovaq

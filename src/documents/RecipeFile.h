@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileAccess.h"
 #include "IniDocument.h"
 #include "Recipe.h"
 
@@ -28,8 +29,12 @@ inline constexpr std::int64_t MaxRecipeFileBytes = 32 * 1024 * 1024;
 struct LoadedRecipe {
     MixRecipe recipe;
     bool readable = false; // false when the file is missing, a folder or unreadable
+    ReadStatus status = ReadStatus::Failed;
+    std::string reason;     // why it could not be read, for a person
+    bool truncated = false; // only the first MaxRecipeFileBytes were read
 };
 
+// Paths are native paths: the bytes the system names the file by (see FileAccess.h).
 // Reads a recipe as Open does: absent or unreadable keys take their defaults, numbers are
 // tidied by the entry rule, and a ratio without a valid position keeps the share and text
 // it had in `current`.
@@ -39,7 +44,7 @@ MixRecipe RecipeFromIni(const IniDocument& ini, const MixRecipe& current = Fresh
 
 // Saves every key of the recipe into the file, keeping the file's other lines. The file
 // is replaced in one step: on any failure it is left exactly as it was and
-// RecipeWriteError is raised.
+// RecipeWriteError is raised, naming the path as text.
 void WriteRecipe(const std::string& path, const MixRecipe& recipe);
 // Applies the recipe's keys to a file's content.
 void RecipeToIni(IniDocument& ini, const MixRecipe& recipe);

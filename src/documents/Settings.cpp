@@ -1,6 +1,7 @@
 #include "Settings.h"
 
-#include <QFileInfo>
+#include "FileAccess.h"
+
 #include <QSettings>
 
 namespace kovaq {
@@ -16,7 +17,7 @@ AppSettings ReadSettings(QSettings& store, const QString& workingDir) {
         store.setValue(name, s.*key.member);
     }
     store.sync();
-    if (s.LastFile.isEmpty() || !QFileInfo(s.LastFile).isFile()) {
+    if (s.LastFile.isEmpty() || !IsRegularFile(NativeFromPath(s.LastFile))) {
         s.LastFile.clear();
         s.LoadDir = workingDir;
         s.SaveDir = workingDir;

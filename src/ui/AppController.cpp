@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Fields.h"
+#include "FileAccess.h"
 #include "MainWindow.h"
 #include "MixName.h"
 #include "PrintOptionsDialog.h"
@@ -31,6 +32,14 @@ const QString kWarning = QStringLiteral("Warning...");
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// Names and folders of paths, worked out on the bytes the system uses.
+QString mixNameOf(const QString& path) {
+    return PathFromNative(MixNameFromPath(NativeFromPath(path)));
+}
+QString folderOf(const QString& path) {
+    return PathFromNative(FolderOfPath(NativeFromPath(path)));
 }
 
 } // namespace
@@ -178,10 +187,10 @@ bool AppController::saveRecipe() {
         restoreWorkingDir();
         return false;
     }
-    w.setMixName(qs(MixNameFromPath(path.toStdString())));
+    w.setMixName(mixNameOf(path));
     if (!writeFromWindow(path))
         return false;
-    m_settings.SaveDir = qs(FolderOfPath(path.toStdString()));
+    m_settings.SaveDir = folderOf(path);
     m_settings.LoadDir = m_settings.SaveDir;
     m_settings.LastFile = path;
     w.setMixSaved(true);
@@ -195,7 +204,7 @@ bool AppController::saveRecipe() {
 
 bool AppController::writeFromWindow(const QString& path) {
     try {
-        WriteRecipe(path.toStdString(), m_window->recipe());
+        WriteRecipe(NativeFromPath(path), m_window->recipe());
         return true;
     } catch (const RecipeWriteError& e) {
         m_prompts.errorBox(m_window.get(), QString::fromStdString(e.what()) + QLatin1Char('.'));
@@ -211,7 +220,7 @@ void AppController::openRecipe() {
     if (!path.isEmpty()) {
         loadIntoWindow(path);
         w.recalculate();
-        m_settings.LoadDir = qs(FolderOfPath(path.toStdString()));
+        m_settings.LoadDir = folderOf(path);
         m_settings.SaveDir = m_settings.LoadDir;
         m_settings.LastFile = path;
         w.setLastActiveControl(QApplication::focusWidget());
@@ -223,7 +232,7 @@ void AppController::openRecipe() {
 void AppController::loadIntoWindow(const QString& path) {
     MainWindow& w = *m_window;
     w.setCalcEnabled(false);
-    const MixRecipe r = LoadRecipe(path.toStdString(), w.recipe()).recipe;
+    const MixRecipe r = LoadRecipe(NativeFromPath(path), w.recipe()).recipe;
     w.setMixName(qs(r.Name));
     // Field by field in the file's order, each through its change notification.
     for (std::size_t i = 0; i < TextFieldCount; ++i) {
@@ -359,11 +368,20 @@ void AppController::startupChecks() {
     }
     QString file = m_settings.LastFile;
     if (!m_startupFile.isEmpty()) {
-        file = QFileInfo(m_startupFile).absoluteFilePath();
-        if (QFileInfo(file).isFile()) {
+        // A file named on the command line that cannot be read is said so, and the start
+        // goes on as if none had been named.
+        const QString named = m_startupFile.startsWith(QLatin1Char('/'))
+                                  ? m_startupFile
+                                  : m_startupDir + QLatin1Char('/') + m_startupFile;
+        const FileBytes probe = ReadRegularFile(NativeFromPath(named), 0);
+        if (probe.status == ReadStatus::Ok) {
+            file = named;
             m_settings.LastFile = file;
-            m_settings.LoadDir = qs(FolderOfPath(file.toStdString()));
+            m_settings.LoadDir = folderOf(file);
             m_settings.SaveDir = m_settings.LoadDir;
+        } else {
+            m_prompts.errorBox(&w, QStringLiteral("Unable to open %1.\n%2")
+                                       .arg(named, QString::fromStdString(ReadStatusText(probe))));
         }
     }
     if (file.isEmpty()) {

@@ -45,7 +45,8 @@ class AppController : public QObject {
     void setScreenHeightProvider(std::function<int()> provider) {
         m_screenHeight = std::move(provider);
     }
-    // A file named on the command line opens instead of the last one.
+    // A file named on the command line opens instead of the last one. The path is text
+    // made from the name's bytes with PathFromNative.
     void setStartupFile(const QString& path) { m_startupFile = path; }
     // Where the HTML help lives when the .chm is not there.
     void setHtmlHelpPath(const QString& path) { m_htmlHelp = path; }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <random>
 
 #include <string>
@@ -111,4 +112,20 @@ TEST(FormatNumber, AgreesWithFifteenDigitRoundingOnRandomValues) {
         }
         ASSERT_EQ(ParseNumber(text), ParseNumber(reference)) << text;
     }
+}
+
+// Whatever is shown can be read again: no finite value turns into infinity or 0.
+TEST(FormatNumber, EveryFiniteValueReadsBackFinite) {
+    const double max = std::numeric_limits<double>::max();
+    for (double v : {max, -max, std::nextafter(max, 0.0), 1.7976931348623e308,
+                     std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min(),
+                     -std::numeric_limits<double>::denorm_min()}) {
+        const std::string text = FormatNumber(v);
+        const double back = ParseNumber(text);
+        EXPECT_TRUE(std::isfinite(back)) << text;
+        EXPECT_NE(back, 0.0) << text;
+        EXPECT_EQ(back < 0, v < 0) << text;
+        EXPECT_LE(std::fabs(back - v), std::fabs(v) * 1e-14) << text;
+    }
+    EXPECT_EQ(FormatNumber(max), "1.79769313486231E308");
 }

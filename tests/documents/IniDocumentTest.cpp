@@ -1,5 +1,6 @@
 #include "IniDocument.h"
 #include "Codepage.h"
+#include "RandomText.h"
 
 #include <gtest/gtest.h>
 
@@ -123,4 +124,65 @@ TEST(Codepage, ReadsUtf8OrWindows1252AndWritesWhatFits) {
     const std::string mixed = "\xC3\xA9 \xE6\x97\xA5";
     EXPECT_EQ(EncodeFileText(mixed), mixed);
     EXPECT_EQ(DecodeFileText(EncodeFileText(mixed)), mixed);
+}
+
+TEST(Codepage, WhatIsWrittenReadsBackAsTheSameText) {
+    // "Heiß…" and "Â£5 mix" in Windows-1252 are valid UTF-8 bytes of other text.
+    for (const std::string t : {"Hei\xC3\x9F\xE2\x80\xA6", "\xC3\x82\xC2\xA3"
+                                                           "5 mix"}) {
+        EXPECT_EQ(DecodeFileText(EncodeFileText(t)), t);
+        EXPECT_EQ(EncodeFileText(t), t); // kept in UTF-8
+    }
+    std::mt19937 rng(2024);
+    for (int round = 0; round < 20000; ++round) {
+        const std::string t = test::RandomText(rng, static_cast<int>(rng() % 10));
+        ASSERT_EQ(DecodeFileText(EncodeFileText(t)), t) << t;
+    }
+}
+
+TEST(IniDocument, TheFirstOfARepeatedSectionTakesReadsAndWrites) {
+    IniDocument ini("Lost=before any section\n"
+                    "[Notes]\n"
+                    "Lines=1\n"
+                    "\n"
+                    "[notes]\n"
+                    "Lines=9\n"
+                    "Text0=second\n"
+                    "[Spec]\n"
+                    "MixQty=3");
+    EXPECT_EQ(ini.value("", "Lost"), std::nullopt);
+    EXPECT_EQ(ini.readInteger("NOTES", "lines", 0), 1);
+    EXPECT_EQ(ini.value("Notes", "Text0"), std::nullopt);
+    ini.setValue("Notes", "Text0", "first");
+    ini.setValue("Notes", "Lines", "2");
+    ini.setValue("Spec", "MixStrength", "6");
+    ini.setValue("Spec", "MixQty", "30");
+    ini.setValue("Extras", "HiPrecision", "1");
+    ini.setValue("Notes", "Text1", "again");
+    ini.setValue("extras", "hiprecision", "0");
+    const std::string expected = "Lost=before any section\r\n"
+                                 "[Notes]\r\n"
+                                 "Lines=2\r\n"
+                                 "Text0=first\r\n"
+                                 "Text1=again\r\n"
+                                 "\r\n"
+                                 "[notes]\r\n"
+                                 "Lines=9\r\n"
+                                 "Text0=second\r\n"
+                                 "[Spec]\r\n"
+                                 "MixQty=30\r\n"
+                                 "MixStrength=6\r\n"
+                                 "\r\n"
+                                 "[Extras]\r\n"
+                                 "hiprecision=0\r\n";
+    EXPECT_EQ(ini.toText(), expected);
+    // What was set reads back before and after writing.
+    const IniDocument again(ini.toText());
+    for (const IniDocument* doc : {static_cast<const IniDocument*>(&ini), &again}) {
+        EXPECT_EQ(doc->value("notes", "TEXT0"), "first");
+        EXPECT_EQ(doc->value("Notes", "Text1"), "again");
+        EXPECT_EQ(doc->value("Spec", "MixQty"), "30");
+        EXPECT_EQ(doc->value("Spec", "MixStrength"), "6");
+        EXPECT_EQ(doc->value("Extras", "HiPrecision"), "0");
+    }
 }

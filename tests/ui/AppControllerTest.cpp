@@ -2,6 +2,7 @@
 #include "Dialogs.h"
 #include "FakePrompts.h"
 #include "Fields.h"
+#include "FileAccess.h"
 #include "MainWindow.h"
 #include "RecipeFile.h"
 #include "ScreenImagePrinter.h"
@@ -21,6 +22,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kovaq;
 using test::FakePrompts;
@@ -125,6 +130,86 @@ TEST_F(AppControllerTest, ReopensTheLastFileAsSaved) {
     EXPECT_EQ(controller->settings().LastFile, QString());
     EXPECT_EQ(controller->settings().LoadDir, QDir::currentPath());
     EXPECT_EQ(w().windowTitle(), QStringLiteral("Untitled"));
+}
+
+TEST_F(AppControllerTest, ANamedFileThatCannotBeReadIsSaidAndTheStartGoesOn) {
+    const QString fifo = path(QStringLiteral("pipe.mix"));
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const QString cherry =
+        writeRecipe(QStringLiteral("Cherry.mix"), [](MixRecipe& r) { r.Name = "Cherry"; });
+    struct Case {
+        QString named;
+        QString reason;
+    };
+    // Each time with a stored last file, which the start then reopens as if nothing had
+    // been named; a FIFO is never opened for reading, so nothing blocks.
+    for (const Case& c : {Case{fifo, QStringLiteral("Not a regular file")},
+                          Case{path(QStringLiteral("gone.mix")), QStringLiteral("No such file")},
+                          Case{dir.path(), QStringLiteral("Is a folder")}}) {
+        store->setValue("LastFile", cherry);
+        controller = std::make_unique<AppController>(prompts, *store);
+        controller->setScreenHeightProvider([] { return 1024; });
+        controller->setStartupFile(c.named);
+        prompts.clear();
+        controller->startupChecks();
+        ASSERT_EQ(prompts.errors.size(), 1u) << c.named.toStdString();
+        EXPECT_EQ(prompts.errors[0],
+                  QStringLiteral("Unable to open ") + c.named + QStringLiteral(".\n") + c.reason);
+        EXPECT_EQ(w().windowTitle(), QStringLiteral("Cherry"));
+        EXPECT_EQ(controller->settings().LastFile, cherry);
+        controller.reset();
+    }
+    // Without a last file the welcome still comes.
+    store->setValue("LastFile", QString());
+    controller = std::make_unique<AppController>(prompts, *store);
+    controller->setScreenHeightProvider([] { return 1024; });
+    controller->setStartupFile(QStringLiteral("gone.mix")); // relative to the start folder
+    prompts.clear();
+    controller->startupChecks();
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_TRUE(prompts.errors[0].startsWith(QStringLiteral("Unable to open ") +
+                                             path(QStringLiteral("gone.mix"))));
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Untitled"));
+    EXPECT_TRUE(controller->welcomeTimer().isActive());
+    controller->welcomeTimer().stop();
+}
+
+TEST_F(AppControllerTest, FilesAreOpenedAndSavedByTheBytesOfTheirNames) {
+    // A name with a byte that is not UTF-8, as the command line hands it over.
+    const std::string odd = dir.path().toStdString() + "/odd\xFF.mix";
+    MixRecipe r = FreshMix();
+    r.Name = "Odd";
+    r[T::MixQty] = "30";
+    WriteRecipe(odd, r);
+    controller = std::make_unique<AppController>(prompts, *store);
+    controller->setScreenHeightProvider([] { return 1024; });
+    controller->setStartupFile(PathFromNative(odd));
+    controller->startupChecks();
+    controller->welcomeTimer().stop();
+    EXPECT_TRUE(prompts.errors.empty());
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("30"));
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Odd"));
+
+    // Saved again under the same name, the very same file is written.
+    w().setIgnoreCost(true);
+    prompts.answers = {Answer::Ok};
+    prompts.fileNames.push_back(controller->settings().LastFile);
+    ASSERT_TRUE(controller->saveRecipe());
+    EXPECT_EQ(LoadRecipe(odd).recipe[T::MixQty], "30");
+    EXPECT_EQ(LoadRecipe(odd).recipe.IgnoreCost, true);
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path().toStdString()))
+        files += e.path().extension() == ".mix" ? 1 : 0;
+    EXPECT_EQ(files, 1);
+    ::unlink(odd.c_str()); // Qt could not remove it with the folder
+
+    // Open of a FIFO loads the defaults and never waits for a writer.
+    const QString fifo = path(QStringLiteral("pipe.mix"));
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    prompts.fileNames.push_back(fifo);
+    controller->openRecipe();
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Untitled"));
+    EXPECT_EQ(f(T::MixQty)->text(), QString());
 }
 
 TEST_F(AppControllerTest, ScreenHeightDecidesWhatStarts) {

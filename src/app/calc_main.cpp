@@ -1,19 +1,23 @@
 // kovaq-calc: loads a recipe as the window's Open does and prints what the window would
 // show, for scripts and for checking the calculation from outside.
 #include "EntryRules.h"
+#include "FieldMetrics.h"
+#include "FileAccess.h"
 #include "MixCalculator.h"
 #include "RecipeFile.h"
 #include "ReportRenderer.h"
 #include "Reports.h"
+#include "Version.h"
 
 #include <QGuiApplication>
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cerrno>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,6 +29,7 @@ const char* kUsage =
     "Usage: kovaq-calc [--json] FILE.mix\n"
     "       kovaq-calc --report summary|details [--notes] [--unused]\n"
     "                  [--text-size 8|10|12|14] [--json | --pdf OUT.pdf] FILE.mix\n"
+    "       kovaq-calc --version | --help\n"
     "\n"
     "Loads a Ko-Vaq recipe as the window's Open does and works out the mix.\n"
     "Without --report it prints each ingredient's volume and cost, the total, the\n"
@@ -36,11 +41,39 @@ const char* kUsage =
     "  --unused       include unused ingredients (details report)\n"
     "  --text-size N  report text size in points (default 12)\n"
     "  --pdf OUT.pdf  write the report to a PDF (A4, quarter-inch margins)\n"
-    "  --help         show this text\n";
+    "  --version      show the version\n"
+    "  --help         show this text\n"
+    "\n"
+    "Exit status: 0 when done, 1 when the file cannot be read or the output cannot be\n"
+    "written, 2 for a wrong command line.\n";
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+// Fonts need a GUI application, but never a display; it is only made when a text has to
+// be measured, which keeps a run on most recipes quick.
+class LazyGuiApplication {
+  public:
+    void ensure() {
+        if (m_app)
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt's own remarks (no runtime folder, and the like) are not the user's business.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+            if (type == QtFatalMsg || type == QtCriticalMsg)
+                std::fprintf(stderr, "kovaq-calc: %s\n", m.toLocal8Bit().constData());
+        });
+        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+    }
+
+  private:
+    int m_argc = 1;
+    char m_name[11] = "kovaq-calc";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QGuiApplication> m_app;
+};
 
 QJsonObject recipeJson(const MixRecipe& r) {
     QJsonObject o;
@@ -58,7 +91,7 @@ QJsonObject recipeJson(const MixRecipe& r) {
     return o;
 }
 
-QJsonObject resultJson(const MixRecipe& recipe, const MixResult& res) {
+QJsonObject resultJson(const MixRecipe& recipe, const MixResult& res, const RowLabels& labels) {
     QJsonObject o;
     o["name"] = q(recipe.Name);
     o["recipe"] = recipeJson(recipe);
@@ -67,6 +100,7 @@ QJsonObject resultJson(const MixRecipe& recipe, const MixResult& res) {
         const SlotResult& s = res.slots[i];
         QJsonObject so;
         so["slot"] = q(std::string(SlotName(slotAt(i))));
+        so["label"] = q(labels.volume[i]);
         so["volume"] = s.Volume;
         so["volumeText"] = q(s.VolumeText);
         so["volumeWarn"] = s.VolumeWarn;
@@ -144,9 +178,26 @@ QJsonObject reportJson(const ReportDocument& doc) {
     return QJsonObject{{"lines", lines}};
 }
 
+void printJson(const QJsonObject& o) {
+    const QByteArray bytes = QJsonDocument(o).toJson(QJsonDocument::Indented);
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+}
+
+// Everything printed must have reached its destination: a full disk or a closed pipe is a
+// failure, not a success.
+int finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "kovaq-calc: cannot write the output: %s\n",
+                     std::strerror(errno ? errno : EIO));
+        return 1;
+    }
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    LazyGuiApplication gui; // outlives everything that measures or draws
     bool json = false;
     bool notes = false;
     bool unused = false;
@@ -158,7 +209,11 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
-            return 0;
+            return finish(0);
+        }
+        if (arg == "--version") {
+            std::printf("kovaq-calc %s\n", std::string(Version).c_str());
+            return finish(0);
         }
         const bool hasValue = i + 1 < argc;
         if (arg == "--json") {
@@ -183,7 +238,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--pdf" && hasValue) {
             pdf = argv[++i];
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-            std::fprintf(stderr, "kovaq-calc: unknown option %s\n\n%s", arg.c_str(), kUsage);
+            std::fprintf(stderr, "kovaq-calc: unknown option %s\n\n%s", QuotedName(arg).c_str(),
+                         kUsage);
             return 2;
         } else if (path.empty()) {
             path = arg;
@@ -196,9 +252,15 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
+    if (report.empty() && (!pdf.empty() || notes || unused)) {
+        std::fprintf(stderr, "kovaq-calc: --pdf, --notes and --unused go with --report\n");
+        return 2;
+    }
 
-    // The path stays the bytes it was given: a name that is not UTF-8 still opens.
-    const LoadedRecipe loaded = LoadRecipe(path);
+    // The path stays the bytes it was given: a name that is not UTF-8 still opens. A ratio
+    // stored without a position keeps what a freshly started window holds (0 % PG, no
+    // text), as the window's start-up reload does.
+    const LoadedRecipe loaded = LoadRecipe(path, MixRecipe{});
     if (!loaded.readable) {
         std::fprintf(stderr, "kovaq-calc: cannot read %s: %s\n", QuotedName(path).c_str(),
                      loaded.reason.c_str());
@@ -210,7 +272,10 @@ int main(int argc, char** argv) {
                      "were read\n",
                      QuotedName(path).c_str(), static_cast<int>(MaxRecipeFileBytes >> 20),
                      static_cast<int>(MaxRecipeFileBytes >> 20));
-    const MixRecipe& recipe = loaded.recipe;
+
+    // The fields as the window holds them: too-wide texts cut, numbers tidied.
+    const FieldMeasure measure([&gui] { gui.ensure(); });
+    MixRecipe recipe = SettleLoadedRecipe(loaded.recipe, measure);
     // The captions a fresh window shows once the file is in.
     RowLabels labels;
     for (std::size_t i = 0; i < SlotCount; ++i)
@@ -218,6 +283,9 @@ int main(int argc, char** argv) {
             labels.applyName(slotAt(i), recipe[*name]);
     const MixResult result = Recalculate(recipe, VolumeDecimalsFor(recipe.HiPrecision));
     labels.applyResets(result);
+    // A base without nicotine empties the strength field, as in the window.
+    if (result.ClearMixStrength)
+        recipe[TextField::MixStrength].clear();
 
     if (!report.empty()) {
         const ReportInputs inputs =
@@ -228,36 +296,26 @@ int main(int argc, char** argv) {
         else
             BuildDetailsReport(doc, inputs);
         if (!pdf.empty()) {
-            // Fonts need a GUI application, but never a display.
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            int appArgc = 1;
-            QGuiApplication app(appArgc, argv);
-            if (!ExportReportPdf(doc, QString::fromStdString(pdf))) {
-                std::fprintf(stderr, "kovaq-calc: cannot write %s\n", pdf.c_str());
+            gui.ensure();
+            if (!ExportReportPdf(doc, PathFromNative(pdf))) {
+                std::fprintf(stderr, "kovaq-calc: cannot write %s\n", QuotedName(pdf).c_str());
                 return 1;
             }
-            return 0;
+            return finish(0);
         }
         if (json) {
-            std::cout
-                << QJsonDocument(reportJson(doc)).toJson(QJsonDocument::Indented).toStdString();
+            printJson(reportJson(doc));
         } else {
-            for (const ReportLine& line : doc.lines())
-                std::cout << line.text.toStdString() << '\n';
+            for (const ReportLine& line : doc.lines()) {
+                const QByteArray text = line.text.toUtf8() + '\n';
+                std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
+            }
         }
-        return 0;
+        return finish(0);
     }
-    if (!pdf.empty() || notes || unused) {
-        std::fprintf(stderr, "kovaq-calc: --pdf, --notes and --unused go with --report\n");
-        return 2;
-    }
-    if (json) {
-        std::cout << QJsonDocument(resultJson(recipe, result))
-                         .toJson(QJsonDocument::Indented)
-                         .toStdString();
-    } else {
+    if (json)
+        printJson(resultJson(recipe, result, labels));
+    else
         printTable(recipe, result, labels);
-    }
-    return 0;
+    return finish(0);
 }

@@ -3,6 +3,7 @@
 #include "FileAccess.h"
 #include "MainWindow.h"
 #include "Prompts.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Ko-Vaq"));
     QApplication::setOrganizationName(QStringLiteral("Tresquall"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ko-Vaq"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
+    QApplication::setApplicationVersion(
+        QString::fromLatin1(kovaq::Version.data(), static_cast<qsizetype>(kovaq::Version.size())));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(kovaq::AppIcon());
 

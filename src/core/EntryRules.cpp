@@ -44,9 +44,16 @@ EntryAnswer check(NumberEntryOutcome& s, int depth) {
         if (++points <= 1)
             continue;
         ++s.beeps;
-        // With the caret at the start there is nothing in front of it: drop the extra
-        // point itself so that the text still ends up with one point.
-        std::size_t pos = c > 0 ? static_cast<std::size_t>(c - 1) : i;
+        // With the caret at the start (a text the program set, such as a loaded one)
+        // there is nothing in front of it: the extra point itself goes, and every later
+        // one, so the digits stay as stored ("1.2.3.4" gives "1.234").
+        if (c == 0) {
+            s.text.erase(i, 1);
+            s.caret = 0;
+            --i;
+            continue;
+        }
+        std::size_t pos = static_cast<std::size_t>(c - 1);
         if (pos >= s.text.size())
             pos = i;
         s.text.erase(pos, 1);
@@ -90,6 +97,69 @@ NumberEntryOutcome NumberEntryCheck(std::u16string text, int caret) {
     s.caret = std::clamp(caret, 0, static_cast<int>(s.text.size()));
     s.answer = check(s, 0);
     return s;
+}
+
+FitOutcome CutToFit(std::u16string text, int caret, const FitsFunction& fits) {
+    FitOutcome out;
+    caret = std::clamp(caret, 0, static_cast<int>(text.size()));
+    if (fits(text)) {
+        out.text = std::move(text);
+        out.caret = caret;
+        return out;
+    }
+    out.cut = true;
+    // Taking characters away one at a time goes left from the caret and, once the caret is
+    // at the start, from the end. Candidate k is the text after k removals; the first k
+    // that fits is found by halving, as a shorter text is never wider.
+    const auto before = static_cast<std::size_t>(caret);
+    auto candidate = [&](std::size_t k) {
+        if (k <= before) {
+            std::u16string t = text.substr(0, before - k);
+            t.append(text, before, std::u16string::npos);
+            return t;
+        }
+        return text.substr(before, text.size() - k); // only the part after the caret is left
+    };
+    std::size_t lo = 1;           // the least number of removals that might fit
+    std::size_t hi = text.size(); // removing everything always fits
+    while (lo < hi) {
+        const std::size_t mid = lo + (hi - lo) / 2;
+        if (fits(candidate(mid)))
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    out.text = candidate(lo);
+    out.caret = static_cast<int>(lo <= before ? before - lo : out.text.size());
+    return out;
+}
+
+ProgramTextOutcome SettleProgramText(TextField field, std::u16string text,
+                                     const FitsFunction& fits) {
+    ProgramTextOutcome out;
+    // A text set by the program has its caret at the end for the width rule and at the
+    // start for the number check; each change runs the rules again, as the field's change
+    // notification does.
+    for (int pass = 0; pass < 64; ++pass) {
+        const int end = static_cast<int>(text.size());
+        FitOutcome fit = CutToFit(std::move(text), end, fits);
+        out.cut = out.cut || fit.cut;
+        text = std::move(fit.text);
+        if (IsNameField(field)) {
+            out.answer = EntryAnswer::GoOn;
+            break;
+        }
+        const NumberEntryOutcome checked = NumberEntryCheck(text, 0);
+        out.beeps += checked.beeps;
+        out.answer = checked.answer;
+        const bool changed = checked.text != text;
+        text = checked.text;
+        if (checked.answer != EntryAnswer::GoOn || !changed || fits(text))
+            break;
+    }
+    out.text = std::move(text);
+    out.beeps += out.cut ? 1 : 0;
+    return out;
 }
 
 std::string VolumeStepUp(std::string_view text) {

@@ -4,6 +4,7 @@
 #include "Recipe.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,33 @@ struct NumberEntryOutcome {
 // first (the one in front of the caret), then waits, keeps or tidies the text with
 // FormatNumber ("007" -> "7", ".5" -> "0.5"). Positions count UTF-16 units.
 NumberEntryOutcome NumberEntryCheck(std::u16string text, int caret);
+
+// Whether a text fits its field (the window measures it in the field's font).
+using FitsFunction = std::function<bool(const std::u16string&)>;
+
+struct FitOutcome {
+    std::u16string text;
+    int caret = 0;
+    bool cut = false; // characters were taken away: "Entry Was Too Long" and one beep
+};
+
+// The width rule: a text too wide for its field loses the characters in front of the caret
+// (then, once the caret is at the start, those at the end) until it fits. Found in a few
+// measurements, with the same result as taking one character away at a time.
+FitOutcome CutToFit(std::u16string text, int caret, const FitsFunction& fits);
+
+struct ProgramTextOutcome {
+    std::u16string text;
+    EntryAnswer answer = EntryAnswer::GoOn;
+    bool cut = false;
+    int beeps = 0;
+};
+
+// What a field holds once the program has set its text (loading a recipe): the width rule
+// and, for numbers, the number check, run until the text stands. The window and
+// kovaq-calc both use this, so a loaded recipe reads the same in both.
+ProgramTextOutcome SettleProgramText(TextField field, std::u16string text,
+                                     const FitsFunction& fits);
 
 // The Up and Down keys of the volume field step by 0.1 and never go below 0.
 std::string VolumeStepUp(std::string_view text);

@@ -2,6 +2,9 @@
 
 #include "Numbers.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace kovaq {
 
 Rgb ToRgb(TextColour c) {
@@ -53,6 +56,10 @@ void priceSlots(const MixRecipe& recipe, MixResult& r,
 }
 
 } // namespace
+
+double RoundingNoise(double mixQty) {
+    return 1e-9 * std::max(1.0, mixQty);
+}
 
 MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResult& previous) {
     MixResult r;
@@ -140,8 +147,12 @@ MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResu
         const double pgVgVolume = mixQty - otherVolume;
         const double wantedPg = m * pgVgVolume * 0.01;
         const double wantedVg = pgVgVolume - wantedPg;
-        r.PgTopUp = wantedPg - pgCarried;
-        r.VgTopUp = wantedVg - vgCarried;
+        // Binary fractions leave a trace of rounding (100 x 0.7 x 0.01 is a hair above
+        // 0.7): a top-up that close to zero is zero, never a mix that cannot be made.
+        const double noise = RoundingNoise(mixQty);
+        const auto settle = [noise](double v) { return std::fabs(v) <= noise ? 0.0 : v; };
+        r.PgTopUp = settle(wantedPg - pgCarried);
+        r.VgTopUp = settle(wantedVg - vgCarried);
         pg.Volume = r.PgTopUp;
         vg.Volume = r.VgTopUp;
         pg.VolumeText = shown(r.PgTopUp, volumeDecimals);
@@ -171,8 +182,9 @@ MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResu
         }
     }
 
-    // Step 10: a base volume beyond the mix (with 0.1 ml to spare) is too strong.
-    if (mixQty + 0.1 >= base.Volume) {
+    // Step 10: a base volume beyond the mix (with 0.1 ml to spare) is too strong; rounding
+    // noise at the very edge does not count.
+    if (base.Volume - (mixQty + 0.1) <= RoundingNoise(mixQty)) {
         r.TooStrong = false;
         base.VolumeWarn = false;
     } else {

@@ -10,6 +10,10 @@ inline int VolumeDecimalsFor(bool hiPrecision) {
     return hiPrecision ? 2 : 1;
 }
 
+// How far from zero a computed volume may be and still count as zero: far below anything
+// shown, far above the rounding of binary fractions.
+double RoundingNoise(double mixQty);
+
 // Turns a recipe into volumes, costs and status. Pure: the previous result is read only
 // for the values a run leaves as they were (the warnings of ignored costs).
 MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResult& previous);

@@ -1,5 +1,8 @@
 #include "ReportRenderer.h"
 
+#include "FileAccess.h"
+
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -101,7 +104,20 @@ int RenderReport(QPainter& painter, const ReportDocument& doc, const QRect& area
 }
 
 bool ExportReportPdf(const ReportDocument& doc, const QString& path) {
-    QPdfWriter writer(path);
+    // Made in memory, then written by the checked writer: a full disk or a read-only
+    // folder is a failure, and an old file of that name stays as it was until the end.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!ExportReportPdf(doc, buffer))
+        return false;
+    const QByteArray& bytes = buffer.data();
+    return ReplaceFileContents(
+        NativeFromPath(path),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+bool ExportReportPdf(const ReportDocument& doc, QIODevice& out) {
+    QPdfWriter writer(&out);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
     writer.setResolution(600);

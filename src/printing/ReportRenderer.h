@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QIODevice;
 class QPainter;
 class QPaintDevice;
 
@@ -18,8 +19,9 @@ namespace kovaq {
 int RenderReport(QPainter& painter, const ReportDocument& doc, const QRect& area, int from = 0);
 
 // Writes the report to a PDF on A4 with quarter-inch margins, over as many pages as it
-// takes. Returns false when the file cannot be written.
+// takes. Returns false when the file cannot be written; the file is replaced in one step.
 bool ExportReportPdf(const ReportDocument& doc, const QString& path);
+bool ExportReportPdf(const ReportDocument& doc, QIODevice& out);
 
 // The font the reports use at a size in points.
 QFont ReportFont(int points, bool bold);

@@ -4,6 +4,7 @@
 #include "Fields.h"
 #include "Panels.h"
 #include "Prompts.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -90,7 +91,9 @@ void MainWindow::buildControls() {
     titleFont.setBold(true);
     m_title->setFont(titleFont);
     m_title->setGeometry(36, 0, 96, 33);
-    m_title->setToolTip(QStringLiteral("V 1.0.1"));
+    m_title->setToolTip(
+        QStringLiteral("V ") +
+        QString::fromLatin1(Version.data(), static_cast<qsizetype>(Version.size())));
     look::setTextColour(m_title, titleColour);
 
     m_tagLine = new QLabel(QStringLiteral("The free DIY e-juice mixing calculator"), this);
@@ -265,10 +268,6 @@ MixRecipe MainWindow::recipe(bool withNotes) const {
     return r;
 }
 
-bool MainWindow::fits(QLineEdit* e) const {
-    return QFontMetrics(e->font()).horizontalAdvance(e->text()) <= e->width() - 6;
-}
-
 void MainWindow::showEntryHint(QWidget* anchor) {
     m_entryHint->setText(QStringLiteral("Entry Was Too Long"));
     m_entryHint->setMaximumWidth(250);
@@ -287,59 +286,71 @@ void MainWindow::setFieldText(TextField f, const QString& text) {
 
 void MainWindow::onFieldChanged(TextField f) {
     QLineEdit* e = field(f);
-    const bool byProgram = m_settingByProgram;
-    // Each pass mirrors one run of the field's chain; a change it makes runs it again.
-    for (int pass = 0; pass < 64; ++pass) {
-        // Width: take away the character in front of the caret until the text fits.
-        bool tooWide = false;
-        while (!fits(e) && !e->text().isEmpty()) {
-            tooWide = true;
-            QString t = e->text();
-            int c = e->cursorPosition();
-            if (c <= 0)
-                c = static_cast<int>(t.size());
-            t.remove(c - 1, 1);
+    const FitsFunction fits = m_measure.fitsFor(f);
+    auto setText = [e](const std::u16string& t) {
+        const QString q = QString::fromUtf16(t.data(), static_cast<qsizetype>(t.size()));
+        if (q != e->text()) {
             const QSignalBlocker block(e);
-            e->setText(t);
-            e->setCursorPosition(0);
-            e->setCursorPosition(c - 1);
-            m_prompts.beep();
+            e->setText(q);
         }
-        if (tooWide)
-            showEntryHint(e);
+    };
+    auto nameChanged = [&] {
+        const auto slot = f == TextField::NicBaseName
+                              ? SlotId::NicBase
+                              : flavourSlot(index(f) - index(TextField::Flav1Name));
+        m_labels.applyName(slot, e->text().toStdString());
+        updateCaptions();
+        recalculate();
+    };
 
-        if (IsNameField(f)) {
-            const auto slot = f == TextField::NicBaseName
-                                  ? SlotId::NicBase
-                                  : flavourSlot(index(f) - index(TextField::Flav1Name));
-            m_labels.applyName(slot, e->text().toStdString());
-            updateCaptions();
-            recalculate();
-            return;
-        }
-
-        const QString before = e->text();
-        const NumberEntryOutcome out =
-            NumberEntryCheck(u16(before), byProgram ? 0 : e->cursorPosition());
+    if (m_settingByProgram) {
+        // A text set by the program (a loaded recipe, New Mix): the rules run until the
+        // text stands, exactly as kovaq-calc runs them.
+        const ProgramTextOutcome out = SettleProgramText(f, u16(e->text()), fits);
+        setText(out.text);
+        e->setCursorPosition(0);
         for (int i = 0; i < out.beeps; ++i)
             m_prompts.beep();
-        const QString after =
-            QString::fromUtf16(out.text.data(), static_cast<qsizetype>(out.text.size()));
-        if (after != before) {
-            const QSignalBlocker block(e);
-            e->setText(after);
+        if (out.cut)
+            showEntryHint(e);
+        if (IsNameField(f))
+            return nameChanged();
+        if (out.answer != EntryAnswer::GoOn)
+            return; // a loaded text that is no number stays without a fuss
+        e->repaint();
+        recalculate();
+        return;
+    }
+
+    // Each pass mirrors one run of the field's chain; a change it makes runs it again.
+    for (int pass = 0; pass < 64; ++pass) {
+        // Width: the characters in front of the caret go until the text fits.
+        const FitOutcome fit = CutToFit(u16(e->text()), e->cursorPosition(), fits);
+        if (fit.cut) {
+            setText(fit.text);
+            e->setCursorPosition(0); // the view scrolls back to the start
+            e->setCursorPosition(fit.caret);
+            m_prompts.beep();
+            showEntryHint(e);
         }
+        if (IsNameField(f))
+            return nameChanged();
+
+        const QString before = e->text();
+        const NumberEntryOutcome out = NumberEntryCheck(u16(before), e->cursorPosition());
+        for (int i = 0; i < out.beeps; ++i)
+            m_prompts.beep();
+        setText(out.text);
         e->setCursorPosition(out.caret);
         if (out.answer == EntryAnswer::Invalid) {
-            // Pasted text that is no number stays; a loaded one is kept without a fuss.
-            if (!byProgram)
-                m_prompts.errorBox(
-                    this, QStringLiteral("'%1' is not a valid floating point value").arg(after));
+            // Pasted text that is no number stays, and says so.
+            m_prompts.errorBox(
+                this, QStringLiteral("'%1' is not a valid floating point value").arg(e->text()));
             return;
         }
         if (out.answer == EntryAnswer::Wait)
             return;
-        if (after != before && !fits(e))
+        if (e->text() != before && !fits(u16(e->text())))
             continue; // the tidied text grew too wide: run the rules on it again
         e->repaint();
         recalculate();

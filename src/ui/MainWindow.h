@@ -12,6 +12,7 @@
 // The panels own the controls; the window owns the state that ties them together.
 
 #include "EntryRules.h"
+#include "FieldMetrics.h"
 #include "Maker.h"
 #include "MixCalculator.h"
 #include "Recipe.h"
@@ -143,7 +144,6 @@ class MainWindow : public QWidget {
     void applyMarks(const MixResult& r, bool volumeMarksOnly);
     void applyCostsAndStatus(const MixResult& r);
     void updateCaptions();
-    bool fits(QLineEdit* e) const;
     void showEntryHint(QWidget* anchor);
     void applyArrangement(bool portrait);
     void centreOnScreen();
@@ -176,6 +176,7 @@ class MainWindow : public QWidget {
     std::array<PgVgRatio, RatioFieldCount> m_ratios{};
     RowLabels m_labels;
     MixResult m_result;
+    FieldMeasure m_measure;
 
     QString m_mixName = QStringLiteral("Untitled");
     QString m_layout = QStringLiteral("Landscape");

@@ -1,6 +1,7 @@
 #include "Panels.h"
 
 #include "ControlNames.h"
+#include "FieldMetrics.h"
 #include "MixResult.h"
 
 #include <QFontMetrics>
@@ -10,10 +11,7 @@ namespace kovaq {
 namespace look {
 
 QFont windowFont() {
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    f.setPixelSize(11);
-    return f;
+    return WindowFont();
 }
 
 QFont boldFont(int pixels) {
@@ -137,11 +135,13 @@ IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
         caption->setObjectName(QStringLiteral("IngredientCaption_") + text(SlotName(s)));
         if (auto name = NameField(s)) {
             const int x = s == SlotId::NicBase ? 57 : 26;
-            m_fields[index(*name)] = nameField(this, *name, x, y, s == SlotId::NicBase ? 61 : 92);
+            m_fields[index(*name)] = nameField(this, *name, x, y, FieldWidth(*name));
         }
-        m_fields[index(CostField(s))] = numberField(prompts, this, CostField(s), 122, y, 40);
+        m_fields[index(CostField(s))] =
+            numberField(prompts, this, CostField(s), 122, y, FieldWidth(CostField(s)));
         look::label(this, QStringLiteral("per"), 165, y + 1);
-        m_fields[index(QtyField(s))] = numberField(prompts, this, QtyField(s), 184, y, 40);
+        m_fields[index(QtyField(s))] =
+            numberField(prompts, this, QtyField(s), 184, y, FieldWidth(QtyField(s)));
         look::label(this, QStringLiteral("ml"), 227, y + 1);
     }
     const int headingY = top + 12 * pitch + 1;
@@ -152,7 +152,8 @@ IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
     strength->resize(QFontMetrics(strength->font()).horizontalAdvance(strength->text()) + 2, 14);
     m_baseRatio = ratioChoice(this, RatioField::BaseNicPGVG, 113, rowY);
     m_fields[index(TextField::BaseNicStrength)] =
-        numberField(prompts, this, TextField::BaseNicStrength, 176, rowY, 40);
+        numberField(prompts, this, TextField::BaseNicStrength, 176, rowY,
+                    FieldWidth(TextField::BaseNicStrength));
     look::label(this, QStringLiteral("mg"), 219, rowY + 1);
 }
 
@@ -173,13 +174,14 @@ SpecPanel::SpecPanel(Prompts& prompts, QWidget* parent)
     m_ratios[index(RatioField::MixNicPGVG)] =
         ratioChoice(this, RatioField::MixNicPGVG, ratioX, top);
     m_fields[index(TextField::MixQty)] =
-        numberField(prompts, this, TextField::MixQty, fieldX, top, 38);
+        numberField(prompts, this, TextField::MixQty, fieldX, top, FieldWidth(TextField::MixQty));
     unit(QStringLiteral("ml"), top);
 
     const int strengthY = top + pitch;
     m_strengthCaption = look::label(this, QStringLiteral("Nic Strength"), 6, strengthY + 1);
     m_fields[index(TextField::MixStrength)] =
-        numberField(prompts, this, TextField::MixStrength, fieldX, strengthY, 38);
+        numberField(prompts, this, TextField::MixStrength, fieldX, strengthY,
+                    FieldWidth(TextField::MixStrength));
     unit(QStringLiteral("mg"), strengthY);
 
     for (std::size_t f = 0; f < FlavourCount; ++f) {
@@ -191,13 +193,13 @@ SpecPanel::SpecPanel(Prompts& prompts, QWidget* parent)
         const RatioField r = flavourRatio(f);
         m_ratios[index(r)] = ratioChoice(this, r, ratioX, y);
         const TextField pct = *PercentField(s);
-        m_fields[index(pct)] = numberField(prompts, this, pct, fieldX, y, 38);
+        m_fields[index(pct)] = numberField(prompts, this, pct, fieldX, y, FieldWidth(pct));
         unit(QStringLiteral("%"), y);
     }
     const int vwY = top + 10 * pitch;
     look::label(this, QStringLiteral("Vodka/Water"), 6, vwY + 1);
-    m_fields[index(TextField::PctVodkaWater)] =
-        numberField(prompts, this, TextField::PctVodkaWater, fieldX, vwY, 38);
+    m_fields[index(TextField::PctVodkaWater)] = numberField(
+        prompts, this, TextField::PctVodkaWater, fieldX, vwY, FieldWidth(TextField::PctVodkaWater));
     unit(QStringLiteral("%"), vwY);
 }
 

@@ -1,8 +1,13 @@
 #include "MixCalculator.h"
+#include "EntryRules.h"
+#include "Numbers.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -367,5 +372,149 @@ TEST(Recalculate, NoInputMakesItFail) {
         r.IgnoreCost = ignore;
         const MixResult res = Recalculate(r, 2);
         EXPECT_FALSE(res.VolStatusText.empty());
+    }
+}
+
+namespace {
+
+// The calculation done again in whole numbers, as a check that needs no floating point.
+// Inputs are tenths (of a ml, a mg, a percent); every PG or VG share is rounded to
+// thousandths, half up, as the calculation does; the top-ups come out in 1e-5 ml.
+struct ExactMix {
+    std::int64_t qty10 = 0, base10 = 0, strength10 = 0;
+    int mixPg = 100, basePg = 100;
+    std::array<std::int64_t, 9> pct10{}; // F1..F8, Vodka/Water
+    std::array<int, 8> flavourPg{};      // -1 for " none"
+    bool tie = false;                    // a share exactly half a thousandth: either way is right
+
+    std::int64_t roundHalfUp(std::int64_t num, std::int64_t den) {
+        if ((2 * num) % (2 * den) == den)
+            tie = true;
+        return (2 * num + den) / (2 * den);
+    }
+
+    void topUps(std::int64_t& pg5, std::int64_t& vg5) {
+        std::int64_t pgCarried = 0, vgCarried = 0, other = 0; // thousandths
+        if (strength10 > 0 && base10 > 0) {
+            // base volume = strength x qty / base; a share p of it is p x that / 100
+            pgCarried += roundHalfUp(basePg * strength10 * qty10, base10);
+            vgCarried += roundHalfUp((100 - basePg) * strength10 * qty10, base10);
+        }
+        for (std::size_t i = 0; i < 9; ++i) {
+            if (pct10[i] == 0)
+                continue;
+            const std::int64_t v = pct10[i] * qty10; // volume in 1e-4 ml
+            const int p = i == 8 ? -1 : flavourPg[i];
+            if (p < 0) {
+                other += roundHalfUp(v, 10);
+            } else {
+                pgCarried += roundHalfUp(p * v, 1000);
+                vgCarried += roundHalfUp((100 - p) * v, 1000);
+            }
+        }
+        const std::int64_t w = 100 * qty10 - other; // thousandths
+        pg5 = mixPg * w - 100 * pgCarried;
+        vg5 = (100 - mixPg) * w - 100 * vgCarried;
+    }
+    bool tooStrong() const { return strength10 * qty10 > (qty10 + 1) * base10; }
+
+    MixRecipe recipe() const {
+        auto text = [](std::int64_t tenths) { return FormatNumber(tenths / 10.0); };
+        MixRecipe r = FreshMix();
+        r[T::MixQty] = text(qty10);
+        if (base10 > 0)
+            r[T::BaseNicStrength] = text(base10);
+        if (strength10 > 0 && base10 > 0)
+            r[T::MixStrength] = text(strength10);
+        auto setRatio = [&](R field, int pg) {
+            for (int pos = 0; pos < RatioListSize; ++pos)
+                if (RatioPgPercent(pos) == pg)
+                    r[field].position = pos;
+            SetPgPercentFromChoice(r[field]);
+            RefreshRatioText(r[field]);
+        };
+        setRatio(R::MixNicPGVG, mixPg);
+        setRatio(R::BaseNicPGVG, basePg);
+        for (std::size_t i = 0; i < 8; ++i) {
+            setRatio(flavourRatio(i), flavourPg[i]);
+            if (pct10[i] > 0)
+                r[*PercentField(flavourSlot(i))] = text(pct10[i]);
+        }
+        if (pct10[8] > 0)
+            r[T::PctVodkaWater] = text(pct10[8]);
+        return r;
+    }
+};
+
+void expectSignsAsExact(ExactMix& m, const std::string& what) {
+    std::int64_t pg5 = 0, vg5 = 0;
+    m.topUps(pg5, vg5);
+    if (m.tie)
+        return;
+    const MixResult r = Recalculate(m.recipe(), 2);
+    ASSERT_EQ(r.TooStrong, m.tooStrong()) << what;
+    ASSERT_EQ(r[SlotId::PG].VolumeWarn, pg5 < 0) << what << " PG " << pg5;
+    ASSERT_EQ(r[SlotId::VG].VolumeWarn, vg5 < 0) << what << " VG " << vg5;
+    ASSERT_EQ(r.ShowCannotBeAchieved, (pg5 < 0 || vg5 < 0) && !m.tooStrong()) << what;
+    // A top-up that is exactly zero is zero, not a trace either side of it.
+    if (pg5 == 0) {
+        ASSERT_EQ(r.PgTopUp, 0.0) << what;
+    }
+    if (vg5 == 0) {
+        ASSERT_EQ(r.VgTopUp, 0.0) << what;
+    }
+    ASSERT_NEAR(r.PgTopUp, pg5 / 1e5, 1e-9) << what;
+    ASSERT_NEAR(r.VgTopUp, vg5 / 1e5, 1e-9) << what;
+    if (!m.tooStrong() && pg5 >= 0 && vg5 >= 0) {
+        ASSERT_EQ(r.VolStatusText, "Volumes OK") << what;
+    }
+}
+
+} // namespace
+
+TEST(Recalculate, TopUpsTakeTheirSignFromExactArithmetic) {
+    // 0.7 ml of pure PG: 100 x 0.7 x 0.01 is a hair above 0.7 in binary.
+    ExactMix pure;
+    for (pure.qty10 = 1; pure.qty10 <= 3000; ++pure.qty10)
+        expectSignsAsExact(pure, "pure PG " + std::to_string(pure.qty10));
+    // A base used neat at its own ratio, every ratio and strength.
+    for (int pos = 0; pos <= 10; ++pos) {
+        ExactMix neat;
+        neat.mixPg = neat.basePg = RatioPgPercent(pos);
+        for (neat.base10 = 30; neat.base10 <= 1000; neat.base10 += 37) {
+            neat.strength10 = neat.base10;
+            for (neat.qty10 = 1; neat.qty10 <= 600; neat.qty10 += 7)
+                expectSignsAsExact(neat, "neat " + std::to_string(neat.qty10));
+        }
+    }
+    // Random recipes over volumes, strengths, ratios and flavours.
+    std::mt19937 rng(11);
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    for (int round = 0; round < 20000; ++round) {
+        ExactMix m;
+        m.qty10 = 1 + pick(pick(2) ? 100 : 3000);
+        m.mixPg = RatioPgPercent(pick(11));
+        m.basePg = RatioPgPercent(pick(11));
+        m.base10 = pick(4) == 0 ? 0 : 1 + pick(1000);
+        m.strength10 = pick(m.base10 > 0 ? static_cast<int>(m.base10 * 11 / 10) + 1 : 1);
+        for (int f = 0, n = pick(9); f < n; ++f) {
+            m.pct10[static_cast<std::size_t>(f)] = pick(200);
+            m.flavourPg[static_cast<std::size_t>(f)] = RatioPgPercent(pick(12));
+        }
+        m.pct10[8] = pick(3) == 0 ? pick(100) : 0;
+        expectSignsAsExact(m, "round " + std::to_string(round));
+    }
+}
+
+TEST(Recalculate, StepsOfTheVolumeArrowNeverMakeAPlainMixImpossible) {
+    MixRecipe r = FreshMix();
+    std::string qty;
+    for (int press = 1; press <= 500; ++press) {
+        qty = VolumeStepUp(qty);
+        r[T::MixQty] = qty;
+        const MixResult res = Recalculate(r, 1);
+        ASSERT_FALSE(res.ShowCannotBeAchieved) << "press " << press << " at " << qty;
+        ASSERT_EQ(res.VolStatusText, "Volumes OK") << qty;
+        ASSERT_FALSE(res[SlotId::VG].VolumeWarn) << qty;
     }
 }

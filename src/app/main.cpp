@@ -1,5 +1,5 @@
 #include "AppController.h"
-#include "Fields.h"
+#include "Application.h"
 #include "FileAccess.h"
 #include "MainWindow.h"
 #include "Prompts.h"
@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QSettings>
-#include <QStyleFactory>
 
+#include <cstdio>
+#include <cstring>
 #include <exception>
+#include <string>
 
 namespace {
 
@@ -37,15 +39,26 @@ class KoVaqApplication : public QApplication {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Asked for the version or the usage, it answers without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("ko-vaq %s\n", std::string(kovaq::Version).c_str());
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("Usage: ko-vaq [FILE.mix]\n"
+                        "\n"
+                        "Ko-Vaq, the free DIY e-juice mixing calculator. Opens FILE.mix when\n"
+                        "one is given, else the recipe of the last session.\n"
+                        "\n"
+                        "  --version  show the version\n"
+                        "  --help     show this text\n");
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+    }
     kovaq::DesktopPrompts prompts;
     KoVaqApplication app(argc, argv, prompts);
-    QApplication::setApplicationName(QStringLiteral("Ko-Vaq"));
-    QApplication::setOrganizationName(QStringLiteral("Tresquall"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ko-Vaq"));
-    QApplication::setApplicationVersion(
-        QString::fromLatin1(kovaq::Version.data(), static_cast<qsizetype>(kovaq::Version.size())));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(kovaq::AppIcon());
+    kovaq::ConfigureApplication(app);
 
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tresquall"),
                     QStringLiteral("Ko-Vaq"));

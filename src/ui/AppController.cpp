@@ -179,13 +179,30 @@ bool AppController::saveRecipe() {
             return false;
     }
     const MixRecipe r = w.recipe();
-    const QString proposed =
+    QString proposed =
         qs(ComposeMixName(w.mixName().toStdString(), r[TextField::MixStrength],
                           r[TextField::MixQty], w.ratio(RatioField::MixNicPGVG).RatioText));
-    const QString path = m_prompts.saveFileName(&w, m_settings.SaveDir, proposed, kFilter);
-    if (path.isEmpty()) {
-        restoreWorkingDir();
-        return false;
+    QString path;
+    while (true) {
+        path = m_prompts.saveFileName(&w, m_settings.SaveDir, proposed, kFilter);
+        if (path.isEmpty()) {
+            restoreWorkingDir();
+            return false;
+        }
+        // A name with a point in it ("1.5ml", "4.5mg") looks to the dialog as if it had an
+        // extension already: every recipe is saved as .mix, so the Open dialog shows it.
+        if (!path.endsWith(QStringLiteral(".mix"), Qt::CaseInsensitive))
+            path += QStringLiteral(".mix");
+        if (!IsRegularFile(NativeFromPath(path)) && !QFileInfo(path).isSymLink())
+            break;
+        const auto replace =
+            m_prompts.message(&w,
+                              QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                  .arg(QFileInfo(path).fileName()),
+                              kWarning, Prompts::Icon::Warning, Prompts::Buttons::YesNo);
+        if (replace == Prompts::Answer::Yes)
+            break;
+        proposed = QFileInfo(path).fileName(); // back to the dialog with the name kept
     }
     w.setMixName(mixNameOf(path));
     if (!writeFromWindow(path))
@@ -216,6 +233,9 @@ void AppController::openRecipe() {
     if (!confirmDiscard(Caller::Open))
         return;
     MainWindow& w = *m_window;
+    // The control that has the focus now; while the dialog is up and just after it, none
+    // of the window's controls has it.
+    QWidget* focused = QApplication::focusWidget();
     const QString path = m_prompts.openFileName(&w, m_settings.LoadDir, kFilter);
     if (!path.isEmpty()) {
         loadIntoWindow(path);
@@ -223,7 +243,8 @@ void AppController::openRecipe() {
         m_settings.LoadDir = folderOf(path);
         m_settings.SaveDir = m_settings.LoadDir;
         m_settings.LastFile = path;
-        w.setLastActiveControl(QApplication::focusWidget());
+        if (focused && focused->window() == &w)
+            w.setLastActiveControl(focused);
         w.setMixSaved(true);
     }
     restoreWorkingDir();

@@ -61,19 +61,14 @@ RetainDialog::RetainDialog(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(m_cancel);
     buttons->addStretch();
     layout->addLayout(buttons);
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        m_lastResult = QDialog::Accepted;
-        done(m_lastResult);
-    });
-    connect(m_cancel, &QPushButton::clicked, this, [this] {
-        m_lastResult = QDialog::Rejected;
-        done(m_lastResult);
-    });
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(sizeHint());
 }
 
 void RetainDialog::reject() {
-    done(m_lastResult);
+    // Escape and the close box back out: nothing the person typed is wiped.
+    done(QDialog::Rejected);
 }
 
 namespace {

@@ -8,7 +8,7 @@ class QPushButton;
 namespace kovaq {
 
 // "Retain Some Details?": which panels New Mix keeps. The boxes keep their ticks for the
-// whole run; the result is that of the last button pressed, and the close box keeps it.
+// whole run. OK goes on; Cancel, Escape and the close box all back out.
 class RetainDialog : public QDialog {
     Q_OBJECT
   public:
@@ -17,16 +17,14 @@ class RetainDialog : public QDialog {
     QCheckBox* notesBox() const { return m_notes; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
-    int lastResult() const { return m_lastResult; }
 
-    void reject() override; // the close box and Escape: the last result stands
+    void reject() override; // the close box and Escape: Cancel
 
   private:
     QCheckBox* m_ingredients = nullptr;
     QCheckBox* m_notes = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
-    int m_lastResult = QDialog::Accepted;
 };
 
 // "Welcome To Ko-Vaq", shown to a user without a last file.

@@ -5,6 +5,8 @@
 #include "Recipe.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -34,7 +36,36 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+namespace {
+
+// Qt's own combo box names itself after its current text on Linux and leaves the name to a
+// label relation, so a screen reader says "PG combo box". This one says its own name
+// ("Mix PG-VG") and gives the chosen ratio as its value.
+class RatioChoiceAccessible : public QAccessibleWidget {
+  public:
+    explicit RatioChoiceAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* choice = static_cast<const QComboBox*>(widget());
+        if (t == QAccessible::Name)
+            return choice->accessibleName();
+        if (t == QAccessible::Value)
+            return choice->currentText().trimmed();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* ratioChoiceAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("kovaq::RatioChoice") && object && object->isWidgetType())
+        return new RatioChoiceAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 RatioChoice::RatioChoice(int entries, QWidget* parent) : QComboBox(parent) {
+    static const bool accessibleInstalled =
+        (QAccessible::installFactory(&ratioChoiceAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     setEditable(false);
     setMaxVisibleItems(12);
     for (int i = 0; i < entries; ++i)
@@ -53,8 +84,10 @@ NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent) {
 void NotesEdit::setNotesTabStops() {
     QTextOption option = document()->defaultTextOption();
     QList<QTextOption::Tab> tabs;
-    const qreal points =
-        font().pointSizeF() > 0 ? font().pointSizeF() : font().pixelSize() * 72.0 / logicalDpiY();
+    // The font's size in whole points: 11-pixel characters are 8 points at 96 dots per
+    // inch, so the stops fall every 16 points (21.33 pixels), not every 22 pixels.
+    const int points = font().pointSizeF() > 0 ? qRound(font().pointSizeF())
+                                               : qRound(font().pixelSize() * 72.0 / 96.0);
     for (int i = 1; i <= 14; ++i)
         tabs.append(
             QTextOption::Tab(2.0 * i * points * logicalDpiX() / 72.0, QTextOption::LeftTab));
@@ -62,9 +95,25 @@ void NotesEdit::setNotesTabStops() {
     document()->setDefaultTextOption(option);
 }
 
+bool NotesEdit::canInsertFromMimeData(const QMimeData* source) const {
+    return source && source->hasText();
+}
+
+void NotesEdit::insertFromMimeData(const QMimeData* source) {
+    if (!source || !source->hasText())
+        return;
+    // The box is plain text: what is pasted brings no formatting of its own.
+    insertPlainText(source->text());
+}
+
 QStringList NotesEdit::displayedLines() const {
+    // Qt lays out only the paragraphs it has drawn: every paragraph is laid out at the box's
+    // width first, so what is saved and printed never depends on scrolling.
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document()->documentLayout());
     QStringList lines;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (layout)
+            layout->ensureBlockLayout(block);
         const QString text = block.text();
         const QTextLayout* layout = block.layout();
         if (!layout || layout->lineCount() <= 1) {

@@ -54,6 +54,12 @@ class NotesEdit : public QPlainTextEdit {
     // Cut, Copy, Paste and Delete, each enabled only when it can act.
     QMenu* createNotesMenu(QWidget* parent);
 
+    // Every way of pasting (keys, menu, middle click, dropping) comes here. Nothing to
+    // paste means nothing happens: Qt itself would follow a null pointer when no program
+    // owns the clipboard.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
   Q_SIGNALS:
     void mouseReleased();
 

@@ -65,6 +65,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), m_p
     // Status before the first calculation.
     m_status->setTexts(qs(m_result.CostStatusText), look::colour(WarningColour),
                        qs(m_result.VolStatusText), look::colour(WarningColour));
+    updateAccessibleNames();
     qApp->installEventFilter(this);
     arrangeLandscape();
 }
@@ -177,14 +178,20 @@ void MainWindow::buildControls() {
         m_prompts.openUrl(QUrl(QStringLiteral("mailto: ") + SupportEmail + QStringLiteral(" ")));
     });
 
-    // One hint window for every field, in the system's tool-tip colours.
-    m_entryHint = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+    // One hint window for every field, in the system's tool-tip colours. Like a tool tip it
+    // never takes a click or the focus: a click on what lies under it goes there.
+    m_entryHint =
+        new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
+                                Qt::WindowDoesNotAcceptFocus);
     m_entryHint->setObjectName(QStringLiteral("EntryHint"));
+    m_entryHint->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_entryHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_entryHint->setFocusPolicy(Qt::NoFocus);
     m_entryHint->setPalette(QToolTip::palette());
     m_entryHint->setFont(look::windowFont());
     m_entryHint->setMargin(3);
     m_entryHint->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_entryHint->setWordWrap(true);
+    m_entryHint->setWordWrap(false);
     m_entryHint->hide();
 }
 
@@ -463,6 +470,26 @@ void MainWindow::recalculate() {
     m_result = res;
 }
 
+void MainWindow::updateAccessibleNames() {
+    // A screen reader finds each shown value by its row and hears it: "Nic Base volume: 10".
+    auto name = [](QWidget* w, const QString& text) {
+        if (w->accessibleName() != text)
+            w->setAccessibleName(text);
+    };
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId s = slotAt(i);
+        name(m_volumes->value(s), m_volumes->caption(s)->text().trimmed() +
+                                      QStringLiteral(" volume: ") + m_volumes->value(s)->text());
+        name(m_costs->value(s), m_costs->caption(s)->text().trimmed() + QStringLiteral(" cost: ") +
+                                    m_costs->value(s)->text());
+    }
+    name(m_costs->totalValue(), QStringLiteral("TOTAL cost: ") + m_costs->totalValue()->text());
+    name(m_status->costLabel(),
+         QStringLiteral("Cost status: ") + m_status->costLabel()->text().trimmed());
+    name(m_status->volumesLabel(),
+         QStringLiteral("Volume status: ") + m_status->volumesLabel()->text().trimmed());
+}
+
 void MainWindow::applyVolumes(const MixResult& r) {
     for (std::size_t i = 0; i < SlotCount; ++i) {
         QLabel* value = m_volumes->value(slotAt(i));
@@ -504,6 +531,7 @@ void MainWindow::updateCaptions() {
     }
     for (std::size_t f = 0; f < FlavourCount; ++f)
         m_spec->flavourCaption(f)->setText(qs(m_labels.spec[f]));
+    updateAccessibleNames();
 }
 
 QWidget* MainWindow::helpIcon() const {
@@ -615,12 +643,27 @@ void MainWindow::toggleLayout() {
     }
 }
 
+bool MainWindow::ownsKeysOf(const QWidget* w) const {
+    if (!w)
+        return false;
+    const QWidget* top = w->window();
+    if (top == this)
+        return true;
+    // The list of an open drop-down is a window of its own, owned by its combo box.
+    if (top->windowType() == Qt::Popup)
+        for (const QWidget* p = top->parentWidget(); p; p = p->parentWidget())
+            if (p == this)
+                return true;
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* w = qobject_cast<QWidget*>(watched);
-        // The window sees every key first: F1 opens the help whatever has the focus.
-        if (key->key() == Qt::Key_F1 && w && w->window() == this && !key->isAutoRepeat()) {
+        // The window sees every key first: F1 opens the help whatever has the focus, an
+        // open drop-down included.
+        if (key->key() == Qt::Key_F1 && ownsKeysOf(w) && !key->isAutoRepeat()) {
             Q_EMIT helpRequested();
             return true;
         }

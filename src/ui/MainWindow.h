@@ -144,6 +144,8 @@ class MainWindow : public QWidget {
     void applyMarks(const MixResult& r, bool volumeMarksOnly);
     void applyCostsAndStatus(const MixResult& r);
     void updateCaptions();
+    void updateAccessibleNames();
+    bool ownsKeysOf(const QWidget* w) const;
     void showEntryHint(QWidget* anchor);
     void applyArrangement(bool portrait);
     void centreOnScreen();

@@ -34,6 +34,10 @@ QColor colour(const Rgb& rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
+QColor disabledTextColour() {
+    return QColor(128, 128, 128);
+}
+
 void setFieldBackground(QWidget* field, bool missing) {
     QPalette p = field->palette();
     const QColor c = colour(missing ? MissingFieldColour : NormalFieldColour);
@@ -45,11 +49,15 @@ void setFieldBackground(QWidget* field, bool missing) {
 }
 
 void setTextColour(QWidget* label, const QColor& c) {
+    // Only the colours of an enabled label: a greyed one stays grey, red or not.
     QPalette p = label->palette();
-    if (p.color(QPalette::WindowText) == c)
+    if (p.color(QPalette::Active, QPalette::WindowText) == c &&
+        p.color(QPalette::Inactive, QPalette::WindowText) == c)
         return;
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::Text, c);
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::WindowText, c);
+        p.setColor(g, QPalette::Text, c);
+    }
     label->setPalette(p);
 }
 
@@ -57,6 +65,10 @@ void makeGroup(QGroupBox* group) {
     group->setAutoFillBackground(true);
     QPalette p = group->palette();
     p.setColor(QPalette::Window, colour(GroupColour));
+    // Greyed captions in the classic look: dark grey with a white edge, readable on silver.
+    p.setColor(QPalette::Disabled, QPalette::WindowText, disabledTextColour());
+    p.setColor(QPalette::Disabled, QPalette::Text, disabledTextColour());
+    p.setColor(QPalette::Disabled, QPalette::Light, Qt::white);
     group->setPalette(p);
     group->setFont(windowFont());
 }
@@ -179,6 +191,7 @@ SpecPanel::SpecPanel(Prompts& prompts, QWidget* parent)
 
     const int strengthY = top + pitch;
     m_strengthCaption = look::label(this, QStringLiteral("Nic Strength"), 6, strengthY + 1);
+    m_strengthCaption->setObjectName(QStringLiteral("StrengthCaption"));
     m_fields[index(TextField::MixStrength)] =
         numberField(prompts, this, TextField::MixStrength, fieldX, strengthY,
                     FieldWidth(TextField::MixStrength));
@@ -239,6 +252,7 @@ ResultsPanel::ResultsPanel(Kind kind, QWidget* parent)
         const int y = top + 12 * pitch + 2;
         m_totalCaption = look::label(this, QStringLiteral("TOTAL"), 6, y, 88);
         m_totalCaption->setFont(look::boldFont());
+        m_totalCaption->setObjectName(QStringLiteral("TotalCaption"));
         m_totalValue = look::label(this, QStringLiteral("0"), 94, y, 60);
         m_totalValue->setAlignment(Qt::AlignCenter);
         m_totalValue->setFont(look::sansSerifFont(11, false));

@@ -20,6 +20,7 @@ QFont windowFont();                         // Arial, 11-pixel characters
 QFont boldFont(int pixels = 11);            // bold window font
 QFont sansSerifFont(int pixels, bool bold); // MS Sans Serif or the nearest
 QColor colour(const Rgb& rgb);
+QColor disabledTextColour(); // greyed text, drawn with a white edge by the program's style
 void setFieldBackground(QWidget* field, bool missing);
 void setTextColour(QWidget* label, const QColor& colour);
 void makeGroup(QGroupBox* group);

@@ -43,6 +43,10 @@ Prompts::Answer DesktopPrompts::message(QWidget* parent, const QString& text,
         first = box.addButton(QMessageBox::Ok);
         box.addButton(QMessageBox::Cancel);
         break;
+    case Buttons::YesNo:
+        first = box.addButton(QMessageBox::Yes);
+        box.addButton(QMessageBox::No);
+        break;
     case Buttons::YesNoCancel:
         first = box.addButton(QMessageBox::Yes);
         box.addButton(QMessageBox::No);
@@ -61,7 +65,9 @@ Prompts::Answer DesktopPrompts::message(QWidget* parent, const QString& text,
     default:
         break;
     }
-    // The close box counts as Cancel where there is one, else as OK.
+    // The close box counts as Cancel where there is one, No for Yes and No, else as OK.
+    if (buttons == Buttons::YesNo)
+        return Answer::No;
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
@@ -86,6 +92,7 @@ QString DesktopPrompts::saveFileName(QWidget* parent, const QString& folder,
     QFileDialog dialog(parent, QString(), folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(QStringLiteral("mix"));
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -14,7 +14,7 @@ namespace kovaq {
 class Prompts {
   public:
     enum class Icon { None, Information, Warning, Error };
-    enum class Buttons { Ok, OkCancel, YesNoCancel };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~Prompts() = default;
@@ -26,7 +26,8 @@ class Prompts {
                            Buttons buttons) = 0;
     // The application's general error box: the text, caption "Ko-Vaq", an OK button.
     virtual void errorBox(QWidget* parent, const QString& text) = 0;
-    // File dialogs; an empty text means the user cancelled.
+    // File dialogs; an empty text means the user cancelled. The save dialog asks nothing
+    // about replacing a file: the caller asks, for the name it will really write.
     virtual QString openFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& folder, const QString& proposed,
                                  const QString& filter) = 0;

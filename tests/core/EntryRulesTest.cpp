@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -99,4 +100,45 @@ TEST(RowLabels, NamesRelabelRowsAndUnusedFlavoursGoBack) {
     EXPECT_EQ(resets.label(SlotId::Flav1), "F1 "); // in use without a name: left as it is
     EXPECT_EQ(resets.label(SlotId::Flav2), "F2");
     EXPECT_EQ(resets.spec[1], "F2");
+}
+
+// Cut in a few measurements, the text and caret are those of taking one character at a time
+// from in front of the caret (from the end once the caret is at the start).
+TEST(CutToFit, AgreesWithTakingOneCharacterAtATime) {
+    std::mt19937 rng(5);
+    for (int round = 0; round < 3000; ++round) {
+        std::u16string text(rng() % 60, u'a');
+        std::vector<int> widths(128, 0);
+        for (char16_t& c : text)
+            c = static_cast<char16_t>(u'a' + rng() % 26);
+        for (char16_t c = u'a'; c <= u'z'; ++c)
+            widths[c] = 1 + static_cast<int>(rng() % 12);
+        const int limit = static_cast<int>(rng() % 120);
+        std::size_t measurements = 0;
+        const FitsFunction fits = [&](const std::u16string& t) {
+            ++measurements;
+            int w = 0;
+            for (char16_t c : t)
+                w += widths[c];
+            return w <= limit;
+        };
+        const int caret = text.empty() ? 0 : static_cast<int>(rng() % (text.size() + 1));
+        // One at a time, as the window once did.
+        std::u16string slow = text;
+        int c = caret;
+        bool cut = false;
+        while (!fits(slow) && !slow.empty()) {
+            cut = true;
+            if (c <= 0)
+                c = static_cast<int>(slow.size());
+            slow.erase(static_cast<std::size_t>(c - 1), 1);
+            --c;
+        }
+        measurements = 0;
+        const FitOutcome fast = CutToFit(text, caret, fits);
+        ASSERT_EQ(fast.text, slow) << round;
+        ASSERT_EQ(fast.caret, c) << round;
+        ASSERT_EQ(fast.cut, cut) << round;
+        ASSERT_LE(measurements, 8u) << round; // 1 + about log2 of the length
+    }
 }

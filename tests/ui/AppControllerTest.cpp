@@ -4,6 +4,7 @@
 #include "Fields.h"
 #include "FileAccess.h"
 #include "MainWindow.h"
+#include "ModalWatchdog.h"
 #include "RecipeFile.h"
 #include "ScreenImagePrinter.h"
 
@@ -58,6 +59,7 @@ class AppControllerTest : public ::testing::Test {
 
     MainWindow& w() { return controller->window(); }
     QLineEdit* f(T field) { return w().field(field); }
+    void type(T field, const QString& keys) { QTest::keyClicks(f(field), keys); }
     QString path(const QString& name) { return dir.filePath(name); }
 
     QString writeRecipe(const QString& name, const std::function<void(MixRecipe&)>& edit) {
@@ -192,7 +194,7 @@ TEST_F(AppControllerTest, FilesAreOpenedAndSavedByTheBytesOfTheirNames) {
 
     // Saved again under the same name, the very same file is written.
     w().setIgnoreCost(true);
-    prompts.answers = {Answer::Ok};
+    prompts.answers = {Answer::Yes};
     prompts.fileNames.push_back(controller->settings().LastFile);
     ASSERT_TRUE(controller->saveRecipe());
     EXPECT_EQ(LoadRecipe(odd).recipe[T::MixQty], "30");
@@ -329,10 +331,61 @@ TEST_F(AppControllerTest, SaveNamesTheMixAfterItsFile) {
     EXPECT_TRUE(w().mixSaved());
     EXPECT_EQ(QDir::currentPath(), controller->startupDir());
 
+    // Every recipe is saved as .mix: a chosen name without it gets it (any letter case
+    // counts), and the caption is the name less its last four characters.
     prompts.fileNames.push_back(sub + QStringLiteral("/a.recipe"));
-    controller->saveRecipe();
-    EXPECT_EQ(w().windowTitle(), QStringLiteral("a.re"));
+    EXPECT_TRUE(controller->saveRecipe());
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("a.recipe"));
     EXPECT_EQ(prompts.proposedNames.at(1), QStringLiteral("Cherry(12mg 30ml 50-50)"));
+    EXPECT_TRUE(QFileInfo::exists(sub + QStringLiteral("/a.recipe.mix")));
+    prompts.fileNames.push_back(sub + QStringLiteral("/Loud.MIX"));
+    EXPECT_TRUE(controller->saveRecipe());
+    EXPECT_EQ(controller->settings().LastFile, sub + QStringLiteral("/Loud.MIX"));
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Loud"));
+}
+
+TEST_F(AppControllerTest, ProposedNamesWithAPointAreSavedAsMix) {
+    start();
+    f(T::BaseNicStrength)->setText(QStringLiteral("18"));
+    f(T::MixStrength)->setText(QStringLiteral("4.5"));
+    f(T::MixQty)->setText(QStringLiteral("1.5"));
+    w().setIgnoreCost(true);
+    ASSERT_TRUE(w().infoComplete());
+    // The dialog hands back the proposed name as it is: "5ml PG)" looked like an extension.
+    prompts.onFileDialog = [&] { prompts.fileNames.push_back(path(prompts.proposedNames.back())); };
+    EXPECT_TRUE(controller->saveRecipe());
+    const QString saved = path(QStringLiteral("Untitled(4.5mg 1.5ml PG).mix"));
+    EXPECT_TRUE(QFileInfo::exists(saved));
+    EXPECT_EQ(controller->settings().LastFile, saved);
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Untitled(4.5mg 1.5ml PG)"));
+    EXPECT_TRUE(prompts.messages.empty()); // nothing there yet: no question
+
+    // Saved again: the question is asked for the name really written. No goes back to the
+    // dialog with that name; cancelling there keeps the file as it was.
+    const QByteArray before = [&] {
+        QFile file(saved);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    f(T::MixQty)->setText(QStringLiteral("2"));
+    prompts.onFileDialog = nullptr;
+    prompts.fileNames = {path(QStringLiteral("Untitled(4.5mg 1.5ml PG)"))};
+    prompts.answers = {Answer::No};
+    EXPECT_FALSE(controller->saveRecipe());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text,
+              QStringLiteral("Untitled(4.5mg 1.5ml PG).mix already exists.\n"
+                             "Do you want to replace it?"));
+    EXPECT_EQ(prompts.messages[0].buttons, Prompts::Buttons::YesNo);
+    EXPECT_EQ(prompts.proposedNames.back(), QStringLiteral("Untitled(4.5mg 1.5ml PG).mix"));
+    QFile file(saved);
+    file.open(QIODevice::ReadOnly);
+    EXPECT_EQ(file.readAll(), before);
+    // Yes replaces it.
+    prompts.fileNames = {saved};
+    prompts.answers = {Answer::Yes};
+    EXPECT_TRUE(controller->saveRecipe());
+    EXPECT_EQ(LoadRecipe(saved.toStdString()).recipe[T::MixQty], "2");
 }
 
 TEST_F(AppControllerTest, FailedSaveKeepsTheMixUnsavedAndStopsTheCaller) {
@@ -380,6 +433,27 @@ TEST_F(AppControllerTest, OpenShowsTheStoredNameAndCountsAsSaved) {
     controller->openRecipe();
     EXPECT_FALSE(w().mixSaved());
     EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("5"));
+}
+
+TEST_F(AppControllerTest, OpenRemembersTheControlThatHadTheFocusBeforeTheDialog) {
+    const QString file = writeRecipe(QStringLiteral("a.mix"), [](MixRecipe& r) { r.Name = "A"; });
+    start();
+    w().show();
+    w().activateWindow();
+    f(T::PctFlav2)->setFocus();
+    QTRY_VERIFY(f(T::PctFlav2)->hasFocus());
+    // A real file dialog takes the focus away while it is up.
+    prompts.onFileDialog = [] {
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+    };
+    prompts.fileNames.push_back(file);
+    controller->openRecipe();
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("A"));
+    EXPECT_EQ(w().lastActiveControl(), f(T::PctFlav2));
+    // "Layout" then gives the focus back there, not to the button.
+    QTest::mouseClick(w().layoutButton(), Qt::LeftButton);
+    QTRY_VERIFY(f(T::PctFlav2)->hasFocus());
 }
 
 TEST_F(AppControllerTest, NewMixKeepsWhatTheBoxesSay) {
@@ -441,19 +515,37 @@ TEST_F(AppControllerTest, CancelInRetainLeavesTheMixAsItWas) {
     EXPECT_FALSE(w().mixSaved());
 }
 
-TEST_F(AppControllerTest, RetainDialogResultFollowsTheLastButton) {
+TEST_F(AppControllerTest, BackingOutOfRetainDetailsWipesNothing) {
     RetainDialog dialog(nullptr);
-    auto closeBox = [&] { QTimer::singleShot(0, &dialog, [&] { dialog.close(); }); };
-    closeBox();
-    EXPECT_EQ(dialog.exec(), QDialog::Accepted); // no button pressed yet
-    QTimer::singleShot(0, &dialog, [&] { dialog.cancelButton()->click(); });
+    // Escape and the close box mean Cancel, the very first time too.
+    QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    closeBox();
-    EXPECT_EQ(dialog.exec(), QDialog::Rejected); // the close box keeps the last result
+    QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     QTimer::singleShot(0, &dialog, [&] { dialog.okButton()->click(); });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected); // not the last button's OK
+    QTimer::singleShot(0, &dialog, [&] { dialog.cancelButton()->click(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_FALSE(dialog.ingredientsBox()->isChecked());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Retain Some Details?"));
+
+    // Through New Mix: Escape in the real dialog leaves the whole mix as it was.
+    start();
+    type(T::MixQty, QStringLiteral("30"));
+    type(T::Flav1Name, QStringLiteral("Lemon"));
+    w().setMixSaved(true);
+    prompts.dialogActions.push_back([](QDialog& d) {
+        QTimer::singleShot(0, &d, [&d] { QTest::keyClick(&d, Qt::Key_Escape); });
+        return d.exec();
+    });
+    ExpectedModals().insert(&controller->retainDialog());
+    controller->newMix();
+    ExpectedModals().remove(&controller->retainDialog());
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("30"));
+    EXPECT_EQ(f(T::Flav1Name)->text(), QStringLiteral("Lemon"));
+    EXPECT_TRUE(w().mixSaved());
 }
 
 TEST_F(AppControllerTest, HelpOpensOnceFromAnyFieldOrSaysItIsMissing) {

@@ -44,6 +44,8 @@ class FakePrompts : public Prompts {
     bool urlsOpen = true;
     // Runs while a message box would be up (to look at the window behind it).
     std::function<void(const Message&)> onMessage;
+    // Runs while a file dialog would be up (a real one takes the focus away).
+    std::function<void()> onFileDialog;
 
     void beep() override { ++beeps; }
 
@@ -57,6 +59,8 @@ class FakePrompts : public Prompts {
             answers.pop_front();
             return a;
         }
+        if (buttons == Buttons::YesNo)
+            return Answer::No;
         return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
     }
 
@@ -64,6 +68,8 @@ class FakePrompts : public Prompts {
 
     QString openFileName(QWidget*, const QString& folder, const QString&) override {
         fileDialogFolders.push_back(folder);
+        if (onFileDialog)
+            onFileDialog();
         return next();
     }
 
@@ -71,6 +77,8 @@ class FakePrompts : public Prompts {
                          const QString&) override {
         fileDialogFolders.push_back(folder);
         proposedNames.push_back(proposed);
+        if (onFileDialog)
+            onFileDialog();
         return next();
     }
 

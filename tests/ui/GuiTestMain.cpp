@@ -1,6 +1,9 @@
 // Every GUI test runs headless, and a watchdog closes any modal window a test did not
 // expect, failing that test instead of hanging the suite.
 #include "ModalWatchdog.h"
+#ifdef KOVAQ_UI_TESTS
+#include "Application.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -13,7 +16,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+#ifdef KOVAQ_UI_TESTS
+    kovaq::ConfigureApplication(app); // the program's own look, as users see it
+#else
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+#endif
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [] {
         QWidget* modal = QApplication::activeModalWidget();

@@ -2,6 +2,7 @@
 #include "ControlNames.h"
 #include "FakePrompts.h"
 #include "Fields.h"
+#include "WindowFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,50 +15,7 @@
 #include <QTest>
 
 using namespace kovaq;
-using test::FakePrompts;
-using T = TextField;
-
-namespace {
-
-class MainWindowTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        w = std::make_unique<MainWindow>(prompts);
-        for (std::size_t i = 0; i < RatioFieldCount; ++i) {
-            w->selectRatio(ratioFieldAt(i), 0);
-            w->setPgPercentFromChoice(ratioFieldAt(i));
-        }
-        w->refreshRatioTexts();
-        w->setHiPrecision(true);
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        w->setMixSaved(true);
-        prompts.clear();
-    }
-
-    QLineEdit* f(T field) { return w->field(field); }
-    QLabel* label(const char* name) { return w->findChild<QLabel*>(QString::fromLatin1(name)); }
-    QString text(const char* name) { return label(name)->text(); }
-    QColor colour(const char* name) { return label(name)->palette().color(QPalette::WindowText); }
-    QColor background(T field) { return f(field)->palette().color(QPalette::Base); }
-    void type(T field, const QString& keys) { QTest::keyClicks(f(field), keys); }
-    void pick(RatioField r, int position) {
-        RatioChoice* c = w->ratioChoice(r);
-        c->setCurrentIndex(position);
-        Q_EMIT c->activated(position);
-    }
-
-    FakePrompts prompts;
-    std::unique_ptr<MainWindow> w;
-};
-
-const QColor kRed(255, 0, 0);
-const QColor kBlack(0, 0, 0);
-const QColor kGreen(0, 128, 0);
-const QColor kPink(255, 191, 191);
-const QColor kLightGreen(205, 245, 183);
-
-} // namespace
+using namespace kovaq::test;
 
 TEST_F(MainWindowTest, DecimalPointWaitsForTheFraction) {
     type(T::MixQty, QStringLiteral("1"));
@@ -145,8 +103,7 @@ TEST_F(MainWindowTest, NamesRelabelTheirRows) {
     EXPECT_EQ(text("VolumeCaption_NicBase"), QStringLiteral("NicBase  Salt"));
     EXPECT_EQ(text("CostCaption_NicBase"), QStringLiteral("NicBase  Salt"));
     EXPECT_EQ(text("IngredientCaption_NicBase"), QStringLiteral("Nic Base"));
-    // Accessible names do not follow the captions.
-    EXPECT_EQ(label("Volume_Flav1")->accessibleName(), QStringLiteral("F1 volume"));
+    // The names of input fields do not follow the captions.
     EXPECT_EQ(f(T::Flav3Name)->accessibleName(), QStringLiteral("F3 name"));
     EXPECT_EQ(f(T::VodkaWaterQty)->accessibleName(), QStringLiteral("Vodka/Water quantity"));
     EXPECT_EQ(w->ratioChoice(RatioField::Flav8NicPGVG)->accessibleName(),

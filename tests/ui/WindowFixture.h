@@ -1,0 +1,59 @@
+#pragma once
+
+#include "FakePrompts.h"
+#include "Fields.h"
+#include "MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+namespace kovaq::test {
+
+using T = TextField;
+
+// A shown main window with every ratio on "  PG", two decimals and nothing unsaved.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        w = std::make_unique<MainWindow>(prompts);
+        for (std::size_t i = 0; i < RatioFieldCount; ++i) {
+            w->selectRatio(ratioFieldAt(i), 0);
+            w->setPgPercentFromChoice(ratioFieldAt(i));
+        }
+        w->refreshRatioTexts();
+        w->setHiPrecision(true);
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        w->setMixSaved(true);
+        prompts.clear();
+    }
+
+    QLineEdit* f(T field) { return w->field(field); }
+    QLabel* label(const char* name) { return w->findChild<QLabel*>(QString::fromLatin1(name)); }
+    QString text(const char* name) { return label(name)->text(); }
+    QColor colour(const char* name) { return label(name)->palette().color(QPalette::WindowText); }
+    QColor background(T field) { return f(field)->palette().color(QPalette::Base); }
+    void type(T field, const QString& keys) { QTest::keyClicks(f(field), keys); }
+    void pick(RatioField r, int position) {
+        RatioChoice* c = w->ratioChoice(r);
+        c->setCurrentIndex(position);
+        Q_EMIT c->activated(position);
+    }
+
+    FakePrompts prompts;
+    std::unique_ptr<MainWindow> w;
+};
+
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kPink(255, 191, 191);
+const QColor kLightGreen(205, 245, 183);
+
+} // namespace kovaq::test

@@ -7,6 +7,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -164,6 +165,54 @@ void NotesEdit::contextMenuEvent(QContextMenuEvent* event) {
 void NotesEdit::mouseReleaseEvent(QMouseEvent* event) {
     QPlainTextEdit::mouseReleaseEvent(event);
     Q_EMIT mouseReleased();
+}
+
+HintLabel::HintLabel()
+    : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void HintLabel::passOn(QEvent* event, const QPointF& globalPos) {
+    hide();
+    QWidget* under = QApplication::widgetAt(globalPos.toPoint());
+    if (!under || under == this)
+        return;
+    const QPointF local = under->mapFromGlobal(globalPos);
+    if (event->type() == QEvent::Wheel) {
+        const auto* w = static_cast<QWheelEvent*>(event);
+        QWheelEvent copy(local, globalPos, w->pixelDelta(), w->angleDelta(), w->buttons(),
+                         w->modifiers(), w->phase(), w->inverted());
+        QCoreApplication::sendEvent(under, &copy);
+        return;
+    }
+    const auto* m = static_cast<QMouseEvent*>(event);
+    if (m->type() == QEvent::MouseButtonPress) {
+        // A press hands the focus over as a real click would.
+        for (QWidget* f = under; f; f = f->parentWidget()) {
+            if (f->isEnabled() && (f->focusPolicy() & Qt::ClickFocus)) {
+                f->setFocus(Qt::MouseFocusReason);
+                break;
+            }
+            if (f->isWindow())
+                break;
+        }
+    }
+    QMouseEvent copy(m->type(), local, globalPos, m->button(), m->buttons(), m->modifiers());
+    QCoreApplication::sendEvent(under, &copy);
+}
+
+void HintLabel::mousePressEvent(QMouseEvent* event) {
+    passOn(event, event->globalPosition());
+}
+void HintLabel::mouseReleaseEvent(QMouseEvent* event) {
+    passOn(event, event->globalPosition());
+}
+void HintLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    passOn(event, event->globalPosition());
+}
+void HintLabel::wheelEvent(QWheelEvent* event) {
+    passOn(event, event->globalPosition());
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -180,13 +180,8 @@ void MainWindow::buildControls() {
 
     // One hint window for every field, in the system's tool-tip colours. Like a tool tip it
     // never takes a click or the focus: a click on what lies under it goes there.
-    m_entryHint =
-        new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
-                                Qt::WindowDoesNotAcceptFocus);
+    m_entryHint = new HintLabel;
     m_entryHint->setObjectName(QStringLiteral("EntryHint"));
-    m_entryHint->setAttribute(Qt::WA_ShowWithoutActivating);
-    m_entryHint->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_entryHint->setFocusPolicy(Qt::NoFocus);
     m_entryHint->setPalette(QToolTip::palette());
     m_entryHint->setFont(look::windowFont());
     m_entryHint->setMargin(3);

@@ -5,6 +5,8 @@
 #include "PrintOptionsDialog.h"
 #include "ScreenImagePrinter.h"
 
+#include "Eventually.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -118,7 +120,7 @@ class PrintDialogTest : public ::testing::Test {
         ExpectedModals().insert(&dialog);
         dialog.prepare(printer, capture, 96);
         dialog.show();
-        QTRY_VERIFY(!dialog.firstRefreshTimer().isActive());
+        EXPECT_EVENTUALLY(!dialog.firstRefreshTimer().isActive());
     }
     template <typename W> W* child(const char* name) {
         return dialog.findChild<W*>(QString::fromLatin1(name));
@@ -280,11 +282,11 @@ TEST(PrintTicker, StepsOnTheUiThreadOnlyWhileResumed) {
                      Qt::QueuedConnection);
     EXPECT_EQ(ticker.objectName(), QStringLiteral("TPrintImThread"));
     ticker.start();
-    QTRY_VERIFY(ticker.isPaused()); // created paused
+    EXPECT_EVENTUALLY(ticker.isPaused()); // created paused
     QTest::qWait(350);
     EXPECT_EQ(window.bar()->value(), 0);
     ticker.resumeTicker();
-    QTRY_VERIFY_WITH_TIMEOUT(window.bar()->value() >= 30, 2000);
+    EXPECT_EVENTUALLY(window.bar()->value() >= 30);
     ticker.pauseTicker();
     EXPECT_TRUE(ticker.isPaused());
     QApplication::processEvents();

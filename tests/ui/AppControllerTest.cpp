@@ -8,6 +8,8 @@
 #include "RecipeFile.h"
 #include "ScreenImagePrinter.h"
 
+#include "Eventually.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -103,7 +105,7 @@ TEST_F(AppControllerTest, FirstRunStartsEmptyAndWelcomes) {
     EXPECT_FALSE(controller->firstShowPending());
     ASSERT_TRUE(controller->welcomeTimer().isActive());
     EXPECT_EQ(controller->welcomeTimer().interval(), 1000);
-    QTRY_COMPARE_WITH_TIMEOUT(prompts.dialogsShown.size(), std::size_t(1), 2000);
+    EXPECT_EVENTUALLY(prompts.dialogsShown.size() == std::size_t(1));
     EXPECT_EQ(prompts.dialogsShown[0], QStringLiteral("TForm4"));
 }
 
@@ -441,7 +443,7 @@ TEST_F(AppControllerTest, OpenRemembersTheControlThatHadTheFocusBeforeTheDialog)
     w().show();
     w().activateWindow();
     f(T::PctFlav2)->setFocus();
-    QTRY_VERIFY(f(T::PctFlav2)->hasFocus());
+    EXPECT_EVENTUALLY(f(T::PctFlav2)->hasFocus());
     // A real file dialog takes the focus away while it is up.
     prompts.onFileDialog = [] {
         if (QWidget* focused = QApplication::focusWidget())
@@ -453,7 +455,7 @@ TEST_F(AppControllerTest, OpenRemembersTheControlThatHadTheFocusBeforeTheDialog)
     EXPECT_EQ(w().lastActiveControl(), f(T::PctFlav2));
     // "Layout" then gives the focus back there, not to the button.
     QTest::mouseClick(w().layoutButton(), Qt::LeftButton);
-    QTRY_VERIFY(f(T::PctFlav2)->hasFocus());
+    EXPECT_EVENTUALLY(f(T::PctFlav2)->hasFocus());
 }
 
 TEST_F(AppControllerTest, NewMixKeepsWhatTheBoxesSay) {

@@ -4,6 +4,8 @@
 #include "Fields.h"
 #include "WindowFixture.h"
 
+#include "Eventually.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -83,7 +85,7 @@ TEST_F(MainWindowTest, TooWideEntryIsRefusedWithAHint) {
     EXPECT_TRUE(hint->isVisible());
     EXPECT_EQ(hint->text(), QStringLiteral("Entry Was Too Long"));
     EXPECT_EQ(hint->pos(), cost->mapToGlobal(QPoint(20, 20)));
-    QTRY_VERIFY_WITH_TIMEOUT(!hint->isVisible(), 4000);
+    EXPECT_EVENTUALLY(!hint->isVisible());
 }
 
 TEST_F(MainWindowTest, NamesRelabelTheirRows) {

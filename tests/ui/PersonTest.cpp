@@ -4,6 +4,8 @@
 #include "FieldMetrics.h"
 #include "WindowFixture.h"
 
+#include "Eventually.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -81,9 +83,7 @@ TEST_F(MainWindowTest, TheHintNeverTakesAClickOrTheFocus) {
     type(T::Flav3Name, QStringLiteral("Strawberry custard with cream"));
     QLabel* hint = w->entryHint();
     ASSERT_TRUE(hint->isVisible());
-    EXPECT_TRUE(hint->testAttribute(Qt::WA_TransparentForMouseEvents));
     EXPECT_TRUE(hint->testAttribute(Qt::WA_ShowWithoutActivating));
-    EXPECT_TRUE(hint->windowFlags().testFlag(Qt::WindowTransparentForInput));
     EXPECT_TRUE(hint->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
     EXPECT_EQ(hint->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(QApplication::activeWindow(), w.get());
@@ -91,11 +91,13 @@ TEST_F(MainWindowTest, TheHintNeverTakesAClickOrTheFocus) {
     EXPECT_LE(hint->width(), 250);
     EXPECT_LT(hint->height(), 2 * hint->fontMetrics().height());
     // It lies over the F4 name, yet a click there reaches F4, and typing follows.
+    // The click lands on the hint, as on a desktop that does not let it through.
     const QPoint f4 = f(T::Flav4Name)->mapToGlobal(QPoint(40, 8));
     ASSERT_TRUE(hint->geometry().contains(f4));
-    EXPECT_NE(QApplication::widgetAt(f4), hint);
-    QTest::mouseClick(f(T::Flav4Name), Qt::LeftButton, {}, QPoint(40, 8));
-    QTRY_VERIFY(f(T::Flav4Name)->hasFocus());
+    QTest::mousePress(hint, Qt::LeftButton, {}, hint->mapFromGlobal(f4));
+    QTest::mouseRelease(f(T::Flav4Name), Qt::LeftButton, {}, QPoint(40, 8));
+    EXPECT_EVENTUALLY(f(T::Flav4Name)->hasFocus());
+    EXPECT_FALSE(hint->isVisible());
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Mint"));
     EXPECT_EQ(f(T::Flav4Name)->text(), QStringLiteral("Mint"));
 }
@@ -127,7 +129,7 @@ TEST_F(MainWindowTest, F1OpensTheHelpFromAnOpenDropDown) {
     w->activateWindow();
     choice->setFocus();
     choice->showPopup();
-    QTRY_VERIFY(choice->view()->isVisible());
+    EXPECT_EVENTUALLY(choice->view()->isVisible());
     QSignalSpy help(w.get(), &MainWindow::helpRequested);
     QTest::keyClick(choice->view(), Qt::Key_F1);
     EXPECT_EQ(help.count(), 1);

@@ -5,6 +5,7 @@
 #include "PrintOptionsDialog.h"
 #include "ReportRenderer.h"
 #include "Reports.h"
+#include "ScreenImagePrinter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +17,13 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace kovaq;
 
@@ -129,6 +136,59 @@ void BM_PrintPreviewRefreshDetails(benchmark::State& state) {
         dialog.refresh();
 }
 BENCHMARK(BM_PrintPreviewRefreshDetails)->Unit(benchmark::kMillisecond);
+
+// Printing the window image: peak memory of the whole print, in a child process, for A4 and
+// A3 at 600 and 1200 dpi, the picture fitted to the page.
+void BM_PrintScreenImagePeakMemory(benchmark::State& state) {
+    const auto paper = state.range(0) == 4 ? QPageSize::A4 : QPageSize::A3;
+    const int dpi = static_cast<int>(state.range(1));
+    state.SetLabel((state.range(0) == 4 ? "A4 at " : "A3 at ") + std::to_string(dpi) + " dpi");
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("image.pdf"));
+    double peakMb = 0;
+    for (auto _ : state) {
+        int fds[2];
+        if (pipe(fds) != 0)
+            state.SkipWithError("pipe");
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const auto start = std::chrono::steady_clock::now();
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(out);
+            printer.setResolution(dpi);
+            printer.setPageSize(QPageSize(paper));
+            const PageMetrics m = MetricsOf(printer, 96, PrintOptionsDialog::DialogWidth);
+            const MarginMetrics margins = ComputeMargins(m, 2, 2);
+            QImage capture(731, 560, QImage::Format_RGB32);
+            capture.fill(QColor(40, 60, 90));
+            const double fit = std::min(static_cast<double>(margins.availW) / capture.width(),
+                                        static_cast<double>(margins.availH) / capture.height());
+            QPainter p(&printer);
+            PrintImageInBands(p, capture, fit, m, margins);
+            p.end();
+            const double seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            (void)!write(fds[1], &seconds, sizeof seconds);
+            _exit(0);
+        }
+        double seconds = 0;
+        (void)!read(fds[0], &seconds, sizeof seconds);
+        close(fds[0]);
+        close(fds[1]);
+        int status = 0;
+        rusage usage{};
+        wait4(pid, &status, 0, &usage);
+        peakMb = std::max(peakMb, usage.ru_maxrss / 1024.0);
+        state.SetIterationTime(seconds);
+    }
+    state.counters["peak_MB"] = peakMb;
+}
+BENCHMARK(BM_PrintScreenImagePeakMemory)
+    ->ArgsProduct({{4, 3}, {600, 1200}})
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

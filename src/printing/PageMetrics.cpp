@@ -32,7 +32,8 @@ std::string PageMetrics::PaperSizeText() const {
 }
 
 PageMetrics ComputePageMetrics(int dpiX, int dpiY, int physW, int physH, int offX, int offY,
-                               int pageW, int pageH, int ppi, int dialogWidth) {
+                               int pageW, int pageH, int ppi, int dialogWidth, double paperInW,
+                               double paperInH) {
     PageMetrics m;
     m.dpiX = std::max(1, dpiX);
     m.dpiY = std::max(1, dpiY);
@@ -43,8 +44,10 @@ PageMetrics ComputePageMetrics(int dpiX, int dpiY, int physW, int physH, int off
     m.pageW = pageW;
     m.pageH = pageH;
     m.ppi = std::max(1, ppi);
-    m.inW = std::trunc(static_cast<double>(physW) / m.dpiX * 100 + 0.5) * 0.01;
-    m.inH = std::trunc(static_cast<double>(physH) / m.dpiY * 100 + 0.5) * 0.01;
+    const double exactW = paperInW > 0 ? paperInW : static_cast<double>(physW) / m.dpiX;
+    const double exactH = paperInH > 0 ? paperInH : static_cast<double>(physH) / m.dpiY;
+    m.inW = std::trunc(exactW * 100 + 0.5) * 0.01;
+    m.inH = std::trunc(exactH * 100 + 0.5) * 0.01;
     m.mmW = static_cast<int>(std::trunc(m.inW * 25.4 + 0.5));
     m.mmH = static_cast<int>(std::trunc(m.inH * 25.4 + 0.5));
     m.pagePxW = Nearest(m.ppi * m.inW);

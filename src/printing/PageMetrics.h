@@ -38,8 +38,10 @@ struct PageMetrics {
     std::string PaperSizeText() const;
 };
 
+// The paper's exact size in inches, when known, gives inW and inH; else the printer pixels do.
 PageMetrics ComputePageMetrics(int dpiX, int dpiY, int physW, int physH, int offX, int offY,
-                               int pageW, int pageH, int ppi, int dialogWidth);
+                               int pageW, int pageH, int ppi, int dialogWidth, double paperInW = 0,
+                               double paperInH = 0);
 
 // The margins on every refresh.
 struct MarginMetrics {

@@ -35,11 +35,15 @@ const QString PrintOptionsDialog::TextWarning =
 PageMetrics MetricsOf(QPrinter& printer, int screenPpi, int dialogWidth) {
     const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    return ComputePageMetrics(
-        printer.logicalDpiX(), printer.logicalDpiY(), static_cast<int>(paper.width()),
-        static_cast<int>(paper.height()), static_cast<int>(page.left() - paper.left()),
-        static_cast<int>(page.top() - paper.top()), static_cast<int>(page.width()),
-        static_cast<int>(page.height()), screenPpi, dialogWidth);
+    // The device's paper rectangle comes from whole points; the paper's own size in
+    // millimetres gives the inches exactly (A4 is 8.27", not 8.26").
+    const QRectF mm = printer.pageLayout().fullRect(QPageLayout::Millimeter);
+    return ComputePageMetrics(printer.logicalDpiX(), printer.logicalDpiY(),
+                              static_cast<int>(paper.width()), static_cast<int>(paper.height()),
+                              static_cast<int>(page.left() - paper.left()),
+                              static_cast<int>(page.top() - paper.top()),
+                              static_cast<int>(page.width()), static_cast<int>(page.height()),
+                              screenPpi, dialogWidth, mm.width() / 25.4, mm.height() / 25.4);
 }
 
 InkExtent ScanInk(const QImage& canvas) {
@@ -295,9 +299,16 @@ void PrintOptionsDialog::preview() {
     else
         hideWarning();
 
+    // The paper may be larger than the canvas (A3, Tabloid): beyond it the paper is white.
+    QImage paper(std::max(1, m_metrics.pagePxW), std::max(1, m_metrics.pagePxH),
+                 QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    {
+        QPainter p(&paper);
+        p.drawImage(QPoint(0, 0), canvas);
+    }
     const QImage page =
-        canvas.copy(0, 0, m_metrics.pagePxW, m_metrics.pagePxH)
-            .scaled(m_panel->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        paper.scaled(m_panel->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const double s = m_metrics.previewScale;
     const QImage shown =
         page.copy(0, 0, Nearest(m_margins.availW / s), Nearest(m_margins.availH / s));
@@ -366,43 +377,55 @@ bool PrintOptionsDialog::printNow() {
     return ok;
 }
 
+void PrintOptionsDialog::reportError(const QString& text) {
+    if (m_host.error)
+        m_host.error(text);
+}
+
 bool PrintOptionsDialog::printReport() {
     m_printer->setDocName(QString());
     QPainter p;
     if (!p.begin(m_printer)) {
-        if (m_host.error)
-            m_host.error(QStringLiteral("Printer is not available."));
+        reportError(QStringLiteral("Printer is not available."));
         return false;
     }
     const QRect area(m_margins.leftPr, m_margins.topPr, m_metrics.pageW - 2 * m_margins.leftPr,
                      m_metrics.pageH - 2 * m_margins.topPr);
-    int from = 0;
-    for (int page = 0; page < 10000; ++page) {
-        if (page > 0 && !m_printer->newPage())
-            break;
-        from = RenderReport(p, m_doc, area, from);
-        if (from < 0)
-            break;
+    const PagesOutcome outcome =
+        RenderReportPages(p, m_doc, area, [this] { return m_printer->newPage(); });
+    if (outcome == PagesOutcome::NoRoom) {
+        // Nothing more reaches the printer: the job ends here.
+        m_printer->abort();
+        p.end();
+        reportError(QString::fromLatin1(NoRoomMessage));
+        return false;
     }
-    return p.end();
+    if (outcome == PagesOutcome::PageRefused) {
+        m_printer->abort();
+        p.end();
+        reportError(
+            QStringLiteral("The printer did not take the next page; the print was stopped."));
+        return false;
+    }
+    if (!p.end()) {
+        reportError(QStringLiteral("The printer did not finish the print."));
+        return false;
+    }
+    return true;
 }
 
 bool PrintOptionsDialog::printScreenImage() {
     setEnabled(false);
-    if (m_host.progress) {
-        m_host.progress->show();
-        m_host.progress->raise();
-    }
+    if (m_host.progress)
+        m_host.progress->showOver(parentWidget() ? parentWidget() : this);
     if (m_host.ticker)
         m_host.ticker->resumeTicker();
-    QApplication::processEvents();
 
     bool ok = false;
     {
-        const QImage image = RenderPrintImage(m_capture, m_imageScale, m_metrics, m_margins);
         QPainter p;
         if (p.begin(m_printer)) {
-            p.drawImage(QPoint(m_margins.leftPr, m_margins.topPr), image);
+            PrintImageInBands(p, m_capture, m_imageScale, m_metrics, m_margins);
             ok = p.end();
         }
     }
@@ -411,8 +434,8 @@ bool PrintOptionsDialog::printScreenImage() {
     if (m_host.progress)
         m_host.progress->close();
     setEnabled(true);
-    if (!ok && m_host.error)
-        m_host.error(QStringLiteral("Printer is not available."));
+    if (!ok)
+        reportError(QStringLiteral("Printer is not available."));
     return ok;
 }
 

@@ -79,6 +79,7 @@ class PrintOptionsDialog : public QDialog {
     void copyOptionsBack();
     bool printReport();
     bool printScreenImage();
+    void reportError(const QString& text);
 
     Host m_host;
     PrintOptions m_options;

@@ -103,6 +103,21 @@ int RenderReport(QPainter& painter, const ReportDocument& doc, const QRect& area
     return -1;
 }
 
+PagesOutcome RenderReportPages(QPainter& painter, const ReportDocument& doc, const QRect& area,
+                               const std::function<bool()>& newPage) {
+    int from = 0;
+    for (bool first = true;; first = false) {
+        if (!first && !newPage())
+            return PagesOutcome::PageRefused;
+        const int next = RenderReport(painter, doc, area, from);
+        if (next < 0)
+            return PagesOutcome::Done;
+        if (next == from)
+            return PagesOutcome::NoRoom;
+        from = next;
+    }
+}
+
 bool ExportReportPdf(const ReportDocument& doc, const QString& path) {
     // Made in memory, then written by the checked writer: a full disk or a read-only
     // folder is a failure, and an old file of that name stays as it was until the end.
@@ -127,15 +142,9 @@ bool ExportReportPdf(const ReportDocument& doc, QIODevice& out) {
     if (!painter.begin(&writer))
         return false;
     const QRect area = writer.pageLayout().paintRectPixels(writer.resolution());
-    int from = 0;
-    for (int page = 0; page < 1000; ++page) {
-        if (page > 0)
-            writer.newPage();
-        from = RenderReport(painter, doc, QRect(QPoint(0, 0), area.size()), from);
-        if (from < 0)
-            break;
-    }
-    return painter.end();
+    const PagesOutcome outcome = RenderReportPages(painter, doc, QRect(QPoint(0, 0), area.size()),
+                                                   [&writer] { return writer.newPage(); });
+    return painter.end() && outcome == PagesOutcome::Done;
 }
 
 } // namespace kovaq

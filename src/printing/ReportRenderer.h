@@ -3,8 +3,10 @@
 #include "ReportDocument.h"
 
 #include <QFont>
+
 #include <QRect>
 #include <QString>
+#include <functional>
 
 class QIODevice;
 class QPainter;
@@ -17,6 +19,20 @@ namespace kovaq {
 // wide for the area wrap. Returns the position of the first character that did not fit,
 // or -1 when the rest of the report fit.
 int RenderReport(QPainter& painter, const ReportDocument& doc, const QRect& area, int from = 0);
+
+enum class PagesOutcome {
+    Done,
+    NoRoom,      // a fresh page took nothing: the margins and text size leave no room
+    PageRefused, // the device would not start another page
+};
+inline constexpr const char* NoRoomMessage =
+    "The margins and text size leave no room for a line on this paper.";
+
+// Lays the report out page after page in `area`, starting a new page with `newPage` while
+// text remains. A page that takes nothing ends the job at once: a printer never receives a
+// runaway stream of blank pages.
+PagesOutcome RenderReportPages(QPainter& painter, const ReportDocument& doc, const QRect& area,
+                               const std::function<bool()>& newPage);
 
 // Writes the report to a PDF on A4 with quarter-inch margins, over as many pages as it
 // takes. Returns false when the file cannot be written; the file is replaced in one step.

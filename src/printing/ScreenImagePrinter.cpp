@@ -13,8 +13,9 @@
 namespace kovaq {
 
 PrintProgressWindow::PrintProgressWindow(QWidget* parent)
-    : QWidget(parent,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+    // A dialog frame with its title and no buttons at all: nothing to minimise or close.
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("Printing Image..."));
     auto* layout = new QVBoxLayout(this);
@@ -30,7 +31,24 @@ PrintProgressWindow::PrintProgressWindow(QWidget* parent)
     layout->addWidget(first);
     layout->addWidget(second);
     layout->addWidget(m_bar);
-    setFixedSize(260, 100);
+    // Wide enough that a window manager shows the whole caption.
+    setFixedSize(300, 100);
+}
+
+void PrintProgressWindow::showOver(QWidget* over) {
+    if (over)
+        move(over->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    show();
+    raise();
+    // Rendering keeps the event loop busy, so the window is painted now, not later.
+    QApplication::processEvents();
+    repaint();
+    QApplication::processEvents();
+}
+
+void PrintProgressWindow::paintEvent(QPaintEvent* event) {
+    ++m_paints;
+    QWidget::paintEvent(event);
 }
 
 void PrintProgressWindow::step() {
@@ -99,6 +117,38 @@ void PrintTicker::stopAndJoin() {
     wait();
 }
 
+namespace {
+
+QSize scaledSize(const QImage& capture, double imageScale, const PageMetrics& metrics) {
+    return {static_cast<int>(capture.width() * imageScale * metrics.dpiX / metrics.ppi + 0.5),
+            static_cast<int>(capture.height() * imageScale * metrics.dpiY / metrics.ppi + 0.5)};
+}
+
+} // namespace
+
+void PrintImageInBands(QPainter& painter, const QImage& capture, double imageScale,
+                       const PageMetrics& metrics, const MarginMetrics& margins, int bandRows) {
+    const int width = std::max(1, metrics.pageW - margins.leftPr);
+    const int height = std::max(1, metrics.pageH - margins.topPr);
+    const QSize target = scaledSize(capture, imageScale, metrics);
+    const int rows = std::min(height, target.height());
+    const int cols = std::min(width, target.width());
+    if (rows <= 0 || cols <= 0)
+        return;
+    QImage band(cols, std::max(1, bandRows), QImage::Format_RGB32);
+    for (int top = 0; top < rows; top += bandRows) {
+        const int h = std::min(bandRows, rows - top);
+        // The whole picture drawn shifted up, so the band holds exactly these rows of it.
+        band.fill(Qt::white);
+        {
+            QPainter p(&band);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRect(0, -top, target.width(), target.height()), capture);
+        }
+        painter.drawImage(QPoint(margins.leftPr, margins.topPr + top), band, QRect(0, 0, cols, h));
+    }
+}
+
 QImage RenderPrintImage(const QImage& capture, double imageScale, const PageMetrics& metrics,
                         const MarginMetrics& margins) {
     // Drawn straight at the size of the printable page right of and below the margins: a
@@ -107,12 +157,9 @@ QImage RenderPrintImage(const QImage& capture, double imageScale, const PageMetr
     const int height = std::max(1, metrics.pageH - margins.topPr);
     QImage page(width, height, QImage::Format_RGB32);
     page.fill(Qt::white);
-    const int w = static_cast<int>(capture.width() * imageScale * metrics.dpiX / metrics.ppi + 0.5);
-    const int h =
-        static_cast<int>(capture.height() * imageScale * metrics.dpiY / metrics.ppi + 0.5);
     QPainter p(&page);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(0, 0, w, h), capture);
+    p.drawImage(QRect(QPoint(0, 0), scaledSize(capture, imageScale, metrics)), capture);
     return page;
 }
 

@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <mutex>
 
+class QPainter;
 class QPrinter;
 class QProgressBar;
 
@@ -20,14 +21,21 @@ class PrintProgressWindow : public QWidget {
     Q_OBJECT
   public:
     explicit PrintProgressWindow(QWidget* parent);
+    // Centred on `over`, fully painted before this returns: rendering blocks the loop.
+    void showOver(QWidget* over);
+    int paints() const { return m_paints; }
     QProgressBar* bar() const { return m_bar; }
     // One step of 15, back to 0 after 150. Always runs on the user-interface thread.
     void step();
     int stepsOffUiThread() const { return m_offThread; }
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     QProgressBar* m_bar = nullptr;
     int m_offThread = 0;
+    int m_paints = 0;
 };
 
 // The worker that moves the progress bar every 300 ms while an image prints. It is paused
@@ -62,5 +70,11 @@ class PrintTicker : public QThread {
 // capture x scale x printer dpi / screen ppi, smoothed; what does not fit is cut off.
 QImage RenderPrintImage(const QImage& capture, double imageScale, const PageMetrics& metrics,
                         const MarginMetrics& margins);
+
+// The same pixels, stretched and sent to the painter a band of rows at a time, so that
+// memory stays small whatever the paper and the printer's resolution.
+void PrintImageInBands(QPainter& painter, const QImage& capture, double imageScale,
+                       const PageMetrics& metrics, const MarginMetrics& margins,
+                       int bandRows = 256);
 
 } // namespace kovaq

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
@@ -345,19 +346,32 @@ void AppController::printCommand() {
         if (answer != Prompts::Answer::Ok)
             return;
     }
-    // The window as it looks, frame included where the platform lets us read the screen.
-    QPixmap shot;
-    if (QScreen* screen = w.screen()) {
-        const QRect frame = w.frameGeometry();
-        shot = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-    }
-    if (shot.isNull() || shot.toImage().allGray())
-        shot = w.grab();
-    m_capture = shot.toImage().convertToFormat(QImage::Format_RGB32);
+    m_capture = CaptureWindow(w);
     if (!m_prompts.choosePrinter(*m_printer, &w))
         return;
     m_printDialog->prepare(*m_printer, m_capture, m_screenPpi());
     m_prompts.execDialog(*m_printDialog);
+}
+
+QImage CaptureWindow(QWidget& w) {
+    // The box the person has just closed may still be on the screen: the inside of the
+    // window is drawn from its own widgets, so nothing else can be in it; the frame and the
+    // title bar come from the screen where the platform lets us read it.
+    QApplication::processEvents();
+    QImage inside = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QScreen* screen = w.screen();
+    const QRect frame = w.frameGeometry();
+    if (!screen || frame.size() == w.size())
+        return inside;
+    const QImage outer =
+        screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
+    if (outer.isNull() || outer.size() != frame.size() || outer.allGray())
+        return inside;
+    QImage composed = outer.convertToFormat(QImage::Format_RGB32);
+    QPainter p(&composed);
+    p.drawImage(w.geometry().topLeft() - frame.topLeft(), inside);
+    p.end();
+    return composed;
 }
 
 void AppController::startupChecks() {

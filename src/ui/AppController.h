@@ -106,4 +106,8 @@ class AppController : public QObject {
 // Where the HTML help was installed, or where it stands in the source tree.
 QString FindHtmlHelp();
 
+// The picture of the window that "Print..." takes: the window as it is, with nothing that
+// was over it, frame and title bar included where the platform shows them.
+QImage CaptureWindow(QWidget& window);
+
 } // namespace kovaq

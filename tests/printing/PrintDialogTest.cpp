@@ -3,6 +3,7 @@
 #include "MixCalculator.h"
 #include "PageMetrics.h"
 #include "PrintOptionsDialog.h"
+#include "ReportRenderer.h"
 #include "ScreenImagePrinter.h"
 
 #include "Eventually.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPainter>
@@ -124,6 +126,11 @@ class PrintDialogTest : public ::testing::Test {
     }
     template <typename W> W* child(const char* name) {
         return dialog.findChild<W*>(QString::fromLatin1(name));
+    }
+    // With KOVAQ_SHOTS set, printed files are kept there to be looked at.
+    void keep(const QString& file, const QString& name) {
+        if (!qEnvironmentVariableIsEmpty("KOVAQ_SHOTS"))
+            QFile::copy(file, qEnvironmentVariable("KOVAQ_SHOTS") + QLatin1Char('/') + name);
     }
     QString pdfText(const QString& file) {
         QProcess run;
@@ -253,6 +260,148 @@ TEST_F(PrintDialogTest, PrintsReportsAcrossPagesAndTheImageOnOne) {
     EXPECT_FALSE(progress->isVisible());
     EXPECT_TRUE(dialog.isEnabled());
     EXPECT_EQ(pdfText(printer.outputFileName()).count(QLatin1Char('\f')), 1);
+    keep(printer.outputFileName(), QStringLiteral("screen-image.pdf"));
+}
+
+namespace {
+
+int pdfPages(const QString& file) {
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    const QByteArray bytes = f.readAll();
+    int pages = 0;
+    for (qsizetype at = bytes.indexOf("/Type /Page"); at >= 0;
+         at = bytes.indexOf("/Type /Page", at + 1))
+        pages += bytes.mid(at, 12) != "/Type /Pages" ? 1 : 0;
+    return pages;
+}
+
+} // namespace
+
+TEST_F(PrintDialogTest, APageThatHoldsNoLineEndsTheJob) {
+    // A10 with an "Ex Wide" top margin: the first line of a large details report never fits.
+    printer.setPageSize(QPageSize(QPageSize::A10));
+    show();
+    child<QRadioButton>("RadioButton2")->click();
+    child<QComboBox>("ComboBox2")->setCurrentIndex(4);
+    child<QComboBox>("ComboBox3")->setCurrentIndex(3);
+    EXPECT_FALSE(dialog.printNow());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors[0], QString::fromLatin1(NoRoomMessage));
+    EXPECT_LE(pdfPages(printer.outputFileName()), 1);
+    keep(printer.outputFileName(), QStringLiteral("a10-no-room.pdf"));
+
+    // Room for a few lines a page: the report goes on over as many pages as it takes.
+    errors.clear();
+    printer.setOutputFileName(dir.filePath(QStringLiteral("a7.pdf")));
+    printer.setPageSize(QPageSize(QPageSize::A7));
+    show();
+    child<QRadioButton>("RadioButton2")->click();
+    ASSERT_TRUE(dialog.printNow());
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_GE(pdfPages(printer.outputFileName()), 3);
+
+    // A details report on A3.
+    printer.setOutputFileName(dir.filePath(QStringLiteral("a3.pdf")));
+    printer.setPageSize(QPageSize(QPageSize::A3));
+    show();
+    child<QRadioButton>("RadioButton2")->click();
+    child<QCheckBox>("CheckBox2")->setChecked(true);
+    ASSERT_TRUE(dialog.printNow());
+    EXPECT_EQ(pdfPages(printer.outputFileName()), 1);
+    keep(printer.outputFileName(), QStringLiteral("a3-details.pdf"));
+}
+
+TEST_F(PrintDialogTest, ThePaperTextIsExact) {
+    struct Case {
+        QPageSize size;
+        QPageLayout::Orientation orientation;
+        const char* text;
+    };
+    const Case cases[] = {
+        {QPageSize(QPageSize::A4), QPageLayout::Portrait, "8.27\" x 11.69\" (210mm x 297mm)"},
+        {QPageSize(QPageSize::A5), QPageLayout::Portrait, "5.83\" x 8.27\" (148mm x 210mm)"},
+        {QPageSize(QPageSize::Letter), QPageLayout::Portrait, "8.5\" x 11\" (216mm x 279mm)"},
+        {QPageSize(QPageSize::A3), QPageLayout::Landscape, "16.54\" x 11.69\" (420mm x 297mm)"},
+        {QPageSize(QSizeF(100, 150), QPageSize::Millimeter), QPageLayout::Portrait,
+         "3.94\" x 5.91\" (100mm x 150mm)"},
+    };
+    for (const Case& c : cases) {
+        printer.setPageSize(c.size);
+        printer.setPageOrientation(c.orientation);
+        show();
+        EXPECT_EQ(child<QLabel>("StaticText2")->text(), QString::fromLatin1(c.text));
+        dialog.reject();
+    }
+}
+
+TEST_F(PrintDialogTest, PaperLargerThanThePreviewCanvasIsWhite) {
+    for (QPageLayout::Orientation o : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        for (QPageSize::PageSizeId id : {QPageSize::A3, QPageSize::Tabloid}) {
+            printer.setPageSize(QPageSize(id));
+            printer.setPageOrientation(o);
+            printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
+            show();
+            child<QComboBox>("ComboBox1")->setCurrentIndex(0);
+            child<QComboBox>("ComboBox2")->setCurrentIndex(0);
+            auto* image = child<QLabel>("Image1");
+            const QImage shown = image->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+            ASSERT_FALSE(shown.isNull());
+            // The last rows and columns of the page are paper, not a black band.
+            int dark = 0;
+            for (int x = 0; x < shown.width(); ++x)
+                dark += qGray(shown.pixel(x, shown.height() - 1)) < 128 ? 1 : 0;
+            for (int y = 0; y < shown.height(); ++y)
+                dark += qGray(shown.pixel(shown.width() - 1, y)) < 128 ? 1 : 0;
+            EXPECT_EQ(dark, 0) << id << " " << o;
+            dialog.reject();
+        }
+    }
+}
+
+TEST_F(PrintDialogTest, TheProgressWindowIsCentredButtonlessAndPainted) {
+    QWidget owner;
+    owner.setGeometry(200, 150, 731, 560);
+    owner.show();
+    progress->setParent(&owner, progress->windowFlags());
+    EXPECT_EQ(progress->windowType(), Qt::Dialog);
+    for (Qt::WindowType button : {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                  Qt::WindowCloseButtonHint, Qt::WindowSystemMenuHint})
+        EXPECT_FALSE(progress->windowFlags().testFlag(button)) << button;
+    EXPECT_TRUE(progress->windowFlags().testFlag(Qt::CustomizeWindowHint));
+    EXPECT_TRUE(progress->windowFlags().testFlag(Qt::WindowTitleHint));
+    // The whole caption fits, in the bold title font a window manager uses.
+    QFont title = progress->font();
+    title.setBold(true);
+    EXPECT_LT(QFontMetrics(title).horizontalAdvance(progress->windowTitle()) + 100,
+              progress->width());
+
+    progress->showOver(&owner);
+    EXPECT_GE(progress->paints(), 1); // painted before rendering begins
+    EXPECT_LE(
+        (progress->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 2);
+    progress->close();
+    progress->setParent(nullptr, progress->windowFlags());
+}
+
+TEST(ScreenImage, BandsGiveTheSamePixelsAsOneBigImage) {
+    const PageMetrics m = ComputePageMetrics(300, 300, 2480, 3508, 0, 0, 2480, 3508, 96, 420);
+    const MarginMetrics margins = ComputeMargins(m, 2, 3);
+    QImage capture(731, 560, QImage::Format_RGB32);
+    for (int y = 0; y < capture.height(); ++y)
+        for (int x = 0; x < capture.width(); ++x)
+            capture.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
+    for (double scale : {0.5, 1.0, 0.37}) {
+        const QImage whole = RenderPrintImage(capture, scale, m, margins);
+        QImage banded(m.pageW, m.pageH, QImage::Format_RGB32);
+        banded.fill(Qt::white);
+        {
+            QPainter p(&banded);
+            PrintImageInBands(p, capture, scale, m, margins, 97);
+        }
+        EXPECT_EQ(banded.copy(margins.leftPr, margins.topPr, whole.width(), whole.height()), whole)
+            << scale;
+    }
 }
 
 TEST(ScreenImage, CaptureBecomesPrinterPixelsAtTheChosenScale) {

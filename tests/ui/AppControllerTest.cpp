@@ -675,6 +675,39 @@ TEST_F(AppControllerTest, PrintWarnsCapturesAndAsksForThePrinter) {
     EXPECT_EQ(prompts.dialogsShown, std::vector<QString>{QStringLiteral("TForm2")});
 }
 
+TEST_F(AppControllerTest, TheScreenImageIsTheWindowNotTheBoxJustClosed) {
+    start();
+    w().show();
+    ASSERT_FALSE(w().infoComplete());
+    // The warning box stands over the middle of the window, bright magenta; as on a busy
+    // desktop, its pixels are still on the screen when the capture is taken.
+    QWidget box(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    box.setAutoFillBackground(true);
+    QPalette magenta = box.palette();
+    magenta.setColor(QPalette::Window, QColor(255, 0, 255));
+    box.setPalette(magenta);
+    box.resize(300, 120);
+    prompts.onMessage = [&](const FakePrompts::Message&) {
+        box.move(w().geometry().center() - QPoint(150, 60));
+        box.show();
+        box.raise();
+        QApplication::processEvents();
+    };
+    prompts.answers = {Answer::Ok};
+    prompts.printerAnswers = {false};
+    controller->printCommand();
+    const QImage shot = controller->screenCapture();
+    ASSERT_FALSE(shot.isNull());
+    int boxPixels = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            boxPixels += shot.pixel(x, y) == qRgb(255, 0, 255) ? 1 : 0;
+    EXPECT_EQ(boxPixels, 0);
+    EXPECT_TRUE(shot.width() == w().frameGeometry().width() || shot.width() == w().width());
+    if (!qEnvironmentVariableIsEmpty("KOVAQ_SHOTS"))
+        shot.save(qEnvironmentVariable("KOVAQ_SHOTS") + QStringLiteral("/capture.png"));
+}
+
 TEST_F(AppControllerTest, ClosingStopsThePrintWorker) {
     start();
     EXPECT_TRUE(controller->ticker().isRunning()); // there from the start, paused

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs whatever Ko-Vaq needs to build, run and test that is not yet on this Debian machine.
+#   bash scripts/setup.sh        what the README's two commands need
+#   bash scripts/setup.sh ci     and what CI needs besides: clang with libFuzzer for the
+#                                fuzz targets, and Debian's tools for the package
 set -euo pipefail
 
 packages=(
@@ -9,6 +12,13 @@ packages=(
   fonts-liberation fonts-comic-neue
   poppler-utils xvfb xauth
 )
+if [ "${1:-}" = "ci" ]; then
+  packages+=(
+    clang libclang-rt-14-dev
+    dpkg-dev fakeroot file lintian desktop-file-utils appstream shared-mime-info
+    librsvg2-bin
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

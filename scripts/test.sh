@@ -5,4 +5,5 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "${KOVAQ_BUILD_DIR:-build}" --output-on-failure -j "$(nproc)"
+# shellcheck disable=SC2086 # KOVAQ_CTEST_ARGS holds several arguments
+ctest --test-dir "${KOVAQ_BUILD_DIR:-build}" --output-on-failure -j "$(nproc)" ${KOVAQ_CTEST_ARGS:-}

@@ -6,7 +6,7 @@
 
 namespace kovaq {
 
-AppSettings ReadSettings(QSettings& store, const QString& workingDir) {
+AppSettings ReadSettings(QSettings& store, const QString& workingDir, bool* written) {
     AppSettings defaults;
     defaults.LoadDir = workingDir;
     defaults.SaveDir = workingDir;
@@ -17,6 +17,8 @@ AppSettings ReadSettings(QSettings& store, const QString& workingDir) {
         store.setValue(name, s.*key.member);
     }
     store.sync();
+    if (written)
+        *written = store.status() == QSettings::NoError;
     if (s.LastFile.isEmpty() || !IsRegularFile(NativeFromPath(s.LastFile))) {
         s.LastFile.clear();
         s.LoadDir = workingDir;
@@ -25,10 +27,11 @@ AppSettings ReadSettings(QSettings& store, const QString& workingDir) {
     return s;
 }
 
-void WriteSettings(QSettings& store, const AppSettings& settings) {
+bool WriteSettings(QSettings& store, const AppSettings& settings) {
     for (const SettingKey& key : SettingKeys)
         store.setValue(QString::fromLatin1(key.name), settings.*key.member);
     store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 } // namespace kovaq

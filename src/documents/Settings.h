@@ -27,8 +27,10 @@ inline constexpr SettingKey SettingKeys[] = {
 };
 
 // Reads the values (defaults: the working directory, no last file, "Landscape"), writes
-// them straight back, and forgets a last file that no longer exists.
-AppSettings ReadSettings(QSettings& store, const QString& workingDir);
-void WriteSettings(QSettings& store, const AppSettings& settings);
+// them straight back, and forgets a last file that no longer exists. `written` tells
+// whether the store took the values.
+AppSettings ReadSettings(QSettings& store, const QString& workingDir, bool* written = nullptr);
+// False when the store could not be written.
+bool WriteSettings(QSettings& store, const AppSettings& settings);
 
 } // namespace kovaq

@@ -1,7 +1,9 @@
 #include "PrintOptionsDialog.h"
 
+#include "FileAccess.h"
 #include "HelpIcon.h"
 #include "ReportRenderer.h"
+#include "ScopeExit.h"
 #include "ScreenImagePrinter.h"
 
 #include <QApplication>
@@ -15,6 +17,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <limits>
+#include <string_view>
 
 namespace kovaq {
 
@@ -407,33 +412,51 @@ bool PrintOptionsDialog::printReport() {
             QStringLiteral("The printer did not take the next page; the print was stopped."));
         return false;
     }
-    if (!p.end()) {
+    if (!p.end() || !outputWritten()) {
         reportError(QStringLiteral("The printer did not finish the print."));
         return false;
     }
     return true;
 }
 
-bool PrintOptionsDialog::printScreenImage() {
-    setEnabled(false);
-    if (m_host.progress)
-        m_host.progress->showOver(parentWidget() ? parentWidget() : this);
-    if (m_host.ticker)
-        m_host.ticker->resumeTicker();
+bool PrintOptionsDialog::outputWritten() const {
+    // Qt's PDF engine reports success whatever became of the bytes: a file printed to must
+    // be there, whole, to count as printed.
+    if (m_printer->outputFormat() != QPrinter::PdfFormat || m_printer->outputFileName().isEmpty())
+        return true;
+    const FileBytes pdf = ReadRegularFile(NativeFromPath(m_printer->outputFileName()),
+                                          std::numeric_limits<std::size_t>::max());
+    if (pdf.status != ReadStatus::Ok)
+        return false;
+    const std::string_view bytes(pdf.bytes);
+    const std::size_t eof = bytes.rfind("%%EOF");
+    return bytes.substr(0, 5) == "%PDF-" && eof != std::string_view::npos &&
+           bytes.find_first_not_of("\r\n ", eof + 5) == std::string_view::npos;
+}
 
+bool PrintOptionsDialog::printScreenImage() {
     bool ok = false;
     {
+        // Disabled, with the progress window and its worker, only while it prints, even when
+        // the printer throws.
+        setEnabled(false);
+        if (m_host.progress)
+            m_host.progress->showOver(parentWidget() ? parentWidget() : this);
+        if (m_host.ticker)
+            m_host.ticker->resumeTicker();
+        const ScopeExit restore([this] {
+            if (m_host.ticker)
+                m_host.ticker->pauseTicker();
+            if (m_host.progress)
+                m_host.progress->close();
+            setEnabled(true);
+        });
         QPainter p;
         if (p.begin(m_printer)) {
             PrintImageInBands(p, m_capture, m_imageScale, m_metrics, m_margins);
-            ok = p.end();
+            ok = p.end() && outputWritten();
         }
     }
-    if (m_host.ticker)
-        m_host.ticker->pauseTicker();
-    if (m_host.progress)
-        m_host.progress->close();
-    setEnabled(true);
     if (!ok)
         reportError(QStringLiteral("Printer is not available."));
     return ok;

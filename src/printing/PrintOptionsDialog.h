@@ -80,6 +80,7 @@ class PrintOptionsDialog : public QDialog {
     bool printReport();
     bool printScreenImage();
     void reportError(const QString& text);
+    bool outputWritten() const;
 
     Host m_host;
     PrintOptions m_options;

@@ -58,7 +58,8 @@ void PrintProgressWindow::step() {
     m_bar->setValue(next > m_bar->maximum() ? m_bar->minimum() : next);
 }
 
-PrintTicker::PrintTicker(QObject* parent) : QThread(parent) {
+PrintTicker::PrintTicker(QObject* parent, std::chrono::milliseconds period)
+    : QThread(parent), m_period(period) {
     setObjectName(QStringLiteral("TPrintImThread"));
 }
 
@@ -80,8 +81,7 @@ void PrintTicker::run() {
         Q_EMIT tick(); // queued to the user-interface thread
         lock.lock();
         // The sleep is the only place where the worker stops or pauses.
-        m_cv.wait_for(lock, std::chrono::milliseconds(300),
-                      [this] { return m_stop || m_pauseRequested; });
+        m_cv.wait_for(lock, m_period, [this] { return m_stop || m_pauseRequested; });
     }
     m_paused = true;
     m_cv.notify_all();

@@ -4,6 +4,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -43,7 +44,10 @@ class PrintProgressWindow : public QWidget {
 class PrintTicker : public QThread {
     Q_OBJECT
   public:
-    explicit PrintTicker(QObject* parent = nullptr);
+    // One step every `period` (300 ms; tests take a shorter one).
+    explicit PrintTicker(QObject* parent = nullptr,
+                         std::chrono::milliseconds period = std::chrono::milliseconds(300));
+    std::chrono::milliseconds period() const { return m_period; }
     ~PrintTicker() override;
     void resumeTicker();
     // Returns once the worker is parked at its sleep.
@@ -64,6 +68,7 @@ class PrintTicker : public QThread {
     bool m_stop = false;
     bool m_pauseRequested = true;
     bool m_paused = false;
+    std::chrono::milliseconds m_period;
 };
 
 // Renders the capture onto the printable page right of and below the margins, at

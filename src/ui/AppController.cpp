@@ -67,7 +67,10 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     w.setMixSaved(true);
     m_settings.LastFile.clear();
     m_settings.Layout = QStringLiteral("Landscape");
-    m_settings = ReadSettings(m_store, QDir::currentPath());
+    bool settingsWritten = true;
+    m_settings = ReadSettings(m_store, QDir::currentPath(), &settingsWritten);
+    if (!settingsWritten)
+        m_settingsUnwritable = true; // said once the window is up
     w.setLayoutName(m_settings.Layout);
     if (m_settings.Layout == QStringLiteral("Landscape"))
         w.arrangeLandscape();
@@ -145,7 +148,20 @@ void AppController::onClosing() {
     if (m_ending)
         return;
     m_settings.Layout = m_window->layoutName();
-    WriteSettings(m_store, m_settings);
+    if (!WriteSettings(m_store, m_settings))
+        reportUnwritableSettings();
+}
+
+void AppController::reportUnwritableSettings() {
+    // Said once a run, not at every change; the program goes on without them.
+    if (m_settingsReported)
+        return;
+    m_settingsReported = true;
+    m_prompts.errorBox(m_window.get(),
+                       QStringLiteral("Unable to write the settings to %1.\n"
+                                      "Ko-Vaq goes on, but will not remember its folders, last "
+                                      "file or layout.")
+                           .arg(m_store.fileName()));
 }
 
 bool AppController::confirmDiscard(Caller caller) {
@@ -253,7 +269,7 @@ void AppController::openRecipe() {
 
 void AppController::loadIntoWindow(const QString& path) {
     MainWindow& w = *m_window;
-    w.setCalcEnabled(false);
+    const auto noCalculation = w.suspendCalculation();
     const MixRecipe r = LoadRecipe(NativeFromPath(path), w.recipe()).recipe;
     w.setMixName(qs(r.Name));
     // Field by field in the file's order, each through its change notification.
@@ -276,7 +292,6 @@ void AppController::loadIntoWindow(const QString& path) {
     for (std::size_t k = 0; k < RatioFieldCount; ++k)
         w.setPgPercentFromChoice(ratioFieldAt(k));
     w.refreshRatioTexts();
-    w.setCalcEnabled(true);
 }
 
 void AppController::newMix() {
@@ -378,6 +393,8 @@ void AppController::startupChecks() {
     if (!m_firstShowPending)
         return;
     MainWindow& w = *m_window;
+    if (m_settingsUnwritable)
+        reportUnwritableSettings();
     const int height = m_screenHeight();
     if (height < 600) {
         m_prompts.message(

@@ -81,6 +81,7 @@ class AppController : public QObject {
   private:
     void restoreWorkingDir();
     void onClosing();
+    void reportUnwritableSettings();
 
     Prompts& m_prompts;
     QSettings& m_store;
@@ -93,6 +94,8 @@ class AppController : public QObject {
     QString m_htmlHelp;
     bool m_firstShowPending = true;
     bool m_ending = false;
+    bool m_settingsUnwritable = false;
+    bool m_settingsReported = false;
     QTimer m_welcomeTimer;
     std::function<int()> m_screenHeight;
     std::function<int()> m_screenPpi;

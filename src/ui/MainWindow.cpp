@@ -4,6 +4,7 @@
 #include "Fields.h"
 #include "Panels.h"
 #include "Prompts.h"
+#include "ScopeExit.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -280,10 +281,8 @@ void MainWindow::showEntryHint(QWidget* anchor) {
 }
 
 void MainWindow::setFieldText(TextField f, const QString& text) {
-    const bool was = m_settingByProgram;
-    m_settingByProgram = true;
+    const ScopedValue<bool> byProgram(m_settingByProgram, true);
     m_fields[index(f)]->setText(text);
-    m_settingByProgram = was;
 }
 
 void MainWindow::onFieldChanged(TextField f) {

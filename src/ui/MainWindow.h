@@ -16,6 +16,7 @@
 #include "Maker.h"
 #include "MixCalculator.h"
 #include "Recipe.h"
+#include "ScopeExit.h"
 
 #include <QPointer>
 #include <QString>
@@ -25,6 +26,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -67,6 +69,8 @@ class MainWindow : public QWidget {
     QCheckBox* ignoreCostBox() const;
     NotesEdit* notes() const { return m_notes; }
     QLabel* entryHint() const { return m_entryHint; }
+    // Hides the hint 3000 ms after the last refused key; tests shorten it.
+    QTimer& hintTimer() { return m_hintTimer; }
     QPushButton* layoutButton() const { return m_layoutButton; }
     QPushButton* openButton() const { return m_openButton; }
     QPushButton* saveButton() const { return m_saveButton; }
@@ -86,6 +90,10 @@ class MainWindow : public QWidget {
     bool infoComplete() const { return m_infoComplete; }
     bool calcEnabled() const { return m_calcEnabled; }
     void setCalcEnabled(bool on) { m_calcEnabled = on; }
+    // No recalculation until the returned guard goes, whatever happens in between.
+    [[nodiscard]] std::unique_ptr<ScopedValue<bool>> suspendCalculation() {
+        return std::make_unique<ScopedValue<bool>>(m_calcEnabled, false);
+    }
     int volumeDecimals() const { return m_volumeDecimals; }
     QString mixName() const { return m_mixName; }
     void setMixName(const QString& name);

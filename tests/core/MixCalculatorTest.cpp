@@ -371,7 +371,13 @@ TEST(Recalculate, NoInputMakesItFail) {
     for (bool ignore : {false, true}) {
         r.IgnoreCost = ignore;
         const MixResult res = Recalculate(r, 2);
-        EXPECT_FALSE(res.VolStatusText.empty());
+        // Numbers past the range cannot be made up with PG and VG: the mix is refused, in
+        // words, with every cost "0" or "N/A".
+        EXPECT_EQ(res.VolStatusText, "Vols Pending");
+        EXPECT_EQ(res.CostStatusText, ignore ? "Cost Ignored, " : "Cost Pending, ");
+        EXPECT_FALSE(res.InfoComplete);
+        for (const SlotResult& s : res.slots)
+            EXPECT_EQ(s.MixCostText, ignore ? "N/A" : "0");
     }
 }
 

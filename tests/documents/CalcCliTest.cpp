@@ -31,8 +31,9 @@ CalcRun calc(const QStringList& args) {
 }
 
 // Runs kovaq-calc with arguments that are bytes, not text (QProcess would recode them).
-CalcRun calcBytes(const std::vector<std::string>& args, const QTemporaryDir& dir) {
-    const std::string out = dir.filePath("stdout").toStdString();
+CalcRun calcBytes(const std::vector<std::string>& args, const QTemporaryDir& dir,
+                  const std::string& stdoutTo = {}) {
+    const std::string out = stdoutTo.empty() ? dir.filePath("stdout").toStdString() : stdoutTo;
     const std::string err = dir.filePath("stderr").toStdString();
     const pid_t pid = fork();
     if (pid == 0) {
@@ -53,7 +54,8 @@ CalcRun calcBytes(const std::vector<std::string>& args, const QTemporaryDir& dir
         ss << in.rdbuf();
         return QByteArray::fromStdString(ss.str());
     };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, stdoutTo.empty() ? slurp(out) : "",
+            slurp(err)};
 }
 
 QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
@@ -64,17 +66,14 @@ QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& c
     return path;
 }
 
-const QByteArray kThirtyMl = "[Title]\r\nName=Thirty\r\n[Ingredients]\r\nNicBaseCost=6\r\n"
-                             "NicBaseQty=30\r\nPGCost=9.5\r\nPGQty=500\r\nVGQty=500\r\n"
-                             "Flav1Cost=0\r\nFlav1Name=Lemon\r\nBaseNicPGVG=5\r\n"
-                             "BaseNicStrength=36\r\n[Spec]\r\nMixNicPGVG=3\r\nMixStrength=012\r\n"
-                             "%Flav1=10\r\nMixQty=30\r\n[Notes]\r\nLines=1\r\nText0=shake well\r\n";
+// The first worked example, as a user would have saved it (a golden file).
+const QString kThirtyMl = QStringLiteral(KOVAQ_TEST_DATA "/recipes/thirty.mix");
 
 } // namespace
 
 TEST(KovaqCalc, JsonShowsWhatTheWindowWould) {
     QTemporaryDir dir;
-    const CalcRun run = calc({"--json", write(dir, "thirty.mix", kThirtyMl)});
+    const CalcRun run = calc({"--json", kThirtyMl});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(o["name"].toString(), "Thirty");
@@ -135,7 +134,7 @@ TEST(KovaqCalc, ReportsTooStrongAndUnachievableMixes) {
 
 TEST(KovaqCalc, TableAndErrors) {
     QTemporaryDir dir;
-    const CalcRun table = calc({write(dir, "thirty.mix", kThirtyMl)});
+    const CalcRun table = calc({kThirtyMl});
     EXPECT_EQ(table.exitCode, 0);
     EXPECT_TRUE(table.out.contains("F1 Lemon"));
     EXPECT_TRUE(table.out.contains("Status: Cost Pending, Volumes OK"));
@@ -148,7 +147,7 @@ TEST(KovaqCalc, TableAndErrors) {
 
 TEST(KovaqCalc, PrintsReportsAsTextJsonAndPdf) {
     QTemporaryDir dir;
-    const QString file = write(dir, "thirty.mix", kThirtyMl);
+    const QString file = kThirtyMl;
     const CalcRun summary = calc({"--report", "summary", "--notes", file});
     ASSERT_EQ(summary.exitCode, 0) << summary.err.toStdString();
     const QList<QByteArray> lines = summary.out.split('\n');
@@ -221,4 +220,43 @@ TEST(KovaqCalc, SaysWhyAFileCannotBeRead) {
                                          "/big.mix' is longer than 32 MiB; only its first 32 "
                                          "MiB were read\n");
     EXPECT_EQ(QJsonDocument::fromJson(cut.out).object()["name"].toString(), "Big");
+}
+
+TEST(KovaqCalc, OutputThatCannotBeWrittenIsAFailure) {
+    QTemporaryDir dir;
+    const std::string file = kThirtyMl.toStdString();
+    // Table, JSON and report into a full disk.
+    for (const std::vector<std::string>& args : {std::vector<std::string>{file},
+                                                 {"--json", file},
+                                                 {"--report", "details", file},
+                                                 {"--help"},
+                                                 {"--version"}}) {
+        const CalcRun run = calcBytes(args, dir, "/dev/full");
+        EXPECT_EQ(run.exitCode, 1) << args[0];
+        EXPECT_EQ(run.err.toStdString(),
+                  "kovaq-calc: cannot write the output: No space left on device\n")
+            << args[0];
+    }
+    // A PDF into a folder that cannot be written, or onto a device: nothing is left behind.
+    const std::string locked = dir.filePath("locked").toStdString();
+    ASSERT_EQ(mkdir(locked.c_str(), 0500), 0);
+    for (const std::string& pdf : {locked + "/r.pdf", std::string("/dev/full")}) {
+        const CalcRun run = calcBytes({"--report", "summary", "--pdf", pdf, file}, dir);
+        EXPECT_EQ(run.exitCode, 1) << pdf;
+        EXPECT_EQ(run.err.toStdString(), "kovaq-calc: cannot write '" + pdf + "'\n");
+    }
+    struct stat st {};
+    EXPECT_NE(stat((locked + "/r.pdf").c_str(), &st), 0);
+    // A PDF that replaces another is written whole or not at all.
+    const std::string pdf = dir.filePath("r.pdf").toStdString();
+    std::ofstream(pdf) << "old";
+    EXPECT_EQ(calcBytes({"--report", "summary", "--pdf", pdf, file}, dir).exitCode, 0);
+    std::ifstream in(pdf, std::ios::binary);
+    std::string head(5, '\0');
+    in.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
+    // The version comes from the project.
+    const CalcRun version = calcBytes({"--version"}, dir);
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.toStdString(), "kovaq-calc " KOVAQ_VERSION "\n");
 }

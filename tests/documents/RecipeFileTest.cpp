@@ -75,25 +75,8 @@ TEST_F(RecipeFileTest, ShorterNotesLeaveOldEntriesThatAreNotRead) {
 }
 
 TEST_F(RecipeFileTest, ReadsTheEdgeCasesOfHandWrittenFiles) {
-    put(path("e.mix"), "[ingredients]\r\n"
-                       "BaseNicPGVG=11\r\n"
-                       "Flav1Name=\"Best\"\r\n"
-                       "NicBaseCost=007\r\n"
-                       "PGCost=.5\r\n"
-                       "VGCost=1.2.3\r\n"
-                       "VGQty=abc\r\n"
-                       "[Spec]\r\n"
-                       "Flav3NicPGVG=11\r\n"
-                       "MixNicPGVG=$3\r\n"
-                       "Flav1NicPGVG=-5\r\n"
-                       "Flav2NicPGVG=junk\r\n"
-                       "[Extras]\r\n"
-                       "HiPrecision=yes\r\n"
-                       "IgnoreCost=0x1\r\n"
-                       "[Notes]\r\n"
-                       "Lines=5\r\n"
-                       "Text0=   indented\r\n"
-                       "Text1=\ttabbed\tline\r\n");
+    // A damaged, hand-edited recipe.
+    fs::copy_file(KOVAQ_TEST_DATA "/recipes/hand-written-edges.mix", path("e.mix"));
     MixRecipe current = FreshMix();
     current[RatioField::BaseNicPGVG].position = 5;
     SetPgPercentFromChoice(current[RatioField::BaseNicPGVG]);

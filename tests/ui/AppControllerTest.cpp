@@ -105,6 +105,9 @@ TEST_F(AppControllerTest, FirstRunStartsEmptyAndWelcomes) {
     EXPECT_FALSE(controller->firstShowPending());
     ASSERT_TRUE(controller->welcomeTimer().isActive());
     EXPECT_EQ(controller->welcomeTimer().interval(), 1000);
+    EXPECT_TRUE(controller->welcomeTimer().isSingleShot());
+    EXPECT_TRUE(prompts.dialogsShown.empty()); // not before its second is up
+    controller->welcomeTimer().start(1);       // rather than wait the second
     EXPECT_EVENTUALLY(prompts.dialogsShown.size() == std::size_t(1));
     EXPECT_EQ(prompts.dialogsShown[0], QStringLiteral("TForm4"));
 }
@@ -706,6 +709,43 @@ TEST_F(AppControllerTest, TheScreenImageIsTheWindowNotTheBoxJustClosed) {
     EXPECT_TRUE(shot.width() == w().frameGeometry().width() || shot.width() == w().width());
     if (!qEnvironmentVariableIsEmpty("KOVAQ_SHOTS"))
         shot.save(qEnvironmentVariable("KOVAQ_SHOTS") + QStringLiteral("/capture.png"));
+}
+
+TEST_F(AppControllerTest, ALoadThatThrowsHalfWayLeavesTheWindowWorking) {
+    // A name too long for its field beeps while the fields fill: that beep throws.
+    const QString file = writeRecipe(QStringLiteral("t.mix"), [](MixRecipe& r) {
+        r[T::NicBaseName] = "A very long name for the nicotine base";
+        r[T::MixQty] = "30";
+    });
+    start();
+    prompts.throwOnNextBeep = true;
+    prompts.fileNames.push_back(file);
+    EXPECT_THROW(controller->openRecipe(), std::runtime_error);
+    EXPECT_TRUE(w().calcEnabled());
+    // The next keystroke recalculates as ever.
+    w().setMixSaved(true);
+    f(T::MixQty)->setText(QString());
+    type(T::MixQty, QStringLiteral("20"));
+    EXPECT_FALSE(w().mixSaved());
+    EXPECT_EQ(w().findChild<QLabel*>(QStringLiteral("Volume_PG"))->text(), QStringLiteral("20"));
+}
+
+TEST_F(AppControllerTest, SettingsThatCannotBeWrittenAreSaidOnce) {
+    // A settings file whose folder is a plain file: not even an administrator can write it.
+    const QString notAFolder = path(QStringLiteral("plain"));
+    QFile(notAFolder).open(QIODevice::WriteOnly);
+    store = std::make_unique<QSettings>(notAFolder + QStringLiteral("/settings.ini"),
+                                        QSettings::IniFormat);
+    controller = std::make_unique<AppController>(prompts, *store);
+    controller->setScreenHeightProvider([] { return 1024; });
+    controller->startupChecks();
+    controller->welcomeTimer().stop();
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_TRUE(prompts.errors[0].startsWith(QStringLiteral("Unable to write the settings to ")));
+    EXPECT_TRUE(w().isEnabled()); // the program goes on
+    w().toggleLayout();
+    w().close(); // written again at close: not said a second time
+    EXPECT_EQ(prompts.errors.size(), 1u);
 }
 
 TEST_F(AppControllerTest, ClosingStopsThePrintWorker) {

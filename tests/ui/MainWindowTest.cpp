@@ -2,6 +2,7 @@
 #include "ControlNames.h"
 #include "FakePrompts.h"
 #include "Fields.h"
+#include "Version.h"
 #include "WindowFixture.h"
 
 #include "Eventually.h"
@@ -76,16 +77,24 @@ TEST_F(MainWindowTest, OnlyDigitsPointAndBackspaceGetIntoNumbers) {
 
 TEST_F(MainWindowTest, TooWideEntryIsRefusedWithAHint) {
     QLineEdit* cost = f(T::NicBaseCost);
+    // Digits of Arial at 11 pixels take 6 each: five fit in 34 pixels, the sixth does not.
     type(T::NicBaseCost, QStringLiteral("11111111111111111111"));
-    const QString kept = cost->text();
-    EXPECT_LT(kept.size(), 20);
-    EXPECT_LE(QFontMetrics(cost->font()).horizontalAdvance(kept), cost->width() - 6);
-    EXPECT_GT(prompts.beeps, 0);
+    EXPECT_EQ(cost->text(), QStringLiteral("11111"));
+    EXPECT_EQ(prompts.beeps, 15); // one for every digit refused
     QLabel* hint = w->entryHint();
     EXPECT_TRUE(hint->isVisible());
     EXPECT_EQ(hint->text(), QStringLiteral("Entry Was Too Long"));
     EXPECT_EQ(hint->pos(), cost->mapToGlobal(QPoint(20, 20)));
+    // Hidden 3000 ms after the last refused key: each refusal starts the count again.
+    QTimer& timer = w->hintTimer();
+    EXPECT_TRUE(timer.isSingleShot());
+    EXPECT_EQ(timer.interval(), 3000);
+    ASSERT_TRUE(timer.isActive());
+    EXPECT_GT(timer.remainingTime(), 2500);
+    timer.setInterval(1); // rather than wait three seconds
+    timer.start();
     EXPECT_EVENTUALLY(!hint->isVisible());
+    timer.setInterval(3000);
 }
 
 TEST_F(MainWindowTest, NamesRelabelTheirRows) {
@@ -116,7 +125,11 @@ TEST_F(MainWindowTest, LongFlavourNameIsCutBesideItsRatioOnly) {
     type(T::Flav2Name, QStringLiteral("Very Long Name"));
     QLabel* spec = label("SpecCaption_Flav2");
     EXPECT_EQ(spec->width(), 108);
-    EXPECT_GT(QFontMetrics(spec->font()).horizontalAdvance(spec->text()), 0);
+    EXPECT_EQ(spec->text(), QStringLiteral("F2 Very Long Name"));
+    // However wide a caption gets, it is drawn in its 108 pixels and cut there.
+    spec->setText(QStringLiteral("F2 ") + QString(40, QLatin1Char('W')));
+    EXPECT_EQ(spec->width(), 108);
+    EXPECT_GT(QFontMetrics(spec->font()).horizontalAdvance(spec->text()), 108);
     EXPECT_EQ(text("VolumeCaption_Flav2"), QStringLiteral("F2 Very Long Name"));
 }
 
@@ -257,7 +270,9 @@ TEST_F(MainWindowTest, TooStrongBeepsAndMarksTheStrength) {
     type(T::BaseNicStrength, QStringLiteral("20"));
     prompts.clear();
     type(T::MixStrength, QStringLiteral("20.4"));
-    EXPECT_GE(prompts.beeps, 1);
+    EXPECT_EQ(prompts.beeps, 1); // "2", "20" and "20." are not too strong
+    type(T::MixStrength, QStringLiteral("5"));
+    EXPECT_EQ(prompts.beeps, 2); // every run beeps while it lasts
     EXPECT_EQ(background(T::MixStrength), kPink);
     EXPECT_EQ(colour("Volume_NicBase"), kRed);
     for (const auto& m : prompts.messages)
@@ -362,7 +377,8 @@ TEST_F(MainWindowTest, LayoutsPlaceEveryMovingControl) {
                   portrait ? QRect(3, 15, 238, 122) : QRect(3, 15, 238, 281));
     };
     EXPECT_EQ(w->layoutName(), QStringLiteral("Landscape"));
-    EXPECT_EQ(w->size(), QSize(721, 560));
+    // Outer sizes less the frame: Portrait's 468 by 770 holds the 458 by 736 client area.
+    EXPECT_EQ(w->size(), QSize(731 - (468 - 458), 594 - (770 - 736)));
     check(false);
 
     w->activateWindow();
@@ -399,7 +415,8 @@ TEST_F(MainWindowTest, StartsWithPendingStatusAndTheTitleHint) {
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("VolStatus"))->text(),
               QStringLiteral("Qty Pending"));
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Title"))->toolTip(),
-              QStringLiteral("V 1.0.1"));
+              QStringLiteral("V ") + QString::fromLatin1(Version.data()));
+    EXPECT_EQ(Version, "1.0.1");
     EXPECT_TRUE(window.hiPrecisionBox()->isChecked());
     EXPECT_EQ(window.notes()->focusPolicy(), Qt::ClickFocus);
 }

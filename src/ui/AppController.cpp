@@ -275,6 +275,8 @@ void AppController::loadIntoWindow(const QString& path) {
     // Field by field in the file's order, each through its change notification.
     for (std::size_t i = 0; i < TextFieldCount; ++i) {
         const TextField f = textFieldAt(i);
+        if (m_loadProbe)
+            m_loadProbe(f);
         if (f == TextField::BaseNicStrength)
             w.selectRatio(RatioField::BaseNicPGVG, r[RatioField::BaseNicPGVG].position);
         if (f == TextField::MixStrength)

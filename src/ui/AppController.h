@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Recipe.h"
 #include "Settings.h"
 
 #include <QImage>
@@ -69,6 +70,8 @@ class AppController : public QObject {
     void setScreenPpiProvider(std::function<int()> provider) { m_screenPpi = std::move(provider); }
 
     void loadIntoWindow(const QString& path);
+    // Called before each field is filled while a recipe loads (tests make it throw).
+    void setLoadProbe(std::function<void(TextField)> probe) { m_loadProbe = std::move(probe); }
     bool writeFromWindow(const QString& path);
 
     // The first showing: screen checks, then the last file or a new mix and welcome.
@@ -98,6 +101,7 @@ class AppController : public QObject {
     bool m_settingsReported = false;
     QTimer m_welcomeTimer;
     std::function<int()> m_screenHeight;
+    std::function<void(TextField)> m_loadProbe;
     std::function<int()> m_screenPpi;
     PrintOptionsDialog* m_printDialog = nullptr;
     PrintProgressWindow* m_progress = nullptr;

@@ -6,6 +6,7 @@
 #include "ReportRenderer.h"
 #include "Reports.h"
 #include "ScreenImagePrinter.h"
+#include "WeightsWindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,6 +56,30 @@ void BM_KeystrokeToResults(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeystrokeToResults)->Unit(benchmark::kMicrosecond);
+
+// The same keystroke with "Mix By Weight" open: both windows' labels follow.
+void BM_KeystrokeToResultsAndWeights(benchmark::State& state) {
+    test::FakePrompts prompts;
+    MainWindow w(prompts);
+    for (std::size_t i = 0; i < RatioFieldCount; ++i) {
+        w.selectRatio(ratioFieldAt(i), 3);
+        w.setPgPercentFromChoice(ratioFieldAt(i));
+    }
+    w.refreshRatioTexts();
+    w.field(TextField::MixQty)->setText(QStringLiteral("100"));
+    w.field(TextField::BaseNicStrength)->setText(QStringLiteral("72"));
+    w.field(TextField::MixStrength)->setText(QStringLiteral("3"));
+    w.show();
+    WeightsWindow weights(w, prompts);
+    weights.show();
+    QLineEdit* pct = w.field(TextField::PctFlav1);
+    int i = 0;
+    for (auto _ : state) {
+        QTest::keyClick(pct, i++ % 2 == 0 ? Qt::Key_2 : Qt::Key_Backspace);
+        benchmark::DoNotOptimize(weights.gramsLabel(SlotId::Flav1)->text());
+    }
+}
+BENCHMARK(BM_KeystrokeToResultsAndWeights)->Unit(benchmark::kMicrosecond);
 
 // A 20,000-character paste into a name field: the width rule finds the cut in one step.
 void BM_PasteLongTextIntoAName(benchmark::State& state) {

@@ -8,12 +8,16 @@
 #include "ReportRenderer.h"
 #include "Reports.h"
 #include "Version.h"
+#include "Weights.h"
 
+#include <QDate>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -27,7 +31,8 @@ namespace {
 
 const char* kUsage =
     "Usage: kovaq-calc [--json] FILE.mix\n"
-    "       kovaq-calc --report summary|details [--notes] [--unused]\n"
+    "       kovaq-calc --weights FILE.mix\n"
+    "       kovaq-calc --report summary|details|weights [--notes] [--unused]\n"
     "                  [--text-size 8|10|12|14] [--json | --pdf OUT.pdf] FILE.mix\n"
     "       kovaq-calc --version | --help\n"
     "\n"
@@ -36,7 +41,10 @@ const char* kUsage =
     "status line and the fields that are missing.\n"
     "\n"
     "  --json         print JSON instead of text\n"
-    "  --report KIND  print the summary or details report, one line per line, tabs kept\n"
+    "  --weights      print the weighing table: grams of each ingredient and what the\n"
+    "                 scale reads as each goes in\n"
+    "  --report KIND  print the summary, details or weights report, one line per line,\n"
+    "                 tabs kept\n"
     "  --notes        include the notes in the report\n"
     "  --unused       include unused ingredients (details report)\n"
     "  --text-size N  report text size in points (default 12)\n"
@@ -128,7 +136,40 @@ QJsonObject resultJson(const MixRecipe& recipe, const MixResult& res, const RowL
     o["mixStrengthEnabled"] = res.MixStrengthEnabled;
     o["beep"] = res.Beep;
     o["cannotBeAchievedMessage"] = res.ShowCannotBeAchieved;
+    const WeightResult weights = ComputeWeights(recipe, res);
+    QJsonArray weightSlots;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotWeight& w = weights.slots[i];
+        weightSlots.append(QJsonObject{{"slot", q(std::string(SlotName(slotAt(i))))},
+                                       {"sg", w.gravity},
+                                       {"grams", w.grams},
+                                       {"gramsText", q(w.gramsText)},
+                                       {"scaleText", q(w.scaleText)}});
+    }
+    o["weights"] =
+        QJsonObject{{"slots", weightSlots}, {"totalGramsText", q(weights.totalGramsText)}};
     return o;
+}
+
+// Right-aligned in `width` characters (not bytes: the dash is three bytes of UTF-8).
+std::string right(const std::string& text, int width) {
+    int chars = 0;
+    for (char c : text)
+        chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return std::string(static_cast<std::size_t>(std::max(0, width - chars)), ' ') + text;
+}
+
+void printWeights(const MixRecipe& recipe, const MixResult& res, const RowLabels& labels) {
+    const WeightResult weights = ComputeWeights(recipe, res);
+    std::printf("Mix: %s\n\n", recipe.Name.c_str());
+    std::printf("%-24s %10s %7s %10s %12s\n", "Ingredient", "ml", "g/ml", "grams", "scale reads");
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotWeight& w = weights.slots[i];
+        std::printf("%-24s %10s %7.3f %s %s\n", labels.volume[i].c_str(),
+                    res.slots[i].VolumeText.c_str(), w.gravity, right(w.gramsText, 10).c_str(),
+                    right(w.scaleText, 12).c_str());
+    }
+    std::printf("%-24s %10s %7s %s\n", "TOTAL", "", "", right(weights.totalGramsText, 10).c_str());
 }
 
 void printTable(const MixRecipe& recipe, const MixResult& res, const RowLabels& labels) {
@@ -199,6 +240,7 @@ int finish(int status) {
 int main(int argc, char** argv) {
     LazyGuiApplication gui; // outlives everything that measures or draws
     bool json = false;
+    bool weights = false;
     bool notes = false;
     bool unused = false;
     int textSize = 12;
@@ -218,14 +260,16 @@ int main(int argc, char** argv) {
         const bool hasValue = i + 1 < argc;
         if (arg == "--json") {
             json = true;
+        } else if (arg == "--weights") {
+            weights = true;
         } else if (arg == "--notes") {
             notes = true;
         } else if (arg == "--unused") {
             unused = true;
         } else if (arg == "--report" && hasValue) {
             report = argv[++i];
-            if (report != "summary" && report != "details") {
-                std::fprintf(stderr, "kovaq-calc: --report takes summary or details\n");
+            if (report != "summary" && report != "details" && report != "weights") {
+                std::fprintf(stderr, "kovaq-calc: --report takes summary, details or weights\n");
                 return 2;
             }
         } else if (arg == "--text-size" && hasValue) {
@@ -293,8 +337,12 @@ int main(int argc, char** argv) {
         ReportDocument doc;
         if (report == "summary")
             BuildSummaryReport(doc, inputs);
-        else
+        else if (report == "details")
             BuildDetailsReport(doc, inputs);
+        else
+            BuildWeightsReport(
+                doc, inputs, ComputeWeights(recipe, result),
+                QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
         if (!pdf.empty()) {
             gui.ensure();
             if (!ExportReportPdf(doc, PathFromNative(pdf))) {
@@ -313,8 +361,14 @@ int main(int argc, char** argv) {
         }
         return finish(0);
     }
+    if (json && weights) {
+        std::fprintf(stderr, "kovaq-calc: --json holds the weights already\n");
+        return 2;
+    }
     if (json)
         printJson(resultJson(recipe, result, labels));
+    else if (weights)
+        printWeights(recipe, result, labels);
     else
         printTable(recipe, result, labels);
     return finish(0);

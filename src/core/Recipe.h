@@ -190,6 +190,9 @@ struct MixRecipe {
     bool HiPrecision = true;
     bool IgnoreCost = false;
     std::vector<std::string> Notes;
+    // Specific gravities the user set for weighing, as typed (PG, VG, Nicotine, Flav1..8,
+    // Vodka/Water); an empty text means the default.
+    std::array<std::string, 12> Gravity{};
 
     std::string& operator[](TextField f) { return texts[index(f)]; }
     const std::string& operator[](TextField f) const { return texts[index(f)]; }

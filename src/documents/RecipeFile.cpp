@@ -2,6 +2,7 @@
 
 #include "Codepage.h"
 #include "EntryRules.h"
+#include "Weights.h"
 
 #include <limits>
 
@@ -13,6 +14,7 @@ constexpr std::string_view kIngredients = "Ingredients";
 constexpr std::string_view kSpec = "Spec";
 constexpr std::string_view kExtras = "Extras";
 constexpr std::string_view kNotes = "Notes";
+constexpr std::string_view kWeights = "Weights";
 
 std::string_view sectionOf(TextField f) {
     return f <= TextField::BaseNicStrength ? kIngredients : kSpec;
@@ -66,6 +68,11 @@ MixRecipe RecipeFromIni(const IniDocument& ini, const MixRecipe& current) {
     const std::int64_t lines = std::min(ini.readInteger(kNotes, "Lines", 0), MaxNotesLines);
     for (std::int64_t i = 0; i < lines; ++i)
         r.Notes.push_back(ini.readString(kNotes, "Text" + std::to_string(i), ""));
+    // Gravities for weighing: a value that is no gravity reads as the default.
+    for (std::size_t i = 0; i < GravityKeyCount; ++i) {
+        std::string v = ini.readString(kWeights, GravityFileKey(gravityKeyAt(i)), "");
+        r.Gravity[i] = ValidGravity(v) ? std::move(v) : std::string();
+    }
     return r;
 }
 
@@ -101,6 +108,15 @@ void RecipeToIni(IniDocument& ini, const MixRecipe& recipe) {
     for (std::size_t i = 0; i < recipe.Notes.size(); ++i)
         ini.setValue(kNotes, "Text" + std::to_string(i),
                      capChars(recipe.Notes[i], MaxNoteLineLength));
+    // Only the gravities the user set are written; one set before and now back at its
+    // default is emptied, so that a file without [Weights] stays without it.
+    for (std::size_t i = 0; i < GravityKeyCount; ++i) {
+        const std::string_view key = GravityFileKey(gravityKeyAt(i));
+        if (ValidGravity(recipe.Gravity[i]))
+            ini.setValue(kWeights, key, recipe.Gravity[i]);
+        else if (ini.value(kWeights, key))
+            ini.setValue(kWeights, key, "");
+    }
 }
 
 void WriteRecipe(const std::string& path, const MixRecipe& recipe) {

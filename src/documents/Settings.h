@@ -6,12 +6,15 @@ class QSettings;
 
 namespace kovaq {
 
-// The four values kept between runs, in the per-user store under "Tresquall/Ko-Vaq".
+// The values kept between runs, in the per-user store under "Tresquall/Ko-Vaq": the four of
+// the original program and whether the weights window was open.
 struct AppSettings {
     QString LoadDir;
     QString SaveDir;
     QString LastFile;
     QString Layout = QStringLiteral("Landscape");
+    // Whether "Mix By Weight" was open when the program last closed: "1" or "0".
+    QString WeightsOpen = QStringLiteral("0");
 };
 
 // The keys and their defaults in one place.
@@ -20,10 +23,9 @@ struct SettingKey {
     QString AppSettings::*member;
 };
 inline constexpr SettingKey SettingKeys[] = {
-    {"LoadDir", &AppSettings::LoadDir},
-    {"SaveDir", &AppSettings::SaveDir},
-    {"LastFile", &AppSettings::LastFile},
-    {"Layout", &AppSettings::Layout},
+    {"LoadDir", &AppSettings::LoadDir},         {"SaveDir", &AppSettings::SaveDir},
+    {"LastFile", &AppSettings::LastFile},       {"Layout", &AppSettings::Layout},
+    {"WeightsOpen", &AppSettings::WeightsOpen},
 };
 
 // Reads the values (defaults: the working directory, no last file, "Landscape"), writes

@@ -246,3 +246,45 @@ void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in) {
 }
 
 } // namespace kovaq
+
+namespace kovaq {
+
+TabLayout WeightsTabs(int s) {
+    return {QStringLiteral("WeightsTabs"),
+            {0, s * 130 / 12, s * 185 / 12, s * 240 / 12, s * 300 / 12}};
+}
+
+void BuildWeightsReport(ReportDocument& doc, const ReportInputs& in, const WeightResult& weights,
+                        const QString& date) {
+    const int s = in.pointSize;
+    doc.Clear();
+    doc.SetSize(s);
+    doc.SetTabLayout(WeightsTabs(s));
+    doc.SetBold(true);
+    doc.AppendLine(QStringLiteral("Mix Name - ") + in.mixTitle);
+    doc.SetBold(false);
+    doc.AppendLine(QStringLiteral("Weighed - ") + date);
+    doc.AppendLine(QString());
+    doc.SetBold(true);
+    doc.AppendLine(QStringLiteral("Ingredient\tml\tg/ml\tgrams\tscale reads"));
+    doc.SetBold(false);
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotWeight& w = weights.slots[i];
+        if (in.volumeTexts[i] == QStringLiteral("0") && w.gramsText == "0.00")
+            continue; // nothing to weigh
+        doc.AppendLine(in.rowLabels[i] + QLatin1Char('\t') + in.volumeTexts[i] + QLatin1Char('\t') +
+                       QString::number(w.gravity, 'f', 3) + QLatin1Char('\t') +
+                       QString::fromStdString(w.gramsText) + QLatin1Char('\t') +
+                       QString::fromStdString(w.scaleText));
+    }
+    doc.AppendLine(QString());
+    doc.SetBold(true);
+    doc.AppendLine(QStringLiteral("TOTAL\t\t\t") + QString::fromStdString(weights.totalGramsText));
+    doc.SetBold(false);
+    doc.AppendLine(QString());
+    doc.SetSize(s - 2);
+    doc.AppendLine(kFooter);
+    doc.SetSize(s);
+}
+
+} // namespace kovaq

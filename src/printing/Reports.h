@@ -4,6 +4,7 @@
 #include "MixResult.h"
 #include "Recipe.h"
 #include "ReportDocument.h"
+#include "Weights.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,5 +42,11 @@ ReportInputs MakeReportInputs(const MixRecipe& recipe, const MixResult& result,
 
 void BuildSummaryReport(ReportDocument& doc, const ReportInputs& in);
 void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in);
+
+// The weighing sheet: the mix name with its suffix, the date, then for every ingredient
+// that is used its ml, gravity, grams and what the scale reads, and the total.
+TabLayout WeightsTabs(int pointSize);
+void BuildWeightsReport(ReportDocument& doc, const ReportInputs& in, const WeightResult& weights,
+                        const QString& date);
 
 } // namespace kovaq

@@ -8,15 +8,19 @@
 #include "PrintOptionsDialog.h"
 #include "Prompts.h"
 #include "RecipeFile.h"
+#include "ReportRenderer.h"
 #include "Reports.h"
 #include "ScreenImagePrinter.h"
+#include "WeightsWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
@@ -112,6 +116,10 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     };
     connect(&w, &MainWindow::printRequested, this, &AppController::printCommand);
 
+    m_weights = new WeightsWindow(w, m_prompts);
+    connect(&w, &MainWindow::weightsRequested, this, &AppController::showWeights);
+    connect(m_weights, &WeightsWindow::printRequested, this, &AppController::printWeights);
+
     m_retain = new RetainDialog(&w);
     m_welcome = new WelcomeDialog(&w);
     m_welcomeTimer.setSingleShot(true);
@@ -148,6 +156,7 @@ void AppController::onClosing() {
     if (m_ending)
         return;
     m_settings.Layout = m_window->layoutName();
+    m_settings.WeightsOpen = m_weights->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
     if (!WriteSettings(m_store, m_settings))
         reportUnwritableSettings();
 }
@@ -272,6 +281,7 @@ void AppController::loadIntoWindow(const QString& path) {
     const auto noCalculation = w.suspendCalculation();
     const MixRecipe r = LoadRecipe(NativeFromPath(path), w.recipe()).recipe;
     w.setMixName(qs(r.Name));
+    w.setGravities(r.Gravity);
     // Field by field in the file's order, each through its change notification.
     for (std::size_t i = 0; i < TextFieldCount; ++i) {
         const TextField f = textFieldAt(i);
@@ -316,6 +326,7 @@ void AppController::newMix() {
               T::Flav7Qty,    T::Flav8Cost,   T::Flav8Qty,   T::BaseNicStrength})
             w.setFieldText(f, QString());
         w.selectRatio(RatioField::BaseNicPGVG, 0);
+        w.setGravities({}); // they describe the ingredients
     }
     if (!keepNotes)
         w.setNotesLines({});
@@ -450,6 +461,48 @@ void AppController::startupChecks() {
     volume->setFocus();
     w.setLastActiveControl(volume);
     m_firstShowPending = false;
+    if (m_settings.WeightsOpen == QStringLiteral("1"))
+        showWeights();
+}
+
+void AppController::showWeights() {
+    if (!m_weights->isVisible())
+        m_weights->placeBesideMain();
+    m_weights->show();
+    m_weights->raise();
+    m_weights->activateWindow();
+}
+
+void AppController::printWeights() {
+    if (!m_prompts.choosePrinter(*m_printer, m_weights))
+        return;
+    const MainWindow& w = *m_window;
+    const PrintOptions& options = m_printDialog->options();
+    const ReportInputs in = MakeReportInputs(w.recipe(false), w.result(), w.rowLabels(), false,
+                                             false, ReportPointSize(options.TextSize));
+    ReportDocument doc;
+    BuildWeightsReport(doc, in, m_weights->weights(),
+                       QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
+    const PageMetrics metrics =
+        MetricsOf(*m_printer, m_screenPpi(), PrintOptionsDialog::DialogWidth);
+    const MarginMetrics margins = ComputeMargins(metrics, options.LeftMargin, options.TopMargin);
+    const QRect area(margins.leftPr, margins.topPr, metrics.pageW - 2 * margins.leftPr,
+                     metrics.pageH - 2 * margins.topPr);
+    m_printer->setDocName(QString());
+    QPainter p;
+    if (!p.begin(m_printer.get())) {
+        m_prompts.errorBox(m_weights, QStringLiteral("Printer is not available."));
+        return;
+    }
+    const PagesOutcome outcome =
+        RenderReportPages(p, doc, area, [this] { return m_printer->newPage(); });
+    if (outcome != PagesOutcome::Done)
+        m_printer->abort();
+    const bool ended = p.end();
+    if (outcome == PagesOutcome::NoRoom)
+        m_prompts.errorBox(m_weights, QString::fromLatin1(NoRoomMessage));
+    else if (outcome == PagesOutcome::PageRefused || !ended)
+        m_prompts.errorBox(m_weights, QStringLiteral("The printer did not finish the print."));
 }
 
 } // namespace kovaq

@@ -23,6 +23,7 @@ class PrintTicker;
 class Prompts;
 class RetainDialog;
 class WelcomeDialog;
+class WeightsWindow;
 
 // The program as a whole: builds the windows, runs the document commands (Open, Save,
 // New Mix, closing), keeps the settings and starts up.
@@ -63,6 +64,11 @@ class AppController : public QObject {
     void printCommand();
 
     PrintOptionsDialog& printDialog() const { return *m_printDialog; }
+    WeightsWindow& weightsWindow() const { return *m_weights; }
+    // "Mix By Weight": shown beside the main window, or brought to the front.
+    void showWeights();
+    // Its "Print...": the printer, then the weighing sheet at the chosen margins and size.
+    void printWeights();
     PrintProgressWindow& progressWindow() const { return *m_progress; }
     PrintTicker& ticker() const { return *m_ticker; }
     QPrinter& printer() const { return *m_printer; }
@@ -104,6 +110,7 @@ class AppController : public QObject {
     std::function<void(TextField)> m_loadProbe;
     std::function<int()> m_screenPpi;
     PrintOptionsDialog* m_printDialog = nullptr;
+    WeightsWindow* m_weights = nullptr;
     PrintProgressWindow* m_progress = nullptr;
     std::unique_ptr<PrintTicker> m_ticker;
     std::unique_ptr<QPrinter> m_printer;

@@ -6,6 +6,7 @@
 #include "Prompts.h"
 #include "ScopeExit.h"
 #include "Version.h"
+#include "WeightsWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QToolTip>
@@ -106,6 +108,13 @@ void MainWindow::buildControls() {
     m_helpIcon = new HelpIcon(this);
     m_helpIcon->setObjectName(QStringLiteral("HelpIcon"));
     connect(m_helpIcon, &HelpIcon::clicked, this, &MainWindow::helpRequested);
+    m_scalesIcon = new ScalesIcon(this);
+    m_scalesIcon->setObjectName(QStringLiteral("ScalesIcon"));
+    connect(m_scalesIcon, &ScalesIcon::clicked, this, &MainWindow::weightsRequested);
+    // Anywhere in the program, as the icon's hint says.
+    auto* weights = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    weights->setContext(Qt::ApplicationShortcut);
+    connect(weights, &QShortcut::activated, this, &MainWindow::weightsRequested);
 
     m_ingredients = new IngredientPanel(m_prompts, this);
     m_ingredients->setGeometry(16, 42, 245, 271);
@@ -265,6 +274,7 @@ MixRecipe MainWindow::recipe(bool withNotes) const {
     r.ratios = m_ratios;
     r.HiPrecision = hiPrecisionBox()->isChecked();
     r.IgnoreCost = ignoreCostBox()->isChecked();
+    r.Gravity = m_gravity;
     if (withNotes)
         for (const QString& line : m_notes->displayedLines())
             r.Notes.push_back(line.toStdString());
@@ -408,6 +418,21 @@ void MainWindow::setNotesLines(const QStringList& lines) {
     m_notes->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
+void MainWindow::setGravity(GravityKey key, const std::string& text) {
+    if (m_gravity[index(key)] == text)
+        return;
+    m_gravity[index(key)] = text;
+    m_mixSaved = false; // a gravity belongs to the recipe
+}
+
+void MainWindow::setGravities(const std::array<std::string, GravityKeyCount>& texts) {
+    m_gravity = texts;
+}
+
+QWidget* MainWindow::scalesIcon() const {
+    return m_scalesIcon;
+}
+
 void MainWindow::setHiPrecision(bool on) {
     hiPrecisionBox()->setChecked(on);
     m_volumeDecimals = VolumeDecimalsFor(on);
@@ -462,6 +487,7 @@ void MainWindow::recalculate() {
     updateCaptions();
     m_infoComplete = res.InfoComplete;
     m_result = res;
+    Q_EMIT recalculated();
 }
 
 void MainWindow::updateAccessibleNames() {
@@ -569,6 +595,7 @@ void MainWindow::applyArrangement(bool portrait) {
     setFixedSize(outer.width() - kFrameWidth, outer.height() - kFrameHeight);
     m_background->setGeometry(-3, -4, portrait ? 484 : 748, 785);
     m_helpIcon->move(portrait ? 430 : 694, 8);
+    m_scalesIcon->move(m_helpIcon->x() - 26, 8); // left of the help icon
     const Place web = at({250, 714}, {488, 514});
     m_website->setGeometry(web.x, web.y, 194, 14);
     const Place mail = at({24, 714}, {532, 530});

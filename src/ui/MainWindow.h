@@ -17,6 +17,7 @@
 #include "MixCalculator.h"
 #include "Recipe.h"
 #include "ScopeExit.h"
+#include "Weights.h"
 
 #include <QPointer>
 #include <QString>
@@ -42,6 +43,7 @@ class NotesEdit;
 class Prompts;
 class RatioChoice;
 class ResultsPanel;
+class ScalesIcon;
 class SpecPanel;
 class StatusPanel;
 
@@ -112,6 +114,11 @@ class MainWindow : public QWidget {
     void setHiPrecision(bool on);
     void setIgnoreCost(bool on);
     void setNotesLines(const QStringList& lines);
+    // Gravities for weighing, part of the recipe. Typed by the user: the mix is unsaved.
+    void setGravity(GravityKey key, const std::string& text);
+    // Set by the program (a load, New Mix): nothing is marked.
+    void setGravities(const std::array<std::string, GravityKeyCount>& texts);
+    QWidget* scalesIcon() const;
 
     void recalculate();
 
@@ -133,6 +140,10 @@ class MainWindow : public QWidget {
     void firstShown();
     // The close request was allowed and the window is closing.
     void closing();
+    // The scales icon or Ctrl+G.
+    void weightsRequested();
+    // Every recalculation has run and its results are on the window.
+    void recalculated();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -170,6 +181,8 @@ class MainWindow : public QWidget {
     QLabel* m_title = nullptr;
     QLabel* m_tagLine = nullptr;
     HelpIcon* m_helpIcon = nullptr;
+    ScalesIcon* m_scalesIcon = nullptr;
+    std::array<std::string, GravityKeyCount> m_gravity{};
     ClickLabel* m_website = nullptr;
     ClickLabel* m_email = nullptr;
     QPushButton* m_openButton = nullptr;

@@ -260,3 +260,45 @@ TEST(KovaqCalc, OutputThatCannotBeWrittenIsAFailure) {
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.toStdString(), "kovaq-calc " KOVAQ_VERSION "\n");
 }
+
+TEST(KovaqCalc, WeighsTheMix) {
+    QTemporaryDir dir;
+    const QString file = write(dir, "w.mix",
+                               "[Ingredients]\nBaseNicPGVG=5\nBaseNicStrength=36\nFlav1Name=Lemon\n"
+                               "[Spec]\nMixNicPGVG=3\nMixStrength=12\n%Flav1=10\nMixQty=30\n"
+                               "[Weights]\nVodka/Water=0.95\n");
+    const QJsonObject w =
+        QJsonDocument::fromJson(calc({"--json", file}).out).object()["weights"].toObject();
+    const QJsonArray slots = w["slots"].toArray();
+    ASSERT_EQ(slots.size(), 12);
+    const QJsonObject base = slots.at(0).toObject();
+    EXPECT_EQ(base["slot"].toString(), "NicBase");
+    EXPECT_NEAR(base["sg"].toDouble(), 1.143563, 1e-6);
+    EXPECT_NEAR(base["grams"].toDouble(), 11.43563, 1e-5);
+    EXPECT_EQ(base["gramsText"].toString(), "11.44");
+    EXPECT_EQ(slots.at(3).toObject()["scaleText"].toString(), "33.06");
+    EXPECT_EQ(slots.at(4).toObject()["gramsText"].toString(), "0.00");
+    EXPECT_EQ(slots.at(4).toObject()["scaleText"].toString(), "");
+    EXPECT_DOUBLE_EQ(slots.at(11).toObject()["sg"].toDouble(), 0.95);
+    EXPECT_EQ(w["totalGramsText"].toString(), "33.06");
+
+    const CalcRun table = calc({"--weights", file});
+    ASSERT_EQ(table.exitCode, 0);
+    const QList<QByteArray> lines = table.out.split('\n');
+    EXPECT_EQ(lines.at(3),
+              QByteArray("Nic Base                         10   1.144      11.44        11.44"));
+    EXPECT_EQ(lines.at(6),
+              QByteArray("F1 Lemon                          3   1.036       3.11        33.06"));
+    EXPECT_EQ(lines.at(15), QByteArray("TOTAL                                            33.06"));
+
+    const CalcRun sheet = calc({"--report", "weights", file});
+    ASSERT_EQ(sheet.exitCode, 0);
+    const QList<QByteArray> s = sheet.out.split('\n');
+    EXPECT_EQ(s.at(0), QByteArray("Mix Name - Untitled(12mg 30ml 70-30)"));
+    EXPECT_TRUE(s.at(1).startsWith("Weighed - "));
+    EXPECT_EQ(s.at(3), QByteArray("Ingredient\tml\tg/ml\tgrams\tscale reads"));
+    EXPECT_EQ(s.at(4), QByteArray("Nic Base\t10\t1.144\t11.44\t11.44"));
+    EXPECT_EQ(s.at(7), QByteArray("F1 Lemon\t3\t1.036\t3.11\t33.06"));
+    EXPECT_EQ(s.at(9), QByteArray("TOTAL\t\t\t33.06"));
+    EXPECT_EQ(calc({"--weights", "--json", file}).exitCode, 2);
+}

@@ -1,6 +1,7 @@
 #include "RecipeFile.h"
 #include "Codepage.h"
 #include "RandomText.h"
+#include "Weights.h"
 
 #include <gtest/gtest.h>
 
@@ -201,6 +202,9 @@ TEST_F(RecipeFileTest, RandomRecipesSurviveARoundTrip) {
         }
         r.HiPrecision = pick(2) == 1;
         r.IgnoreCost = pick(2) == 1;
+        const std::vector<std::string> gravities = {"", "", "1.04", "0.95", "2", "0.5", "1.261"};
+        for (std::string& g : r.Gravity)
+            g = gravities[static_cast<std::size_t>(pick(static_cast<int>(gravities.size())))];
         r.Notes.clear();
         for (int n = pick(6); n > 0; --n)
             r.Notes.push_back(text());
@@ -253,4 +257,45 @@ TEST_F(RecipeFileTest, FailedSaveLeavesTheFileAsItWas) {
     EXPECT_FALSE(fs::exists(path("no")));
     fs::permissions(lockedDir, fs::perms::owner_all);
     EXPECT_EQ(fs::directory_iterator(lockedDir)->path().filename(), "x.mix"); // no leftovers
+}
+
+TEST_F(RecipeFileTest, GravitiesLiveInTheirOwnSectionOnlyWhenSet) {
+    // A file without [Weights] loads with every default, and is saved without one.
+    const std::string plain = path("plain.mix");
+    WriteRecipe(plain, FreshMix());
+    EXPECT_EQ(get(plain).find("[Weights]"), std::string::npos);
+    EXPECT_EQ(LoadRecipe(plain).recipe.Gravity, (std::array<std::string, 12>{}));
+
+    // The user's values, at the end of the file, every other line kept.
+    const std::string file = path("w.mix");
+    put(file, "[Title]\r\nName=Kept\r\n; a remark\r\n[Other]\r\nMine=1\r\n");
+    MixRecipe r = LoadRecipe(file).recipe;
+    r.Gravity[index(GravityKey::PG)] = "1.04";
+    r.Gravity[index(GravityKey::VodkaWater)] = "0.95";
+    r.Gravity[index(GravityKey::Flav3)] = "3"; // refused: not written
+    WriteRecipe(file, r);
+    const std::string text = get(file);
+    EXPECT_NE(text.find("; a remark\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[Other]\r\nMine=1\r\n"), std::string::npos);
+    const std::size_t weights = text.find("[Weights]\r\n");
+    ASSERT_NE(weights, std::string::npos);
+    EXPECT_EQ(text.substr(weights), "[Weights]\r\nPG=1.04\r\nVodka/Water=0.95\r\n");
+    const MixRecipe back = LoadRecipe(file).recipe;
+    EXPECT_EQ(back.Gravity[index(GravityKey::PG)], "1.04");
+    EXPECT_EQ(back.Gravity[index(GravityKey::VodkaWater)], "0.95");
+    EXPECT_EQ(back.Gravity[index(GravityKey::Flav3)], "");
+
+    // Back at its default, a value stands empty, which reads as the default.
+    r.Gravity[index(GravityKey::PG)].clear();
+    WriteRecipe(file, r);
+    EXPECT_NE(get(file).find("[Weights]\r\nPG=\r\nVodka/Water=0.95\r\n"), std::string::npos);
+    EXPECT_EQ(LoadRecipe(file).recipe.Gravity[index(GravityKey::PG)], "");
+
+    // Values that are no gravity load as the default.
+    put(file, "[Weights]\r\nPG=abc\r\nVG=2.5\r\nnicotine= 1.2 \r\nFlav8=0.5\r\n");
+    const MixRecipe odd = LoadRecipe(file).recipe;
+    EXPECT_EQ(odd.Gravity[index(GravityKey::PG)], "");
+    EXPECT_EQ(odd.Gravity[index(GravityKey::VG)], "");
+    EXPECT_EQ(odd.Gravity[index(GravityKey::Nicotine)], "1.2");
+    EXPECT_EQ(odd.Gravity[index(GravityKey::Flav8)], "0.5");
 }

@@ -1,0 +1,256 @@
+#include "WeightsWindow.h"
+
+#include "Fields.h"
+#include "MainWindow.h"
+#include "Panels.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace kovaq {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString name(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+QString gravityText(double g) {
+    return QString::number(g, 'f', 3);
+}
+
+} // namespace
+
+GravityKey WeightsWindow::keyOfSlot(SlotId s) {
+    switch (s) {
+    case SlotId::PG:
+        return GravityKey::PG;
+    case SlotId::VG:
+        return GravityKey::VG;
+    case SlotId::VodkaWater:
+        return GravityKey::VodkaWater;
+    case SlotId::NicBase:
+        return GravityKey::Nicotine;
+    default:
+        return gravityKeyAt(index(GravityKey::Flav1) + index(s) - index(SlotId::Flav1));
+    }
+}
+
+WeightsWindow::WeightsWindow(MainWindow& main, Prompts& prompts)
+    : QWidget(&main, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::WindowMinimizeButtonHint),
+      m_main(main) {
+    setObjectName(QStringLiteral("WeightsWindow"));
+    setWindowTitle(QStringLiteral("Mix By Weight"));
+    setFont(look::windowFont());
+    auto* outer = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(2);
+    const QStringList heads = {QStringLiteral("Ingredient"), QStringLiteral("ml"),
+                               QStringLiteral("g/ml"), QStringLiteral("grams"),
+                               QStringLiteral("scale reads")};
+    for (int c = 0; c < heads.size(); ++c) {
+        auto* h = new QLabel(heads[c], this);
+        h->setFont(look::boldFont());
+        grid->addWidget(h, 0, c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    }
+    auto gravityField = [&](GravityKey key) {
+        auto* e = new NumberField(prompts, this);
+        e->setObjectName(QStringLiteral("Gravity_") + name(GravityFileKey(key)).remove('/'));
+        e->setFixedWidth(48);
+        e->setAlignment(Qt::AlignRight);
+        look::setFieldBackground(e, false);
+        connect(e, &QLineEdit::textEdited, this, [this, key] { onGravityTyped(key); });
+        m_gravity[index(key)] = e;
+        return e;
+    };
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId s = slotAt(i);
+        const int row = static_cast<int>(i) + 1;
+        const QString slot = name(SlotName(s));
+        m_labels[i] = new QLabel(this);
+        m_labels[i]->setObjectName(QStringLiteral("WeightCaption_") + slot);
+        m_ml[i] = new QLabel(this);
+        m_ml[i]->setObjectName(QStringLiteral("WeightMl_") + slot);
+        m_grams[i] = new QLabel(this);
+        m_grams[i]->setObjectName(QStringLiteral("Grams_") + slot);
+        m_grams[i]->setFont(look::sansSerifFont(11, true));
+        m_scale[i] = new QLabel(this);
+        m_scale[i]->setObjectName(QStringLiteral("Scale_") + slot);
+        grid->addWidget(m_labels[i], row, 0);
+        grid->addWidget(m_ml[i], row, 1, Qt::AlignRight);
+        if (s == SlotId::NicBase) {
+            // The base's gravity follows from its strength and carrier: worked out, not typed.
+            m_baseGravity[i] = new QLabel(this);
+            m_baseGravity[i]->setObjectName(QStringLiteral("Gravity_NicBase"));
+            grid->addWidget(m_baseGravity[i], row, 2, Qt::AlignRight);
+        } else {
+            grid->addWidget(gravityField(keyOfSlot(s)), row, 2, Qt::AlignRight);
+        }
+        grid->addWidget(m_grams[i], row, 3, Qt::AlignRight);
+        grid->addWidget(m_scale[i], row, 4, Qt::AlignRight);
+    }
+    const int totalRow = static_cast<int>(SlotCount) + 1;
+    auto* total = new QLabel(QStringLiteral("TOTAL"), this);
+    total->setFont(look::boldFont());
+    grid->addWidget(total, totalRow, 0);
+    m_total = new QLabel(this);
+    m_total->setObjectName(QStringLiteral("GramsTotal"));
+    m_total->setFont(look::sansSerifFont(11, true));
+    grid->addWidget(m_total, totalRow, 3, Qt::AlignRight);
+    auto* nicotine = new QLabel(QStringLiteral("Pure nicotine"), this);
+    grid->addWidget(nicotine, totalRow + 1, 0, 1, 2);
+    grid->addWidget(gravityField(GravityKey::Nicotine), totalRow + 1, 2, Qt::AlignRight);
+    outer->addLayout(grid);
+
+    auto* buttons = new QHBoxLayout;
+    m_defaults = new QPushButton(QStringLiteral("Defaults"), this);
+    m_defaults->setObjectName(QStringLiteral("DefaultsButton"));
+    m_defaults->setToolTip(QStringLiteral("Every gravity back to its default"));
+    m_print = new QPushButton(QStringLiteral("Print..."), this);
+    m_print->setObjectName(QStringLiteral("WeightsPrintButton"));
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("WeightsCloseButton"));
+    for (QPushButton* b : {m_defaults, m_print, close}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    outer->addLayout(buttons);
+    connect(m_defaults, &QPushButton::clicked, this, [this] {
+        for (std::size_t i = 0; i < GravityKeyCount; ++i)
+            if (!m_gravity[i]->text().isEmpty()) {
+                m_gravity[i]->clear();
+                onGravityTyped(gravityKeyAt(i));
+            }
+    });
+    connect(m_print, &QPushButton::clicked, this, &WeightsWindow::printRequested);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(&m_main, &MainWindow::recalculated, this, &WeightsWindow::refresh);
+    refresh();
+}
+
+void WeightsWindow::onGravityTyped(GravityKey key) {
+    if (m_refreshing)
+        return;
+    m_main.setGravity(key, m_gravity[index(key)]->text().toStdString());
+    refresh();
+}
+
+void WeightsWindow::refresh() {
+    m_refreshing = true;
+    const MixRecipe recipe = m_main.recipe(false);
+    const MixResult& result = m_main.result();
+    m_weights = ComputeWeights(recipe, result);
+    const QColor red = look::colour(WarningColour);
+    const QColor black = look::colour(NormalTextColour);
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId s = slotAt(i);
+        const SlotWeight& w = m_weights.slots[i];
+        const QString caption = qs(m_main.rowLabels().label(s));
+        m_labels[i]->setText(caption);
+        m_ml[i]->setText(qs(result.slots[i].VolumeText));
+        m_grams[i]->setText(qs(w.gramsText));
+        m_scale[i]->setText(qs(w.scaleText));
+        for (QLabel* l : {m_ml[i], m_grams[i]})
+            look::setTextColour(l, w.warn ? red : black);
+        m_grams[i]->setAccessibleName(caption.trimmed() + QStringLiteral(" grams: ") +
+                                      qs(w.gramsText));
+        m_scale[i]->setAccessibleName(caption.trimmed() + QStringLiteral(" scale reads: ") +
+                                      qs(w.scaleText));
+        if (m_baseGravity[i])
+            m_baseGravity[i]->setText(gravityText(w.gravity));
+    }
+    // The user's gravities as typed; where there is none, the default shows greyed.
+    for (std::size_t k = 0; k < GravityKeyCount; ++k) {
+        QLineEdit* e = m_gravity[k];
+        const QString typed = qs(recipe.Gravity[k]);
+        if (e->text() != typed)
+            e->setText(typed);
+        e->setPlaceholderText(gravityText(m_weights.defaults[k]));
+        look::setFieldBackground(e, !typed.isEmpty() && !ValidGravity(recipe.Gravity[k]));
+        e->setAccessibleName(name(GravityFileKey(gravityKeyAt(k))) +
+                             QStringLiteral(" gravity, g/ml"));
+    }
+    m_total->setText(qs(m_weights.totalGramsText));
+    m_total->setAccessibleName(QStringLiteral("TOTAL grams: ") + m_total->text());
+    m_refreshing = false;
+}
+
+QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& area) {
+    // Right of the window if it fits on the screen, else left of it, else at the edge.
+    QPoint at(main.right() + 9, main.top());
+    if (at.x() + size.width() - 1 > area.right())
+        at.setX(std::max(area.left(), main.left() - 9 - size.width() + 1));
+    at.setY(
+        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height() + 1)));
+    return at;
+}
+
+void WeightsWindow::placeBesideMain() {
+    adjustSize();
+    const QScreen* screen = m_main.screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+    move(PlaceBeside(m_main.frameGeometry(), frameGeometry().size(), area));
+}
+
+void WeightsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh();
+    Q_EMIT visibilityChanged(true);
+}
+
+void WeightsWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    Q_EMIT visibilityChanged(false);
+}
+
+ScalesIcon::ScalesIcon(QWidget* parent) : QWidget(parent) {
+    setFixedSize(20, 20);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QStringLiteral("Mix By Weight (Ctrl+G)"));
+    setAccessibleName(QStringLiteral("Mix By Weight"));
+}
+
+void ScalesIcon::paintEvent(QPaintEvent*) {
+    // Drawn, not loaded: sharp at any screen scale.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = width() / 20.0;
+    p.scale(s, s);
+    QRadialGradient glow(QPointF(7, 7), 14);
+    glow.setColorAt(0, QColor(150, 230, 140));
+    glow.setColorAt(1, QColor(40, 130, 60));
+    p.setPen(QPen(Qt::white, 1.2));
+    p.setBrush(glow);
+    p.drawEllipse(QRectF(1, 1, 18, 18));
+    p.setPen(QPen(Qt::white, 1.3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, 5), QPointF(10, 14)); // the post
+    p.drawLine(QPointF(5, 7), QPointF(15, 7));   // the beam
+    p.drawLine(QPointF(7, 15), QPointF(13, 15)); // the foot
+    QPainterPath pans;
+    pans.moveTo(3, 11);
+    pans.quadTo(5, 13.5, 7, 11);
+    pans.moveTo(13, 11);
+    pans.quadTo(15, 13.5, 17, 11);
+    p.drawPath(pans);
+    p.drawLine(QPointF(5, 7), QPointF(3.5, 11));
+    p.drawLine(QPointF(5, 7), QPointF(6.5, 11));
+    p.drawLine(QPointF(15, 7), QPointF(13.5, 11));
+    p.drawLine(QPointF(15, 7), QPointF(16.5, 11));
+}
+
+void ScalesIcon::mouseReleaseEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+} // namespace kovaq

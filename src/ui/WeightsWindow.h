@@ -1,0 +1,84 @@
+#pragma once
+
+#include "Recipe.h"
+#include "Weights.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kovaq {
+
+class MainWindow;
+class Prompts;
+
+// "Mix By Weight": the volumes of the main window in grams, live, with the gravity of each
+// ingredient (the user's own, or the default shown greyed), and what a scale reads as each
+// one goes into the bottle. Owned by the main window; everything it shows comes from
+// ComputeWeights, as kovaq-calc's does.
+class WeightsWindow : public QWidget {
+    Q_OBJECT
+  public:
+    WeightsWindow(MainWindow& main, Prompts& prompts);
+
+    // Follows the main window: after every recalculation and gravity typed.
+    void refresh();
+    // Beside the main window, on the screen.
+    void placeBesideMain();
+
+    QLineEdit* gravityField(GravityKey key) const { return m_gravity[index(key)]; }
+    QLabel* gramsLabel(SlotId s) const { return m_grams[index(s)]; }
+    QLabel* scaleLabel(SlotId s) const { return m_scale[index(s)]; }
+    QLabel* totalLabel() const { return m_total; }
+    QPushButton* defaultsButton() const { return m_defaults; }
+    QPushButton* printButton() const { return m_print; }
+    const WeightResult& weights() const { return m_weights; }
+
+  Q_SIGNALS:
+    void printRequested();
+    void visibilityChanged(bool shown);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void onGravityTyped(GravityKey key);
+    static GravityKey keyOfSlot(SlotId s);
+
+    MainWindow& m_main;
+    std::array<QLabel*, SlotCount> m_labels{};
+    std::array<QLabel*, SlotCount> m_ml{};
+    std::array<QLabel*, SlotCount> m_baseGravity{}; // the base's own, worked out: read only
+    std::array<QLineEdit*, GravityKeyCount> m_gravity{};
+    std::array<QLabel*, SlotCount> m_grams{};
+    std::array<QLabel*, SlotCount> m_scale{};
+    QLabel* m_total = nullptr;
+    QPushButton* m_defaults = nullptr;
+    QPushButton* m_print = nullptr;
+    WeightResult m_weights;
+    bool m_refreshing = false;
+};
+
+// Where a window of `size` goes beside the main window on a screen's `area`.
+QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& area);
+
+// The scales drawn small, for the header band of the main window.
+class ScalesIcon : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ScalesIcon(QWidget* parent);
+
+  Q_SIGNALS:
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace kovaq

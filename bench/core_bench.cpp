@@ -1,3 +1,4 @@
+#include "Feasibility.h"
 #include "MixCalculator.h"
 #include "Numbers.h"
 
@@ -38,6 +39,22 @@ void BM_RecalculateFullRecipe(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecalculateFullRecipe);
+
+// The figures of what could be made, on a full recipe that cannot be made as asked: the
+// ratio range, the nearest ratio, the strongest mix and the flavour share, each confirmed.
+void BM_FeasibilityFullRecipe(benchmark::State& state) {
+    MixRecipe recipe = fullRecipe();
+    recipe[TextField::MixStrength] = "30"; // a base of 72 mg brings too much of both
+    for (std::size_t i = 0; i <= FlavourCount; ++i)
+        recipe[*PercentField(slotAt(index(SlotId::Flav1) + i))] = "6";
+    if (Recalculate(recipe).VolumesOk)
+        state.SkipWithError("the recipe can be made");
+    for (auto _ : state) {
+        Feasibility f = ComputeFeasibility(recipe);
+        benchmark::DoNotOptimize(f);
+    }
+}
+BENCHMARK(BM_FeasibilityFullRecipe);
 
 void BM_ParseNumber(benchmark::State& state) {
     for (auto _ : state)

@@ -1,9 +1,11 @@
 // kovaq-calc: loads a recipe as the window's Open does and prints what the window would
 // show, for scripts and for checking the calculation from outside.
 #include "EntryRules.h"
+#include "Feasibility.h"
 #include "FieldMetrics.h"
 #include "FileAccess.h"
 #include "MixCalculator.h"
+#include "Numbers.h"
 #include "RecipeFile.h"
 #include "ReportRenderer.h"
 #include "Reports.h"
@@ -32,6 +34,7 @@ namespace {
 const char* kUsage =
     "Usage: kovaq-calc [--json] FILE.mix\n"
     "       kovaq-calc --weights FILE.mix\n"
+    "       kovaq-calc --check FILE.mix\n"
     "       kovaq-calc --report summary|details|weights [--notes] [--unused]\n"
     "                  [--text-size 8|10|12|14] [--json | --pdf OUT.pdf] FILE.mix\n"
     "       kovaq-calc --version | --help\n"
@@ -43,6 +46,8 @@ const char* kUsage =
     "  --json         print JSON instead of text\n"
     "  --weights      print the weighing table: grams of each ingredient and what the\n"
     "                 scale reads as each goes in\n"
+    "  --check        say in one line whether the mix can be made, and if not, what could\n"
+    "                 be; exit status 0 when it can, 3 when it cannot\n"
     "  --report KIND  print the summary, details or weights report, one line per line,\n"
     "                 tabs kept\n"
     "  --notes        include the notes in the report\n"
@@ -53,7 +58,7 @@ const char* kUsage =
     "  --help         show this text\n"
     "\n"
     "Exit status: 0 when done, 1 when the file cannot be read or the output cannot be\n"
-    "written, 2 for a wrong command line.\n";
+    "written, 2 for a wrong command line, 3 when --check finds a mix that cannot be made.\n";
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -148,6 +153,21 @@ QJsonObject resultJson(const MixRecipe& recipe, const MixResult& res, const RowL
     }
     o["weights"] =
         QJsonObject{{"slots", weightSlots}, {"totalGramsText", q(weights.totalGramsText)}};
+    const Feasibility f = ComputeFeasibility(recipe);
+    QJsonObject feasibility;
+    feasibility["ratioRange"] =
+        f.ratioRange ? QJsonValue(QJsonArray{f.ratioRange->first, f.ratioRange->second})
+                     : QJsonValue(QJsonValue::Null);
+    feasibility["nearestRatio"] =
+        f.nearestRatio
+            ? QJsonValue(QString::fromUtf8(RatioListText(*f.nearestRatio).data()).trimmed())
+            : QJsonValue(QJsonValue::Null);
+    feasibility["maxStrength"] =
+        f.maxStrength ? QJsonValue(*f.maxStrength) : QJsonValue(QJsonValue::Null);
+    feasibility["flavourScale"] =
+        f.flavourScale ? QJsonValue(*f.flavourScale) : QJsonValue(QJsonValue::Null);
+    feasibility["text"] = q(FeasibilityText(f, recipe));
+    o["feasibility"] = feasibility;
     return o;
 }
 
@@ -241,6 +261,7 @@ int main(int argc, char** argv) {
     LazyGuiApplication gui; // outlives everything that measures or draws
     bool json = false;
     bool weights = false;
+    bool check = false;
     bool notes = false;
     bool unused = false;
     int textSize = 12;
@@ -262,6 +283,8 @@ int main(int argc, char** argv) {
             json = true;
         } else if (arg == "--weights") {
             weights = true;
+        } else if (arg == "--check") {
+            check = true;
         } else if (arg == "--notes") {
             notes = true;
         } else if (arg == "--unused") {
@@ -364,6 +387,23 @@ int main(int argc, char** argv) {
     if (json && weights) {
         std::fprintf(stderr, "kovaq-calc: --json holds the weights already\n");
         return 2;
+    }
+    if (check) {
+        // One line for scripts that check a folder of recipes.
+        if (result.VolumesOk) {
+            std::printf("can be made\n");
+            return finish(0);
+        }
+        std::string why;
+        if (ParseNumber(recipe[TextField::MixQty]) <= 0)
+            why = "nothing to make: the volume to make is 0";
+        else if (const std::string figures = FeasibilityText(ComputeFeasibility(recipe), recipe);
+                 !figures.empty())
+            why = figures;
+        else
+            why = result.TooStrong ? "too strong for this base" : "cannot be made";
+        std::printf("%s\n", why.c_str());
+        return finish(3);
     }
     if (json)
         printJson(resultJson(recipe, result, labels));

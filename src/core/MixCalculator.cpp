@@ -61,6 +61,61 @@ double RoundingNoise(double mixQty) {
     return 1e-9 * std::max(1.0, mixQty);
 }
 
+MixInputs ReadInputs(const MixRecipe& recipe) {
+    MixInputs in;
+    in.baseStrength = ParseNumber(recipe[TextField::BaseNicStrength]);
+    in.mixStrength = ParseNumber(recipe[TextField::MixStrength]);
+    in.mixQty = ParseNumber(recipe[TextField::MixQty]);
+    in.basePg = recipe[RatioField::BaseNicPGVG].PgPercent;
+    in.mixPg = recipe[RatioField::MixNicPGVG].PgPercent;
+    for (std::size_t f = 0; f <= FlavourCount; ++f) {
+        const SlotId slot = slotAt(index(SlotId::Flav1) + f);
+        in.percent[f] = ParseNumber(recipe[*PercentField(slot)]);
+        in.carrierPg[f] = f == FlavourCount ? -1 : recipe[flavourRatio(f)].PgPercent;
+    }
+    return in;
+}
+
+MixQuantities ComputeQuantities(const MixInputs& in) {
+    MixQuantities q;
+    // Step 6: the base. Its shares of PG and VG are rounded to thousandths, as every share.
+    if (in.mixStrength != 0.0 && in.baseStrength != 0.0) {
+        q.baseVolume = in.mixStrength / in.baseStrength * in.mixQty;
+        q.pgCarried += RoundDecimals(in.basePg * q.baseVolume * 0.01, 3);
+        q.vgCarried += RoundDecimals((100 - in.basePg) * q.baseVolume * 0.01, 3);
+    }
+    // Step 7: flavours, then vodka/water.
+    if (in.mixQty != 0.0) {
+        for (std::size_t f = 0; f <= FlavourCount; ++f) {
+            if (in.percent[f] == 0.0)
+                continue;
+            const double v = 0.01 * in.percent[f] * in.mixQty;
+            q.volume[f] = v;
+            const int p = in.carrierPg[f];
+            if (p == -1) {
+                q.otherVolume += RoundDecimals(v, 3);
+            } else {
+                q.pgCarried += RoundDecimals(p * v * 0.01, 3);
+                q.vgCarried += RoundDecimals((100 - p) * v * 0.01, 3);
+            }
+        }
+        // Step 8: plain PG and VG make up the rest. Binary fractions leave a trace of
+        // rounding (100 x 0.7 x 0.01 is a hair above 0.7): a top-up that close to zero is
+        // zero, never a mix that cannot be made.
+        const double pgVgVolume = in.mixQty - q.otherVolume;
+        const double wantedPg = in.mixPg * pgVgVolume * 0.01;
+        const double wantedVg = pgVgVolume - wantedPg;
+        const double noise = RoundingNoise(in.mixQty);
+        const auto settle = [noise](double v) { return std::fabs(v) <= noise ? 0.0 : v; };
+        q.pgTopUp = settle(wantedPg - q.pgCarried);
+        q.vgTopUp = settle(wantedVg - q.vgCarried);
+    }
+    // Step 10: a base volume beyond the mix (with 0.1 ml to spare) is too strong; rounding
+    // noise at the very edge does not count.
+    q.tooStrong = q.baseVolume - (in.mixQty + 0.1) > RoundingNoise(in.mixQty);
+    return q;
+}
+
 MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResult& previous) {
     MixResult r;
     r.InfoComplete = true;
@@ -69,70 +124,43 @@ MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResu
     r.CostsOk = false;
 
     // Step 3: every number is read once; later steps never re-read the fields.
-    const double baseStrength = ParseNumber(recipe[TextField::BaseNicStrength]);
-    const double mixStrength = ParseNumber(recipe[TextField::MixStrength]);
-    const double mixQty = ParseNumber(recipe[TextField::MixQty]);
+    const MixInputs in = ReadInputs(recipe);
+    const MixQuantities q = ComputeQuantities(in);
+    const double mixQty = in.mixQty;
+    r.PgCarried = q.pgCarried;
+    r.VgCarried = q.vgCarried;
+    r.OtherVolume = q.otherVolume;
 
     // Step 5: no nicotine in the base, so no strength can be asked for.
     SlotResult& base = r[SlotId::NicBase];
-    if (baseStrength == 0.0) {
-        r.MixStrengthEnabled = false;
+    r.MixStrengthEnabled = in.baseStrength != 0.0;
+    if (in.baseStrength == 0.0)
         r.ClearMixStrength = !recipe[TextField::MixStrength].empty();
-        base.VolumeText = "0";
-    } else {
-        r.MixStrengthEnabled = true;
-    }
-
-    double pgCarried = 0.0;
-    double vgCarried = 0.0;
-    double otherVolume = 0.0;
 
     // Step 6: nicotine base.
-    if (mixStrength == 0.0 || baseStrength == 0.0) {
-        base.Volume = 0.0;
-        base.VolumeText = "0";
-    } else {
+    base.Volume = q.baseVolume;
+    base.VolumeText = "0";
+    if (in.mixStrength != 0.0 && in.baseStrength != 0.0) {
         if (mixQty == 0.0) {
             r.MissingMarks.insert(TextField::MixQty);
             r.VolumesOk = false;
         }
-        base.Volume = mixStrength / baseStrength * mixQty;
         base.VolumeText = shown(base.Volume, volumeDecimals);
-        const int p = recipe[RatioField::BaseNicPGVG].PgPercent;
-        pgCarried += RoundDecimals(p * base.Volume * 0.01, 3);
-        vgCarried += RoundDecimals((100 - p) * base.Volume * 0.01, 3);
     }
 
     // Step 7: flavours, then vodka/water.
-    std::array<double, FlavourCount + 1> percents{};
-    for (std::size_t i = index(SlotId::Flav1); i <= index(SlotId::VodkaWater); ++i) {
-        const SlotId slot = slotAt(i);
-        SlotResult& s = r.slots[i];
-        const double percent = ParseNumber(recipe[*PercentField(slot)]);
-        percents[i - index(SlotId::Flav1)] = percent;
-        if (percent == 0.0) {
-            s.Volume = 0.0;
-            s.VolumeText = "0";
+    for (std::size_t f = 0; f <= FlavourCount; ++f) {
+        SlotResult& s = r.slots[index(SlotId::Flav1) + f];
+        s.Volume = q.volume[f];
+        s.VolumeText = "0";
+        if (in.percent[f] == 0.0)
             continue;
-        }
         if (mixQty == 0.0) {
-            s.Volume = 0.0;
-            s.VolumeText = "0";
             r.MissingMarks.insert(TextField::MixQty);
             r.VolumesOk = false;
             continue;
         }
-        s.Volume = 0.01 * percent * mixQty;
         s.VolumeText = shown(s.Volume, volumeDecimals);
-        const int p = slot == SlotId::VodkaWater
-                          ? -1
-                          : recipe[flavourRatio(i - index(SlotId::Flav1))].PgPercent;
-        if (p == -1) {
-            otherVolume += RoundDecimals(s.Volume, 3);
-        } else {
-            pgCarried += RoundDecimals(p * s.Volume * 0.01, 3);
-            vgCarried += RoundDecimals((100 - p) * s.Volume * 0.01, 3);
-        }
     }
 
     // Step 8: plain PG and VG make up the rest.
@@ -143,16 +171,8 @@ MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResu
         vg = SlotResult{};
         r.VolumesOk = false;
     } else {
-        const int m = recipe[RatioField::MixNicPGVG].PgPercent;
-        const double pgVgVolume = mixQty - otherVolume;
-        const double wantedPg = m * pgVgVolume * 0.01;
-        const double wantedVg = pgVgVolume - wantedPg;
-        // Binary fractions leave a trace of rounding (100 x 0.7 x 0.01 is a hair above
-        // 0.7): a top-up that close to zero is zero, never a mix that cannot be made.
-        const double noise = RoundingNoise(mixQty);
-        const auto settle = [noise](double v) { return std::fabs(v) <= noise ? 0.0 : v; };
-        r.PgTopUp = settle(wantedPg - pgCarried);
-        r.VgTopUp = settle(wantedVg - vgCarried);
+        r.PgTopUp = q.pgTopUp;
+        r.VgTopUp = q.vgTopUp;
         pg.Volume = r.PgTopUp;
         vg.Volume = r.VgTopUp;
         pg.VolumeText = shown(r.PgTopUp, volumeDecimals);
@@ -182,9 +202,8 @@ MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResu
         }
     }
 
-    // Step 10: a base volume beyond the mix (with 0.1 ml to spare) is too strong; rounding
-    // noise at the very edge does not count.
-    if (base.Volume - (mixQty + 0.1) <= RoundingNoise(mixQty)) {
+    // Step 10: a base volume beyond the mix (with 0.1 ml to spare) is too strong.
+    if (!q.tooStrong) {
         r.TooStrong = false;
         base.VolumeWarn = false;
     } else {
@@ -218,7 +237,7 @@ MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResu
     // Step 13: every flavour in use needs a name.
     for (std::size_t f = 0; f < FlavourCount; ++f) {
         const SlotId slot = flavourSlot(f);
-        const double percent = percents[f];
+        const double percent = in.percent[f];
         const bool nameEmpty = recipe[*NameField(slot)].empty();
         if (percent != 0.0 && nameEmpty) {
             r.MissingMarks.insert(*NameField(slot));

@@ -62,6 +62,10 @@ struct MixResult {
     FieldSet MissingMarks;
     double PgTopUp = 0.0;
     double VgTopUp = 0.0;
+    // What the base and the flavours bring, and what is neither PG nor VG.
+    double PgCarried = 0.0;
+    double VgCarried = 0.0;
+    double OtherVolume = 0.0;
 
     // The "Nic Strength" field and caption; emptied while the base has no nicotine.
     bool MixStrengthEnabled = true;

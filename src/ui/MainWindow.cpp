@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ControlNames.h"
+#include "Feasibility.h"
 #include "Fields.h"
 #include "Panels.h"
 #include "Prompts.h"
@@ -466,7 +467,14 @@ void MainWindow::recalculate() {
     if (!m_calcEnabled)
         return;
     m_mixSaved = false;
-    const MixResult res = Recalculate(recipe(false), m_volumeDecimals, m_result);
+    const MixRecipe current = recipe(false);
+    const MixResult res = Recalculate(current, m_volumeDecimals, m_result);
+    // What could be made instead, only while this cannot be made.
+    Feasibility figures;
+    if (!res.VolumesOk)
+        figures = ComputeFeasibility(current);
+    const QString figuresText = qs(FeasibilityText(figures, current));
+    const ScopedValue<int> depth(m_recalcDepth, m_recalcDepth + 1);
 
     field(TextField::MixStrength)->setEnabled(res.MixStrengthEnabled);
     m_spec->strengthCaption()->setEnabled(res.MixStrengthEnabled);
@@ -477,17 +485,35 @@ void MainWindow::recalculate() {
     applyMarks(res, true);
     if (res.Beep)
         m_prompts.beep();
-    if (res.ShowCannotBeAchieved)
-        m_prompts.message(this, qs(std::string(CannotBeAchievedText)),
-                          qs(std::string(CannotBeAchievedCaption)), Prompts::Icon::Warning,
-                          Prompts::Buttons::Ok);
+    if (res.ShowCannotBeAchieved) {
+        QString text = qs(std::string(CannotBeAchievedText));
+        if (!figuresText.isEmpty())
+            text += QStringLiteral("\n\n") + figuresText;
+        const QString caption = qs(std::string(CannotBeAchievedCaption));
+        if (figures.nearestRatio) {
+            // "Use 40-60" picks that ratio as the person would, once this run is done.
+            const QString use = QStringLiteral("Use ") +
+                                qs(std::string(RatioListText(*figures.nearestRatio))).trimmed();
+            if (m_prompts.messageWithChoice(this, text, caption, Prompts::Icon::Warning, use) ==
+                Prompts::Answer::Other)
+                m_useRatio = *figures.nearestRatio;
+        } else {
+            m_prompts.message(this, text, caption, Prompts::Icon::Warning, Prompts::Buttons::Ok);
+        }
+    }
     applyCostsAndStatus(res);
+    m_status->setToolTip(figuresText);
     applyMarks(res, false);
     m_labels.applyResets(res);
     updateCaptions();
     m_infoComplete = res.InfoComplete;
     m_result = res;
     Q_EMIT recalculated();
+    if (m_recalcDepth == 1 && m_useRatio) {
+        const int position = *std::exchange(m_useRatio, std::nullopt);
+        ratioChoice(RatioField::MixNicPGVG)->setCurrentIndex(position);
+        onRatioPicked(RatioField::MixNicPGVG, position);
+    }
 }
 
 void MainWindow::updateAccessibleNames() {

@@ -28,6 +28,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -212,6 +213,8 @@ class MainWindow : public QWidget {
     QPointer<QWidget> m_lastActive;
     std::function<bool()> m_closeGuard;
     bool m_shownOnce = false;
+    int m_recalcDepth = 0;
+    std::optional<int> m_useRatio; // a ratio to pick once the run that offered it is done
 
     friend class MainWindowTestAccess;
 };

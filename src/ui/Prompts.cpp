@@ -71,6 +71,21 @@ Prompts::Answer DesktopPrompts::message(QWidget* parent, const QString& text,
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
+Prompts::Answer DesktopPrompts::messageWithChoice(QWidget* parent, const QString& text,
+                                                  const QString& caption, Icon icon,
+                                                  const QString& otherButton) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    box.setIcon(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    QPushButton* other = box.addButton(otherButton, QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return box.clickedButton() == other ? Answer::Other : Answer::Ok;
+}
+
 void DesktopPrompts::errorBox(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Ko-Vaq"), text, QMessageBox::Ok, parent);
     box.exec();

@@ -15,7 +15,7 @@ class Prompts {
   public:
     enum class Icon { None, Information, Warning, Error };
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
-    enum class Answer { Ok, Cancel, Yes, No };
+    enum class Answer { Ok, Cancel, Yes, No, Other };
 
     virtual ~Prompts() = default;
 
@@ -24,6 +24,9 @@ class Prompts {
     // A modal message box owned by parent; the first button is the default.
     virtual Answer message(QWidget* parent, const QString& text, const QString& caption, Icon icon,
                            Buttons buttons) = 0;
+    // The same with OK first and default, and one more button; Other when that was pressed.
+    virtual Answer messageWithChoice(QWidget* parent, const QString& text, const QString& caption,
+                                     Icon icon, const QString& otherButton) = 0;
     // The application's general error box: the text, caption "Ko-Vaq", an OK button.
     virtual void errorBox(QWidget* parent, const QString& text) = 0;
     // File dialogs; an empty text means the user cancelled. The save dialog asks nothing
@@ -45,6 +48,8 @@ class DesktopPrompts : public Prompts {
     void beep() override;
     Answer message(QWidget* parent, const QString& text, const QString& caption, Icon icon,
                    Buttons buttons) override;
+    Answer messageWithChoice(QWidget* parent, const QString& text, const QString& caption,
+                             Icon icon, const QString& otherButton) override;
     void errorBox(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& folder, const QString& proposed,

@@ -302,3 +302,47 @@ TEST(KovaqCalc, WeighsTheMix) {
     EXPECT_EQ(s.at(9), QByteArray("TOTAL\t\t\t33.06"));
     EXPECT_EQ(calc({"--weights", "--json", file}).exitCode, 2);
 }
+
+TEST(KovaqCalc, SaysWhatCanBeMade) {
+    QTemporaryDir dir;
+    // The third worked example cannot be made.
+    const QString third = write(dir, "third.mix",
+                                "[Ingredients]\nBaseNicStrength=18\n[Spec]\nMixNicPGVG=7\n"
+                                "Flav2NicPGVG=11\nMixStrength=6\n%Flav1=5\n%Flav2=5\n"
+                                "%Vodka/Water=10\nMixQty=15\n");
+    const QJsonObject f =
+        QJsonDocument::fromJson(calc({"--json", third}).out).object()["feasibility"].toObject();
+    const QJsonArray range = f["ratioRange"].toArray();
+    ASSERT_EQ(range.size(), 2);
+    EXPECT_NEAR(range.at(0).toDouble(), 45.098, 0.001);
+    EXPECT_DOUBLE_EQ(range.at(1).toDouble(), 100);
+    EXPECT_EQ(f["nearestRatio"].toString(), "50-50");
+    EXPECT_DOUBLE_EQ(f["maxStrength"].toDouble(), 3.69);
+    EXPECT_TRUE(f["flavourScale"].isNull());
+
+    struct Case {
+        QString file;
+        int exit;
+        QByteArray line;
+    };
+    const Case cases[] = {
+        {third, 3,
+         "With these ingredients the mix ratio can be from 46-54 to 100-0 PG-VG, or up to "
+         "3.69 mg at 30-70.\n"},
+        {kThirtyMl, 0, "can be made\n"},
+        {write(dir, "empty.mix", "[Spec]\nMixQty=0\n"), 3,
+         "nothing to make: the volume to make is 0\n"},
+        {dir.filePath("missing.mix"), 1, ""},
+    };
+    for (const Case& c : cases) {
+        const CalcRun run = calc({"--check", c.file});
+        EXPECT_EQ(run.exitCode, c.exit) << c.file.toStdString();
+        EXPECT_EQ(run.out, c.line) << c.file.toStdString();
+    }
+    // A mix that can be made gets no suggestions.
+    const QJsonObject none =
+        QJsonDocument::fromJson(calc({"--json", kThirtyMl}).out).object()["feasibility"].toObject();
+    EXPECT_TRUE(none["nearestRatio"].isNull());
+    EXPECT_TRUE(none["maxStrength"].isNull());
+    EXPECT_TRUE(none["flavourScale"].isNull());
+}

@@ -29,6 +29,7 @@ class FakePrompts : public Prompts {
         QString caption;
         Icon icon;
         Buttons buttons;
+        QString otherButton; // the extra button of a message with a choice
     };
 
     int beeps = 0;
@@ -52,7 +53,7 @@ class FakePrompts : public Prompts {
 
     Answer message(QWidget*, const QString& text, const QString& caption, Icon icon,
                    Buttons buttons) override {
-        messages.push_back({text, caption, icon, buttons});
+        messages.push_back({text, caption, icon, buttons, {}});
         if (onMessage)
             onMessage(messages.back());
         if (!answers.empty()) {
@@ -63,6 +64,19 @@ class FakePrompts : public Prompts {
         if (buttons == Buttons::YesNo)
             return Answer::No;
         return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
+    }
+
+    Answer messageWithChoice(QWidget*, const QString& text, const QString& caption, Icon icon,
+                             const QString& otherButton) override {
+        messages.push_back({text, caption, icon, Buttons::Ok, otherButton});
+        if (onMessage)
+            onMessage(messages.back());
+        if (!answers.empty()) {
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return Answer::Ok;
     }
 
     void errorBox(QWidget*, const QString& text) override { errors.push_back(text); }

@@ -249,10 +249,14 @@ TEST_F(MainWindowTest, UnachievableMixShowsTheBoxBetweenVolumesAndCosts) {
     ASSERT_FALSE(prompts.messages.empty());
     const auto& m = prompts.messages.back();
     EXPECT_EQ(m.caption, QStringLiteral("This Mix Cannot Be Achieved"));
+    // The four lines as ever, then what could be made with these ingredients.
     EXPECT_EQ(m.text, QStringLiteral("    You could try reducing the Mix Strength\n"
                                      "    or changing the PG/VG ratio of your mix.\n"
                                      "Also, you could try reducing the percentages\n"
-                                     "   of your flavours or vodka/water additive"));
+                                     "   of your flavours or vodka/water additive\n\n"
+                                     "With these ingredients the mix ratio can be from 46-54 to "
+                                     "100-0 PG-VG, or up to 3.69 mg at 30-70."));
+    EXPECT_EQ(m.otherButton, QStringLiteral("Use 50-50")); // OK stays first and default
     EXPECT_EQ(m.icon, Prompts::Icon::Warning);
     EXPECT_EQ(volumeAtBox, QStringLiteral("-1.8")); // volumes already on screen
     EXPECT_EQ(text("Volume_PG"), QStringLiteral("-1.8"));
@@ -261,6 +265,30 @@ TEST_F(MainWindowTest, UnachievableMixShowsTheBoxBetweenVolumesAndCosts) {
     EXPECT_EQ(text("VolStatus"), QStringLiteral("Vols Pending"));
     EXPECT_EQ(costAtBox, QStringLiteral("0")); // costs of the run before
     EXPECT_EQ(text("Cost_PG"), QStringLiteral("-0.17"));
+}
+
+TEST_F(MainWindowTest, UseTakesTheNearestRatioThatWorks) {
+    // The third worked example once more, answered with "Use 50-50".
+    w->setHiPrecision(false);
+    pick(RatioField::MixNicPGVG, 7);
+    pick(RatioField::Flav2NicPGVG, 11);
+    type(T::BaseNicStrength, QStringLiteral("18"));
+    type(T::PctFlav1, QStringLiteral("5"));
+    type(T::PctFlav2, QStringLiteral("5"));
+    type(T::PctVodkaWater, QStringLiteral("10"));
+    type(T::MixStrength, QStringLiteral("6"));
+    EXPECT_EQ(w->findChild<QWidget*>(QStringLiteral("Status"))->toolTip(), QString());
+    prompts.clear();
+    prompts.answers = {Prompts::Answer::Other};
+    f(T::MixQty)->setText(QStringLiteral("15"));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].otherButton, QStringLiteral("Use 50-50"));
+    EXPECT_EQ(w->ratioChoice(RatioField::MixNicPGVG)->currentText(), QStringLiteral("50-50"));
+    EXPECT_EQ(w->ratio(RatioField::MixNicPGVG).PgPercent, 50);
+    EXPECT_EQ(text("VolStatus"), QStringLiteral("Volumes OK"));
+    EXPECT_FALSE(colour("Volume_PG") == kRed);
+    EXPECT_TRUE(f(T::MixQty)->hasFocus() || !w->isActiveWindow()); // as a pick would
+    EXPECT_EQ(w->findChild<QWidget*>(QStringLiteral("Status"))->toolTip(), QString());
 }
 
 TEST_F(MainWindowTest, TooStrongBeepsAndMarksTheStrength) {
@@ -277,6 +305,10 @@ TEST_F(MainWindowTest, TooStrongBeepsAndMarksTheStrength) {
     EXPECT_EQ(colour("Volume_NicBase"), kRed);
     for (const auto& m : prompts.messages)
         EXPECT_NE(m.caption, QStringLiteral("This Mix Cannot Be Achieved"));
+    // It only beeps; what could be made is in the status line's hint.
+    EXPECT_EQ(w->findChild<QWidget*>(QStringLiteral("Status"))->toolTip(),
+              QStringLiteral("With these ingredients no mix ratio works, or up to 20 mg at "
+                             "50-50."));
 }
 
 TEST_F(MainWindowTest, BaseWithoutNicotineEmptiesAndDisablesStrength) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs whatever Ko-Vaq needs to build, run and test that is not yet on this Debian machine.
-#   bash scripts/setup.sh        what the README's two commands need
-#   bash scripts/setup.sh ci     and what CI needs besides: clang with libFuzzer for the
-#                                fuzz targets, and Debian's tools for the package
+#   bash scripts/setup.sh          what the README's two commands need
+#   bash scripts/setup.sh package  and what making and checking the .deb needs
+#   bash scripts/setup.sh ci       and what CI needs besides: clang with libFuzzer for the
+#                                  fuzz targets
 set -euo pipefail
 
 packages=(
@@ -12,13 +13,15 @@ packages=(
   fonts-liberation fonts-comic-neue
   poppler-utils xvfb xauth
 )
-if [ "${1:-}" = "ci" ]; then
-  packages+=(
-    clang libclang-rt-14-dev
-    dpkg-dev fakeroot file lintian desktop-file-utils appstream shared-mime-info
-    librsvg2-bin
-  )
-fi
+case "${1:-}" in
+  package|ci)
+    packages+=(dpkg-dev fakeroot file lintian desktop-file-utils appstream shared-mime-info
+               librsvg2-bin gzip)
+    ;;&
+  ci)
+    packages+=(clang libclang-rt-14-dev)
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -223,7 +223,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 QIcon AppIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) { // sharp at any screen scale
         QPixmap pix(size, size);
         pix.fill(Qt::transparent);
         QPainter p(&pix);

@@ -54,7 +54,7 @@ WeightsWindow::WeightsWindow(MainWindow& main, Prompts& prompts)
     auto* outer = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(1);
     const QStringList heads = {QStringLiteral("Ingredient"), QStringLiteral("ml"),
                                QStringLiteral("g/ml"), QStringLiteral("grams"),
                                QStringLiteral("scale reads")};
@@ -66,7 +66,7 @@ WeightsWindow::WeightsWindow(MainWindow& main, Prompts& prompts)
     auto gravityField = [&](GravityKey key) {
         auto* e = new NumberField(prompts, this);
         e->setObjectName(QStringLiteral("Gravity_") + name(GravityFileKey(key)).remove('/'));
-        e->setFixedWidth(48);
+        e->setFixedSize(48, 18); // rows as close as the volumes group's
         e->setAlignment(Qt::AlignRight);
         look::setFieldBackground(e, false);
         connect(e, &QLineEdit::textEdited, this, [this, key] { onGravityTyped(key); });

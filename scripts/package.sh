@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds ko-vaq_<version>-1_amd64.deb from a Release build, with Debian's hardening flags,
+# and leaves it in the project's folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh package
+dir="${KOVAQ_PACKAGE_DIR:-build-release}"
+CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DKOVAQ_BUILD_TESTS=OFF -DKOVAQ_BUILD_BENCH=OFF >/dev/null
+cmake --build "$dir" -j "$(nproc)"
+(cd "$dir" && cpack -G DEB >/dev/null)
+deb=$(ls "$dir"/ko-vaq_*_*.deb)
+cp "$deb" .
+echo "$(basename "$deb")"

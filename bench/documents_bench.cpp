@@ -61,11 +61,9 @@ BENCHMARK(BM_SaveRecipeInMemory)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-#include <chrono>
+#include "ChildRun.h"
+
 #include <fstream>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -84,45 +82,18 @@ std::string hostileFile(int kind) {
     return text;
 }
 
-// Loads (or loads and saves over) a file in a child process, so that the child's peak
-// resident memory belongs to this one operation; reports the time and the peak.
-void runInChild(benchmark::State& state, const std::string& file, bool save) {
-    double peakMb = 0;
-    for (auto _ : state) {
-        int pipeFd[2];
-        if (pipe(pipeFd) != 0)
-            state.SkipWithError("pipe");
-        const pid_t pid = fork();
-        if (pid == 0) {
-            const auto start = std::chrono::steady_clock::now();
-            const LoadedRecipe loaded = LoadRecipe(file);
-            if (save)
-                WriteRecipe(file, loaded.recipe);
-            const double seconds =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            (void)!write(pipeFd[1], &seconds, sizeof seconds);
-            _exit(0);
-        }
-        double seconds = 0;
-        (void)!read(pipeFd[0], &seconds, sizeof seconds);
-        close(pipeFd[0]);
-        close(pipeFd[1]);
-        int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        peakMb = std::max(peakMb, usage.ru_maxrss / 1024.0);
-        state.SetIterationTime(seconds);
-    }
-    state.counters["peak_MB"] = peakMb;
-}
-
 void BM_LoadHostileFile(benchmark::State& state) {
     static const char* kNames[] = {"one-line sections", "empty lines", "[] lines"};
     state.SetLabel(kNames[state.range(0)]);
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath("hostile.mix").toStdString();
     std::ofstream(path, std::ios::binary) << hostileFile(static_cast<int>(state.range(0)));
-    runInChild(state, path, state.range(1) != 0);
+    const bool save = state.range(1) != 0;
+    bench::RunInChild(state, [&] {
+        const LoadedRecipe loaded = LoadRecipe(path);
+        if (save)
+            WriteRecipe(path, loaded.recipe);
+    });
 }
 // Arguments: the kind of file, then 0 to load or 1 to load and save over it.
 BENCHMARK(BM_LoadHostileFile)

@@ -21,19 +21,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <chrono>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "ChildRun.h"
 
 using namespace kovaq;
 
 namespace {
 
-// One keystroke in a number field until the results are on the labels.
-void BM_KeystrokeToResults(benchmark::State& state) {
-    test::FakePrompts prompts;
-    MainWindow w(prompts);
+// A window with a mix of 100 ml at 3 mg from a 72 mg base, every ratio at 70-30.
+void setUpMix(MainWindow& w) {
     for (std::size_t i = 0; i < RatioFieldCount; ++i) {
         w.selectRatio(ratioFieldAt(i), 3);
         w.setPgPercentFromChoice(ratioFieldAt(i));
@@ -42,6 +37,13 @@ void BM_KeystrokeToResults(benchmark::State& state) {
     w.field(TextField::MixQty)->setText(QStringLiteral("100"));
     w.field(TextField::BaseNicStrength)->setText(QStringLiteral("72"));
     w.field(TextField::MixStrength)->setText(QStringLiteral("3"));
+}
+
+// One keystroke in a number field until the results are on the labels.
+void BM_KeystrokeToResults(benchmark::State& state) {
+    test::FakePrompts prompts;
+    MainWindow w(prompts);
+    setUpMix(w);
     for (std::size_t s = 0; s < SlotCount; ++s) {
         w.field(CostField(slotAt(s)))->setText(QStringLiteral("9.5"));
         w.field(QtyField(slotAt(s)))->setText(QStringLiteral("100"));
@@ -61,14 +63,7 @@ BENCHMARK(BM_KeystrokeToResults)->Unit(benchmark::kMicrosecond);
 void BM_KeystrokeToResultsAndWeights(benchmark::State& state) {
     test::FakePrompts prompts;
     MainWindow w(prompts);
-    for (std::size_t i = 0; i < RatioFieldCount; ++i) {
-        w.selectRatio(ratioFieldAt(i), 3);
-        w.setPgPercentFromChoice(ratioFieldAt(i));
-    }
-    w.refreshRatioTexts();
-    w.field(TextField::MixQty)->setText(QStringLiteral("100"));
-    w.field(TextField::BaseNicStrength)->setText(QStringLiteral("72"));
-    w.field(TextField::MixStrength)->setText(QStringLiteral("3"));
+    setUpMix(w);
     w.show();
     WeightsWindow weights(w, prompts);
     weights.show();
@@ -170,44 +165,22 @@ void BM_PrintScreenImagePeakMemory(benchmark::State& state) {
     state.SetLabel((state.range(0) == 4 ? "A4 at " : "A3 at ") + std::to_string(dpi) + " dpi");
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("image.pdf"));
-    double peakMb = 0;
-    for (auto _ : state) {
-        int fds[2];
-        if (pipe(fds) != 0)
-            state.SkipWithError("pipe");
-        const pid_t pid = fork();
-        if (pid == 0) {
-            const auto start = std::chrono::steady_clock::now();
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(out);
-            printer.setResolution(dpi);
-            printer.setPageSize(QPageSize(paper));
-            const PageMetrics m = MetricsOf(printer, 96, PrintOptionsDialog::DialogWidth);
-            const MarginMetrics margins = ComputeMargins(m, 2, 2);
-            QImage capture(731, 560, QImage::Format_RGB32);
-            capture.fill(QColor(40, 60, 90));
-            const double fit = std::min(static_cast<double>(margins.availW) / capture.width(),
-                                        static_cast<double>(margins.availH) / capture.height());
-            QPainter p(&printer);
-            PrintImageInBands(p, capture, fit, m, margins);
-            p.end();
-            const double seconds =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            (void)!write(fds[1], &seconds, sizeof seconds);
-            _exit(0);
-        }
-        double seconds = 0;
-        (void)!read(fds[0], &seconds, sizeof seconds);
-        close(fds[0]);
-        close(fds[1]);
-        int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        peakMb = std::max(peakMb, usage.ru_maxrss / 1024.0);
-        state.SetIterationTime(seconds);
-    }
-    state.counters["peak_MB"] = peakMb;
+    bench::RunInChild(state, [&] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out);
+        printer.setResolution(dpi);
+        printer.setPageSize(QPageSize(paper));
+        const PageMetrics m = MetricsOf(printer, 96, PrintOptionsDialog::DialogWidth);
+        const MarginMetrics margins = ComputeMargins(m, 2, 2);
+        QImage capture(731, 560, QImage::Format_RGB32);
+        capture.fill(QColor(40, 60, 90));
+        const double fit = std::min(static_cast<double>(margins.availW) / capture.width(),
+                                    static_cast<double>(margins.availH) / capture.height());
+        QPainter p(&printer);
+        PrintImageInBands(p, capture, fit, m, margins);
+        p.end();
+    });
 }
 BENCHMARK(BM_PrintScreenImagePeakMemory)
     ->ArgsProduct({{4, 3}, {600, 1200}})

@@ -6,9 +6,8 @@
 #include <map>
 
 namespace kovaq {
-namespace {
 
-void appendUtf8(std::string& out, char32_t cp) {
+void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {
@@ -25,6 +24,8 @@ void appendUtf8(std::string& out, char32_t cp) {
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
 }
+
+namespace {
 
 // Decodes one UTF-8 sequence at i; returns its length, or 0 when it is not valid.
 std::size_t decodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
@@ -114,7 +115,7 @@ std::string fromWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (char c : bytes)
-        appendUtf8(out, t.toUnicode[static_cast<unsigned char>(c)]);
+        AppendUtf8(out, t.toUnicode[static_cast<unsigned char>(c)]);
     return out;
 }
 

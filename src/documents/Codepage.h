@@ -18,4 +18,7 @@ std::string EncodeFileText(std::string utf8);
 
 bool IsValidUtf8(std::string_view bytes);
 
+// Appends one character as UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
+
 } // namespace kovaq

@@ -1,6 +1,7 @@
 #include "Feasibility.h"
 #include "MixCalculator.h"
 #include "Numbers.h"
+#include "RecipeBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,7 @@ using R = RatioField;
 
 namespace {
 
-void setRatio(MixRecipe& r, R field, int position) {
-    r[field].position = position;
-    SetPgPercentFromChoice(r[field]);
-    RefreshRatioText(r[field]);
-}
+using test::SetRatio;
 
 // Made as asked: no negative top-up and not too strong.
 bool made(const MixRecipe& r) {
@@ -51,8 +48,8 @@ MixRecipe thirdExample() {
     r[T::PctFlav1] = "5";
     r[T::PctFlav2] = "5";
     r[T::PctVodkaWater] = "10";
-    setRatio(r, R::MixNicPGVG, 7);
-    setRatio(r, R::Flav2NicPGVG, 11);
+    SetRatio(r, R::MixNicPGVG, 7);
+    SetRatio(r, R::Flav2NicPGVG, 11);
     return r;
 }
 
@@ -82,8 +79,8 @@ TEST(Feasibility, TheWorkedExamples) {
     strong[T::MixQty] = "10";
     strong[T::BaseNicStrength] = "20";
     strong[T::MixStrength] = "20.4";
-    setRatio(strong, R::BaseNicPGVG, 5);
-    setRatio(strong, R::MixNicPGVG, 5);
+    SetRatio(strong, R::BaseNicPGVG, 5);
+    SetRatio(strong, R::MixNicPGVG, 5);
     const Feasibility s = ComputeFeasibility(strong);
     EXPECT_FALSE(s.ratioRange);
     EXPECT_FALSE(s.nearestRatio);
@@ -98,8 +95,8 @@ TEST(Feasibility, TheWorkedExamples) {
     first[T::MixStrength] = "12";
     first[T::BaseNicStrength] = "36";
     first[T::PctFlav1] = "10";
-    setRatio(first, R::BaseNicPGVG, 5);
-    setRatio(first, R::MixNicPGVG, 3);
+    SetRatio(first, R::BaseNicPGVG, 5);
+    SetRatio(first, R::MixNicPGVG, 3);
     EXPECT_FALSE(ComputeFeasibility(first).any());
     EXPECT_EQ(FeasibilityText(ComputeFeasibility(first), first), "");
 
@@ -107,8 +104,8 @@ TEST(Feasibility, TheWorkedExamples) {
     MixRecipe flavoured = FreshMix();
     flavoured[T::MixQty] = "10";
     flavoured[T::PctFlav1] = "20";
-    setRatio(flavoured, R::Flav1NicPGVG, 10);
-    setRatio(flavoured, R::MixNicPGVG, 4); // 60-40: VG room 4 ml, F1 brings 2 ml
+    SetRatio(flavoured, R::Flav1NicPGVG, 10);
+    SetRatio(flavoured, R::MixNicPGVG, 4); // 60-40: VG room 4 ml, F1 brings 2 ml
     EXPECT_TRUE(made(flavoured));
     flavoured[T::PctFlav1] = "50"; // 5 ml of VG
     const Feasibility fl = ComputeFeasibility(flavoured);
@@ -128,12 +125,12 @@ TEST(Feasibility, EverySuggestionWorksAndNoMore) {
         r[T::MixQty] = FormatNumber((1 + pick(1500)) / 10.0);
         r[T::BaseNicStrength] = pick(5) == 0 ? "" : FormatNumber((1 + pick(1000)) / 10.0);
         r[T::MixStrength] = FormatNumber(pick(600) / 10.0);
-        setRatio(r, R::BaseNicPGVG, pick(11));
-        setRatio(r, R::MixNicPGVG, pick(11));
+        SetRatio(r, R::BaseNicPGVG, pick(11));
+        SetRatio(r, R::MixNicPGVG, pick(11));
         for (int f = 0, n = pick(5); f < n; ++f) {
             r[*PercentField(flavourSlot(static_cast<std::size_t>(f)))] =
                 FormatNumber(pick(300) / 10.0);
-            setRatio(r, flavourRatio(static_cast<std::size_t>(f)), pick(12));
+            SetRatio(r, flavourRatio(static_cast<std::size_t>(f)), pick(12));
         }
         if (pick(4) == 0)
             r[T::PctVodkaWater] = FormatNumber(pick(200) / 10.0);
@@ -146,7 +143,7 @@ TEST(Feasibility, EverySuggestionWorksAndNoMore) {
         if (f.nearestRatio) {
             ++offered;
             MixRecipe used = r;
-            setRatio(used, R::MixNicPGVG, *f.nearestRatio);
+            SetRatio(used, R::MixNicPGVG, *f.nearestRatio);
             ASSERT_TRUE(made(used)) << what;
         }
         if (f.maxStrength) {
@@ -162,7 +159,7 @@ TEST(Feasibility, EverySuggestionWorksAndNoMore) {
         }
         for (int pos = 0; pos <= 10; ++pos) {
             MixRecipe at = r;
-            setRatio(at, R::MixNicPGVG, pos);
+            SetRatio(at, R::MixNicPGVG, pos);
             const int pg = RatioPgPercent(pos);
             const bool inside =
                 f.ratioRange && pg >= f.ratioRange->first && pg <= f.ratioRange->second;

@@ -1,6 +1,7 @@
 #include "MixCalculator.h"
 #include "EntryRules.h"
 #include "Numbers.h"
+#include "RecipeBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,20 +18,7 @@ namespace {
 
 MixRecipe recipe(const std::map<TextField, std::string>& texts,
                  const std::map<RatioField, int>& ratios = {}) {
-    MixRecipe r;
-    for (std::size_t i = 0; i < RatioFieldCount; ++i) {
-        r.ratios[i].position = 0;
-        SetPgPercentFromChoice(r.ratios[i]);
-        RefreshRatioText(r.ratios[i]);
-    }
-    for (const auto& [field, text] : texts)
-        r[field] = text;
-    for (const auto& [field, position] : ratios) {
-        r[field].position = position;
-        SetPgPercentFromChoice(r[field]);
-        RefreshRatioText(r[field]);
-    }
-    return r;
+    return test::MakeRecipe(texts, ratios);
 }
 
 std::vector<std::string> volumeTexts(const MixResult& r) {

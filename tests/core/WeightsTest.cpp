@@ -1,5 +1,6 @@
 #include "Weights.h"
 #include "MixCalculator.h"
+#include "RecipeBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +17,7 @@ namespace {
 
 MixRecipe recipe(const std::map<T, std::string>& texts, const std::map<R, int>& ratios,
                  const std::map<G, std::string>& gravities = {}) {
-    MixRecipe r = FreshMix();
-    for (const auto& [field, text] : texts)
-        r[field] = text;
-    for (const auto& [field, position] : ratios) {
-        r[field].position = position;
-        SetPgPercentFromChoice(r[field]);
-        RefreshRatioText(r[field]);
-    }
+    MixRecipe r = test::MakeRecipe(texts, ratios);
     for (const auto& [key, text] : gravities)
         r.Gravity[index(key)] = text;
     return r;

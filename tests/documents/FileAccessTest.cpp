@@ -1,6 +1,8 @@
 #include "FileAccess.h"
 #include "RecipeFile.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -24,20 +26,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FileAccessTest : public ::testing::Test {
+class FileAccessTest : public test::TempFolderTest {
   protected:
-    std::string path(const std::string& name) const {
-        return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString();
-    }
-    static void put(const std::string& file, const std::string& bytes) {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
-    static std::string get(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
     std::vector<std::string> entries() const {
         std::vector<std::string> names;
         for (const auto& e : fs::directory_iterator(dir.path().toStdString()))
@@ -45,7 +35,6 @@ class FileAccessTest : public ::testing::Test {
         std::sort(names.begin(), names.end());
         return names;
     }
-    QTemporaryDir dir;
 };
 
 MixRecipe recipeWithNotes(int lines) {

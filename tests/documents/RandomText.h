@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Codepage.h"
+
 #include <random>
 #include <string>
 #include <string_view>
@@ -15,23 +17,7 @@ inline std::string RandomText(std::mt19937& rng, int length) {
                                       0x008D, 0x008F, 0x0090, 0x009D, 0x00A0, 0x00AD};
     static const char32_t kOutside[] = {0x0141, 0x65E5, 0x1F600, 0x03A9, 0x0400, 0xFEFF};
     std::string out;
-    auto append = [&](char32_t cp) {
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
-    };
+    auto append = [&](char32_t cp) { AppendUtf8(out, cp); };
     // Each text leans on one kind of character, so that many texts fit Windows-1252. One
     // kind pairs a letter whose Windows-1252 byte starts a UTF-8 sequence (Â..ß) with one
     // whose byte continues it (€ … ™ ¡..¿): such text, written in Windows-1252, would pass

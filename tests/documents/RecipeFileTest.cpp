@@ -3,6 +3,8 @@
 #include "RandomText.h"
 #include "Weights.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -21,21 +23,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class RecipeFileTest : public ::testing::Test {
+class RecipeFileTest : public test::TempFolderTest {
   protected:
-    std::string path(const std::string& name) const {
-        return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString();
-    }
-    static void put(const std::string& file, const std::string& bytes) {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
-    static std::string get(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-    QTemporaryDir dir;
 };
 
 } // namespace

@@ -53,30 +53,17 @@ class FakePrompts : public Prompts {
 
     Answer message(QWidget*, const QString& text, const QString& caption, Icon icon,
                    Buttons buttons) override {
-        messages.push_back({text, caption, icon, buttons, {}});
-        if (onMessage)
-            onMessage(messages.back());
-        if (!answers.empty()) {
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
+        Answer fallback = Answer::Ok;
         if (buttons == Buttons::YesNo)
-            return Answer::No;
-        return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::Ok;
+            fallback = Answer::No;
+        else if (buttons == Buttons::YesNoCancel)
+            fallback = Answer::Cancel;
+        return ask({text, caption, icon, buttons, {}}, fallback);
     }
 
     Answer messageWithChoice(QWidget*, const QString& text, const QString& caption, Icon icon,
                              const QString& otherButton) override {
-        messages.push_back({text, caption, icon, Buttons::Ok, otherButton});
-        if (onMessage)
-            onMessage(messages.back());
-        if (!answers.empty()) {
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return Answer::Ok;
+        return ask({text, caption, icon, Buttons::Ok, otherButton}, Answer::Ok);
     }
 
     void errorBox(QWidget*, const QString& text) override { errors.push_back(text); }
@@ -134,6 +121,18 @@ class FakePrompts : public Prompts {
     }
 
   private:
+    // Records the question; the next scripted answer, else what closing the box gives.
+    Answer ask(Message m, Answer fallback) {
+        messages.push_back(std::move(m));
+        if (onMessage)
+            onMessage(messages.back());
+        if (answers.empty())
+            return fallback;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+
     QString next() {
         if (fileNames.empty())
             return {};

@@ -227,14 +227,7 @@ TEST_F(MainWindowTest, TenMlExampleShowsTheCorrectedTopUp) {
 }
 
 TEST_F(MainWindowTest, UnachievableMixShowsTheBoxBetweenVolumesAndCosts) {
-    w->setHiPrecision(false);
-    pick(RatioField::MixNicPGVG, 7);
-    pick(RatioField::Flav2NicPGVG, 11);
-    type(T::BaseNicStrength, QStringLiteral("18"));
-    type(T::PctFlav1, QStringLiteral("5"));
-    type(T::PctFlav2, QStringLiteral("5"));
-    type(T::PctVodkaWater, QStringLiteral("10"));
-    type(T::MixStrength, QStringLiteral("6"));
+    typeThirdExample();
     type(T::Flav1Name, QStringLiteral("A"));
     type(T::Flav2Name, QStringLiteral("B"));
     type(T::PGCost, QStringLiteral("10"));
@@ -269,14 +262,7 @@ TEST_F(MainWindowTest, UnachievableMixShowsTheBoxBetweenVolumesAndCosts) {
 
 TEST_F(MainWindowTest, UseTakesTheNearestRatioThatWorks) {
     // The third worked example once more, answered with "Use 50-50".
-    w->setHiPrecision(false);
-    pick(RatioField::MixNicPGVG, 7);
-    pick(RatioField::Flav2NicPGVG, 11);
-    type(T::BaseNicStrength, QStringLiteral("18"));
-    type(T::PctFlav1, QStringLiteral("5"));
-    type(T::PctFlav2, QStringLiteral("5"));
-    type(T::PctVodkaWater, QStringLiteral("10"));
-    type(T::MixStrength, QStringLiteral("6"));
+    typeThirdExample();
     EXPECT_EQ(w->findChild<QWidget*>(QStringLiteral("Status"))->toolTip(), QString());
     prompts.clear();
     prompts.answers = {Prompts::Answer::Other};

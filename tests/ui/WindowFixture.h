@@ -46,6 +46,19 @@ class MainWindowTest : public ::testing::Test {
         Q_EMIT c->activated(position);
     }
 
+    // The third worked example but for its volume: 6 mg from an 18 mg PG base, 30-70, F1 5 %
+    // at PG, F2 5 % at " none", vodka/water 10 %, one decimal.
+    void typeThirdExample() {
+        w->setHiPrecision(false);
+        pick(RatioField::MixNicPGVG, 7);
+        pick(RatioField::Flav2NicPGVG, 11);
+        type(T::BaseNicStrength, QStringLiteral("18"));
+        type(T::PctFlav1, QStringLiteral("5"));
+        type(T::PctFlav2, QStringLiteral("5"));
+        type(T::PctVodkaWater, QStringLiteral("10"));
+        type(T::MixStrength, QStringLiteral("6"));
+    }
+
     FakePrompts prompts;
     std::unique_ptr<MainWindow> w;
 };

@@ -38,21 +38,6 @@ MixRecipe withFlavourShare(MixRecipe r, int percent) {
     return r;
 }
 
-// The third worked example: 15 ml at 6 mg from an 18 mg PG base, 30-70, F1 5 % PG, F2 5 %
-// without PG or VG, vodka/water 10 %.
-MixRecipe thirdExample() {
-    MixRecipe r = FreshMix();
-    r[T::MixQty] = "15";
-    r[T::MixStrength] = "6";
-    r[T::BaseNicStrength] = "18";
-    r[T::PctFlav1] = "5";
-    r[T::PctFlav2] = "5";
-    r[T::PctVodkaWater] = "10";
-    SetRatio(r, R::MixNicPGVG, 7);
-    SetRatio(r, R::Flav2NicPGVG, 11);
-    return r;
-}
-
 } // namespace
 
 TEST(Feasibility, TheWorkedExamples) {
@@ -60,7 +45,7 @@ TEST(Feasibility, TheWorkedExamples) {
     // so the PG share must be at least 100 x 5.75 / 12.75 = 45.098 %; nothing brings VG, so
     // up to 100 %. At 30-70 the base may bring 3.825 - 0.75 = 3.075 ml: 3.69 mg. Less
     // flavour never helps, since the base alone brings more PG (5 ml) than 30 % of 15 ml.
-    const MixRecipe third = thirdExample();
+    const MixRecipe third = test::ThirdWorkedExample();
     const Feasibility f = ComputeFeasibility(third);
     ASSERT_TRUE(f.ratioRange);
     EXPECT_NEAR(f.ratioRange->first, 100 * 5.75 / 12.75, 1e-6); // less the rounding noise

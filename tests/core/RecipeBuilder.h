@@ -25,4 +25,18 @@ inline MixRecipe MakeRecipe(const std::map<TextField, std::string>& texts,
     return r;
 }
 
+// The third worked example: 15 ml at 6 mg from an 18 mg PG base, 30-70, F1 5 % at PG, F2 5 %
+// without PG or VG, vodka/water 10 %. It cannot be made: the PG top-up is -1.925 ml.
+inline MixRecipe ThirdWorkedExample() {
+    return MakeRecipe({{TextField::MixQty, "15"},
+                       {TextField::MixStrength, "6"},
+                       {TextField::BaseNicStrength, "18"},
+                       {TextField::PctFlav1, "5"},
+                       {TextField::PctFlav2, "5"},
+                       {TextField::PctVodkaWater, "10"}},
+                      {{RatioField::BaseNicPGVG, 0},
+                       {RatioField::MixNicPGVG, 7},
+                       {RatioField::Flav2NicPGVG, 11}});
+}
+
 } // namespace kovaq::test

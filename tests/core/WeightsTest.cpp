@@ -99,13 +99,7 @@ const WeightCase kCases[] = {
     // scale stops there. Base: 5 ml of an 18 mg PG base, 0.017822 x 1.010 + 0.982178 x
     // 1.036 = 1.035537 g/ml.
     {"CannotBeMade",
-     recipe({{T::MixQty, "15"},
-             {T::MixStrength, "6"},
-             {T::BaseNicStrength, "18"},
-             {T::PctFlav1, "5"},
-             {T::PctFlav2, "5"},
-             {T::PctVodkaWater, "10"}},
-            {{R::BaseNicPGVG, 0}, {R::MixNicPGVG, 7}, {R::Flav2NicPGVG, 11}}),
+     test::ThirdWorkedExample(),
      {{SlotId::NicBase, "5.18", "5.18"},
       {SlotId::PG, "\xE2\x80\x94", ""},
       {SlotId::VG, "11.25", ""},   // 8.925 x 1.261 = 11.254425

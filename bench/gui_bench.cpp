@@ -160,27 +160,30 @@ BENCHMARK(BM_PrintPreviewRefreshDetails)->Unit(benchmark::kMillisecond);
 // Printing the window image: peak memory of the whole print, in a child process, for A4 and
 // A3 at 600 and 1200 dpi, the picture fitted to the page.
 void BM_PrintScreenImagePeakMemory(benchmark::State& state) {
-    const auto paper = state.range(0) == 4 ? QPageSize::A4 : QPageSize::A3;
     const int dpi = static_cast<int>(state.range(1));
     state.SetLabel((state.range(0) == 4 ? "A4 at " : "A3 at ") + std::to_string(dpi) + " dpi");
     QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("image.pdf"));
-    bench::RunInChild(state, [&] {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(out);
-        printer.setResolution(dpi);
-        printer.setPageSize(QPageSize(paper));
-        const PageMetrics m = MetricsOf(printer, 96, PrintOptionsDialog::DialogWidth);
-        const MarginMetrics margins = ComputeMargins(m, 2, 2);
-        QImage capture(731, 560, QImage::Format_RGB32);
-        capture.fill(QColor(40, 60, 90));
-        const double fit = std::min(static_cast<double>(margins.availW) / capture.width(),
-                                    static_cast<double>(margins.availH) / capture.height());
-        QPainter p(&printer);
-        PrintImageInBands(p, capture, fit, m, margins);
-        p.end();
-    });
+    bench::RunSelfInChild(state,
+                          {"--print-image", std::to_string(state.range(0)), std::to_string(dpi),
+                           dir.filePath(QStringLiteral("image.pdf")).toStdString()});
+}
+
+// The child's part: one print of the window image to a PDF.
+void printImage(int paperKind, int dpi, const QString& out) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out);
+    printer.setResolution(dpi);
+    printer.setPageSize(QPageSize(paperKind == 4 ? QPageSize::A4 : QPageSize::A3));
+    const PageMetrics m = MetricsOf(printer, 96, PrintOptionsDialog::DialogWidth);
+    const MarginMetrics margins = ComputeMargins(m, 2, 2);
+    QImage capture(731, 560, QImage::Format_RGB32);
+    capture.fill(QColor(40, 60, 90));
+    const double fit = std::min(static_cast<double>(margins.availW) / capture.width(),
+                                static_cast<double>(margins.availH) / capture.height());
+    QPainter p(&printer);
+    PrintImageInBands(p, capture, fit, m, margins);
+    p.end();
 }
 BENCHMARK(BM_PrintScreenImagePeakMemory)
     ->ArgsProduct({{4, 3}, {600, 1200}})
@@ -194,6 +197,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 5 && std::string(argv[1]) == "--print-image")
+        return bench::ReportChildWork([&] {
+            printImage(std::atoi(argv[2]), std::atoi(argv[3]), QString::fromLocal8Bit(argv[4]));
+        });
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

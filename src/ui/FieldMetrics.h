@@ -15,8 +15,8 @@ namespace kovaq {
 // characters. Needs a QGuiApplication.
 QFont WindowFont();
 
-// The visible width of each field in pixels: 40 for the ingredient numbers, 38 for those of
-// the mixing specification, 61 for the base's name and 92 for the flavours' names.
+// The visible width of each field in pixels: 40 for the numbers of "Ingredient Details", 38
+// for those of the mix asked for, 61 for the base's name and 92 for the flavours' names.
 int FieldWidth(TextField field);
 
 // Whether a text could be too wide for its field at all: no printable ASCII character of

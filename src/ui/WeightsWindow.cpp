@@ -135,7 +135,6 @@ WeightsWindow::WeightsWindow(MainWindow& main, Prompts& prompts)
     connect(m_print, &QPushButton::clicked, this, &WeightsWindow::printRequested);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(&m_main, &MainWindow::recalculated, this, &WeightsWindow::refresh);
-    refresh();
 }
 
 void WeightsWindow::onGravityTyped(GravityKey key) {
@@ -146,6 +145,9 @@ void WeightsWindow::onGravityTyped(GravityKey key) {
 }
 
 void WeightsWindow::refresh() {
+    // Hidden, it costs the keystroke nothing; showing it catches up.
+    if (!isVisible())
+        return;
     m_refreshing = true;
     const MixRecipe recipe = m_main.recipe(false);
     const MixResult& result = m_main.result();

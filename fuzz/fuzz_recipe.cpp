@@ -47,5 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         line = carried(line);
     if (!(again == expected))
         __builtin_trap();
+    // A save over this content, as WriteRecipe composes it, reads back the same.
+    const std::string saved = kovaq::RecipeFileBytes(bytes, false, recipe);
+    if (!(kovaq::RecipeFromIni(kovaq::IniDocument(kovaq::DecodeFileText(saved))) == expected))
+        __builtin_trap();
     return 0;
 }

@@ -4,8 +4,6 @@
 #include "EntryRules.h"
 #include "Weights.h"
 
-#include <limits>
-
 namespace kovaq {
 namespace {
 
@@ -119,16 +117,34 @@ void RecipeToIni(IniDocument& ini, const MixRecipe& recipe) {
     }
 }
 
+std::string RecipeFileBytes(const std::string& oldBytes, bool oldTruncated,
+                            const MixRecipe& recipe) {
+    IniDocument alone;
+    RecipeToIni(alone, recipe);
+    std::string fresh = EncodeFileText(alone.toText());
+    // A file the reader only partly reads would hide the recipe's keys beyond its limit.
+    if (oldTruncated)
+        return fresh;
+    IniDocument ini(DecodeFileText(oldBytes));
+    RecipeToIni(ini, recipe);
+    std::string merged = EncodeFileText(ini.toText());
+    if (merged.size() > static_cast<std::size_t>(MaxRecipeFileBytes))
+        return fresh;
+    // The old lines are kept only when the file then reads as the recipe alone would.
+    const auto reads = [](const std::string& bytes) {
+        return RecipeFromIni(IniDocument(DecodeFileText(bytes)));
+    };
+    return reads(merged) == reads(fresh) ? merged : fresh;
+}
+
 void WriteRecipe(const std::string& path, const MixRecipe& recipe) {
     const auto fail = [&] { return RecipeWriteError(PathFromNative(path).toStdString()); };
-    // The other keys of an existing file are kept, so all of it is read first; what is
-    // there must be a plain file that can be read.
-    FileBytes old = ReadRegularFile(path, std::numeric_limits<std::size_t>::max());
+    // The other keys of an existing file are kept, so it is read first, as far as the
+    // reader reads; what is there must be a plain file that can be read.
+    FileBytes old = ReadRegularFile(path, static_cast<std::size_t>(MaxRecipeFileBytes));
     if (old.status != ReadStatus::Ok && old.status != ReadStatus::Missing)
         throw fail();
-    IniDocument ini(DecodeFileText(std::move(old.bytes)));
-    RecipeToIni(ini, recipe);
-    if (!ReplaceFileContents(path, EncodeFileText(ini.toText())))
+    if (!ReplaceFileContents(path, RecipeFileBytes(old.bytes, old.truncated, recipe)))
         throw fail();
 }
 

@@ -46,6 +46,12 @@ MixRecipe RecipeFromIni(const IniDocument& ini, const MixRecipe& current = Fresh
 // is replaced in one step: on any failure it is left exactly as it was and
 // RecipeWriteError is raised, naming the path as text.
 void WriteRecipe(const std::string& path, const MixRecipe& recipe);
+// The bytes a save writes over a file that held `oldBytes` (cut at the reader's limit when
+// `oldTruncated`): the recipe's keys among the file's other lines, or the recipe alone when
+// those lines would change what the file reads as (a file beyond the reader's limit, or
+// one a save would take beyond it). Whatever the file held, it then reads as the recipe.
+std::string RecipeFileBytes(const std::string& oldBytes, bool oldTruncated,
+                            const MixRecipe& recipe);
 // Applies the recipe's keys to a file's content.
 void RecipeToIni(IniDocument& ini, const MixRecipe& recipe);
 

@@ -159,13 +159,15 @@ TEST_F(RecipeFileTest, AnythingLoadsAsARecipe) {
     }
 }
 
-TEST_F(RecipeFileTest, RandomRecipesSurviveARoundTrip) {
-    std::mt19937 rng(7);
+namespace {
+
+// A recipe of random texts, as a value can hold them: the reader trims blanks and one pair
+// of quotes. Often only one text of a recipe leaves ASCII, so that its code page decides
+// the file's.
+MixRecipe RandomRecipe(std::mt19937& rng) {
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     const std::vector<std::string> numbers = {"", "0", "12", "0.5", "1.50", "10", "3.25", "100"};
-    // Texts as a value can hold them: the reader trims blanks and one pair of quotes.
-    // Often only one text of a recipe leaves ASCII, so that its code page decides the file's.
-    bool plain = false;
+    const bool plain = pick(2) == 0;
     auto text = [&] {
         std::string t;
         do
@@ -175,31 +177,97 @@ TEST_F(RecipeFileTest, RandomRecipesSurviveARoundTrip) {
                (t.size() >= 2 && (t.front() == '"' || t.front() == '\'') && t.back() == t.front()));
         return t;
     };
+    MixRecipe r = FreshMix();
+    r.Name = text();
+    for (std::size_t i = 0; i < TextFieldCount; ++i)
+        r.texts[i] =
+            IsNameField(textFieldAt(i))
+                ? text()
+                : numbers[static_cast<std::size_t>(pick(static_cast<int>(numbers.size())))];
+    for (std::size_t i = 0; i < RatioFieldCount; ++i) {
+        r.ratios[i].position = pick(RatioEntryCount(ratioFieldAt(i)));
+        SetPgPercentFromChoice(r.ratios[i]);
+        RefreshRatioText(r.ratios[i]);
+    }
+    r.HiPrecision = pick(2) == 1;
+    r.IgnoreCost = pick(2) == 1;
+    const std::vector<std::string> gravities = {"", "", "1.04", "0.95", "2", "0.5", "1.261"};
+    for (std::string& g : r.Gravity)
+        g = gravities[static_cast<std::size_t>(pick(static_cast<int>(gravities.size())))];
+    r.Notes.clear();
+    for (int n = pick(6); n > 0; --n)
+        r.Notes.push_back(text());
+    return r;
+}
+
+} // namespace
+
+TEST_F(RecipeFileTest, RandomRecipesSurviveARoundTrip) {
+    std::mt19937 rng(7);
     for (int round = 0; round < 300; ++round) {
-        plain = pick(2) == 0;
-        MixRecipe r = FreshMix();
-        r.Name = text();
-        for (std::size_t i = 0; i < TextFieldCount; ++i)
-            r.texts[i] =
-                IsNameField(textFieldAt(i))
-                    ? text()
-                    : numbers[static_cast<std::size_t>(pick(static_cast<int>(numbers.size())))];
-        for (std::size_t i = 0; i < RatioFieldCount; ++i) {
-            r.ratios[i].position = pick(RatioEntryCount(ratioFieldAt(i)));
-            SetPgPercentFromChoice(r.ratios[i]);
-            RefreshRatioText(r.ratios[i]);
-        }
-        r.HiPrecision = pick(2) == 1;
-        r.IgnoreCost = pick(2) == 1;
-        const std::vector<std::string> gravities = {"", "", "1.04", "0.95", "2", "0.5", "1.261"};
-        for (std::string& g : r.Gravity)
-            g = gravities[static_cast<std::size_t>(pick(static_cast<int>(gravities.size())))];
-        r.Notes.clear();
-        for (int n = pick(6); n > 0; --n)
-            r.Notes.push_back(text());
+        const MixRecipe r = RandomRecipe(rng);
         const std::string file = path("round" + std::to_string(round % 3) + ".mix");
         WriteRecipe(file, r);
         ASSERT_EQ(LoadRecipe(file).recipe, r) << "round " << round << " name " << r.Name;
+    }
+}
+
+TEST_F(RecipeFileTest, ASaveReadsBackAsTheRecipeWhateverTheFileHeldBefore) {
+    // Files beyond what the reader reads, or that a save would take beyond it.
+    constexpr std::size_t MiB = 1 << 20;
+    auto repeated = [](const std::string& line, std::size_t bytes) {
+        std::string out;
+        out.reserve(bytes + line.size());
+        while (out.size() < bytes)
+            out += line;
+        return out;
+    };
+    std::mt19937 rng(20);
+    const MixRecipe r = RandomRecipe(rng);
+    const std::vector<std::pair<const char*, std::string>> huge = {
+        {"33 MiB of one-line sections", repeated("[s]\r\n", 33 * MiB)},
+        {"40 MiB with [Title] on top",
+         "[Title]\r\nName=Old\r\n" + repeated("[Spec]\r\nMixQty=1\r\n[x]\r\n", 40 * MiB)},
+        {"31 MiB of LF-only lines", repeated("k=v\n", 31 * MiB)},
+    };
+    for (const auto& [what, old] : huge) {
+        put(path("huge.mix"), old);
+        WriteRecipe(path("huge.mix"), r);
+        const LoadedRecipe back = LoadRecipe(path("huge.mix"));
+        EXPECT_FALSE(back.truncated) << what;
+        EXPECT_EQ(back.recipe, r) << what;
+    }
+
+    // Random earlier contents, from junk to near-recipes with odd line ends and encodings,
+    // read back exactly as a save into a new file does.
+    const std::string pieces[] = {"[Title]",   "[Notes]",
+                                  "[Spec]",    "[Ingredients]",
+                                  "[Weights]", "[Extras]",
+                                  "Name=",     "Lines=",
+                                  "Text0=",    "MixQty=",
+                                  "\r\n",      "\n",
+                                  "\r",        "=",
+                                  "\"",        " ",
+                                  "\t",        "\xEF\xBB\xBF",
+                                  "\xC3\xA9",  "\xE9",
+                                  "\xFF",      "[",
+                                  "]",         "Flav1Name=",
+                                  "PG="};
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int round = 0; round < 300; ++round) {
+        std::string old;
+        for (int i = byte(rng) * 2; i > 0; --i) {
+            if (byte(rng) < 180)
+                old += pieces[static_cast<std::size_t>(byte(rng)) % std::size(pieces)];
+            else
+                old.push_back(static_cast<char>(byte(rng)));
+        }
+        const MixRecipe saved = RandomRecipe(rng);
+        put(path("over.mix"), old);
+        WriteRecipe(path("over.mix"), saved);
+        WriteRecipe(path("new.mix"), saved);
+        ASSERT_EQ(LoadRecipe(path("over.mix")).recipe, LoadRecipe(path("new.mix")).recipe)
+            << "round " << round;
     }
 }
 

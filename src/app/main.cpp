@@ -3,6 +3,7 @@
 #include "FileAccess.h"
 #include "MainWindow.h"
 #include "Prompts.h"
+#include "Settings.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -42,7 +43,8 @@ int main(int argc, char** argv) {
     // Asked for the version or the usage, it answers without a display.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("ko-vaq %s\n", std::string(kovaq::Version).c_str());
+            std::printf("ko-vaq %s\n%s", std::string(kovaq::Version).c_str(),
+                        std::string(kovaq::LicenceNotice).c_str());
             return std::fflush(stdout) == 0 ? 0 : 1;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -60,8 +62,11 @@ int main(int argc, char** argv) {
     KoVaqApplication app(argc, argv, prompts);
     kovaq::ConfigureApplication(app);
 
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tresquall"),
-                    QStringLiteral("Ko-Vaq"));
+    // Where Qt keeps the native settings of "Tresquall/Ko-Vaq"; a damaged, huge file is
+    // trimmed first, so that it cannot hold up the start.
+    const QString settingsFile = kovaq::SettingsFilePath();
+    kovaq::DropDamagedSettings(settingsFile);
+    QSettings store(settingsFile, QSettings::IniFormat);
     kovaq::AppController controller(prompts, store);
     // The name's own bytes: Qt's decoding of the arguments would change some names.
     if (argc > 1)

@@ -3,22 +3,74 @@
 #include "FileAccess.h"
 
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <string_view>
+#include <sys/stat.h>
 
 namespace kovaq {
+namespace {
 
-AppSettings ReadSettings(QSettings& store, const QString& workingDir, bool* written) {
+// A settings file of ours holds a few lines; even one value of MaxSettingLength
+// characters, each escaped as "\xXXXX", stays below these.
+constexpr std::size_t kLargeSettingsFile = 1 << 20;
+constexpr std::size_t kLongestSettingsLine = 6 * MaxSettingLength + 64;
+// Beyond this, only the start of a damaged file is looked at.
+constexpr std::size_t kReadAtMost = 64 << 20;
+
+bool isOurKeyLine(std::string_view line) {
+    for (const SettingKey& key : SettingKeys) {
+        const std::string_view name = key.name;
+        if (line.substr(0, name.size()) == name &&
+            line.find_first_not_of(" \t", name.size()) != std::string_view::npos &&
+            line[line.find_first_not_of(" \t", name.size())] == '=')
+            return true;
+    }
+    return false;
+}
+
+std::string keptLines(const std::string& text, bool onlyOurs) {
+    std::string out;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string_view line(text.data() + start, end - start);
+        const bool keep =
+            line.size() <= kLongestSettingsLine &&
+            (!onlyOurs || (!line.empty() && line.front() == '[') || isOurKeyLine(line));
+        if (keep) {
+            out += line;
+            out += '\n';
+        }
+        start = end + 1;
+    }
+    return out;
+}
+
+} // namespace
+
+AppSettings ReadSettings(QSettings& store, const QString& workingDir, SettingsTrouble* trouble) {
     AppSettings defaults;
     defaults.LoadDir = workingDir;
     defaults.SaveDir = workingDir;
     AppSettings s;
     for (const SettingKey& key : SettingKeys) {
-        const QString name = QString::fromLatin1(key.name);
-        s.*key.member = store.value(name, defaults.*key.member).toString();
-        store.setValue(name, s.*key.member);
+        const QString value = store.value(QString::fromLatin1(key.name)).toString();
+        const bool usable =
+            store.contains(QString::fromLatin1(key.name)) && value.size() <= MaxSettingLength;
+        s.*key.member = usable ? value : defaults.*key.member;
     }
-    store.sync();
-    if (written)
-        *written = store.status() == QSettings::NoError;
+    const bool readable = store.status() == QSettings::NoError;
+    if (readable) {
+        for (const SettingKey& key : SettingKeys)
+            store.setValue(QString::fromLatin1(key.name), s.*key.member);
+        store.sync();
+    }
+    if (trouble)
+        *trouble = !readable                              ? SettingsTrouble::CannotRead
+                   : store.status() != QSettings::NoError ? SettingsTrouble::CannotWrite
+                                                          : SettingsTrouble::None;
     if (s.LastFile.isEmpty() || !IsRegularFile(NativeFromPath(s.LastFile))) {
         s.LastFile.clear();
         s.LoadDir = workingDir;
@@ -32,6 +84,26 @@ bool WriteSettings(QSettings& store, const AppSettings& settings) {
         store.setValue(QString::fromLatin1(key.name), settings.*key.member);
     store.sync();
     return store.status() == QSettings::NoError;
+}
+
+QString SettingsFilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Tresquall/Ko-Vaq.conf");
+}
+
+bool DropDamagedSettings(const QString& path) {
+    const std::string native = NativeFromPath(path);
+    struct stat st {};
+    if (::stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::size_t>(st.st_size) <= kLargeSettingsFile)
+        return false;
+    const FileBytes file = ReadRegularFile(native, kReadAtMost);
+    if (file.status != ReadStatus::Ok)
+        return false;
+    std::string kept = keptLines(file.bytes, false);
+    if (kept.size() > kLargeSettingsFile)
+        kept = keptLines(kept, true);
+    return ReplaceFileContents(native, kept);
 }
 
 } // namespace kovaq

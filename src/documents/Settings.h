@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstddef>
+
 class QSettings;
 
 namespace kovaq {
@@ -28,11 +30,28 @@ inline constexpr SettingKey SettingKeys[] = {
     {"WeightsOpen", &AppSettings::WeightsOpen},
 };
 
+// No folder or file name comes near this; a longer value is damage and reads as absent.
+inline constexpr qsizetype MaxSettingLength = 64 * 1024;
+
+// What went wrong with the store, for the one message the window shows.
+enum class SettingsTrouble { None, CannotRead, CannotWrite };
+
 // Reads the values (defaults: the working directory, no last file, "Landscape"), writes
-// them straight back, and forgets a last file that no longer exists. `written` tells
-// whether the store took the values.
-AppSettings ReadSettings(QSettings& store, const QString& workingDir, bool* written = nullptr);
+// them straight back, and forgets a last file that no longer exists. A store that cannot
+// be read gives the defaults and is not written over.
+AppSettings ReadSettings(QSettings& store, const QString& workingDir,
+                         SettingsTrouble* trouble = nullptr);
 // False when the store could not be written.
 bool WriteSettings(QSettings& store, const AppSettings& settings);
+
+// The per-user settings file: <config>/Tresquall/Ko-Vaq.conf, where Qt keeps it too.
+QString SettingsFilePath();
+
+// A settings file that has grown far beyond anything the program writes (damage, or a
+// value pasted a million times) would cost the start seconds to parse and write back: its
+// over-long lines are dropped before it is opened, and if it is still large, every line
+// that is not one of our keys. A file of normal size is not touched. Returns whether it
+// was rewritten.
+bool DropDamagedSettings(const QString& path);
 
 } // namespace kovaq

@@ -71,10 +71,7 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     w.setMixSaved(true);
     m_settings.LastFile.clear();
     m_settings.Layout = QStringLiteral("Landscape");
-    bool settingsWritten = true;
-    m_settings = ReadSettings(m_store, QDir::currentPath(), &settingsWritten);
-    if (!settingsWritten)
-        m_settingsUnwritable = true; // said once the window is up
+    m_settings = ReadSettings(m_store, QDir::currentPath(), &m_settingsTrouble);
     w.setLayoutName(m_settings.Layout);
     if (m_settings.Layout == QStringLiteral("Landscape"))
         w.arrangeLandscape();
@@ -157,20 +154,25 @@ void AppController::onClosing() {
         return;
     m_settings.Layout = m_window->layoutName();
     m_settings.WeightsOpen = m_weights->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
-    if (!WriteSettings(m_store, m_settings))
-        reportUnwritableSettings();
+    if (!WriteSettings(m_store, m_settings)) {
+        if (m_settingsTrouble == SettingsTrouble::None)
+            m_settingsTrouble = SettingsTrouble::CannotWrite;
+        reportSettingsTrouble();
+    }
 }
 
-void AppController::reportUnwritableSettings() {
+void AppController::reportSettingsTrouble() {
     // Said once a run, not at every change; the program goes on without them.
-    if (m_settingsReported)
+    if (m_settingsReported || m_settingsTrouble == SettingsTrouble::None)
         return;
     m_settingsReported = true;
+    const QString what = m_settingsTrouble == SettingsTrouble::CannotRead
+                             ? QStringLiteral("Unable to read the settings from %1.\n")
+                             : QStringLiteral("Unable to write the settings to %1.\n");
     m_prompts.errorBox(m_window.get(),
-                       QStringLiteral("Unable to write the settings to %1.\n"
-                                      "Ko-Vaq goes on, but will not remember its folders, last "
-                                      "file or layout.")
-                           .arg(m_store.fileName()));
+                       what.arg(m_store.fileName()) +
+                           QStringLiteral("Ko-Vaq goes on, but will not remember its folders, "
+                                          "last file or layout."));
 }
 
 bool AppController::confirmDiscard(Caller caller) {
@@ -265,7 +267,6 @@ void AppController::openRecipe() {
     const QString path = m_prompts.openFileName(&w, m_settings.LoadDir, kFilter);
     if (!path.isEmpty()) {
         loadIntoWindow(path);
-        w.recalculate();
         m_settings.LoadDir = folderOf(path);
         m_settings.SaveDir = m_settings.LoadDir;
         m_settings.LastFile = path;
@@ -277,9 +278,22 @@ void AppController::openRecipe() {
 }
 
 void AppController::loadIntoWindow(const QString& path) {
+    const LoadedRecipe loaded = LoadRecipe(NativeFromPath(path), m_window->recipe());
+    fillWindow(loaded.recipe);
+    m_window->recalculate();
+    // A partial recipe must not pass for the whole.
+    if (loaded.truncated)
+        m_prompts.message(m_window.get(),
+                          QStringLiteral("%1 is longer than %2 MiB; only its first %2 MiB were "
+                                         "read.\nThe recipe shown may not be the whole of it.")
+                              .arg(path)
+                              .arg(MaxRecipeFileBytes >> 20),
+                          kWarning, Prompts::Icon::Warning, Prompts::Buttons::Ok);
+}
+
+void AppController::fillWindow(const MixRecipe& r) {
     MainWindow& w = *m_window;
     const auto noCalculation = w.suspendCalculation();
-    const MixRecipe r = LoadRecipe(NativeFromPath(path), w.recipe()).recipe;
     w.setMixName(qs(r.Name));
     w.setGravities(r.Gravity);
     // Field by field in the file's order, each through its change notification.
@@ -406,8 +420,7 @@ void AppController::startupChecks() {
     if (!m_firstShowPending)
         return;
     MainWindow& w = *m_window;
-    if (m_settingsUnwritable)
-        reportUnwritableSettings();
+    reportSettingsTrouble(); // when there is any
     const int height = m_screenHeight();
     if (height < 600) {
         m_prompts.message(
@@ -454,7 +467,6 @@ void AppController::startupChecks() {
         m_welcomeTimer.start();
     } else {
         loadIntoWindow(file);
-        w.recalculate();
         w.setMixSaved(true);
     }
     QLineEdit* volume = w.field(TextField::MixQty);

@@ -75,6 +75,7 @@ class AppController : public QObject {
     const QImage& screenCapture() const { return m_capture; }
     void setScreenPpiProvider(std::function<int()> provider) { m_screenPpi = std::move(provider); }
 
+    // Open's load: the file into the fields, then one recalculation.
     void loadIntoWindow(const QString& path);
     // Called before each field is filled while a recipe loads (tests make it throw).
     void setLoadProbe(std::function<void(TextField)> probe) { m_loadProbe = std::move(probe); }
@@ -89,8 +90,9 @@ class AppController : public QObject {
 
   private:
     void restoreWorkingDir();
+    void fillWindow(const MixRecipe& recipe);
     void onClosing();
-    void reportUnwritableSettings();
+    void reportSettingsTrouble();
 
     Prompts& m_prompts;
     QSettings& m_store;
@@ -103,7 +105,7 @@ class AppController : public QObject {
     QString m_htmlHelp;
     bool m_firstShowPending = true;
     bool m_ending = false;
-    bool m_settingsUnwritable = false;
+    SettingsTrouble m_settingsTrouble = SettingsTrouble::None; // said once the window is up
     bool m_settingsReported = false;
     QTimer m_welcomeTimer;
     std::function<int()> m_screenHeight;

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -67,4 +68,51 @@ TEST(Settings, DefaultsAreWrittenBackAndAMissingLastFileIsDropped) {
     EXPECT_EQ(gone.LoadDir, QStringLiteral("/work"));
     EXPECT_EQ(gone.SaveDir, QStringLiteral("/work"));
     EXPECT_EQ(store.value("LoadDir").toString(), QStringLiteral("/a")); // stored as read
+}
+
+TEST(Settings, DamageBeyondAnyRealNameIsIgnoredAndCannotSlowTheStart) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("x.mix"));
+    QFile(file).open(QIODevice::WriteOnly);
+    const QString huge(MaxSettingLength + 1, QLatin1Char('a'));
+    {
+        // A value no folder comes near reads as absent and is not written back.
+        QSettings store(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat);
+        store.setValue("LoadDir", QStringLiteral("/") + huge);
+        store.setValue("SaveDir", QStringLiteral("/b"));
+        store.setValue("LastFile", file);
+        const AppSettings s = ReadSettings(store, QStringLiteral("/work"));
+        EXPECT_EQ(s.LoadDir, QStringLiteral("/work"));
+        EXPECT_EQ(s.SaveDir, QStringLiteral("/b"));
+        EXPECT_EQ(s.LastFile, file);
+        EXPECT_EQ(store.value("LoadDir").toString(), QStringLiteral("/work"));
+    }
+
+    // A file grown to megabytes is trimmed before it is opened: the long line goes, the
+    // values of ours stay; a file of normal size is left alone.
+    const QString big = dir.filePath(QStringLiteral("big.conf"));
+    QFile out(big);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("[General]\nLayout=Portrait\nLoadDir=/");
+    out.write(QByteArray(3 << 20, 'a'));
+    out.write("\nLastFile=" + file.toUtf8() + "\nOther=1\n");
+    out.close();
+    EXPECT_TRUE(DropDamagedSettings(big));
+    EXPECT_LT(QFileInfo(big).size(), 1024);
+    QSettings trimmed(big, QSettings::IniFormat);
+    const AppSettings s = ReadSettings(trimmed, QStringLiteral("/work"));
+    EXPECT_EQ(s.Layout, QStringLiteral("Portrait"));
+    EXPECT_EQ(s.LastFile, file);
+    EXPECT_EQ(s.LoadDir, QStringLiteral("/work"));
+    EXPECT_EQ(trimmed.value("Other").toString(), QStringLiteral("1"));
+    EXPECT_FALSE(DropDamagedSettings(big));
+
+    // Megabytes of short lines keep only ours.
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("[General]\nLayout=Portrait\n");
+    for (int i = 0; i < 200000; ++i)
+        out.write("k" + QByteArray::number(i) + "=v\n");
+    out.close();
+    EXPECT_TRUE(DropDamagedSettings(big));
+    EXPECT_EQ(QSettings(big, QSettings::IniFormat).allKeys(), QStringList{"Layout"});
 }

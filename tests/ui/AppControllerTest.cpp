@@ -440,6 +440,33 @@ TEST_F(AppControllerTest, OpenShowsTheStoredNameAndCountsAsSaved) {
     EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("5"));
 }
 
+TEST_F(AppControllerTest, AFileCutAtTheReadersLimitIsSaidOnce) {
+    const QString file = writeRecipe(QStringLiteral("long.mix"), [](MixRecipe& r) {
+        r.Name = "Long";
+        r[T::MixQty] = "30";
+    });
+    {
+        QFile grow(file);
+        ASSERT_TRUE(grow.open(QIODevice::Append));
+        grow.write(QByteArray(static_cast<qsizetype>(MaxRecipeFileBytes), ';'));
+    }
+    start();
+    prompts.fileNames.push_back(file);
+    controller->openRecipe();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text,
+              file + QStringLiteral(" is longer than 32 MiB; only its first 32 MiB were read.\n"
+                                    "The recipe shown may not be the whole of it."));
+    EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Warning..."));
+    EXPECT_EQ(w().windowTitle(), QStringLiteral("Long")); // what was read is shown
+
+    // A file within the limit says nothing.
+    prompts.clear();
+    prompts.fileNames.push_back(writeRecipe(QStringLiteral("a.mix"), [](MixRecipe&) {}));
+    controller->openRecipe();
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(AppControllerTest, OpenRemembersTheControlThatHadTheFocusBeforeTheDialog) {
     const QString file = writeRecipe(QStringLiteral("a.mix"), [](MixRecipe& r) { r.Name = "A"; });
     start();
@@ -751,6 +778,20 @@ TEST_F(AppControllerTest, SettingsThatCannotBeWrittenAreSaidOnce) {
     w().toggleLayout();
     w().close(); // written again at close: not said a second time
     EXPECT_EQ(prompts.errors.size(), 1u);
+}
+
+TEST_F(AppControllerTest, SettingsThatCannotBeReadAreSaidSo) {
+    const QString folder = path(QStringLiteral("a-folder.ini"));
+    QDir().mkpath(folder);
+    store = std::make_unique<QSettings>(folder, QSettings::IniFormat);
+    controller = std::make_unique<AppController>(prompts, *store);
+    controller->setScreenHeightProvider([] { return 1024; });
+    controller->startupChecks();
+    controller->welcomeTimer().stop();
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_TRUE(prompts.errors[0].startsWith(QStringLiteral("Unable to read the settings from ") +
+                                             folder + QStringLiteral(".\n")));
+    EXPECT_TRUE(QFileInfo(folder).isDir()); // nothing written over it
 }
 
 TEST_F(AppControllerTest, ClosingStopsThePrintWorker) {

@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 namespace kovaq {
@@ -66,7 +67,17 @@ WeightsWindow::WeightsWindow(MainWindow& main, Prompts& prompts)
     auto gravityField = [&](GravityKey key) {
         auto* e = new NumberField(prompts, this);
         e->setObjectName(QStringLiteral("Gravity_") + name(GravityFileKey(key)).remove('/'));
-        e->setFixedSize(48, 18); // rows as close as the volumes group's
+        // Rows as close as the volumes group's; room for a gravity to five decimals and the
+        // caret after it, in whatever font and scale the desktop gives.
+        QStyleOptionFrame frame;
+        frame.initFrom(e);
+        frame.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, e);
+        const int caret = e->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, e);
+        const QSize text(e->fontMetrics().horizontalAdvance(QStringLiteral("0.00000")) + 1 + caret +
+                             2 * 2,
+                         e->fontMetrics().height());
+        const QSize needed = e->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, text, e);
+        e->setFixedSize(std::max(48, needed.width()), 18);
         e->setAlignment(Qt::AlignRight);
         look::setFieldBackground(e, false);
         connect(e, &QLineEdit::textEdited, this, [this, key] { onGravityTyped(key); });

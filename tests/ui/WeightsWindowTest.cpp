@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -221,4 +222,25 @@ TEST_F(WeightsWindowTest, PrintsAWeighingSheet) {
         EXPECT_TRUE(text.contains(QString::fromLatin1(row))) << row;
     if (!qEnvironmentVariableIsEmpty("KOVAQ_SHOTS"))
         QFile::copy(pdf, qEnvironmentVariable("KOVAQ_SHOTS") + QStringLiteral("/weights.pdf"));
+}
+
+TEST_F(WeightsWindowTest, GravityFieldsShowTheirWholeValueWhileEdited) {
+    controller->showWeights();
+    // A gravity to five decimals, as precise as any measure, shows whole with the caret.
+    QLineEdit* e = weights().gravityField(G::PG);
+    e->setFocus();
+    for (const QString& value : {QStringLiteral("1.036"), QStringLiteral("1.03655")}) {
+        e->clear();
+        QTest::keyClicks(e, value);
+        // Room for the text and the caret after it, as the field lays its line out.
+        QStyleOptionFrame frame;
+        frame.initFrom(e);
+        frame.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        const QRect inside =
+            e->style()->subElementRect(QStyle::SE_LineEditContents, &frame, e) - e->textMargins();
+        const int caret = e->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, e);
+        EXPECT_GE(inside.width() - 2 * 2, e->fontMetrics().horizontalAdvance(value) + 1 + caret)
+            << value.toStdString();
+    }
+    EXPECT_EQ(weights().weights().slots[index(SlotId::PG)].gravity, 1.03655);
 }

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
 // Benchmarks that need Qt Gui or Widgets; they run headless.
 #include "FakePrompts.h"
 #include "MainWindow.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
 // The number helpers, the entry rule and the code pages, each held to a property that
 // must stand for any input.
 #include "Codepage.h"

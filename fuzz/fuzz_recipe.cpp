@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
 // Feeds arbitrary bytes through everything that reads a recipe file, and writes the
 // result back, as opening and saving a damaged file would. What was written must read
 // back as the same recipe, field for field.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 # Builds the fuzz targets (clang, libraries instrumented) and runs each for a while:
 #   bash fuzz/run.sh [seconds per target, default 600]
 # Both run at once, seeded with the corpus in the repository and a few large files made

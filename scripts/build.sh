@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 # Configures and builds Ko-Vaq into build/ (or the folder given as KOVAQ_BUILD_DIR).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 # Builds ko-vaq_<version>-1_amd64.deb from a Release build, with Debian's hardening flags,
 # and leaves it in the project's folder.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 # Installs whatever Ko-Vaq needs to build, run and test that is not yet on this Debian machine.
 #   bash scripts/setup.sh          what the README's two commands need
 #   bash scripts/setup.sh package  and what making and checking the .deb needs

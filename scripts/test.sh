@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 # Installs what is missing, builds and runs every test (headless).
 set -euo pipefail
 cd "$(dirname "$0")/.."

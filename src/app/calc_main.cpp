@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
 // kovaq-calc: loads a recipe as the window's Open does and prints what the window would
 // show, for scripts and for checking the calculation from outside.
 #include "EntryRules.h"
@@ -275,7 +278,8 @@ int main(int argc, char** argv) {
             return finish(0);
         }
         if (arg == "--version") {
-            std::printf("kovaq-calc %s\n", std::string(Version).c_str());
+            std::printf("kovaq-calc %s\n%s", std::string(Version).c_str(),
+                        std::string(LicenceNotice).c_str());
             return finish(0);
         }
         const bool hasValue = i + 1 < argc;

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -258,7 +261,9 @@ TEST(KovaqCalc, OutputThatCannotBeWrittenIsAFailure) {
     // The version comes from the project.
     const CalcRun version = calcBytes({"--version"}, dir);
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out.toStdString(), "kovaq-calc " KOVAQ_VERSION "\n");
+    EXPECT_EQ(version.out.toStdString().substr(0, version.out.indexOf('\n') + 1),
+              "kovaq-calc " KOVAQ_VERSION "\n");
+    EXPECT_TRUE(version.out.contains("License GPLv3+: GNU GPL version 3 or later"));
 }
 
 TEST(KovaqCalc, WeighsTheMix) {

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
 // The window and kovaq-calc load the same files into the same fields and show the same
 // results: one code path for the width rule, the number check and the ratios.
 #include "AppController.h"

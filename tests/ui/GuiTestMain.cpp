@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
 // Every GUI test runs headless, and a watchdog closes any modal window a test did not
 // expect, failing that test instead of hanging the suite.
 #include "ModalWatchdog.h"

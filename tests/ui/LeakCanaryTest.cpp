@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
 // A leak of one of our objects, made inside a timer slot where nearly all of the window's
 // code runs: the sanitizer job must catch it. CI runs it once with KOVAQ_LEAK_CANARY set
 // and expects the run to fail; every other run skips it.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
 // Thousands of random keys and clicks, always the same ones: the window survives, keeps
 // its size and ends up showing what the calculation makes of its fields.
 #include "AppController.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
 // The window as a person meets it: what they paste, click, back out of, see and hear.
 #include "Application.h"
 #include "EntryRules.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
 // "Mix By Weight" as a person uses it: opened from the icon or Ctrl+G, following every
 // keystroke, with gravities of their own, remembered, and printed as a weighing sheet.
 #include "WeightsWindow.h"

@@ -5,10 +5,11 @@
 #include "FakePrompts.h"
 #include "MainWindow.h"
 #include "MixCalculator.h"
+#include "PrintJob.h"
 #include "PrintOptionsDialog.h"
+#include "PrintProgress.h"
 #include "ReportRenderer.h"
 #include "Reports.h"
-#include "ScreenImagePrinter.h"
 #include "WeightsWindow.h"
 
 #include <benchmark/benchmark.h>
@@ -33,10 +34,10 @@ namespace {
 // A window with a mix of 100 ml at 3 mg from a 72 mg base, every ratio at 70-30.
 void setUpMix(MainWindow& w) {
     for (std::size_t i = 0; i < RatioFieldCount; ++i) {
-        w.selectRatio(ratioFieldAt(i), 3);
-        w.setPgPercentFromChoice(ratioFieldAt(i));
+        w.document().selectRatio(ratioFieldAt(i), 3);
+        w.document().setPgPercentFromChoice(ratioFieldAt(i));
     }
-    w.refreshRatioTexts();
+    w.document().refreshRatioTexts();
     w.field(TextField::MixQty)->setText(QStringLiteral("100"));
     w.field(TextField::BaseNicStrength)->setText(QStringLiteral("72"));
     w.field(TextField::MixStrength)->setText(QStringLiteral("3"));
@@ -68,7 +69,7 @@ void BM_KeystrokeToResultsAndWeights(benchmark::State& state) {
     MainWindow w(prompts);
     setUpMix(w);
     w.show();
-    WeightsWindow weights(w, prompts);
+    WeightsWindow weights(w.document(), prompts, &w);
     weights.show();
     QLineEdit* pct = w.field(TextField::PctFlav1);
     int i = 0;

@@ -4,16 +4,17 @@
 #include "AppController.h"
 
 #include "Dialogs.h"
-#include "Fields.h"
 #include "FileAccess.h"
 #include "MainWindow.h"
+#include "MixDocument.h"
 #include "MixName.h"
+#include "PrintJob.h"
 #include "PrintOptionsDialog.h"
+#include "PrintProgress.h"
 #include "Prompts.h"
+#include "QtText.h"
 #include "RecipeFile.h"
-#include "ReportRenderer.h"
 #include "Reports.h"
-#include "ScreenImagePrinter.h"
 #include "WeightsWindow.h"
 
 #include <QApplication>
@@ -38,10 +39,6 @@ namespace {
 const QString kFilter = QStringLiteral("Ko-Vaq files (*.mix)");
 const QString kWarning = QStringLiteral("Warning...");
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // Names and folders of paths, worked out on the bytes the system uses.
 QString mixNameOf(const QString& path) {
     return PathFromNative(MixNameFromPath(NativeFromPath(path)));
@@ -56,10 +53,7 @@ QString FindHtmlHelp() {
     const QString appDir = QCoreApplication::applicationDirPath();
     const QStringList candidates = {
         appDir + QStringLiteral("/../share/ko-vaq/help/index.html"),
-        appDir + QStringLiteral("/help/index.html"),
-#ifdef KOVAQ_SOURCE_HELP
-        QStringLiteral(KOVAQ_SOURCE_HELP),
-#endif
+        appDir + QStringLiteral("/help/index.html"), // beside it in the build tree
     };
     for (const QString& c : candidates)
         if (QFileInfo(c).isFile())
@@ -71,7 +65,7 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     : QObject(parent), m_prompts(prompts), m_store(store) {
     m_window = std::make_unique<MainWindow>(prompts);
     MainWindow& w = *m_window;
-    w.setMixSaved(true);
+    document().setMixSaved(true);
     m_settings.LastFile.clear();
     m_settings.Layout = QStringLiteral("Landscape");
     m_settings = ReadSettings(m_store, QDir::currentPath(), &m_settingsTrouble);
@@ -81,7 +75,7 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     else
         w.arrangePortrait();
     m_firstShowPending = true;
-    w.setCalcEnabled(true);
+    document().setCalcEnabled(true);
     m_startupDir = QDir::currentPath();
     m_htmlHelp = FindHtmlHelp();
 
@@ -96,10 +90,10 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_printDialog->setHost({
         [this](bool notes, bool unused, int size) {
-            const MainWindow& win = *m_window;
-            ReportInputs in =
-                MakeReportInputs(win.recipe(), win.result(), win.rowLabels(), notes, unused, size);
-            in.mixStrengthEnabled = win.field(TextField::MixStrength)->isEnabled();
+            const MixDocument& doc = document();
+            ReportInputs in = MakeReportInputs(doc.recipeWithNotes(), doc.result(), doc.rowLabels(),
+                                               notes, unused, size);
+            in.mixStrengthEnabled = doc.mixStrengthEnabled();
             return in;
         },
         [this] { m_prompts.beep(); },
@@ -114,9 +108,8 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
             m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
         return s ? static_cast<int>(s->logicalDotsPerInchX() + 0.5) : 96;
     };
-    connect(&w, &MainWindow::printRequested, this, &AppController::printCommand);
 
-    m_weights = new WeightsWindow(w, m_prompts);
+    m_weights = new WeightsWindow(document(), m_prompts, &w);
     connect(&w, &MainWindow::weightsRequested, this, &AppController::showWeights);
     connect(m_weights, &WeightsWindow::printRequested, this, &AppController::printWeights);
 
@@ -136,6 +129,7 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
 
     connect(&w, &MainWindow::openRequested, this, &AppController::openRecipe);
     connect(&w, &MainWindow::saveRequested, this, [this] { saveRecipe(); });
+    connect(&w, &MainWindow::printRequested, this, &AppController::printCommand);
     connect(&w, &MainWindow::newMixRequested, this, &AppController::newMix);
     connect(&w, &MainWindow::helpRequested, this, &AppController::openHelp);
     connect(&w, &MainWindow::firstShown, this, &AppController::startupChecks);
@@ -145,6 +139,22 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
 
 AppController::~AppController() {
     m_ticker->stopAndJoin();
+}
+
+MixDocument& AppController::document() const {
+    return m_window->document();
+}
+
+bool AppController::guarded(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const std::exception& e) {
+        m_prompts.errorBox(m_window.get(), QString::fromStdString(e.what()));
+    } catch (...) {
+        m_prompts.errorBox(m_window.get(), QStringLiteral("An unexpected error occurred."));
+    }
+    return false;
 }
 
 void AppController::restoreWorkingDir() {
@@ -180,7 +190,7 @@ void AppController::reportSettingsTrouble() {
 
 bool AppController::confirmDiscard(Caller caller) {
     MainWindow& w = *m_window;
-    if (w.mixSaved())
+    if (document().mixSaved())
         return true;
     const QString text =
         caller == Caller::Open
@@ -201,58 +211,64 @@ bool AppController::confirmDiscard(Caller caller) {
 }
 
 bool AppController::saveRecipe() {
-    MainWindow& w = *m_window;
-    if (!w.infoComplete()) {
-        const auto answer = m_prompts.message(
-            &w, QStringLiteral("There is Information Outstanding \n    Do You Still Want To Save?"),
-            kWarning, Prompts::Icon::Warning, Prompts::Buttons::OkCancel);
-        if (answer != Prompts::Answer::Ok)
-            return false;
-    }
-    const MixRecipe r = w.recipe();
-    QString proposed =
-        qs(ComposeMixName(w.mixName().toStdString(), r[TextField::MixStrength],
-                          r[TextField::MixQty], w.ratio(RatioField::MixNicPGVG).RatioText));
-    QString path;
-    while (true) {
-        path = m_prompts.saveFileName(&w, m_settings.SaveDir, proposed, kFilter);
-        if (path.isEmpty()) {
-            restoreWorkingDir();
-            return false;
+    bool saved = false;
+    guarded([&] {
+        MainWindow& w = *m_window;
+        MixDocument& doc = document();
+        if (!doc.infoComplete()) {
+            const auto answer = m_prompts.message(
+                &w,
+                QStringLiteral("There is Information Outstanding \n    Do You Still Want To Save?"),
+                kWarning, Prompts::Icon::Warning, Prompts::Buttons::OkCancel);
+            if (answer != Prompts::Answer::Ok)
+                return;
         }
-        // A name with a point in it ("1.5ml", "4.5mg") looks to the dialog as if it had an
-        // extension already: every recipe is saved as .mix, so the Open dialog shows it.
-        if (!path.endsWith(QStringLiteral(".mix"), Qt::CaseInsensitive))
-            path += QStringLiteral(".mix");
-        if (!IsRegularFile(NativeFromPath(path)) && !QFileInfo(path).isSymLink())
-            break;
-        const auto replace =
-            m_prompts.message(&w,
-                              QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                  .arg(QFileInfo(path).fileName()),
-                              kWarning, Prompts::Icon::Warning, Prompts::Buttons::YesNo);
-        if (replace == Prompts::Answer::Yes)
-            break;
-        proposed = QFileInfo(path).fileName(); // back to the dialog with the name kept
-    }
-    w.setMixName(mixNameOf(path));
-    if (!writeFromWindow(path))
-        return false;
-    m_settings.SaveDir = folderOf(path);
-    m_settings.LoadDir = m_settings.SaveDir;
-    m_settings.LastFile = path;
-    w.setMixSaved(true);
-    if (w.lastActiveControl() == w.openButton())
-        w.setLastActiveControl(w.saveButton());
-    else if (w.lastActiveControl())
-        w.lastActiveControl()->setFocus();
-    restoreWorkingDir();
-    return true;
+        const MixRecipe& r = doc.recipe();
+        QString proposed = ToQString(ComposeMixName(ToUtf8(doc.mixName()),
+                                                    r[TextField::MixStrength], r[TextField::MixQty],
+                                                    doc.ratio(RatioField::MixNicPGVG).RatioText));
+        QString path;
+        while (true) {
+            path = m_prompts.saveFileName(&w, m_settings.SaveDir, proposed, kFilter);
+            if (path.isEmpty()) {
+                restoreWorkingDir();
+                return;
+            }
+            // A name with a point in it ("1.5ml", "4.5mg") looks to the dialog as if it had
+            // an extension already: every recipe is saved as .mix, so the Open dialog shows it.
+            if (!path.endsWith(QStringLiteral(".mix"), Qt::CaseInsensitive))
+                path += QStringLiteral(".mix");
+            if (!IsRegularFile(NativeFromPath(path)) && !QFileInfo(path).isSymLink())
+                break;
+            const auto replace =
+                m_prompts.message(&w,
+                                  QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                      .arg(QFileInfo(path).fileName()),
+                                  kWarning, Prompts::Icon::Warning, Prompts::Buttons::YesNo);
+            if (replace == Prompts::Answer::Yes)
+                break;
+            proposed = QFileInfo(path).fileName(); // back to the dialog with the name kept
+        }
+        doc.setMixName(mixNameOf(path));
+        if (!writeDocument(path))
+            return;
+        m_settings.SaveDir = folderOf(path);
+        m_settings.LoadDir = m_settings.SaveDir;
+        m_settings.LastFile = path;
+        doc.setMixSaved(true);
+        if (w.lastActiveControl() == w.openButton())
+            w.setLastActiveControl(w.saveButton());
+        else if (w.lastActiveControl())
+            w.lastActiveControl()->setFocus();
+        restoreWorkingDir();
+        saved = true;
+    });
+    return saved;
 }
 
-bool AppController::writeFromWindow(const QString& path) {
+bool AppController::writeDocument(const QString& path) {
     try {
-        WriteRecipe(NativeFromPath(path), m_window->recipe());
+        WriteRecipe(NativeFromPath(path), document().recipeWithNotes());
         return true;
     } catch (const RecipeWriteError& e) {
         m_prompts.errorBox(m_window.get(), QString::fromStdString(e.what()) + QLatin1Char('.'));
@@ -261,29 +277,29 @@ bool AppController::writeFromWindow(const QString& path) {
 }
 
 void AppController::openRecipe() {
-    if (!confirmDiscard(Caller::Open))
-        return;
-    MainWindow& w = *m_window;
-    // The control that has the focus now; while the dialog is up and just after it, none
-    // of the window's controls has it.
-    QWidget* focused = QApplication::focusWidget();
-    const QString path = m_prompts.openFileName(&w, m_settings.LoadDir, kFilter);
-    if (!path.isEmpty()) {
-        loadIntoWindow(path);
-        m_settings.LoadDir = folderOf(path);
-        m_settings.SaveDir = m_settings.LoadDir;
-        m_settings.LastFile = path;
-        if (focused && focused->window() == &w)
-            w.setLastActiveControl(focused);
-        w.setMixSaved(true);
-    }
-    restoreWorkingDir();
+    guarded([this] {
+        if (!confirmDiscard(Caller::Open))
+            return;
+        MainWindow& w = *m_window;
+        // The control that has the focus now; while the dialog is up and just after it, none
+        // of the window's controls has it.
+        QWidget* focused = QApplication::focusWidget();
+        const QString path = m_prompts.openFileName(&w, m_settings.LoadDir, kFilter);
+        if (!path.isEmpty()) {
+            loadFile(path);
+            m_settings.LoadDir = folderOf(path);
+            m_settings.SaveDir = m_settings.LoadDir;
+            m_settings.LastFile = path;
+            if (focused && focused->window() == &w)
+                w.setLastActiveControl(focused);
+            document().setMixSaved(true);
+        }
+        restoreWorkingDir();
+    });
 }
 
-void AppController::loadIntoWindow(const QString& path) {
-    const LoadedRecipe loaded = LoadRecipe(NativeFromPath(path), m_window->recipe());
-    fillWindow(loaded.recipe);
-    m_window->recalculate();
+void AppController::loadFile(const QString& path) {
+    const MixDocument::LoadOutcome loaded = document().load(NativeFromPath(path));
     // A partial recipe must not pass for the whole.
     if (loaded.truncated)
         m_prompts.message(m_window.get(),
@@ -294,76 +310,18 @@ void AppController::loadIntoWindow(const QString& path) {
                           kWarning, Prompts::Icon::Warning, Prompts::Buttons::Ok);
 }
 
-void AppController::fillWindow(const MixRecipe& r) {
-    MainWindow& w = *m_window;
-    const auto noCalculation = w.suspendCalculation();
-    w.setMixName(qs(r.Name));
-    w.setGravities(r.Gravity);
-    // Field by field in the file's order, each through its change notification.
-    for (std::size_t i = 0; i < TextFieldCount; ++i) {
-        const TextField f = textFieldAt(i);
-        if (m_loadProbe)
-            m_loadProbe(f);
-        if (f == TextField::BaseNicStrength)
-            w.selectRatio(RatioField::BaseNicPGVG, r[RatioField::BaseNicPGVG].position);
-        if (f == TextField::MixStrength)
-            for (std::size_t k = index(RatioField::MixNicPGVG); k < RatioFieldCount; ++k)
-                w.selectRatio(ratioFieldAt(k), r.ratios[k].position);
-        w.setFieldText(f, qs(r[f]));
-    }
-    w.setHiPrecision(r.HiPrecision);
-    w.setIgnoreCost(r.IgnoreCost);
-    QStringList notes;
-    for (const std::string& line : r.Notes)
-        notes << qs(line);
-    w.setNotesLines(notes);
-    w.resetNotesTabStops();
-    for (std::size_t k = 0; k < RatioFieldCount; ++k)
-        w.setPgPercentFromChoice(ratioFieldAt(k));
-    w.refreshRatioTexts();
-}
-
 void AppController::newMix() {
     if (!confirmDiscard(Caller::NewMix))
         return;
     MainWindow& w = *m_window;
     if (!m_firstShowPending && m_prompts.execDialog(*m_retain) != QDialog::Accepted)
         return;
-    const bool keepIngredients = m_retain->ingredientsBox()->isChecked();
-    const bool keepNotes = m_retain->notesBox()->isChecked();
-    using T = TextField;
-    if (!keepIngredients) {
-        for (T f :
-             {T::NicBaseName, T::NicBaseCost, T::NicBaseQty, T::PGCost,         T::PGQty,
-              T::VGCost,      T::VGQty,       T::Flav1Cost,  T::Flav1Qty,       T::Flav2Cost,
-              T::Flav2Qty,    T::Flav3Cost,   T::Flav3Qty,   T::VodkaWaterCost, T::VodkaWaterQty,
-              T::Flav4Cost,   T::Flav4Qty,    T::Flav5Cost,  T::Flav5Qty,       T::Flav6Cost,
-              T::Flav6Qty,    T::Flav1Name,   T::Flav2Name,  T::Flav3Name,      T::Flav4Name,
-              T::Flav5Name,   T::Flav6Name,   T::Flav7Name,  T::Flav8Name,      T::Flav7Cost,
-              T::Flav7Qty,    T::Flav8Cost,   T::Flav8Qty,   T::BaseNicStrength})
-            w.setFieldText(f, QString());
-        w.selectRatio(RatioField::BaseNicPGVG, 0);
-        w.setGravities({}); // they describe the ingredients
-    }
-    if (!keepNotes)
-        w.setNotesLines({});
-    for (T f : {T::MixStrength, T::PctFlav1, T::PctFlav2, T::PctFlav3, T::PctVodkaWater, T::MixQty,
-                T::PctFlav4, T::PctFlav5, T::PctFlav6, T::PctFlav7, T::PctFlav8})
-        w.setFieldText(f, QString());
-    w.setHiPrecision(true);
-    w.setIgnoreCost(false);
-    w.resetNotesTabStops();
-    for (std::size_t k = index(RatioField::MixNicPGVG); k < RatioFieldCount; ++k)
-        w.selectRatio(ratioFieldAt(k), 0);
-    for (std::size_t k = 0; k < RatioFieldCount; ++k)
-        w.setPgPercentFromChoice(ratioFieldAt(k));
-    w.refreshRatioTexts();
-    w.setMixName(QStringLiteral("Untitled"));
-    w.recalculate();
+    document().startNewMix(m_retain->ingredientsBox()->isChecked(),
+                           m_retain->notesBox()->isChecked());
     QLineEdit* strength = w.field(TextField::BaseNicStrength);
     strength->setFocus();
     w.setLastActiveControl(strength);
-    w.setMixSaved(true);
+    document().setMixSaved(true);
 }
 
 void AppController::openHelp() {
@@ -380,8 +338,12 @@ void AppController::openHelp() {
 }
 
 void AppController::printCommand() {
+    guarded([this] { printWithOptions(); });
+}
+
+void AppController::printWithOptions() {
     MainWindow& w = *m_window;
-    if (!w.infoComplete()) {
+    if (!document().infoComplete()) {
         const auto answer =
             m_prompts.message(&w,
                               QStringLiteral("  There is Information Outstanding \n"
@@ -469,8 +431,7 @@ void AppController::startupChecks() {
         newMix();
         m_welcomeTimer.start();
     } else {
-        loadIntoWindow(file);
-        w.setMixSaved(true);
+        loadFile(file);
     }
     QLineEdit* volume = w.field(TextField::MixQty);
     volume->setFocus();
@@ -489,35 +450,25 @@ void AppController::showWeights() {
 }
 
 void AppController::printWeights() {
-    if (!m_prompts.choosePrinter(*m_printer, m_weights))
-        return;
-    const MainWindow& w = *m_window;
-    const PrintOptions& options = m_printDialog->options();
-    const ReportInputs in = MakeReportInputs(w.recipe(false), w.result(), w.rowLabels(), false,
-                                             false, ReportPointSize(options.TextSize));
-    ReportDocument doc;
-    BuildWeightsReport(doc, in, m_weights->weights(),
-                       QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
-    const PageMetrics metrics =
-        MetricsOf(*m_printer, m_screenPpi(), PrintOptionsDialog::DialogWidth);
-    const MarginMetrics margins = ComputeMargins(metrics, options.LeftMargin, options.TopMargin);
-    const QRect area(margins.leftPr, margins.topPr, metrics.pageW - 2 * margins.leftPr,
-                     metrics.pageH - 2 * margins.topPr);
-    m_printer->setDocName(QString());
-    QPainter p;
-    if (!p.begin(m_printer.get())) {
-        m_prompts.errorBox(m_weights, QStringLiteral("Printer is not available."));
-        return;
-    }
-    const PagesOutcome outcome =
-        RenderReportPages(p, doc, area, [this] { return m_printer->newPage(); });
-    if (outcome != PagesOutcome::Done)
-        m_printer->abort();
-    const bool ended = p.end();
-    if (outcome == PagesOutcome::NoRoom)
-        m_prompts.errorBox(m_weights, QString::fromLatin1(NoRoomMessage));
-    else if (outcome == PagesOutcome::PageRefused || !ended)
-        m_prompts.errorBox(m_weights, QStringLiteral("The printer did not finish the print."));
+    guarded([this] {
+        if (!m_prompts.choosePrinter(*m_printer, m_weights))
+            return;
+        const MixDocument& doc = document();
+        const PrintOptions& options = m_printDialog->options();
+        const ReportInputs in = MakeReportInputs(doc.recipe(), doc.result(), doc.rowLabels(), false,
+                                                 false, ReportPointSize(options.TextSize));
+        ReportDocument sheet;
+        BuildWeightsReport(
+            sheet, in, m_weights->weights(),
+            QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
+        const PageMetrics metrics =
+            MetricsOf(*m_printer, m_screenPpi(), PrintOptionsDialog::DialogWidth);
+        const QString error =
+            PrintReport(*m_printer, sheet, metrics,
+                        ComputeMargins(metrics, options.LeftMargin, options.TopMargin));
+        if (!error.isEmpty())
+            m_prompts.errorBox(m_weights, error);
+    });
 }
 
 } // namespace kovaq

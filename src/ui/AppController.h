@@ -20,6 +20,7 @@ class QSettings;
 namespace kovaq {
 
 class MainWindow;
+class MixDocument;
 class PrintOptionsDialog;
 class PrintProgressWindow;
 class PrintTicker;
@@ -78,11 +79,9 @@ class AppController : public QObject {
     const QImage& screenCapture() const { return m_capture; }
     void setScreenPpiProvider(std::function<int()> provider) { m_screenPpi = std::move(provider); }
 
-    // Open's load: the file into the fields, then one recalculation.
-    void loadIntoWindow(const QString& path);
-    // Called before each field is filled while a recipe loads (tests make it throw).
-    void setLoadProbe(std::function<void(TextField)> probe) { m_loadProbe = std::move(probe); }
-    bool writeFromWindow(const QString& path);
+    MixDocument& document() const;
+    // Open's load: the file becomes the mix, said so when it was cut at the reader's limit.
+    void loadFile(const QString& path);
 
     // The first showing: screen checks, then the last file or a new mix and welcome.
     void startupChecks();
@@ -93,7 +92,11 @@ class AppController : public QObject {
 
   private:
     void restoreWorkingDir();
-    void fillWindow(const MixRecipe& recipe);
+    bool writeDocument(const QString& path);
+    // Runs a command; what it throws is reported in the general error box, never thrown on
+    // through Qt. False when it threw.
+    bool guarded(const std::function<void()>& command);
+    void printWithOptions();
     void onClosing();
     void reportSettingsTrouble();
 
@@ -112,7 +115,6 @@ class AppController : public QObject {
     bool m_settingsReported = false;
     QTimer m_welcomeTimer;
     std::function<int()> m_screenHeight;
-    std::function<void(TextField)> m_loadProbe;
     std::function<int()> m_screenPpi;
     PrintOptionsDialog* m_printDialog = nullptr;
     WeightsWindow* m_weights = nullptr;

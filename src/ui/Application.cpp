@@ -3,7 +3,7 @@
 
 #include "Application.h"
 
-#include "Fields.h"
+#include "Icons.h"
 #include "Version.h"
 
 #include <QApplication>

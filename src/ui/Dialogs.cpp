@@ -3,7 +3,8 @@
 
 #include "Dialogs.h"
 
-#include "Fields.h"
+#include "Icons.h"
+#include "Look.h"
 #include "Panels.h"
 
 #include <QCheckBox>

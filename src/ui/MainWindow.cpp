@@ -4,18 +4,18 @@
 #include "MainWindow.h"
 
 #include "ControlNames.h"
-#include "Feasibility.h"
 #include "Fields.h"
+#include "Icons.h"
+#include "Labels.h"
+#include "Look.h"
 #include "Panels.h"
 #include "Prompts.h"
-#include "ScopeExit.h"
+#include "QtText.h"
 #include "Version.h"
-#include "WeightsWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -23,6 +23,7 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QToolTip>
+#include <QUrl>
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void initUiResources() {
@@ -32,16 +33,37 @@ static void initUiResources() {
 namespace kovaq {
 namespace {
 
-// The window sizes are outer sizes; this is what the frame and title bar take.
-constexpr int kFrameWidth = 10;
-constexpr int kFrameHeight = 34;
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::u16string u16(const QString& s) {
-    return {reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size())};
-}
+// Where everything stands: the fixed places, then those of the two arrangements. Sizes
+// of the window are outer sizes; the frame and title bar take kFrame of them.
+constexpr QSize kFrame(10, 34);
+struct Place {
+    QRect portrait;
+    QRect landscape;
+    QRect at(bool p) const { return p ? portrait : landscape; }
+};
+namespace place {
+constexpr QRect title(36, 0, 96, 33);
+constexpr QRect tagLine(150, 15, 259, 16);
+constexpr QRect ingredients(16, 42, 245, 271);
+constexpr QRect spec(16, 327, 245, 219);
+constexpr QRect volumes(280, 42, 161, 234);
+constexpr QRect costs(280, 292, 161, 253);
+constexpr Place window{{0, 0, 468, 770}, {0, 0, 731, 594}};
+constexpr Place background{{-3, -4, 484, 785}, {-3, -4, 748, 785}};
+constexpr Place helpIcon{{430, 8, 20, 20}, {694, 8, 20, 20}};
+constexpr Place website{{250, 714, 194, 14}, {488, 514, 194, 14}};
+constexpr Place email{{24, 714, 98, 14}, {532, 530, 98, 14}};
+constexpr Place open{{289, 565, 63, 24}, {508, 362, 63, 24}};
+constexpr Place save{{289, 599, 63, 24}, {508, 396, 63, 24}};
+constexpr Place print{{289, 633, 63, 24}, {508, 430, 63, 24}};
+constexpr Place newMix{{373, 565, 63, 24}, {592, 362, 63, 24}};
+constexpr Place layout{{373, 599, 63, 24}, {592, 396, 63, 24}};
+constexpr Place close{{373, 633, 63, 24}, {592, 430, 63, 24}};
+constexpr Place notesGroup{{17, 563, 244, 141}, {461, 42, 244, 300}};
+constexpr Place notes{{3, 15, 238, 122}, {3, 15, 238, 281}};
+constexpr Place status{{284, 669, 157, 33}, {503, 466, 157, 33}};
+constexpr int scalesLeftOfHelp = 26;
+} // namespace place
 
 bool markable(TextField f) {
     if (f == TextField::MixQty || f == TextField::MixStrength)
@@ -55,23 +77,52 @@ bool markable(TextField f) {
 
 MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), m_prompts(prompts) {
     initUiResources();
+    m_doc = new MixDocument(
+        [this](TextField f, const std::u16string& text) { return m_measure.fits(f, text); }, this);
     setObjectName(QStringLiteral("TForm1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(look::windowFont());
-    setWindowTitle(m_mixName);
-    buildControls();
-    connectFields();
+    setWindowTitle(m_doc->mixName());
+    buildHeader();
+    m_ingredients = new IngredientPanel(m_prompts, this);
+    m_ingredients->setGeometry(place::ingredients);
+    m_spec = new SpecPanel(m_prompts, this);
+    m_spec->setGeometry(place::spec);
+    m_volumes = new ResultsPanel(ResultsPanel::Kind::Volumes, this);
+    m_volumes->setGeometry(place::volumes);
+    m_costs = new ResultsPanel(ResultsPanel::Kind::Costs, this);
+    m_costs->setGeometry(place::costs);
+    m_status = new StatusPanel(this);
+    auto* notesGroup = new QGroupBox(QStringLiteral("  Notes  "), this);
+    notesGroup->setObjectName(QStringLiteral("NotesGroup"));
+    look::makeGroup(notesGroup);
+    m_notesGroup = notesGroup;
+    m_notes = new NotesEdit(notesGroup);
+    m_notes->setObjectName(QStringLiteral("Notes"));
+    m_notes->setAccessibleName(QStringLiteral("Notes"));
+    look::setFieldBackground(m_notes, false);
+    m_notes->setNotesTabStops();
+    for (std::size_t i = 0; i < TextFieldCount; ++i) {
+        const TextField f = textFieldAt(i);
+        m_fields[i] = m_ingredients->field(f) ? m_ingredients->field(f) : m_spec->field(f);
+    }
+    m_ratioChoices[index(RatioField::BaseNicPGVG)] = m_ingredients->baseRatio();
+    for (std::size_t i = 1; i < RatioFieldCount; ++i)
+        m_ratioChoices[i] = m_spec->ratio(ratioFieldAt(i));
+    static_cast<NumberField*>(field(TextField::MixQty))->setArrowSteps(true);
+    hiPrecisionBox()->setChecked(m_doc->recipe().HiPrecision);
+    buildButtonsAndLinks();
+    buildHint();
+    bindDocument();
+    bindWidgets();
     setTabOrder();
 
-    m_hintTimer.setSingleShot(true);
-    m_hintTimer.setInterval(3000);
-    connect(&m_hintTimer, &QTimer::timeout, this, [this] { m_entryHint->hide(); });
-
     // Status before the first calculation.
-    m_status->setTexts(qs(m_result.CostStatusText), look::colour(WarningColour),
-                       qs(m_result.VolStatusText), look::colour(WarningColour));
+    const MixResult& r = m_doc->result();
+    m_status->setTexts(ToQString(r.CostStatusText), look::colour(WarningColour),
+                       ToQString(r.VolStatusText), look::colour(WarningColour));
     updateAccessibleNames();
     qApp->installEventFilter(this);
     arrangeLandscape();
@@ -82,7 +133,7 @@ MainWindow::~MainWindow() {
     delete m_entryHint;
 }
 
-void MainWindow::buildControls() {
+void MainWindow::buildHeader() {
     m_background = new QLabel(this);
     m_background->setObjectName(QStringLiteral("Background"));
     m_background->setPixmap(QPixmap(QStringLiteral(":/kovaq/background.jpg")));
@@ -98,15 +149,13 @@ void MainWindow::buildControls() {
     titleFont.setPixelSize(27);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
-    m_title->setGeometry(36, 0, 96, 33);
-    m_title->setToolTip(
-        QStringLiteral("V ") +
-        QString::fromLatin1(Version.data(), static_cast<qsizetype>(Version.size())));
+    m_title->setGeometry(place::title);
+    m_title->setToolTip(QStringLiteral("V ") + ToQString(Version));
     look::setTextColour(m_title, titleColour);
 
     m_tagLine = new QLabel(QStringLiteral("The free DIY e-juice mixing calculator"), this);
     m_tagLine->setFont(look::sansSerifFont(13, true));
-    m_tagLine->setGeometry(150, 15, 259, 16);
+    m_tagLine->setGeometry(place::tagLine);
     look::setTextColour(m_tagLine, titleColour);
 
     m_helpIcon = new HelpIcon(this);
@@ -119,43 +168,12 @@ void MainWindow::buildControls() {
     auto* weights = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
     weights->setContext(Qt::ApplicationShortcut);
     connect(weights, &QShortcut::activated, this, &MainWindow::weightsRequested);
+}
 
-    m_ingredients = new IngredientPanel(m_prompts, this);
-    m_ingredients->setGeometry(16, 42, 245, 271);
-    m_spec = new SpecPanel(m_prompts, this);
-    m_spec->setGeometry(16, 327, 245, 219);
-    m_volumes = new ResultsPanel(ResultsPanel::Kind::Volumes, this);
-    m_volumes->setGeometry(280, 42, 161, 234);
-    m_costs = new ResultsPanel(ResultsPanel::Kind::Costs, this);
-    m_costs->setGeometry(280, 292, 161, 253);
-    m_status = new StatusPanel(this);
-
-    auto* notesGroup = new QGroupBox(QStringLiteral("  Notes  "), this);
-    notesGroup->setObjectName(QStringLiteral("NotesGroup"));
-    look::makeGroup(notesGroup);
-    m_notesGroup = notesGroup;
-    m_notes = new NotesEdit(notesGroup);
-    m_notes->setObjectName(QStringLiteral("Notes"));
-    m_notes->setAccessibleName(QStringLiteral("Notes"));
-    look::setFieldBackground(m_notes, false);
-    m_notes->setNotesTabStops();
-
-    for (std::size_t i = 0; i < TextFieldCount; ++i) {
-        const TextField f = textFieldAt(i);
-        m_fields[i] = m_ingredients->field(f) ? m_ingredients->field(f) : m_spec->field(f);
-    }
-    m_ratioChoices[index(RatioField::BaseNicPGVG)] = m_ingredients->baseRatio();
-    for (std::size_t i = 1; i < RatioFieldCount; ++i)
-        m_ratioChoices[i] = m_spec->ratio(ratioFieldAt(i));
-    static_cast<NumberField*>(field(TextField::MixQty))->setArrowSteps(true);
-
-    hiPrecisionBox()->setChecked(true);
-    m_volumeDecimals = 1;
-
+void MainWindow::buildButtonsAndLinks() {
     auto button = [this](const QString& text, const char* name) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(QString::fromLatin1(name));
-        b->resize(63, 24);
         b->setAutoDefault(false);
         return b;
     };
@@ -181,7 +199,7 @@ void MainWindow::buildControls() {
     m_email->setToolTip(QStringLiteral("email me"));
     for (ClickLabel* link : {m_website, m_email}) {
         link->setCursor(Qt::PointingHandCursor);
-        look::setTextColour(link, titleColour);
+        look::setTextColour(link, look::colour(NormalFieldColour));
         QFont f = look::windowFont();
         f.setUnderline(true);
         link->setFont(f);
@@ -191,7 +209,9 @@ void MainWindow::buildControls() {
     connect(m_email, &ClickLabel::clicked, this, [this] {
         m_prompts.openUrl(QUrl(QStringLiteral("mailto: ") + SupportEmail + QStringLiteral(" ")));
     });
+}
 
+void MainWindow::buildHint() {
     // One hint window for every field, in the system's tool-tip colours. Like a tool tip it
     // never takes a click or the focus: a click on what lies under it goes there.
     m_entryHint = new HintLabel;
@@ -202,6 +222,9 @@ void MainWindow::buildControls() {
     m_entryHint->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_entryHint->setWordWrap(false);
     m_entryHint->hide();
+    m_hintTimer.setSingleShot(true);
+    m_hintTimer.setInterval(3000);
+    connect(&m_hintTimer, &QTimer::timeout, this, [this] { m_entryHint->hide(); });
 }
 
 QCheckBox* MainWindow::hiPrecisionBox() const {
@@ -211,27 +234,74 @@ QCheckBox* MainWindow::ignoreCostBox() const {
     return m_costs->option();
 }
 
-void MainWindow::connectFields() {
+void MainWindow::bindDocument() {
+    MixDocument& d = *m_doc;
+    d.setNotesSource([this] { return m_notes->displayedLines(); });
+    connect(&d, &MixDocument::fieldChanged, this, &MainWindow::showField);
+    connect(&d, &MixDocument::entryCut, this, [this](TextField f) { showEntryHint(field(f)); });
+    connect(&d, &MixDocument::notANumber, this, [this](TextField f) {
+        m_prompts.errorBox(
+            this, QStringLiteral("'%1' is not a valid floating point value").arg(field(f)->text()));
+    });
+    connect(&d, &MixDocument::beepRequested, this, [this] { m_prompts.beep(); });
+    connect(&d, &MixDocument::ratioChanged, this, [this](RatioField r) {
+        RatioChoice* c = ratioChoice(r);
+        const QSignalBlocker block(c);
+        c->setCurrentIndex(m_doc->ratio(r).position);
+    });
+    connect(&d, &MixDocument::ratioPicked, this, &MainWindow::onRatioPicked);
+    connect(&d, &MixDocument::hiPrecisionChanged, hiPrecisionBox(), &QCheckBox::setChecked);
+    connect(&d, &MixDocument::ignoreCostChanged, this, [this](bool on) {
+        ignoreCostBox()->setChecked(on);
+        applyIgnoreCostState(on);
+    });
+    connect(&d, &MixDocument::notesChanged, this, [this] {
+        m_notes->setPlainText(m_doc->notesAsSet().join(QLatin1Char('\n')));
+        m_notes->setNotesTabStops();
+    });
+    connect(&d, &MixDocument::mixNameChanged, this, &QWidget::setWindowTitle);
+    connect(&d, &MixDocument::labelsChanged, this, &MainWindow::updateCaptions);
+    connect(&d, &MixDocument::calculationStarted, this, [this] {
+        field(TextField::MixStrength)->setEnabled(m_doc->mixStrengthEnabled());
+        m_spec->strengthCaption()->setEnabled(m_doc->mixStrengthEnabled());
+    });
+    connect(&d, &MixDocument::volumesComputed, this, [this](const MixResult& r) {
+        applyVolumes(r);
+        applyMarks(r, true);
+    });
+    connect(&d, &MixDocument::cannotBeAchieved, this, &MainWindow::askCannotBeAchieved);
+    connect(&d, &MixDocument::recalculated, this, [this] {
+        const MixResult& r = m_doc->result();
+        applyCostsAndStatus(r);
+        m_status->setToolTip(ToQString(m_doc->feasibilityText()));
+        applyMarks(r, false);
+        updateCaptions();
+    });
+}
+
+void MainWindow::bindWidgets() {
     for (std::size_t i = 0; i < TextFieldCount; ++i) {
         const TextField f = textFieldAt(i);
-        connect(m_fields[i], &QLineEdit::textChanged, this, [this, f] { onFieldChanged(f); });
+        QLineEdit* e = m_fields[i];
+        connect(e, &QLineEdit::textChanged, this, [this, f, e] {
+            m_doc->setText(f, e->text(), e->cursorPosition(), MixDocument::Origin::Typed);
+        });
     }
     for (std::size_t i = 0; i < RatioFieldCount; ++i) {
         const RatioField r = ratioFieldAt(i);
         connect(m_ratioChoices[i], &QComboBox::activated, this,
-                [this, r](int position) { onRatioPicked(r, position); });
+                [this, r](int position) { m_doc->pickRatio(r, position); });
     }
-    connect(static_cast<NumberField*>(field(TextField::MixQty)), &NumberField::arrowPressed, this,
-            &MainWindow::onVolumeArrow);
-    connect(hiPrecisionBox(), &QCheckBox::clicked, this, [this](bool on) {
-        m_volumeDecimals = VolumeDecimalsFor(on);
-        recalculate();
+    connect(static_cast<NumberField*>(field(TextField::MixQty)), &NumberField::arrowPressed, m_doc,
+            &MixDocument::stepVolume);
+    connect(hiPrecisionBox(), &QCheckBox::clicked, m_doc, &MixDocument::setHiPrecision);
+    connect(ignoreCostBox(), &QCheckBox::clicked, m_doc, &MixDocument::setIgnoreCost);
+    connect(m_notes, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_notes->hasFocus())
+            return; // set by the program
+        m_doc->notesTyped();
+        m_notesCaret = m_notes->textCursor().position();
     });
-    connect(ignoreCostBox(), &QCheckBox::clicked, this, [this](bool on) {
-        applyIgnoreCostState(on);
-        recalculate();
-    });
-    connect(m_notes, &QPlainTextEdit::textChanged, this, &MainWindow::onNotesChanged);
     connect(m_notes, &NotesEdit::mouseReleased, this,
             [this] { m_notesCaret = m_notes->textCursor().position(); });
 }
@@ -257,32 +327,25 @@ void MainWindow::setTabOrder() {
     order.push_back(field(TextField::PctVodkaWater));
     order.push_back(hiPrecisionBox());
     order.push_back(ignoreCostBox());
-    for (QWidget* b : {static_cast<QWidget*>(m_openButton), static_cast<QWidget*>(m_saveButton),
-                       static_cast<QWidget*>(m_printButton), static_cast<QWidget*>(m_newMixButton),
-                       static_cast<QWidget*>(m_layoutButton), static_cast<QWidget*>(m_closeButton)})
+    for (QWidget* b :
+         std::initializer_list<QWidget*>{m_openButton, m_saveButton, m_printButton, m_newMixButton,
+                                         m_layoutButton, m_closeButton})
         order.push_back(b);
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
-void MainWindow::setMixName(const QString& name) {
-    m_mixName = name;
-    setWindowTitle(name);
-}
-
-MixRecipe MainWindow::recipe(bool withNotes) const {
-    MixRecipe r;
-    r.Name = m_mixName.toStdString();
-    for (std::size_t i = 0; i < TextFieldCount; ++i)
-        r.texts[i] = m_fields[i]->text().toStdString();
-    r.ratios = m_ratios;
-    r.HiPrecision = hiPrecisionBox()->isChecked();
-    r.IgnoreCost = ignoreCostBox()->isChecked();
-    r.Gravity = m_gravity;
-    if (withNotes)
-        for (const QString& line : m_notes->displayedLines())
-            r.Notes.push_back(line.toStdString());
-    return r;
+void MainWindow::showField(TextField f, bool cut) {
+    QLineEdit* e = field(f);
+    const QString text = ToQString(m_doc->text(f));
+    if (e->text() != text) {
+        const QSignalBlocker block(e);
+        e->setText(text);
+    }
+    if (cut)
+        e->setCursorPosition(0); // the view scrolls back to the start
+    e->setCursorPosition(m_doc->caret(f));
+    e->repaint(); // before a box of the calculation can hold the loop
 }
 
 void MainWindow::showEntryHint(QWidget* anchor) {
@@ -294,90 +357,7 @@ void MainWindow::showEntryHint(QWidget* anchor) {
     m_hintTimer.start(); // counts from 3000 again when already running
 }
 
-void MainWindow::setFieldText(TextField f, const QString& text) {
-    const ScopedValue<bool> byProgram(m_settingByProgram, true);
-    m_fields[index(f)]->setText(text);
-}
-
-void MainWindow::onFieldChanged(TextField f) {
-    QLineEdit* e = field(f);
-    const FitsFunction fits = m_measure.fitsFor(f);
-    auto setText = [e](const std::u16string& t) {
-        const QString q = QString::fromUtf16(t.data(), static_cast<qsizetype>(t.size()));
-        if (q != e->text()) {
-            const QSignalBlocker block(e);
-            e->setText(q);
-        }
-    };
-    auto nameChanged = [&] {
-        const auto slot = f == TextField::NicBaseName
-                              ? SlotId::NicBase
-                              : flavourSlot(index(f) - index(TextField::Flav1Name));
-        m_labels.applyName(slot, e->text().toStdString());
-        updateCaptions();
-        recalculate();
-    };
-
-    if (m_settingByProgram) {
-        // A text set by the program (a loaded recipe, New Mix): the rules run until the
-        // text stands, exactly as kovaq-calc runs them.
-        const ProgramTextOutcome out = SettleProgramText(f, u16(e->text()), fits);
-        setText(out.text);
-        e->setCursorPosition(0);
-        for (int i = 0; i < out.beeps; ++i)
-            m_prompts.beep();
-        if (out.cut)
-            showEntryHint(e);
-        if (IsNameField(f))
-            return nameChanged();
-        if (out.answer != EntryAnswer::GoOn)
-            return; // a loaded text that is no number stays without a fuss
-        e->repaint();
-        recalculate();
-        return;
-    }
-
-    // Each pass mirrors one run of the field's chain; a change it makes runs it again.
-    for (int pass = 0; pass < 64; ++pass) {
-        // Width: the characters in front of the caret go until the text fits.
-        const FitOutcome fit = CutToFit(u16(e->text()), e->cursorPosition(), fits);
-        if (fit.cut) {
-            setText(fit.text);
-            e->setCursorPosition(0); // the view scrolls back to the start
-            e->setCursorPosition(fit.caret);
-            m_prompts.beep();
-            showEntryHint(e);
-        }
-        if (IsNameField(f))
-            return nameChanged();
-
-        const QString before = e->text();
-        const NumberEntryOutcome out = NumberEntryCheck(u16(before), e->cursorPosition());
-        for (int i = 0; i < out.beeps; ++i)
-            m_prompts.beep();
-        setText(out.text);
-        e->setCursorPosition(out.caret);
-        if (out.answer == EntryAnswer::Invalid) {
-            // Pasted text that is no number stays, and says so.
-            m_prompts.errorBox(
-                this, QStringLiteral("'%1' is not a valid floating point value").arg(e->text()));
-            return;
-        }
-        if (out.answer == EntryAnswer::Wait)
-            return;
-        if (e->text() != before && !fits(u16(e->text())))
-            continue; // the tidied text grew too wide: run the rules on it again
-        e->repaint();
-        recalculate();
-        return;
-    }
-}
-
-void MainWindow::onRatioPicked(RatioField r, int position) {
-    m_ratios[index(r)].position = position;
-    setPgPercentFromChoice(r);
-    refreshRatioTexts();
-    recalculate();
+void MainWindow::onRatioPicked(RatioField r) {
     TextField target = TextField::MixQty;
     if (r == RatioField::BaseNicPGVG)
         target = TextField::BaseNicStrength;
@@ -386,67 +366,17 @@ void MainWindow::onRatioPicked(RatioField r, int position) {
     field(target)->setFocus();
 }
 
-void MainWindow::selectRatio(RatioField r, int position) {
-    RatioChoice* c = m_ratioChoices[index(r)];
-    const QSignalBlocker block(c);
-    const int valid = position >= 0 && position < c->count() ? position : -1;
-    c->setCurrentIndex(valid);
-    m_ratios[index(r)].position = valid;
-}
-
-void MainWindow::setPgPercentFromChoice(RatioField r) {
-    SetPgPercentFromChoice(m_ratios[index(r)]);
-}
-
-void MainWindow::refreshRatioTexts() {
-    for (PgVgRatio& ratio : m_ratios)
-        RefreshRatioText(ratio);
-}
-
-void MainWindow::onVolumeArrow(bool up) {
-    QLineEdit* e = field(TextField::MixQty);
-    const std::string text = e->text().toStdString();
-    const QString next = qs(up ? VolumeStepUp(text) : VolumeStepDown(text));
-    if (next != e->text())
-        e->setText(next);
-}
-
-void MainWindow::onNotesChanged() {
-    if (!m_notes->hasFocus())
+void MainWindow::askCannotBeAchieved(const QString& text, std::optional<int> nearestRatio) {
+    const QString caption = ToQString(CannotBeAchievedCaption);
+    if (!nearestRatio) {
+        m_prompts.message(this, text, caption, Prompts::Icon::Warning, Prompts::Buttons::Ok);
         return;
-    m_mixSaved = false;
-    m_notesCaret = m_notes->textCursor().position();
-}
-
-void MainWindow::setNotesLines(const QStringList& lines) {
-    m_notes->setPlainText(lines.join(QLatin1Char('\n')));
-}
-
-void MainWindow::setGravity(GravityKey key, const std::string& text) {
-    if (m_gravity[index(key)] == text)
-        return;
-    m_gravity[index(key)] = text;
-    m_mixSaved = false; // a gravity belongs to the recipe
-}
-
-void MainWindow::setGravities(const std::array<std::string, GravityKeyCount>& texts) {
-    m_gravity = texts;
-}
-
-QWidget* MainWindow::scalesIcon() const {
-    return m_scalesIcon;
-}
-
-void MainWindow::setHiPrecision(bool on) {
-    hiPrecisionBox()->setChecked(on);
-    m_volumeDecimals = VolumeDecimalsFor(on);
-    recalculate();
-}
-
-void MainWindow::setIgnoreCost(bool on) {
-    ignoreCostBox()->setChecked(on);
-    applyIgnoreCostState(on);
-    recalculate();
+    }
+    // "Use 40-60" picks that ratio as the person would, once this run is done.
+    const QString use = QStringLiteral("Use ") + ToQString(RatioListText(*nearestRatio)).trimmed();
+    if (m_prompts.messageWithChoice(this, text, caption, Prompts::Icon::Warning, use) ==
+        Prompts::Answer::Other)
+        m_doc->useRatioAfterRun(*nearestRatio);
 }
 
 void MainWindow::applyIgnoreCostState(bool on) {
@@ -464,59 +394,6 @@ void MainWindow::applyIgnoreCostState(bool on) {
     m_costs->totalValue()->setVisible(!on);
     if (on)
         m_costs->totalValue()->setText(QStringLiteral("N/A"));
-}
-
-void MainWindow::recalculate() {
-    if (!m_calcEnabled)
-        return;
-    m_mixSaved = false;
-    const MixRecipe current = recipe(false);
-    const MixResult res = Recalculate(current, m_volumeDecimals, m_result);
-    // What could be made instead, only while this cannot be made.
-    Feasibility figures;
-    if (!res.VolumesOk)
-        figures = ComputeFeasibility(current);
-    const QString figuresText = qs(FeasibilityText(figures, current));
-    const ScopedValue<int> depth(m_recalcDepth, m_recalcDepth + 1);
-
-    field(TextField::MixStrength)->setEnabled(res.MixStrengthEnabled);
-    m_spec->strengthCaption()->setEnabled(res.MixStrengthEnabled);
-    if (res.ClearMixStrength)
-        setFieldText(TextField::MixStrength, QString()); // an ordinary change: recalculates
-
-    applyVolumes(res);
-    applyMarks(res, true);
-    if (res.Beep)
-        m_prompts.beep();
-    if (res.ShowCannotBeAchieved) {
-        QString text = qs(std::string(CannotBeAchievedText));
-        if (!figuresText.isEmpty())
-            text += QStringLiteral("\n\n") + figuresText;
-        const QString caption = qs(std::string(CannotBeAchievedCaption));
-        if (figures.nearestRatio) {
-            // "Use 40-60" picks that ratio as the person would, once this run is done.
-            const QString use = QStringLiteral("Use ") +
-                                qs(std::string(RatioListText(*figures.nearestRatio))).trimmed();
-            if (m_prompts.messageWithChoice(this, text, caption, Prompts::Icon::Warning, use) ==
-                Prompts::Answer::Other)
-                m_useRatio = *figures.nearestRatio;
-        } else {
-            m_prompts.message(this, text, caption, Prompts::Icon::Warning, Prompts::Buttons::Ok);
-        }
-    }
-    applyCostsAndStatus(res);
-    m_status->setToolTip(figuresText);
-    applyMarks(res, false);
-    m_labels.applyResets(res);
-    updateCaptions();
-    m_infoComplete = res.InfoComplete;
-    m_result = res;
-    Q_EMIT recalculated();
-    if (m_recalcDepth == 1 && m_useRatio) {
-        const int position = *std::exchange(m_useRatio, std::nullopt);
-        ratioChoice(RatioField::MixNicPGVG)->setCurrentIndex(position);
-        onRatioPicked(RatioField::MixNicPGVG, position);
-    }
 }
 
 void MainWindow::updateAccessibleNames() {
@@ -542,7 +419,7 @@ void MainWindow::updateAccessibleNames() {
 void MainWindow::applyVolumes(const MixResult& r) {
     for (std::size_t i = 0; i < SlotCount; ++i) {
         QLabel* value = m_volumes->value(slotAt(i));
-        value->setText(qs(r.slots[i].VolumeText));
+        value->setText(ToQString(r.slots[i].VolumeText));
         look::setTextColour(value,
                             look::colour(r.slots[i].VolumeWarn ? WarningColour : NormalTextColour));
     }
@@ -563,38 +440,38 @@ void MainWindow::applyCostsAndStatus(const MixResult& r) {
     const QColor normal = look::colour(NormalTextColour);
     for (std::size_t i = 0; i < SlotCount; ++i) {
         QLabel* value = m_costs->value(slotAt(i));
-        value->setText(qs(r.slots[i].MixCostText));
+        value->setText(ToQString(r.slots[i].MixCostText));
         look::setTextColour(value, r.slots[i].MixCostWarn ? warning : normal);
     }
-    m_costs->totalValue()->setText(qs(r.TotalCostText));
+    m_costs->totalValue()->setText(ToQString(r.TotalCostText));
     look::setTextColour(m_costs->totalValue(), r.TotalCostWarn ? warning : normal);
     look::setTextColour(m_costs->totalCaption(), r.TotalCostWarn ? warning : normal);
-    m_status->setTexts(qs(r.CostStatusText), look::colour(ToRgb(r.CostStatusColour)),
-                       qs(r.VolStatusText), look::colour(ToRgb(r.VolStatusColour)));
+    m_status->setTexts(ToQString(r.CostStatusText), look::colour(ToRgb(r.CostStatusColour)),
+                       ToQString(r.VolStatusText), look::colour(ToRgb(r.VolStatusColour)));
 }
 
 void MainWindow::updateCaptions() {
+    const RowLabels& labels = m_doc->rowLabels();
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        m_volumes->caption(slotAt(i))->setText(qs(m_labels.volume[i]));
-        m_costs->caption(slotAt(i))->setText(qs(m_labels.cost[i]));
+        m_volumes->caption(slotAt(i))->setText(ToQString(labels.volume[i]));
+        m_costs->caption(slotAt(i))->setText(ToQString(labels.cost[i]));
     }
     for (std::size_t f = 0; f < FlavourCount; ++f)
-        m_spec->flavourCaption(f)->setText(qs(m_labels.spec[f]));
+        m_spec->flavourCaption(f)->setText(ToQString(labels.spec[f]));
     updateAccessibleNames();
 }
 
 QWidget* MainWindow::helpIcon() const {
     return m_helpIcon;
 }
+QWidget* MainWindow::scalesIcon() const {
+    return m_scalesIcon;
+}
 QWidget* MainWindow::websiteLink() const {
     return m_website;
 }
 QWidget* MainWindow::emailLink() const {
     return m_email;
-}
-
-void MainWindow::resetNotesTabStops() {
-    m_notes->setNotesTabStops();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -616,40 +493,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::applyArrangement(bool portrait) {
-    struct Place {
-        int x, y;
+    const QSize outer = place::window.at(portrait).size();
+    setFixedSize(outer - kFrame);
+    m_background->setGeometry(place::background.at(portrait));
+    m_helpIcon->move(place::helpIcon.at(portrait).topLeft());
+    m_scalesIcon->move(m_helpIcon->pos() - QPoint(place::scalesLeftOfHelp, 0));
+    m_website->setGeometry(place::website.at(portrait));
+    m_email->setGeometry(place::email.at(portrait));
+    const std::pair<QPushButton*, Place> buttons[] = {
+        {m_openButton, place::open},     {m_saveButton, place::save},
+        {m_printButton, place::print},   {m_newMixButton, place::newMix},
+        {m_layoutButton, place::layout}, {m_closeButton, place::close},
     };
-    auto at = [portrait](Place p, Place l) { return portrait ? p : l; };
-    const QSize outer = portrait ? QSize(468, 770) : QSize(731, 594);
-    setFixedSize(outer.width() - kFrameWidth, outer.height() - kFrameHeight);
-    m_background->setGeometry(-3, -4, portrait ? 484 : 748, 785);
-    m_helpIcon->move(portrait ? 430 : 694, 8);
-    m_scalesIcon->move(m_helpIcon->x() - 26, 8); // left of the help icon
-    const Place web = at({250, 714}, {488, 514});
-    m_website->setGeometry(web.x, web.y, 194, 14);
-    const Place mail = at({24, 714}, {532, 530});
-    m_email->setGeometry(mail.x, mail.y, 98, 14);
-    const std::array<std::pair<QPushButton*, std::pair<Place, Place>>, 6> buttons = {{
-        {m_openButton, {{289, 565}, {508, 362}}},
-        {m_saveButton, {{289, 599}, {508, 396}}},
-        {m_printButton, {{289, 633}, {508, 430}}},
-        {m_newMixButton, {{373, 565}, {592, 362}}},
-        {m_layoutButton, {{373, 599}, {592, 396}}},
-        {m_closeButton, {{373, 633}, {592, 430}}},
-    }};
-    for (const auto& [b, places] : buttons) {
-        const Place p = at(places.first, places.second);
-        b->setGeometry(p.x, p.y, 63, 24);
-    }
-    if (portrait) {
-        m_notesGroup->setGeometry(17, 563, 244, 141);
-        m_notes->setGeometry(3, 15, 238, 122);
-        m_status->setGeometry(284, 669, 157, 33);
-    } else {
-        m_notesGroup->setGeometry(461, 42, 244, 300);
-        m_notes->setGeometry(3, 15, 238, 281);
-        m_status->setGeometry(503, 466, 157, 33);
-    }
+    for (const auto& [b, p] : buttons)
+        b->setGeometry(p.at(portrait));
+    m_notesGroup->setGeometry(place::notesGroup.at(portrait));
+    m_notes->setGeometry(place::notes.at(portrait));
+    m_status->setGeometry(place::status.at(portrait));
     m_background->lower();
     centreOnScreen();
 }
@@ -666,7 +526,7 @@ void MainWindow::centreOnScreen() {
     if (!s)
         return;
     const QRect area = s->availableGeometry();
-    const QSize outer(width() + kFrameWidth, height() + kFrameHeight);
+    const QSize outer = size() + kFrame;
     move(area.x() + (area.width() - outer.width()) / 2,
          area.y() + (area.height() - outer.height()) / 2);
 }

@@ -3,35 +3,27 @@
 
 #pragma once
 
-// The main window of Ko-Vaq. How data flows through it:
+// The main window of Ko-Vaq binds its widgets to the one MixDocument:
 //
-//   field text changes (typed, pasted, set by the program)
-//     -> the field's entry rule: width check, then NumberEntryCheck or the name captions
-//     -> recalculate(): the window's texts become a MixRecipe, Recalculate() (core)
-//        turns it into a MixResult
-//     -> applyResult(): volumes on screen, beep and "This Mix Cannot Be Achieved" box,
-//        then costs, marks, captions and status; the mix counts as unsaved.
+//   a field's text changes        -> document.setText(field, text, caret)
+//   a ratio is picked, an option  -> document.pickRatio / setHiPrecision / setIgnoreCost
+//   the document's signals        -> texts, carets, colours, marks, captions, enabled
+//                                    states, the beep, the hint and the boxes
 //
-// The panels own the controls; the window owns the state that ties them together.
+// It decides nothing about the recipe: the entry rules, the calculation and whether the mix
+// is saved all live in the document. The panels own the controls.
 
-#include "EntryRules.h"
 #include "FieldMetrics.h"
 #include "Maker.h"
-#include "MixCalculator.h"
-#include "Recipe.h"
-#include "ScopeExit.h"
-#include "Weights.h"
+#include "MixDocument.h"
 
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
-#include <memory>
-#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -63,11 +55,9 @@ class MainWindow : public QWidget {
     explicit MainWindow(Prompts& prompts, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The recipe as the window holds it, notes as displayed (the calculation needs none).
-    MixRecipe recipe(bool withNotes = true) const;
-    const MixResult& result() const { return m_result; }
-    const RowLabels& rowLabels() const { return m_labels; }
-    const PgVgRatio& ratio(RatioField r) const { return m_ratios[index(r)]; }
+    // The recipe and all its state.
+    MixDocument& document() { return *m_doc; }
+    const MixDocument& document() const { return *m_doc; }
 
     QLineEdit* field(TextField f) const { return m_fields[index(f)]; }
     RatioChoice* ratioChoice(RatioField r) const { return m_ratioChoices[index(r)]; }
@@ -84,47 +74,15 @@ class MainWindow : public QWidget {
     QPushButton* newMixButton() const { return m_newMixButton; }
     QPushButton* closeButton() const { return m_closeButton; }
     QWidget* helpIcon() const;
+    QWidget* scalesIcon() const;
     QWidget* websiteLink() const;
     QWidget* emailLink() const;
 
     // Asked before the window closes; false keeps it open.
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
-    void resetNotesTabStops();
-
-    bool mixSaved() const { return m_mixSaved; }
-    void setMixSaved(bool saved) { m_mixSaved = saved; }
-    bool infoComplete() const { return m_infoComplete; }
-    bool calcEnabled() const { return m_calcEnabled; }
-    void setCalcEnabled(bool on) { m_calcEnabled = on; }
-    // No recalculation until the returned guard goes, whatever happens in between.
-    [[nodiscard]] std::unique_ptr<ScopedValue<bool>> suspendCalculation() {
-        return std::make_unique<ScopedValue<bool>>(m_calcEnabled, false);
-    }
-    int volumeDecimals() const { return m_volumeDecimals; }
-    QString mixName() const { return m_mixName; }
-    void setMixName(const QString& name);
     int notesCaret() const { return m_notesCaret; }
     QWidget* lastActiveControl() const { return m_lastActive; }
     void setLastActiveControl(QWidget* w) { m_lastActive = w; }
-
-    // Sets a field's text as the program does: the field's rules run on it as on typed
-    // text, with the caret at the start.
-    void setFieldText(TextField f, const QString& text);
-    // Selects a ratio entry without any notification; -1 or out of range selects none.
-    void selectRatio(RatioField r, int position);
-    void setPgPercentFromChoice(RatioField r);
-    void refreshRatioTexts();
-    // Set the option and run its click handling as a click would.
-    void setHiPrecision(bool on);
-    void setIgnoreCost(bool on);
-    void setNotesLines(const QStringList& lines);
-    // Gravities for weighing, part of the recipe. Typed by the user: the mix is unsaved.
-    void setGravity(GravityKey key, const std::string& text);
-    // Set by the program (a load, New Mix): nothing is marked.
-    void setGravities(const std::array<std::string, GravityKeyCount>& texts);
-    QWidget* scalesIcon() const;
-
-    void recalculate();
 
     // The two arrangements of the window and the "Layout" button.
     QString layoutName() const { return m_layout; }
@@ -146,8 +104,6 @@ class MainWindow : public QWidget {
     void closing();
     // The scales icon or Ctrl+G.
     void weightsRequested();
-    // Every recalculation has run and its results are on the window.
-    void recalculated();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -155,13 +111,15 @@ class MainWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildControls();
-    void connectFields();
+    void buildHeader();
+    void buildButtonsAndLinks();
+    void buildHint();
+    void bindDocument();
+    void bindWidgets();
     void setTabOrder();
-    void onFieldChanged(TextField f);
-    void onRatioPicked(RatioField r, int position);
-    void onVolumeArrow(bool up);
-    void onNotesChanged();
+    void showField(TextField f, bool cut);
+    void onRatioPicked(RatioField r);
+    void askCannotBeAchieved(const QString& text, std::optional<int> nearestRatio);
     void applyIgnoreCostState(bool on);
     void applyVolumes(const MixResult& r);
     void applyMarks(const MixResult& r, bool volumeMarksOnly);
@@ -174,6 +132,8 @@ class MainWindow : public QWidget {
     void centreOnScreen();
 
     Prompts& m_prompts;
+    FieldMeasure m_measure;
+    MixDocument* m_doc = nullptr;
     IngredientPanel* m_ingredients = nullptr;
     SpecPanel* m_spec = nullptr;
     ResultsPanel* m_volumes = nullptr;
@@ -186,7 +146,6 @@ class MainWindow : public QWidget {
     QLabel* m_tagLine = nullptr;
     HelpIcon* m_helpIcon = nullptr;
     ScalesIcon* m_scalesIcon = nullptr;
-    std::array<std::string, GravityKeyCount> m_gravity{};
     ClickLabel* m_website = nullptr;
     ClickLabel* m_email = nullptr;
     QPushButton* m_openButton = nullptr;
@@ -200,26 +159,12 @@ class MainWindow : public QWidget {
 
     std::array<QLineEdit*, TextFieldCount> m_fields{};
     std::array<RatioChoice*, RatioFieldCount> m_ratioChoices{};
-    std::array<PgVgRatio, RatioFieldCount> m_ratios{};
-    RowLabels m_labels;
-    MixResult m_result;
-    FieldMeasure m_measure;
 
-    QString m_mixName = QStringLiteral("Untitled");
     QString m_layout = QStringLiteral("Landscape");
-    bool m_mixSaved = true;
-    bool m_infoComplete = false;
-    bool m_calcEnabled = true;
-    bool m_settingByProgram = false;
-    int m_volumeDecimals = 1;
     int m_notesCaret = 0;
     QPointer<QWidget> m_lastActive;
     std::function<bool()> m_closeGuard;
     bool m_shownOnce = false;
-    int m_recalcDepth = 0;
-    std::optional<int> m_useRatio; // a ratio to pick once the run that offered it is done
-
-    friend class MainWindowTestAccess;
 };
 
 } // namespace kovaq

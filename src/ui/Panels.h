@@ -4,6 +4,8 @@
 #pragma once
 
 #include "Fields.h"
+#include "Labels.h"
+#include "Look.h"
 #include "MixResult.h"
 #include "Recipe.h"
 
@@ -16,19 +18,6 @@
 namespace kovaq {
 
 class Prompts;
-
-// Fonts and colours of the window, shared by every panel.
-namespace look {
-QFont windowFont();                         // Arial, 11-pixel characters
-QFont boldFont(int pixels = 11);            // bold window font
-QFont sansSerifFont(int pixels, bool bold); // MS Sans Serif or the nearest
-QColor colour(const Rgb& rgb);
-QColor disabledTextColour(); // greyed text, drawn with a white edge by the program's style
-void setFieldBackground(QWidget* field, bool missing);
-void setTextColour(QWidget* label, const QColor& colour);
-void makeGroup(QGroupBox* group);
-QLabel* label(QWidget* parent, const QString& text, int x, int y, int w = -1, int h = 14);
-} // namespace look
 
 // "Ingredient Details": names, costs and bottle sizes, the base strength and ratio.
 class IngredientPanel : public QGroupBox {

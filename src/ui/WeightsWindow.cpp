@@ -4,15 +4,13 @@
 #include "WeightsWindow.h"
 
 #include "Fields.h"
-#include "MainWindow.h"
-#include "Panels.h"
+#include "Look.h"
+#include "MixDocument.h"
+#include "QtText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionFrame>
@@ -21,12 +19,6 @@
 namespace kovaq {
 namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-QString name(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
 QString gravityText(double g) {
     return QString::number(g, 'f', 3);
 }
@@ -48,10 +40,10 @@ GravityKey WeightsWindow::keyOfSlot(SlotId s) {
     }
 }
 
-WeightsWindow::WeightsWindow(MainWindow& main, Prompts& prompts)
-    : QWidget(&main, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::WindowMinimizeButtonHint),
-      m_main(main) {
+WeightsWindow::WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
+    : QWidget(main, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                        Qt::WindowMinimizeButtonHint),
+      m_doc(doc), m_main(main) {
     setObjectName(QStringLiteral("WeightsWindow"));
     setWindowTitle(QStringLiteral("Mix By Weight"));
     setFont(look::windowFont());
@@ -69,7 +61,7 @@ WeightsWindow::WeightsWindow(MainWindow& main, Prompts& prompts)
     }
     auto gravityField = [&](GravityKey key) {
         auto* e = new NumberField(prompts, this);
-        e->setObjectName(QStringLiteral("Gravity_") + name(GravityFileKey(key)).remove('/'));
+        e->setObjectName(QStringLiteral("Gravity_") + ToQString(GravityFileKey(key)).remove('/'));
         // Rows as close as the volumes group's; room for a gravity to five decimals and the
         // caret after it, in whatever font and scale the desktop gives.
         QStyleOptionFrame frame;
@@ -90,7 +82,7 @@ WeightsWindow::WeightsWindow(MainWindow& main, Prompts& prompts)
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotId s = slotAt(i);
         const int row = static_cast<int>(i) + 1;
-        const QString slot = name(SlotName(s));
+        const QString slot = ToQString(SlotName(s));
         m_labels[i] = new QLabel(this);
         m_labels[i]->setObjectName(QStringLiteral("WeightCaption_") + slot);
         m_ml[i] = new QLabel(this);
@@ -148,14 +140,14 @@ WeightsWindow::WeightsWindow(MainWindow& main, Prompts& prompts)
     });
     connect(m_print, &QPushButton::clicked, this, &WeightsWindow::printRequested);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(&m_main, &MainWindow::recalculated, this, &WeightsWindow::refresh);
+    connect(&m_doc, &MixDocument::recalculated, this, &WeightsWindow::refresh);
+    connect(&m_doc, &MixDocument::gravitiesChanged, this, &WeightsWindow::refresh);
 }
 
 void WeightsWindow::onGravityTyped(GravityKey key) {
     if (m_refreshing)
         return;
-    m_main.setGravity(key, m_gravity[index(key)]->text().toStdString());
-    refresh();
+    m_doc.setGravity(key, ToUtf8(m_gravity[index(key)]->text()));
 }
 
 void WeightsWindow::refresh() {
@@ -163,40 +155,40 @@ void WeightsWindow::refresh() {
     if (!isVisible())
         return;
     m_refreshing = true;
-    const MixRecipe recipe = m_main.recipe(false);
-    const MixResult& result = m_main.result();
+    const MixRecipe& recipe = m_doc.recipe();
+    const MixResult& result = m_doc.result();
     m_weights = ComputeWeights(recipe, result);
     const QColor red = look::colour(WarningColour);
     const QColor black = look::colour(NormalTextColour);
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotId s = slotAt(i);
         const SlotWeight& w = m_weights.slots[i];
-        const QString caption = qs(m_main.rowLabels().label(s));
+        const QString caption = ToQString(m_doc.rowLabels().label(s));
         m_labels[i]->setText(caption);
-        m_ml[i]->setText(qs(result.slots[i].VolumeText));
-        m_grams[i]->setText(qs(w.gramsText));
-        m_scale[i]->setText(qs(w.scaleText));
+        m_ml[i]->setText(ToQString(result.slots[i].VolumeText));
+        m_grams[i]->setText(ToQString(w.gramsText));
+        m_scale[i]->setText(ToQString(w.scaleText));
         for (QLabel* l : {m_ml[i], m_grams[i]})
             look::setTextColour(l, w.warn ? red : black);
         m_grams[i]->setAccessibleName(caption.trimmed() + QStringLiteral(" grams: ") +
-                                      qs(w.gramsText));
+                                      ToQString(w.gramsText));
         m_scale[i]->setAccessibleName(caption.trimmed() + QStringLiteral(" scale reads: ") +
-                                      qs(w.scaleText));
+                                      ToQString(w.scaleText));
         if (m_baseGravity[i])
             m_baseGravity[i]->setText(gravityText(w.gravity));
     }
     // The user's gravities as typed; where there is none, the default shows greyed.
     for (std::size_t k = 0; k < GravityKeyCount; ++k) {
         QLineEdit* e = m_gravity[k];
-        const QString typed = qs(recipe.Gravity[k]);
+        const QString typed = ToQString(recipe.Gravity[k]);
         if (e->text() != typed)
             e->setText(typed);
         e->setPlaceholderText(gravityText(m_weights.defaults[k]));
         look::setFieldBackground(e, !typed.isEmpty() && !ValidGravity(recipe.Gravity[k]));
-        e->setAccessibleName(name(GravityFileKey(gravityKeyAt(k))) +
+        e->setAccessibleName(ToQString(GravityFileKey(gravityKeyAt(k))) +
                              QStringLiteral(" gravity, g/ml"));
     }
-    m_total->setText(qs(m_weights.totalGramsText));
+    m_total->setText(ToQString(m_weights.totalGramsText));
     m_total->setAccessibleName(QStringLiteral("TOTAL grams: ") + m_total->text());
     m_refreshing = false;
 }
@@ -213,9 +205,10 @@ QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& area) {
 
 void WeightsWindow::placeBesideMain() {
     adjustSize();
-    const QScreen* screen = m_main.screen();
+    const QScreen* screen = m_main ? m_main->screen() : this->screen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
-    move(PlaceBeside(m_main.frameGeometry(), frameGeometry().size(), area));
+    const QRect main = m_main ? m_main->frameGeometry() : frameGeometry();
+    move(PlaceBeside(main, frameGeometry().size(), area));
 }
 
 void WeightsWindow::showEvent(QShowEvent* event) {
@@ -227,46 +220,6 @@ void WeightsWindow::showEvent(QShowEvent* event) {
 void WeightsWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     Q_EMIT visibilityChanged(false);
-}
-
-ScalesIcon::ScalesIcon(QWidget* parent) : QWidget(parent) {
-    setFixedSize(20, 20);
-    setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Mix By Weight (Ctrl+G)"));
-    setAccessibleName(QStringLiteral("Mix By Weight"));
-}
-
-void ScalesIcon::paintEvent(QPaintEvent*) {
-    // Drawn, not loaded: sharp at any screen scale.
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = width() / 20.0;
-    p.scale(s, s);
-    QRadialGradient glow(QPointF(7, 7), 14);
-    glow.setColorAt(0, QColor(150, 230, 140));
-    glow.setColorAt(1, QColor(40, 130, 60));
-    p.setPen(QPen(Qt::white, 1.2));
-    p.setBrush(glow);
-    p.drawEllipse(QRectF(1, 1, 18, 18));
-    p.setPen(QPen(Qt::white, 1.3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(10, 5), QPointF(10, 14)); // the post
-    p.drawLine(QPointF(5, 7), QPointF(15, 7));   // the beam
-    p.drawLine(QPointF(7, 15), QPointF(13, 15)); // the foot
-    QPainterPath pans;
-    pans.moveTo(3, 11);
-    pans.quadTo(5, 13.5, 7, 11);
-    pans.moveTo(13, 11);
-    pans.quadTo(15, 13.5, 17, 11);
-    p.drawPath(pans);
-    p.drawLine(QPointF(5, 7), QPointF(3.5, 11));
-    p.drawLine(QPointF(5, 7), QPointF(6.5, 11));
-    p.drawLine(QPointF(15, 7), QPointF(13.5, 11));
-    p.drawLine(QPointF(15, 7), QPointF(16.5, 11));
-}
-
-void ScalesIcon::mouseReleaseEvent(QMouseEvent* event) {
-    if (rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
 }
 
 } // namespace kovaq

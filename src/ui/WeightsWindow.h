@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <QWidget>
+
 #include <array>
 
 class QLabel;
@@ -16,7 +18,7 @@ class QPushButton;
 
 namespace kovaq {
 
-class MainWindow;
+class MixDocument;
 class Prompts;
 
 // "Mix By Weight": the volumes of the main window in grams, live, with the gravity of each
@@ -26,7 +28,8 @@ class Prompts;
 class WeightsWindow : public QWidget {
     Q_OBJECT
   public:
-    WeightsWindow(MainWindow& main, Prompts& prompts);
+    // A window of its own, owned by (and placed beside) `main`.
+    WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main);
 
     // Follows the main window: after every recalculation and gravity typed.
     void refresh();
@@ -53,7 +56,8 @@ class WeightsWindow : public QWidget {
     void onGravityTyped(GravityKey key);
     static GravityKey keyOfSlot(SlotId s);
 
-    MainWindow& m_main;
+    MixDocument& m_doc;
+    QWidget* m_main;
     std::array<QLabel*, SlotCount> m_labels{};
     std::array<QLabel*, SlotCount> m_ml{};
     std::array<QLabel*, SlotCount> m_baseGravity{}; // the base's own, worked out: read only
@@ -69,19 +73,5 @@ class WeightsWindow : public QWidget {
 
 // Where a window of `size` goes beside the main window on a screen's `area`.
 QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& area);
-
-// The scales drawn small, for the header band of the main window.
-class ScalesIcon : public QWidget {
-    Q_OBJECT
-  public:
-    explicit ScalesIcon(QWidget* parent);
-
-  Q_SIGNALS:
-    void clicked();
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
 
 } // namespace kovaq

@@ -75,7 +75,7 @@ TEST(WindowAndCalc, ShowTheSameForTheSameFile) {
             const RatioField r = ratioFieldAt(i);
             const QString key =
                 QString::fromLatin1(RatioKey(r).data(), static_cast<qsizetype>(RatioKey(r).size()));
-            EXPECT_EQ(w.ratio(r).position, recipe[key].toInt()) << key.toStdString();
+            EXPECT_EQ(w.document().ratio(r).position, recipe[key].toInt()) << key.toStdString();
         }
         const QJsonArray slots = calc["slots"].toArray();
         const QColor red(255, 0, 0);
@@ -88,7 +88,7 @@ TEST(WindowAndCalc, ShowTheSameForTheSameFile) {
             EXPECT_EQ(volume->palette().color(QPalette::WindowText) == red,
                       s["volumeWarn"].toBool())
                 << i;
-            EXPECT_DOUBLE_EQ(w.result().slots[i].Volume, s["volume"].toDouble()) << i;
+            EXPECT_DOUBLE_EQ(w.document().result().slots[i].Volume, s["volume"].toDouble()) << i;
             EXPECT_EQ(cost->text(), s["mixCostText"].toString()) << i;
             EXPECT_EQ(cost->palette().color(QPalette::WindowText) == red, s["mixCostWarn"].toBool())
                 << i;

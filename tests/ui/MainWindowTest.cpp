@@ -25,22 +25,22 @@ using namespace kovaq::test;
 
 TEST_F(MainWindowTest, DecimalPointWaitsForTheFraction) {
     type(T::MixQty, QStringLiteral("1"));
-    EXPECT_FALSE(w->mixSaved());
-    w->setMixSaved(true);
+    EXPECT_FALSE(w->document().mixSaved());
+    w->document().setMixSaved(true);
     type(T::MixQty, QStringLiteral("."));
     EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("1."));
-    EXPECT_TRUE(w->mixSaved()); // waiting: nothing recalculated
+    EXPECT_TRUE(w->document().mixSaved()); // waiting: nothing recalculated
     type(T::MixQty, QStringLiteral("5"));
     EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("1.5"));
-    EXPECT_FALSE(w->mixSaved());
+    EXPECT_FALSE(w->document().mixSaved());
 
     // A second point typed after the 1 is taken out again with a beep.
-    w->setMixSaved(true);
+    w->document().setMixSaved(true);
     f(T::MixQty)->setCursorPosition(1);
     QTest::keyClick(f(T::MixQty), '.');
     EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("1.5"));
     EXPECT_EQ(prompts.beeps, 1);
-    EXPECT_FALSE(w->mixSaved());
+    EXPECT_FALSE(w->document().mixSaved());
 }
 
 TEST_F(MainWindowTest, NumbersAreTidiedAsTheyAreTyped) {
@@ -57,10 +57,10 @@ TEST_F(MainWindowTest, NumbersAreTidiedAsTheyAreTyped) {
     f(T::PctFlav1)->clear();
     type(T::PctFlav1, QStringLiteral(".5"));
     EXPECT_EQ(f(T::PctFlav1)->cursorPosition(), 3); // at the end after the leading zero
-    w->setMixSaved(true);
+    w->document().setMixSaved(true);
     f(T::PctFlav1)->selectAll();
     QTest::keyClick(f(T::PctFlav1), Qt::Key_Backspace);
-    EXPECT_FALSE(w->mixSaved()); // emptied: recalculated at once
+    EXPECT_FALSE(w->document().mixSaved()); // emptied: recalculated at once
 }
 
 TEST_F(MainWindowTest, OnlyDigitsPointAndBackspaceGetIntoNumbers) {
@@ -139,9 +139,9 @@ TEST_F(MainWindowTest, LongFlavourNameIsCutBesideItsRatioOnly) {
 TEST_F(MainWindowTest, PickingARatioSetsItsShareAndMovesTheFocus) {
     w->activateWindow();
     pick(RatioField::Flav3NicPGVG, 11);
-    EXPECT_EQ(w->ratio(RatioField::Flav3NicPGVG).PgPercent, -1);
-    EXPECT_EQ(w->ratio(RatioField::Flav3NicPGVG).RatioText, "none");
-    EXPECT_FALSE(w->mixSaved());
+    EXPECT_EQ(w->document().ratio(RatioField::Flav3NicPGVG).PgPercent, -1);
+    EXPECT_EQ(w->document().ratio(RatioField::Flav3NicPGVG).RatioText, "none");
+    EXPECT_FALSE(w->document().mixSaved());
     EXPECT_TRUE(f(T::PctFlav3)->hasFocus());
     pick(RatioField::MixNicPGVG, 3);
     EXPECT_TRUE(f(T::MixQty)->hasFocus());
@@ -155,19 +155,19 @@ TEST_F(MainWindowTest, VolumeArrowsStepAndNeverGoNegative) {
     f(T::MixQty)->setText(QStringLiteral("0.05"));
     QTest::keyClick(f(T::MixQty), Qt::Key_Down);
     EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("0"));
-    w->setMixSaved(true);
+    w->document().setMixSaved(true);
     QTest::keyClick(f(T::MixQty), Qt::Key_Down);
     EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("0"));
-    EXPECT_TRUE(w->mixSaved()); // no change, no calculation
+    EXPECT_TRUE(w->document().mixSaved()); // no change, no calculation
 }
 
 TEST_F(MainWindowTest, NotesMarkUnsavedOnlyWhenTyped) {
-    w->setNotesLines({QStringLiteral("set by the program")});
-    EXPECT_TRUE(w->mixSaved());
+    w->document().setNotesLines({QStringLiteral("set by the program")});
+    EXPECT_TRUE(w->document().mixSaved());
     w->activateWindow();
     w->notes()->setFocus();
     QTest::keyClicks(w->notes(), QStringLiteral("x"));
-    EXPECT_FALSE(w->mixSaved());
+    EXPECT_FALSE(w->document().mixSaved());
     QTest::keyClick(w->notes(), Qt::Key_Tab);
     EXPECT_TRUE(w->notes()->toPlainText().contains(QLatin1Char('\t')));
     EXPECT_TRUE(w->notes()->hasFocus());
@@ -204,18 +204,18 @@ TEST_F(MainWindowTest, WorkedExamplesShowTheirTextsAndColours) {
     EXPECT_EQ(colour("VolStatus"), kGreen);
     EXPECT_EQ(background(T::VGCost), kPink);
     EXPECT_EQ(background(T::VGQty), kLightGreen);
-    EXPECT_FALSE(w->infoComplete());
+    EXPECT_FALSE(w->document().infoComplete());
     EXPECT_TRUE(prompts.messages.empty());
 
     type(T::VGCost, QStringLiteral("8"));
     EXPECT_EQ(text("CostStatus") + text("VolStatus"), QStringLiteral("Cost OK, Volumes OK"));
     EXPECT_EQ(colour("TotalCost"), kBlack);
     EXPECT_EQ(background(T::VGCost), kLightGreen);
-    EXPECT_TRUE(w->infoComplete());
+    EXPECT_TRUE(w->document().infoComplete());
 }
 
 TEST_F(MainWindowTest, TenMlExampleShowsTheCorrectedTopUp) {
-    w->setHiPrecision(false);
+    w->document().setHiPrecision(false);
     pick(RatioField::BaseNicPGVG, 5);
     pick(RatioField::MixNicPGVG, 3);
     type(T::MixQty, QStringLiteral("10"));
@@ -273,7 +273,7 @@ TEST_F(MainWindowTest, UseTakesTheNearestRatioThatWorks) {
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].otherButton, QStringLiteral("Use 50-50"));
     EXPECT_EQ(w->ratioChoice(RatioField::MixNicPGVG)->currentText(), QStringLiteral("50-50"));
-    EXPECT_EQ(w->ratio(RatioField::MixNicPGVG).PgPercent, 50);
+    EXPECT_EQ(w->document().ratio(RatioField::MixNicPGVG).PgPercent, 50);
     EXPECT_EQ(text("VolStatus"), QStringLiteral("Volumes OK"));
     EXPECT_FALSE(colour("Volume_PG") == kRed);
     EXPECT_TRUE(f(T::MixQty)->hasFocus() || !w->isActiveWindow()); // as a pick would
@@ -417,7 +417,7 @@ TEST_F(MainWindowTest, LayoutsPlaceEveryMovingControl) {
 
 TEST_F(MainWindowTest, LayoutGivesTheNotesTheirCaretBack) {
     w->activateWindow();
-    w->setNotesLines({QStringLiteral("first line"), QStringLiteral("second")});
+    w->document().setNotesLines({QStringLiteral("first line"), QStringLiteral("second")});
     w->notes()->setFocus();
     QTest::mouseClick(w->notes()->viewport(), Qt::LeftButton, {}, QPoint(30, 8));
     const int caret = w->notesCaret();

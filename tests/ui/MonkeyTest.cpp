@@ -104,7 +104,8 @@ TEST(Monkey, RandomKeysAndClicksNeverBreakTheWindow) {
             QTest::keyClick(e, Qt::Key_Backspace);
         }
     }
-    const MixResult expected = Recalculate(w.recipe(false), w.volumeDecimals(), w.result());
+    const MixResult expected =
+        Recalculate(w.document().recipe(), w.document().volumeDecimals(), w.document().result());
     auto shown = [&](const QString& name) {
         return w.findChild<QLabel*>(name)->text().toStdString();
     };

@@ -52,7 +52,7 @@ Ink inkOf(QWidget* w) {
 
 TEST_F(MainWindowTest, PastingNothingChangesNothing) {
     NotesEdit* notes = w->notes();
-    w->setNotesLines({QStringLiteral("keep")});
+    w->document().setNotesLines({QStringLiteral("keep")});
     // Qt hands no data at all when no program owns the clipboard.
     EXPECT_FALSE(notes->canInsertFromMimeData(nullptr));
     notes->insertFromMimeData(nullptr);
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, NotesReadTheSameWhateverWasScrolled) {
         lines << QStringLiteral("short line %1").arg(i);
     lines << QStringLiteral("a long paragraph at the very bottom that the box has to wrap over "
                             "several of its lines, far below what is on screen at first");
-    w->setNotesLines(lines);
+    w->document().setNotesLines(lines);
     QApplication::processEvents();
     const QStringList before = w->notes()->displayedLines();
     EXPECT_GT(before.size(), lines.size()); // the last paragraph wraps

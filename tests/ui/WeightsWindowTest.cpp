@@ -64,11 +64,11 @@ class WeightsWindowTest : public ::testing::Test {
     QString scale(SlotId s) { return weights().scaleLabel(s)->text(); }
     // The first worked example: 30 ml at 12 mg from a 36 mg 50-50 base, 70-30, F1 10 % PG.
     void workedExample() {
-        w().selectRatio(RatioField::BaseNicPGVG, 5);
-        w().selectRatio(RatioField::MixNicPGVG, 3);
+        w().document().selectRatio(RatioField::BaseNicPGVG, 5);
+        w().document().selectRatio(RatioField::MixNicPGVG, 3);
         for (std::size_t i = 0; i < RatioFieldCount; ++i)
-            w().setPgPercentFromChoice(ratioFieldAt(i));
-        w().refreshRatioTexts();
+            w().document().setPgPercentFromChoice(ratioFieldAt(i));
+        w().document().refreshRatioTexts();
         type(T::BaseNicStrength, QStringLiteral("36"));
         type(T::MixStrength, QStringLiteral("12"));
         type(T::PctFlav1, QStringLiteral("10"));
@@ -152,15 +152,15 @@ TEST_F(WeightsWindowTest, FollowsEveryKeystroke) {
 TEST_F(WeightsWindowTest, GravitiesOfTheUsersOwnBelongToTheRecipe) {
     controller->showWeights();
     workedExample();
-    w().setMixSaved(true);
+    w().document().setMixSaved(true);
     QLineEdit* pg = weights().gravityField(G::PG);
     EXPECT_EQ(pg->text(), QString());
     EXPECT_EQ(pg->placeholderText(), QStringLiteral("1.036")); // the default, greyed
     pg->setFocus();
     QTest::keyClicks(pg, QStringLiteral("1.04"));
     EXPECT_EQ(grams(SlotId::PG), QStringLiteral("13.52"));
-    EXPECT_FALSE(w().mixSaved());
-    EXPECT_EQ(w().recipe().Gravity[index(G::PG)], "1.04");
+    EXPECT_FALSE(w().document().mixSaved());
+    EXPECT_EQ(w().document().recipe().Gravity[index(G::PG)], "1.04");
     // F1 is carried in PG: its default follows.
     EXPECT_EQ(weights().gravityField(G::Flav1)->placeholderText(), QStringLiteral("1.040"));
     // Out of range: refused, the field marked, the default used.
@@ -171,8 +171,8 @@ TEST_F(WeightsWindowTest, GravitiesOfTheUsersOwnBelongToTheRecipe) {
     EXPECT_DOUBLE_EQ(weights().weights()[SlotId::VodkaWater].gravity, 1.0);
     // Saved and opened again, the gravity comes back.
     const QString file = dir.filePath(QStringLiteral("g.mix"));
-    WriteRecipe(file.toStdString(), w().recipe());
-    w().setMixSaved(true);
+    WriteRecipe(file.toStdString(), w().document().recipe());
+    w().document().setMixSaved(true);
     QTest::mouseClick(weights().defaultsButton(), Qt::LeftButton);
     EXPECT_EQ(pg->text(), QString());
     EXPECT_EQ(grams(SlotId::PG), QStringLiteral("13.47"));
@@ -182,7 +182,7 @@ TEST_F(WeightsWindowTest, GravitiesOfTheUsersOwnBelongToTheRecipe) {
     EXPECT_EQ(pg->text(), QStringLiteral("1.04"));
     EXPECT_EQ(grams(SlotId::PG), QStringLiteral("13.52"));
     // New Mix without the ingredient details forgets them.
-    w().setMixSaved(true);
+    w().document().setMixSaved(true);
     controller->newMix();
     EXPECT_EQ(pg->text(), QString());
 }

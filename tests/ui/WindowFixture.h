@@ -26,14 +26,14 @@ class MainWindowTest : public ::testing::Test {
     void SetUp() override {
         w = std::make_unique<MainWindow>(prompts);
         for (std::size_t i = 0; i < RatioFieldCount; ++i) {
-            w->selectRatio(ratioFieldAt(i), 0);
-            w->setPgPercentFromChoice(ratioFieldAt(i));
+            w->document().selectRatio(ratioFieldAt(i), 0);
+            w->document().setPgPercentFromChoice(ratioFieldAt(i));
         }
-        w->refreshRatioTexts();
-        w->setHiPrecision(true);
+        w->document().refreshRatioTexts();
+        w->document().setHiPrecision(true);
         w->show();
         QApplication::setActiveWindow(w.get());
-        w->setMixSaved(true);
+        w->document().setMixSaved(true);
         prompts.clear();
     }
 
@@ -52,7 +52,7 @@ class MainWindowTest : public ::testing::Test {
     // The third worked example but for its volume: 6 mg from an 18 mg PG base, 30-70, F1 5 %
     // at PG, F2 5 % at " none", vodka/water 10 %, one decimal.
     void typeThirdExample() {
-        w->setHiPrecision(false);
+        w->document().setHiPrecision(false);
         pick(RatioField::MixNicPGVG, 7);
         pick(RatioField::Flav2NicPGVG, 11);
         type(T::BaseNicStrength, QStringLiteral("18"));

@@ -3,11 +3,11 @@
 
 #include "PrintOptionsDialog.h"
 
-#include "FileAccess.h"
-#include "HelpIcon.h"
+#include "Icons.h"
+#include "PrintJob.h"
+#include "PrintProgress.h"
 #include "ReportRenderer.h"
 #include "ScopeExit.h"
-#include "ScreenImagePrinter.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,9 +20,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <limits>
-#include <string_view>
 
 namespace kovaq {
 
@@ -39,20 +36,6 @@ const QString PrintOptionsDialog::TextWarning =
                    "\n"
                    "  Click On Page To Clear This Message \n"
                    " Or Change Size Of Text/Margins/Page ");
-
-PageMetrics MetricsOf(QPrinter& printer, int screenPpi, int dialogWidth) {
-    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    // The device's paper rectangle comes from whole points; the paper's own size in
-    // millimetres gives the inches exactly (A4 is 8.27", not 8.26").
-    const QRectF mm = printer.pageLayout().fullRect(QPageLayout::Millimeter);
-    return ComputePageMetrics(printer.logicalDpiX(), printer.logicalDpiY(),
-                              static_cast<int>(paper.width()), static_cast<int>(paper.height()),
-                              static_cast<int>(page.left() - paper.left()),
-                              static_cast<int>(page.top() - paper.top()),
-                              static_cast<int>(page.width()), static_cast<int>(page.height()),
-                              screenPpi, dialogWidth, mm.width() / 25.4, mm.height() / 25.4);
-}
 
 InkExtent ScanInk(const QImage& canvas) {
     const QImage img = canvas.convertToFormat(QImage::Format_RGB32);
@@ -391,50 +374,10 @@ void PrintOptionsDialog::reportError(const QString& text) {
 }
 
 bool PrintOptionsDialog::printReport() {
-    m_printer->setDocName(QString());
-    QPainter p;
-    if (!p.begin(m_printer)) {
-        reportError(QStringLiteral("Printer is not available."));
-        return false;
-    }
-    const QRect area(m_margins.leftPr, m_margins.topPr, m_metrics.pageW - 2 * m_margins.leftPr,
-                     m_metrics.pageH - 2 * m_margins.topPr);
-    const PagesOutcome outcome =
-        RenderReportPages(p, m_doc, area, [this] { return m_printer->newPage(); });
-    if (outcome == PagesOutcome::NoRoom) {
-        // Nothing more reaches the printer: the job ends here.
-        m_printer->abort();
-        p.end();
-        reportError(QString::fromLatin1(NoRoomMessage));
-        return false;
-    }
-    if (outcome == PagesOutcome::PageRefused) {
-        m_printer->abort();
-        p.end();
-        reportError(
-            QStringLiteral("The printer did not take the next page; the print was stopped."));
-        return false;
-    }
-    if (!p.end() || !outputWritten()) {
-        reportError(QStringLiteral("The printer did not finish the print."));
-        return false;
-    }
-    return true;
-}
-
-bool PrintOptionsDialog::outputWritten() const {
-    // Qt's PDF engine reports success whatever became of the bytes: a file printed to must
-    // be there, whole, to count as printed.
-    if (m_printer->outputFormat() != QPrinter::PdfFormat || m_printer->outputFileName().isEmpty())
-        return true;
-    const FileBytes pdf = ReadRegularFile(NativeFromPath(m_printer->outputFileName()),
-                                          std::numeric_limits<std::size_t>::max());
-    if (pdf.status != ReadStatus::Ok)
-        return false;
-    const std::string_view bytes(pdf.bytes);
-    const std::size_t eof = bytes.rfind("%%EOF");
-    return bytes.substr(0, 5) == "%PDF-" && eof != std::string_view::npos &&
-           bytes.find_first_not_of("\r\n ", eof + 5) == std::string_view::npos;
+    const QString error = PrintReport(*m_printer, m_doc, m_metrics, m_margins);
+    if (!error.isEmpty())
+        reportError(error);
+    return error.isEmpty();
 }
 
 bool PrintOptionsDialog::printScreenImage() {
@@ -454,11 +397,10 @@ bool PrintOptionsDialog::printScreenImage() {
                 m_host.progress->close();
             setEnabled(true);
         });
-        QPainter p;
-        if (p.begin(m_printer)) {
-            PrintImageInBands(p, m_capture, m_imageScale, m_metrics, m_margins);
-            ok = p.end() && outputWritten();
-        }
+        // Between bands the worker's steps reach the bar, so the person sees it move.
+        ok = PrintImage(*m_printer, m_capture, m_imageScale, m_metrics, m_margins, [] {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
     }
     if (!ok)
         reportError(QStringLiteral("Printer is not available."));

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
-#include "ScreenImagePrinter.h"
-
-#include "PageMetrics.h"
+#include "PrintProgress.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -118,52 +115,6 @@ void PrintTicker::stopAndJoin() {
     }
     m_cv.notify_all();
     wait();
-}
-
-namespace {
-
-QSize scaledSize(const QImage& capture, double imageScale, const PageMetrics& metrics) {
-    return {static_cast<int>(capture.width() * imageScale * metrics.dpiX / metrics.ppi + 0.5),
-            static_cast<int>(capture.height() * imageScale * metrics.dpiY / metrics.ppi + 0.5)};
-}
-
-} // namespace
-
-void PrintImageInBands(QPainter& painter, const QImage& capture, double imageScale,
-                       const PageMetrics& metrics, const MarginMetrics& margins, int bandRows) {
-    const int width = std::max(1, metrics.pageW - margins.leftPr);
-    const int height = std::max(1, metrics.pageH - margins.topPr);
-    const QSize target = scaledSize(capture, imageScale, metrics);
-    const int rows = std::min(height, target.height());
-    const int cols = std::min(width, target.width());
-    if (rows <= 0 || cols <= 0)
-        return;
-    QImage band(cols, std::max(1, bandRows), QImage::Format_RGB32);
-    for (int top = 0; top < rows; top += bandRows) {
-        const int h = std::min(bandRows, rows - top);
-        // The whole picture drawn shifted up, so the band holds exactly these rows of it.
-        band.fill(Qt::white);
-        {
-            QPainter p(&band);
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.drawImage(QRect(0, -top, target.width(), target.height()), capture);
-        }
-        painter.drawImage(QPoint(margins.leftPr, margins.topPr + top), band, QRect(0, 0, cols, h));
-    }
-}
-
-QImage RenderPrintImage(const QImage& capture, double imageScale, const PageMetrics& metrics,
-                        const MarginMetrics& margins) {
-    // Drawn straight at the size of the printable page right of and below the margins: a
-    // 1.5-times-paper bitmap cut down to that size holds exactly the same pixels.
-    const int width = std::max(1, metrics.pageW - margins.leftPr);
-    const int height = std::max(1, metrics.pageH - margins.topPr);
-    QImage page(width, height, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter p(&page);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(QPoint(0, 0), scaledSize(capture, imageScale, metrics)), capture);
-    return page;
 }
 
 } // namespace kovaq

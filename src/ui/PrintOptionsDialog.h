@@ -83,7 +83,6 @@ class PrintOptionsDialog : public QDialog {
     bool printReport();
     bool printScreenImage();
     void reportError(const QString& text);
-    bool outputWritten() const;
 
     Host m_host;
     PrintOptions m_options;
@@ -119,8 +118,5 @@ class PrintOptionsDialog : public QDialog {
 // Largest column and row holding a pixel that is not pure white; the last column and the
 // last ten rows are not looked at.
 InkExtent ScanInk(const QImage& canvas);
-
-// The printer's page as the preview measures it.
-PageMetrics MetricsOf(QPrinter& printer, int screenPpi, int dialogWidth);
 
 } // namespace kovaq

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
-#include "../ui/ModalWatchdog.h"
-#include "HelpIcon.h"
+#include "Icons.h"
 #include "MixCalculator.h"
+#include "ModalWatchdog.h"
 #include "PageMetrics.h"
+#include "PrintJob.h"
 #include "PrintOptionsDialog.h"
+#include "PrintProgress.h"
 #include "ReportRenderer.h"
-#include "ScreenImagePrinter.h"
 
 #include "Eventually.h"
 

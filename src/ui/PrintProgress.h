@@ -11,14 +11,9 @@
 #include <condition_variable>
 #include <mutex>
 
-class QPainter;
-class QPrinter;
 class QProgressBar;
 
 namespace kovaq {
-
-struct MarginMetrics;
-struct PageMetrics;
 
 // "Printing Image...": shown while the window image is rendered and sent to the printer.
 class PrintProgressWindow : public QWidget {
@@ -73,16 +68,5 @@ class PrintTicker : public QThread {
     bool m_paused = false;
     std::chrono::milliseconds m_period;
 };
-
-// Renders the capture onto the printable page right of and below the margins, at
-// capture x scale x printer dpi / screen ppi, smoothed; what does not fit is cut off.
-QImage RenderPrintImage(const QImage& capture, double imageScale, const PageMetrics& metrics,
-                        const MarginMetrics& margins);
-
-// The same pixels, stretched and sent to the painter a band of rows at a time, so that
-// memory stays small whatever the paper and the printer's resolution.
-void PrintImageInBands(QPainter& painter, const QImage& capture, double imageScale,
-                       const PageMetrics& metrics, const MarginMetrics& margins,
-                       int bandRows = 256);
 
 } // namespace kovaq

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+#include <string>
+
+namespace kovaq {
+
+// What kovaq-calc was asked to do, read from its command line before any file is read.
+struct CalcOptions {
+    bool help = false;
+    bool version = false;
+    bool json = false;
+    bool weights = false;
+    bool check = false;
+    bool notes = false;
+    bool unused = false;
+    int textSize = 12;
+    std::string report; // summary, details or weights; empty for the calculation itself
+    std::string pdf;
+    std::string path; // the recipe's name as the bytes it was given
+};
+
+struct ParsedCalcOptions {
+    CalcOptions options;
+    std::string error;       // a wrong command line, said as one line
+    bool usageError = false; // the usage goes to standard error after it
+};
+
+ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv);
+
+extern const char* const CalcUsage;
+
+} // namespace kovaq

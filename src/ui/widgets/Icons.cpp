@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "Icons.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace kovaq {
+
+PaintedIcon::PaintedIcon(Paint paint, const QString& hint, QWidget* parent)
+    : QWidget(parent), m_paint(paint) {
+    setFixedSize(20, 20);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(hint);
+}
+
+void PaintedIcon::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_paint(p, rect());
+}
+
+void PaintedIcon::mouseReleaseEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+HelpIcon::HelpIcon(QWidget* parent)
+    : PaintedIcon(&HelpIcon::paintIcon, QStringLiteral("Help"), parent) {}
+
+void HelpIcon::paintIcon(QPainter& painter, const QRect& rect) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient glow(rect.center() - QPointF(rect.width() / 5.0, rect.height() / 5.0),
+                         rect.width() * 0.7);
+    glow.setColorAt(0, QColor(120, 190, 255));
+    glow.setColorAt(1, QColor(20, 80, 170));
+    painter.setPen(QPen(QColor(255, 255, 255), 1.2));
+    painter.setBrush(glow);
+    painter.drawEllipse(QRectF(rect).adjusted(1, 1, -1, -1));
+    QFont f(QStringLiteral("Arial"));
+    f.setBold(true);
+    f.setPixelSize(rect.height() * 7 / 10);
+    painter.setFont(f);
+    painter.setPen(Qt::white);
+    painter.drawText(rect, Qt::AlignCenter, QStringLiteral("?"));
+    painter.restore();
+}
+
+ScalesIcon::ScalesIcon(QWidget* parent)
+    : PaintedIcon(&ScalesIcon::paintIcon, QStringLiteral("Mix By Weight (Ctrl+G)"), parent) {
+    setAccessibleName(QStringLiteral("Mix By Weight"));
+}
+
+void ScalesIcon::paintIcon(QPainter& p, const QRect& rect) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(rect.topLeft());
+    const qreal s = rect.width() / 20.0;
+    p.scale(s, s);
+    QRadialGradient glow(QPointF(7, 7), 14);
+    glow.setColorAt(0, QColor(150, 230, 140));
+    glow.setColorAt(1, QColor(40, 130, 60));
+    p.setPen(QPen(Qt::white, 1.2));
+    p.setBrush(glow);
+    p.drawEllipse(QRectF(1, 1, 18, 18));
+    p.setPen(QPen(Qt::white, 1.3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, 5), QPointF(10, 14)); // the post
+    p.drawLine(QPointF(5, 7), QPointF(15, 7));   // the beam
+    p.drawLine(QPointF(7, 15), QPointF(13, 15)); // the foot
+    QPainterPath pans;
+    pans.moveTo(3, 11);
+    pans.quadTo(5, 13.5, 7, 11);
+    pans.moveTo(13, 11);
+    pans.quadTo(15, 13.5, 17, 11);
+    p.drawPath(pans);
+    p.drawLine(QPointF(5, 7), QPointF(3.5, 11));
+    p.drawLine(QPointF(5, 7), QPointF(6.5, 11));
+    p.drawLine(QPointF(15, 7), QPointF(13.5, 11));
+    p.drawLine(QPointF(15, 7), QPointF(16.5, 11));
+    p.restore();
+}
+
+QIcon AppIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) { // sharp at any screen scale
+        QPixmap pix(size, size);
+        pix.fill(Qt::transparent);
+        QPainter p(&pix);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 64.0, size / 64.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1d, 0x34, 0x47));
+        p.drawRoundedRect(QRectF(4, 4, 56, 56), 12, 12);
+        QPainterPath bottle;
+        bottle.moveTo(26, 12);
+        bottle.lineTo(38, 12);
+        bottle.lineTo(38, 22);
+        bottle.lineTo(49, 47);
+        bottle.quadTo(50, 54, 43, 54);
+        bottle.lineTo(21, 54);
+        bottle.quadTo(14, 54, 15, 47);
+        bottle.lineTo(26, 22);
+        bottle.closeSubpath();
+        p.setBrush(QColor(232, 242, 255, 230));
+        p.drawPath(bottle);
+        QLinearGradient liquid(0, 36, 0, 54);
+        liquid.setColorAt(0, QColor(0x9b, 0xe3, 0x6b));
+        liquid.setColorAt(1, QColor(0x2f, 0x8f, 0x4e));
+        p.setBrush(liquid);
+        p.setClipPath(bottle);
+        p.drawRect(QRectF(10, 36, 44, 20));
+        p.end();
+        icon.addPixmap(pix);
+    }
+    return icon;
+}
+
+} // namespace kovaq

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+
+namespace kovaq {
+
+// A 20 by 20 icon that is drawn rather than loaded, sharp at any screen scale, and acts on
+// a click.
+class PaintedIcon : public QWidget {
+    Q_OBJECT
+  public:
+    using Paint = void (*)(QPainter&, const QRect&);
+    PaintedIcon(Paint paint, const QString& hint, QWidget* parent);
+
+  Q_SIGNALS:
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    Paint m_paint;
+};
+
+// The help icon: a blue ball with a question mark.
+class HelpIcon : public PaintedIcon {
+    Q_OBJECT
+  public:
+    explicit HelpIcon(QWidget* parent);
+    static void paintIcon(QPainter& painter, const QRect& rect);
+};
+
+// "Mix By Weight": a pair of scales on a green ball.
+class ScalesIcon : public PaintedIcon {
+    Q_OBJECT
+  public:
+    explicit ScalesIcon(QWidget* parent);
+    static void paintIcon(QPainter& painter, const QRect& rect);
+};
+
+// The program's icon: a bottle of green liquid, drawn at any size.
+QIcon AppIcon();
+
+} // namespace kovaq

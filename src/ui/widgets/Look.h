@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+#include "MixResult.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace kovaq {
+
+// Fonts and colours of the window, shared by every panel.
+namespace look {
+QFont windowFont();                         // Arial, 11-pixel characters
+QFont boldFont(int pixels = 11);            // bold window font
+QFont sansSerifFont(int pixels, bool bold); // MS Sans Serif or the nearest
+QColor colour(const Rgb& rgb);
+QColor disabledTextColour(); // greyed text, drawn with a white edge by the program's style
+void setFieldBackground(QWidget* field, bool missing);
+void setTextColour(QWidget* label, const QColor& colour);
+void makeGroup(QGroupBox* group);
+QLabel* label(QWidget* parent, const QString& text, int x, int y, int w = -1, int h = 14);
+} // namespace look
+
+} // namespace kovaq

@@ -432,6 +432,27 @@ TEST_F(PrintDialogTest, TheProgressWindowIsCentredButtonlessAndPainted) {
     progress->setParent(nullptr, progress->windowFlags());
 }
 
+TEST_F(PrintDialogTest, TheProgressBarMovesWhileTheImagePrints) {
+    // A worker that steps every millisecond, and a page-filling image that takes many.
+    PrintTicker fast(nullptr, std::chrono::milliseconds(1));
+    dialog.setHost(
+        {sampleInputs, {}, {}, [this](const QString& e) { errors << e; }, hint, progress, &fast});
+    QObject::connect(&fast, &PrintTicker::tick, progress, &PrintProgressWindow::step,
+                     Qt::QueuedConnection);
+    fast.start();
+    int stepsWhilePrinting = 0;
+    QObject::connect(progress->bar(), &QProgressBar::valueChanged, [&] {
+        if (!dialog.isEnabled()) // disabled exactly while it prints
+            ++stepsWhilePrinting;
+    });
+    show();
+    child<QRadioButton>("RadioButton3")->click();
+    child<QComboBox>("ComboBox4")->setCurrentIndex(4); // FitToPage
+    ASSERT_TRUE(dialog.printNow());
+    EXPECT_GT(stepsWhilePrinting, 0);
+    fast.stopAndJoin();
+}
+
 TEST(ScreenImage, BandsGiveTheSamePixelsAsOneBigImage) {
     const PageMetrics m = ComputePageMetrics(300, 300, 2480, 3508, 0, 0, 2480, 3508, 96, 420);
     const MarginMetrics margins = ComputeMargins(m, 2, 3);

@@ -225,6 +225,12 @@ TEST_F(WeightsWindowTest, PrintsAWeighingSheet) {
         EXPECT_TRUE(text.contains(QString::fromLatin1(row))) << row;
     if (!qEnvironmentVariableIsEmpty("KOVAQ_SHOTS"))
         QFile::copy(pdf, qEnvironmentVariable("KOVAQ_SHOTS") + QStringLiteral("/weights.pdf"));
+
+    // Printed to where nothing can be kept, it says so, as a printed report does.
+    printer.setOutputFileName(QStringLiteral("/dev/full"));
+    QTest::mouseClick(weights().printButton(), Qt::LeftButton);
+    EXPECT_EQ(prompts.errors,
+              std::vector<QString>{QStringLiteral("The printer did not finish the print.")});
 }
 
 TEST_F(WeightsWindowTest, GravityFieldsShowTheirWholeValueWhileEdited) {

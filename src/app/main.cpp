@@ -6,6 +6,7 @@
 #include "FileAccess.h"
 #include "MainWindow.h"
 #include "Prompts.h"
+#include "QtText.h"
 #include "Settings.h"
 #include "Version.h"
 
@@ -29,7 +30,7 @@ class KoVaqApplication : public QApplication {
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
-            m_prompts.errorBox(activeWindow(), QString::fromStdString(e.what()));
+            m_prompts.errorBox(activeWindow(), kovaq::ToQString(e.what()));
         } catch (...) {
             m_prompts.errorBox(activeWindow(), QStringLiteral("An unexpected error occurred."));
         }

@@ -81,13 +81,13 @@ MixInputs ReadInputs(const MixRecipe& recipe) {
 
 MixQuantities ComputeQuantities(const MixInputs& in) {
     MixQuantities q;
-    // Step 6: the base. Its shares of PG and VG are rounded to thousandths, as every share.
+    // The base. Its shares of PG and VG are rounded to thousandths, as every share.
     if (in.mixStrength != 0.0 && in.baseStrength != 0.0) {
         q.baseVolume = in.mixStrength / in.baseStrength * in.mixQty;
         q.pgCarried += RoundDecimals(in.basePg * q.baseVolume * 0.01, 3);
         q.vgCarried += RoundDecimals((100 - in.basePg) * q.baseVolume * 0.01, 3);
     }
-    // Step 7: flavours, then vodka/water.
+    // Flavours, then vodka/water.
     if (in.mixQty != 0.0) {
         for (std::size_t f = 0; f <= FlavourCount; ++f) {
             if (in.percent[f] == 0.0)
@@ -102,7 +102,7 @@ MixQuantities ComputeQuantities(const MixInputs& in) {
                 q.vgCarried += RoundDecimals((100 - p) * v * 0.01, 3);
             }
         }
-        // Step 8: plain PG and VG make up the rest. Binary fractions leave a trace of
+        // Plain PG and VG make up the rest. Binary fractions leave a trace of
         // rounding (100 x 0.7 x 0.01 is a hair above 0.7): a top-up that close to zero is
         // zero, never a mix that cannot be made.
         const double pgVgVolume = in.mixQty - q.otherVolume;
@@ -113,118 +113,106 @@ MixQuantities ComputeQuantities(const MixInputs& in) {
         q.pgTopUp = settle(wantedPg - q.pgCarried);
         q.vgTopUp = settle(wantedVg - q.vgCarried);
     }
-    // Step 10: a base volume beyond the mix (with 0.1 ml to spare) is too strong; rounding
+    // A base volume beyond the mix (with 0.1 ml to spare) is too strong; rounding
     // noise at the very edge does not count.
     q.tooStrong = q.baseVolume - (in.mixQty + 0.1) > RoundingNoise(in.mixQty);
     return q;
 }
 
-MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResult& previous) {
-    MixResult r;
-    r.InfoComplete = true;
-    r.VolumesOk = true;
-    r.CostsComplete = true;
-    r.CostsOk = false;
+namespace {
 
-    // Step 3: every number is read once; later steps never re-read the fields.
-    const MixInputs in = ReadInputs(recipe);
-    const MixQuantities q = ComputeQuantities(in);
-    const double mixQty = in.mixQty;
-    r.PgCarried = q.pgCarried;
-    r.VgCarried = q.vgCarried;
-    r.OtherVolume = q.otherVolume;
-
-    // Step 5: no nicotine in the base, so no strength can be asked for.
+// The volume of every ingredient as the window shows it, with what makes the volumes
+// pending: a strength or flavour asked for without a volume to make.
+void showVolumes(MixResult& r, const MixInputs& in, const MixQuantities& q, int decimals) {
     SlotResult& base = r[SlotId::NicBase];
-    r.MixStrengthEnabled = in.baseStrength != 0.0;
-    if (in.baseStrength == 0.0)
-        r.ClearMixStrength = !recipe[TextField::MixStrength].empty();
-
-    // Step 6: nicotine base.
     base.Volume = q.baseVolume;
     base.VolumeText = "0";
     if (in.mixStrength != 0.0 && in.baseStrength != 0.0) {
-        if (mixQty == 0.0) {
+        if (in.mixQty == 0.0) {
             r.MissingMarks.insert(TextField::MixQty);
             r.VolumesOk = false;
         }
-        base.VolumeText = shown(base.Volume, volumeDecimals);
+        base.VolumeText = shown(base.Volume, decimals);
     }
-
-    // Step 7: flavours, then vodka/water.
     for (std::size_t f = 0; f <= FlavourCount; ++f) {
         SlotResult& s = r.slots[index(SlotId::Flav1) + f];
         s.Volume = q.volume[f];
         s.VolumeText = "0";
         if (in.percent[f] == 0.0)
             continue;
-        if (mixQty == 0.0) {
+        if (in.mixQty == 0.0) {
             r.MissingMarks.insert(TextField::MixQty);
             r.VolumesOk = false;
             continue;
         }
-        s.VolumeText = shown(s.Volume, volumeDecimals);
+        s.VolumeText = shown(s.Volume, decimals);
     }
-
-    // Step 8: plain PG and VG make up the rest.
+    // Plain PG and VG make up the rest; a negative top-up shows red.
     SlotResult& pg = r[SlotId::PG];
     SlotResult& vg = r[SlotId::VG];
-    if (mixQty == 0.0) {
+    if (in.mixQty == 0.0) {
         pg = SlotResult{};
         vg = SlotResult{};
         r.VolumesOk = false;
-    } else {
-        r.PgTopUp = q.pgTopUp;
-        r.VgTopUp = q.vgTopUp;
-        pg.Volume = r.PgTopUp;
-        vg.Volume = r.VgTopUp;
-        pg.VolumeText = shown(r.PgTopUp, volumeDecimals);
-        vg.VolumeText = shown(r.VgTopUp, volumeDecimals);
-        pg.VolumeWarn = r.PgTopUp < 0;
-        vg.VolumeWarn = r.VgTopUp < 0;
+        return;
     }
+    r.PgTopUp = q.pgTopUp;
+    r.VgTopUp = q.vgTopUp;
+    pg.Volume = r.PgTopUp;
+    vg.Volume = r.VgTopUp;
+    pg.VolumeText = shown(r.PgTopUp, decimals);
+    vg.VolumeText = shown(r.VgTopUp, decimals);
+    pg.VolumeWarn = r.PgTopUp < 0;
+    vg.VolumeWarn = r.VgTopUp < 0;
+}
 
-    // Step 9: make the shown volumes add up to the volume to make. The texts are read
-    // back, since that is what the user measures.
+// The shown volumes, made to add up to the volume to make: what rounding left over goes to
+// the larger of PG and VG. Read back from the texts, since that is what the user measures.
+std::array<double, SlotCount> balanceShownVolumes(MixResult& r, double mixQty, int decimals) {
     std::array<double, SlotCount> shownVolume{};
     double shownTotal = 0.0;
     for (std::size_t i = 0; i < SlotCount; ++i) {
         shownVolume[i] = ParseNumber(r.slots[i].VolumeText);
         shownTotal += shownVolume[i];
     }
-    if (mixQty - shownTotal != 0.0) {
-        const double rest = mixQty - shownTotal;
-        const double p = shownVolume[index(SlotId::PG)];
-        const double v = shownVolume[index(SlotId::VG)];
-        if (v < p) {
-            pg.VolumeText = shown(p + rest, volumeDecimals);
-            shownVolume[index(SlotId::PG)] = ParseNumber(pg.VolumeText);
-        } else if (vg.VolumeText != "0") {
-            vg.VolumeText = shown(v + rest, volumeDecimals);
-            shownVolume[index(SlotId::VG)] = ParseNumber(vg.VolumeText);
-        }
+    if (mixQty - shownTotal == 0.0)
+        return shownVolume;
+    const double rest = mixQty - shownTotal;
+    const double p = shownVolume[index(SlotId::PG)];
+    const double v = shownVolume[index(SlotId::VG)];
+    SlotResult& pg = r[SlotId::PG];
+    SlotResult& vg = r[SlotId::VG];
+    if (v < p) {
+        pg.VolumeText = shown(p + rest, decimals);
+        shownVolume[index(SlotId::PG)] = ParseNumber(pg.VolumeText);
+    } else if (vg.VolumeText != "0") {
+        vg.VolumeText = shown(v + rest, decimals);
+        shownVolume[index(SlotId::VG)] = ParseNumber(vg.VolumeText);
     }
+    return shownVolume;
+}
 
-    // Step 10: a base volume beyond the mix (with 0.1 ml to spare) is too strong.
-    if (!q.tooStrong) {
-        r.TooStrong = false;
-        base.VolumeWarn = false;
-    } else {
-        r.TooStrong = true;
+// Whether the mix can be made: a base too weak for the strength (it beeps and marks the
+// strength), or a top-up below zero (the "This Mix Cannot Be Achieved" box).
+void checkAchievable(MixResult& r, const MixQuantities& q) {
+    SlotResult& base = r[SlotId::NicBase];
+    r.TooStrong = q.tooStrong;
+    base.VolumeWarn = q.tooStrong;
+    if (q.tooStrong) {
         r.VolumesOk = false;
-        base.VolumeWarn = true;
         r.MissingMarks.insert(TextField::MixStrength);
         r.Beep = true;
-    }
-
-    // Step 11: a negative top-up cannot be poured.
-    if ((r.PgTopUp < 0 || r.VgTopUp < 0) && !r.TooStrong) {
+    } else if (r.PgTopUp < 0 || r.VgTopUp < 0) {
         r.CannotBeAchieved = true;
         r.VolumesOk = false;
         r.ShowCannotBeAchieved = true;
     }
+}
 
-    // Step 12: costs, unless they are ignored.
+// What each row and the batch cost, or "N/A" while costs are ignored (their warnings stay
+// as they were).
+void priceMix(MixResult& r, const MixRecipe& recipe, const MixResult& previous,
+              const std::array<double, SlotCount>& shownVolume, double mixQty) {
     if (recipe.IgnoreCost) {
         for (std::size_t i = 0; i < SlotCount; ++i) {
             r.slots[i].MixCostText = "N/A";
@@ -232,25 +220,29 @@ MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResu
         }
         r.TotalCostText = "N/A";
         r.TotalCostWarn = previous.TotalCostWarn;
-    } else {
-        priceSlots(recipe, r, shownVolume);
-        r.CostsOk = r.CostsComplete && mixQty != 0.0;
+        return;
     }
+    priceSlots(recipe, r, shownVolume);
+    r.CostsOk = r.CostsComplete && mixQty != 0.0;
+}
 
-    // Step 13: every flavour in use needs a name.
+// Every flavour in use needs a name; one with neither name nor share gets its own caption
+// back.
+void checkFlavourNames(MixResult& r, const MixRecipe& recipe, const MixInputs& in) {
     for (std::size_t f = 0; f < FlavourCount; ++f) {
         const SlotId slot = flavourSlot(f);
-        const double percent = in.percent[f];
         const bool nameEmpty = recipe[*NameField(slot)].empty();
-        if (percent != 0.0 && nameEmpty) {
+        if (in.percent[f] != 0.0 && nameEmpty) {
             r.MissingMarks.insert(*NameField(slot));
             r.InfoComplete = false;
-        } else if (percent == 0.0 && nameEmpty) {
+        } else if (in.percent[f] == 0.0 && nameEmpty) {
             r.ResetFlavourCaption[f] = true;
         }
     }
+}
 
-    // Step 14: cost status.
+// The status line: its cost part, then its volume part.
+void setStatus(MixResult& r, const MixRecipe& recipe) {
     if (recipe.IgnoreCost) {
         r.CostStatusText = "Cost Ignored, ";
         r.CostStatusColour = TextColour::Warning;
@@ -264,8 +256,6 @@ MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResu
         r.TotalCostWarn = !r.CostsComplete;
         r.InfoComplete = false;
     }
-
-    // Step 15: volume status.
     if (r.VolumesOk) {
         r.VolStatusText = "Volumes OK";
         r.VolStatusColour = TextColour::Ok;
@@ -274,6 +264,36 @@ MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResu
         r.VolStatusColour = TextColour::Warning;
         r.InfoComplete = false;
     }
+}
+
+} // namespace
+
+MixResult Recalculate(const MixRecipe& recipe, int volumeDecimals, const MixResult& previous) {
+    MixResult r;
+    r.InfoComplete = true;
+    r.VolumesOk = true;
+    r.CostsComplete = true;
+    r.CostsOk = false;
+
+    // Every number is read once; nothing after this reads the texts again.
+    const MixInputs in = ReadInputs(recipe);
+    const MixQuantities q = ComputeQuantities(in);
+    r.PgCarried = q.pgCarried;
+    r.VgCarried = q.vgCarried;
+    r.OtherVolume = q.otherVolume;
+
+    // No nicotine in the base, so no strength can be asked for.
+    r.MixStrengthEnabled = in.baseStrength != 0.0;
+    if (in.baseStrength == 0.0)
+        r.ClearMixStrength = !recipe[TextField::MixStrength].empty();
+
+    showVolumes(r, in, q, volumeDecimals);
+    const std::array<double, SlotCount> shownVolume =
+        balanceShownVolumes(r, in.mixQty, volumeDecimals);
+    checkAchievable(r, q);
+    priceMix(r, recipe, previous, shownVolume, in.mixQty);
+    checkFlavourNames(r, recipe, in);
+    setStatus(r, recipe);
     return r;
 }
 

@@ -151,7 +151,7 @@ MixRecipe FreshMix() {
 std::vector<TextField> FieldSet::toVector() const {
     std::vector<TextField> out;
     for (std::size_t i = 0; i < TextFieldCount; ++i)
-        if (bits_.test(i))
+        if (m_bits.test(i))
             out.push_back(textFieldAt(i));
     return out;
 }

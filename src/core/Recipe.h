@@ -172,17 +172,17 @@ void SelectRatioPosition(PgVgRatio& ratio, int position, int entryCount);
 // A set of text fields (the ones a calculation marks as missing).
 class FieldSet {
   public:
-    void insert(TextField f) { bits_.set(index(f)); }
-    bool contains(TextField f) const { return bits_.test(index(f)); }
-    bool empty() const { return bits_.none(); }
-    std::size_t size() const { return bits_.count(); }
-    void clear() { bits_.reset(); }
+    void insert(TextField f) { m_bits.set(index(f)); }
+    bool contains(TextField f) const { return m_bits.test(index(f)); }
+    bool empty() const { return m_bits.none(); }
+    std::size_t size() const { return m_bits.count(); }
+    void clear() { m_bits.reset(); }
     // In the order of the recipe file's keys.
     std::vector<TextField> toVector() const;
     bool operator==(const FieldSet&) const = default;
 
   private:
-    std::bitset<TextFieldCount> bits_;
+    std::bitset<TextFieldCount> m_bits;
 };
 
 // The user's inputs for one mix, held as the texts typed.

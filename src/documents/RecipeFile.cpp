@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "RecipeFile.h"
+#include "QtText.h"
 
 #include "Codepage.h"
 #include "EntryRules.h"
@@ -21,28 +22,19 @@ std::string_view sectionOf(TextField f) {
     return f <= TextField::BaseNicStrength ? kIngredients : kSpec;
 }
 
-std::u16string toU16(const std::string& s) {
-    const QString q = QString::fromStdString(s);
-    return {reinterpret_cast<const char16_t*>(q.utf16()), static_cast<std::size_t>(q.size())};
-}
-
-std::string fromU16(const std::u16string& s) {
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())).toStdString();
-}
-
 std::string capChars(const std::string& s, std::size_t maxChars) {
-    const QString q = QString::fromStdString(s);
+    const QString q = ToQString(s);
     if (static_cast<std::size_t>(q.size()) <= maxChars)
         return s;
-    return q.left(static_cast<qsizetype>(maxChars)).toStdString();
+    return ToUtf8(q.left(static_cast<qsizetype>(maxChars)));
 }
 
 } // namespace
 
 std::string TidyLoadedNumber(const std::string& text) {
     // A text set by the program leaves the caret at the start, so ".5" stays ".5".
-    const NumberEntryOutcome out = NumberEntryCheck(toU16(text), 0);
-    return fromU16(out.text);
+    const NumberEntryOutcome out = NumberEntryCheck(ToUtf16(text), 0);
+    return ToUtf8(out.text);
 }
 
 MixRecipe RecipeFromIni(const IniDocument& ini, const MixRecipe& current) {
@@ -141,7 +133,7 @@ std::string RecipeFileBytes(const std::string& oldBytes, bool oldTruncated,
 }
 
 void WriteRecipe(const std::string& path, const MixRecipe& recipe) {
-    const auto fail = [&] { return RecipeWriteError(PathFromNative(path).toStdString()); };
+    const auto fail = [&] { return RecipeWriteError(ToUtf8(PathFromNative(path))); };
     // The other keys of an existing file are kept, so it is read first, as far as the
     // reader reads; what is there must be a plain file that can be read.
     FileBytes old = ReadRegularFile(path, static_cast<std::size_t>(MaxRecipeFileBytes));

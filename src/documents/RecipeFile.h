@@ -16,11 +16,11 @@ namespace kovaq {
 class RecipeWriteError : public std::runtime_error {
   public:
     explicit RecipeWriteError(const std::string& path)
-        : std::runtime_error("Unable to write to " + path), path_(path) {}
-    const std::string& path() const { return path_; }
+        : std::runtime_error("Unable to write to " + path), m_path(path) {}
+    const std::string& path() const { return m_path; }
 
   private:
-    std::string path_;
+    std::string m_path;
 };
 
 inline constexpr std::size_t MaxNoteLineLength = 4095;

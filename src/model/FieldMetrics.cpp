@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "FieldMetrics.h"
+#include "QtText.h"
 
 #include <QFontMetrics>
 #include <QString>
@@ -43,7 +44,7 @@ bool FieldMeasure::fits(TextField field, const std::u16string& text) const {
             m_beforeFirst();
         m_font = WindowFont();
     }
-    const QString q = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    const QString q = ToQString(text);
     return QFontMetrics(*m_font).horizontalAdvance(q) <= FieldWidth(field) - 6;
 }
 
@@ -54,15 +55,9 @@ FitsFunction FieldMeasure::fitsFor(TextField field) const {
 MixRecipe SettleLoadedRecipe(MixRecipe recipe, const FieldMeasure& measure) {
     for (std::size_t i = 0; i < TextFieldCount; ++i) {
         const TextField f = textFieldAt(i);
-        const QString text = QString::fromStdString(recipe.texts[i]);
         const ProgramTextOutcome out =
-            SettleProgramText(f,
-                              {reinterpret_cast<const char16_t*>(text.utf16()),
-                               static_cast<std::size_t>(text.size())},
-                              measure.fitsFor(f));
-        recipe.texts[i] =
-            QString::fromUtf16(out.text.data(), static_cast<qsizetype>(out.text.size()))
-                .toStdString();
+            SettleProgramText(f, ToUtf16(recipe.texts[i]), measure.fitsFor(f));
+        recipe.texts[i] = ToUtf8(out.text);
     }
     return recipe;
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "Reports.h"
+#include "QtText.h"
 
 #include "Maker.h"
 #include "MixName.h"
@@ -10,19 +11,12 @@
 namespace kovaq {
 namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // FormatNumber of ParseNumber: how the reports print a typed number.
 QString number(const QString& text) {
-    return qs(FormatNumber(ParseNumber(text.toStdString())));
+    return ToQString(FormatNumber(ParseNumber(text.toStdString())));
 }
 
-const QString kFooter = QStringLiteral("Calculated with Ko-Vaq from ") + qs(MakerWebDomain);
+const QString kFooter = QStringLiteral("Calculated with Ko-Vaq from ") + ToQString(MakerWebDomain);
 
 } // namespace
 
@@ -31,27 +25,27 @@ ReportInputs MakeReportInputs(const MixRecipe& recipe, const MixResult& result,
                               int pointSize) {
     ReportInputs in;
     for (std::size_t i = 0; i < TextFieldCount; ++i)
-        in.fields[i] = qs(recipe.texts[i]);
+        in.fields[i] = ToQString(recipe.texts[i]);
     // A base without nicotine leaves the strength field emptied.
     if (!result.MixStrengthEnabled)
         in.fields[index(TextField::MixStrength)].clear();
     for (std::size_t i = 0; i < RatioFieldCount; ++i)
-        in.ratioTexts[i] = qs(recipe.ratios[i].RatioText);
-    in.mixTitle =
-        qs(ComposeMixName(recipe.Name, in.field(TextField::MixStrength).toStdString(),
-                          recipe[TextField::MixQty], recipe[RatioField::MixNicPGVG].RatioText));
-    in.costStatusText = qs(result.CostStatusText);
-    in.volStatusText = qs(result.VolStatusText);
-    in.totalCostText = qs(result.TotalCostText);
+        in.ratioTexts[i] = ToQString(recipe.ratios[i].RatioText);
+    in.mixTitle = ToQString(
+        ComposeMixName(recipe.Name, in.field(TextField::MixStrength).toStdString(),
+                       recipe[TextField::MixQty], recipe[RatioField::MixNicPGVG].RatioText));
+    in.costStatusText = ToQString(result.CostStatusText);
+    in.volStatusText = ToQString(result.VolStatusText);
+    in.totalCostText = ToQString(result.TotalCostText);
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        in.volumeTexts[i] = qs(result.slots[i].VolumeText);
-        in.mixCostTexts[i] = qs(result.slots[i].MixCostText);
-        in.rowLabels[i] = qs(labels.label(slotAt(i)));
+        in.volumeTexts[i] = ToQString(result.slots[i].VolumeText);
+        in.mixCostTexts[i] = ToQString(result.slots[i].MixCostText);
+        in.rowLabels[i] = ToQString(labels.label(slotAt(i)));
     }
     in.mixStrengthEnabled = result.MixStrengthEnabled;
     in.ignoreCost = recipe.IgnoreCost;
     for (const std::string& line : recipe.Notes)
-        in.notesLines << qs(line);
+        in.notesLines << ToQString(line);
     in.includeNotes = includeNotes;
     in.includeUnused = includeUnused;
     in.pointSize = pointSize;
@@ -189,7 +183,8 @@ void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in) {
             first = QStringLiteral("Vodka/Water");
             break;
         default:
-            first = qs(RowLabelBase(slot)) + QStringLiteral(" ") + in.field(*NameField(slot));
+            first =
+                ToQString(RowLabelBase(slot)) + QStringLiteral(" ") + in.field(*NameField(slot));
             break;
         }
         doc.AppendLine(first + QStringLiteral("\t") + costs[i] + QStringLiteral("\tper  ") +
@@ -277,12 +272,11 @@ void BuildWeightsReport(ReportDocument& doc, const ReportInputs& in, const Weigh
             continue; // nothing to weigh
         doc.AppendLine(in.rowLabels[i] + QLatin1Char('\t') + in.volumeTexts[i] + QLatin1Char('\t') +
                        QString::number(w.gravity, 'f', 3) + QLatin1Char('\t') +
-                       QString::fromStdString(w.gramsText) + QLatin1Char('\t') +
-                       QString::fromStdString(w.scaleText));
+                       ToQString(w.gramsText) + QLatin1Char('\t') + ToQString(w.scaleText));
     }
     doc.AppendLine(QString());
     doc.SetBold(true);
-    doc.AppendLine(QStringLiteral("TOTAL\t\t\t") + QString::fromStdString(weights.totalGramsText));
+    doc.AppendLine(QStringLiteral("TOTAL\t\t\t") + ToQString(weights.totalGramsText));
     doc.SetBold(false);
     doc.AppendLine(QString());
     doc.SetSize(s - 2);

@@ -150,7 +150,7 @@ bool AppController::guarded(const std::function<void()>& command) {
         command();
         return true;
     } catch (const std::exception& e) {
-        m_prompts.errorBox(m_window.get(), QString::fromStdString(e.what()));
+        m_prompts.errorBox(m_window.get(), ToQString(e.what()));
     } catch (...) {
         m_prompts.errorBox(m_window.get(), QStringLiteral("An unexpected error occurred."));
     }
@@ -271,7 +271,7 @@ bool AppController::writeDocument(const QString& path) {
         WriteRecipe(NativeFromPath(path), document().recipeWithNotes());
         return true;
     } catch (const RecipeWriteError& e) {
-        m_prompts.errorBox(m_window.get(), QString::fromStdString(e.what()) + QLatin1Char('.'));
+        m_prompts.errorBox(m_window.get(), ToQString(e.what()) + QLatin1Char('.'));
         return false;
     }
 }
@@ -424,7 +424,7 @@ void AppController::startupChecks() {
             m_settings.SaveDir = m_settings.LoadDir;
         } else {
             m_prompts.errorBox(&w, QStringLiteral("Unable to open %1.\n%2")
-                                       .arg(named, QString::fromStdString(ReadStatusText(probe))));
+                                       .arg(named, ToQString(ReadStatusText(probe))));
         }
     }
     if (file.isEmpty()) {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "Application.h"
+#include "QtText.h"
 
 #include "Icons.h"
 #include "Version.h"
@@ -32,8 +33,7 @@ void KoVaqStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, c
 void ConfigureApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Ko-Vaq"));
     QApplication::setOrganizationName(QStringLiteral("Tresquall"));
-    QApplication::setApplicationVersion(
-        QString::fromLatin1(Version.data(), static_cast<qsizetype>(Version.size())));
+    QApplication::setApplicationVersion(ToQString(Version));
     QGuiApplication::setDesktopFileName(QStringLiteral("ko-vaq"));
     QApplication::setStyle(new KoVaqStyle);
     QApplication::setWindowIcon(AppIcon());

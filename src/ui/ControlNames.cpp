@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "ControlNames.h"
+#include "QtText.h"
 
 #include <array>
 
@@ -23,7 +24,7 @@ constexpr std::array<int, TextFieldCount> kEditNumbers = {
 constexpr std::array<int, RatioFieldCount> kComboNumbers = {2, 3, 1, 4, 5, 6, 7, 8, 9, 10};
 
 QString caption(SlotId s) {
-    return QString::fromStdString(std::string(IngredientCaption(s)));
+    return ToQString(IngredientCaption(s));
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "FieldMetrics.h"
 #include "Maker.h"
 #include "MixDocument.h"
+#include "QtText.h"
 
 #include <QPointer>
 #include <QString>
@@ -43,11 +44,9 @@ class ScalesIcon;
 class SpecPanel;
 class StatusPanel;
 
-inline const QString WebsiteAddress = QString::fromLatin1(MakerWebsite.data(), MakerWebsite.size());
-inline const QString WebsiteDomain =
-    QString::fromLatin1(MakerWebDomain.data(), MakerWebDomain.size());
-inline const QString SupportEmail =
-    QString::fromLatin1(MakerSupportEmail.data(), MakerSupportEmail.size());
+inline const QString WebsiteAddress = ToQString(MakerWebsite);
+inline const QString WebsiteDomain = ToQString(MakerWebDomain);
+inline const QString SupportEmail = ToQString(MakerSupportEmail);
 
 class MainWindow : public QWidget {
     Q_OBJECT

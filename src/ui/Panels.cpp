@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "Panels.h"
+#include "QtText.h"
 
 #include "ControlNames.h"
 #include "FieldMetrics.h"
@@ -42,10 +43,6 @@ RatioChoice* ratioChoice(QWidget* parent, RatioField r, int x, int y) {
     return c;
 }
 
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 } // namespace
 
 IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
@@ -69,9 +66,9 @@ IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
             m_nicBaseCaption->setToolTip(QStringLiteral("Click to change base type"));
             caption = m_nicBaseCaption;
         } else {
-            caption = look::label(this, text(IngredientCaption(s)), 6, y + 1);
+            caption = look::label(this, ToQString(IngredientCaption(s)), 6, y + 1);
         }
-        caption->setObjectName(QStringLiteral("IngredientCaption_") + text(SlotName(s)));
+        caption->setObjectName(QStringLiteral("IngredientCaption_") + ToQString(SlotName(s)));
         if (auto name = NameField(s)) {
             const int x = s == SlotId::NicBase ? 57 : 26;
             m_fields[index(*name)] = nameField(this, *name, x, y, FieldWidth(*name));
@@ -128,8 +125,9 @@ SpecPanel::SpecPanel(Prompts& prompts, QWidget* parent)
         const int y = top + static_cast<int>(f + 2) * pitch;
         const SlotId s = flavourSlot(f);
         m_flavourCaptions[f] =
-            look::label(this, text(RowLabelBase(s)), 6, y + 1, FlavourCaptionWidth);
-        m_flavourCaptions[f]->setObjectName(QStringLiteral("SpecCaption_") + text(SlotName(s)));
+            look::label(this, ToQString(RowLabelBase(s)), 6, y + 1, FlavourCaptionWidth);
+        m_flavourCaptions[f]->setObjectName(QStringLiteral("SpecCaption_") +
+                                            ToQString(SlotName(s)));
         const RatioField r = flavourRatio(f);
         m_ratios[index(r)] = ratioChoice(this, r, ratioX, y);
         const TextField pct = *PercentField(s);
@@ -164,16 +162,16 @@ ResultsPanel::ResultsPanel(Kind kind, QWidget* parent)
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotId s = slotAt(i);
         const int y = top + static_cast<int>(i) * pitch;
-        m_captions[i] = look::label(this, text(RowLabelBase(s)), 6, y, 88);
+        m_captions[i] = look::label(this, ToQString(RowLabelBase(s)), 6, y, 88);
         m_captions[i]->setObjectName(
             (volumes ? QStringLiteral("VolumeCaption_") : QStringLiteral("CostCaption_")) +
-            text(SlotName(s)));
+            ToQString(SlotName(s)));
         m_values[i] = look::label(this, QStringLiteral("0"), 94, y, 60);
         m_values[i]->setAlignment(Qt::AlignCenter);
         m_values[i]->setFont(look::sansSerifFont(11, volumes));
         m_values[i]->setObjectName((volumes ? QStringLiteral("Volume_") : QStringLiteral("Cost_")) +
-                                   text(SlotName(s)));
-        m_values[i]->setAccessibleName(text(RowLabelBase(s)) + kindWord);
+                                   ToQString(SlotName(s)));
+        m_values[i]->setAccessibleName(ToQString(RowLabelBase(s)) + kindWord);
     }
     if (!volumes) {
         const int y = top + 12 * pitch + 2;

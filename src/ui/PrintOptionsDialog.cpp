@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "PrintOptionsDialog.h"
+#include "QtText.h"
 
 #include "Icons.h"
 #include "PrintJob.h"
@@ -54,6 +55,29 @@ InkExtent ScanInk(const QImage& canvas) {
 
 namespace {
 
+// Where the controls stand; those below the page preview relative to its bottom.
+namespace place {
+constexpr int width = PrintOptionsDialog::DialogWidth;
+constexpr QRect intro(10, 8, width - 40, 16);
+constexpr QPoint help(width - 30, 6);
+constexpr QRect summary(30, 30, 100, 20);
+constexpr QRect details(160, 30, 100, 20);
+constexpr QRect image(280, 30, 120, 20);
+constexpr QRect preview(30, 54, 60, 16);
+constexpr QRect paperSize(90, 54, 260, 16);
+constexpr int panelTop = 76;
+constexpr QRect notes(20, 0, 130, 20);
+constexpr QRect unused(170, 0, 220, 20);
+constexpr QRect leftCaption(20, 26, 120, 16);
+constexpr QRect topCaption(150, 26, 120, 16);
+constexpr QRect left(20, 42, 120, 22);
+constexpr QRect top(150, 42, 120, 22);
+constexpr QRect sizeCaption(280, 26, 120, 16);
+constexpr QRect size(280, 42, 120, 22);
+constexpr QRect print(width / 2 - 110, 86, 100, 28);
+constexpr QRect cancel(width / 2 + 10, 86, 100, 28);
+} // namespace place
+
 QLabel* text(QWidget* parent, const QString& t, const char* name) {
     auto* l = new QLabel(t, parent);
     l->setObjectName(QString::fromLatin1(name));
@@ -75,29 +99,35 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
+    buildKindAndPreview();
+    buildChoices();
+    connectControls();
+    resize(DialogWidth, 500);
+}
 
+void PrintOptionsDialog::buildKindAndPreview() {
     text(this, QStringLiteral("You Have 3 Options For Printing - Please Choose One"), "StaticText1")
-        ->setGeometry(10, 8, DialogWidth - 40, 16);
+        ->setGeometry(place::intro);
     auto* help = new HelpIcon(this);
     help->setObjectName(QStringLiteral("Image2"));
-    help->move(DialogWidth - 30, 6);
+    help->move(place::help);
     connect(help, &HelpIcon::clicked, this, [this] {
         if (m_host.help)
             m_host.help();
     });
     m_summary = new QRadioButton(QStringLiteral("Summary"), this);
     m_summary->setObjectName(QStringLiteral("RadioButton1"));
-    m_summary->setGeometry(30, 30, 100, 20);
+    m_summary->setGeometry(place::summary);
     m_summary->setChecked(true);
     m_details = new QRadioButton(QStringLiteral("Details"), this);
     m_details->setObjectName(QStringLiteral("RadioButton2"));
-    m_details->setGeometry(160, 30, 100, 20);
+    m_details->setGeometry(place::details);
     m_image = new QRadioButton(QStringLiteral("Screen Image"), this);
     m_image->setObjectName(QStringLiteral("RadioButton3"));
-    m_image->setGeometry(280, 30, 120, 20);
-    text(this, QStringLiteral("Preview"), "StaticText3")->setGeometry(30, 54, 60, 16);
+    m_image->setGeometry(place::image);
+    text(this, QStringLiteral("Preview"), "StaticText3")->setGeometry(place::preview);
     m_paperSize = text(this, QString(), "StaticText2");
-    m_paperSize->setGeometry(90, 54, 260, 16);
+    m_paperSize->setGeometry(place::paperSize);
 
     m_shadow = new QFrame(this);
     m_shadow->setObjectName(QStringLiteral("Shape2"));
@@ -116,7 +146,9 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     m_previewImage->setObjectName(QStringLiteral("Image1"));
     m_panel->installEventFilter(this);
     m_previewImage->installEventFilter(this);
+}
 
+void PrintOptionsDialog::buildChoices() {
     m_notes = new QCheckBox(QStringLiteral("Include Notes"), this);
     m_notes->setObjectName(QStringLiteral("CheckBox1"));
     m_notes->setChecked(true);
@@ -126,8 +158,8 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
                                  QStringLiteral("Narrow (0.125\")"),
                                  QStringLiteral("Normal (0.25\")"), QStringLiteral("Wide (0.5\")"),
                                  QStringLiteral("Ex Wide (0.75\")")};
-    auto* leftCaption = text(this, QStringLiteral("Left Margin"), "StaticText4");
-    auto* topCaption = text(this, QStringLiteral("Top Margin"), "StaticText5");
+    m_leftCaption = text(this, QStringLiteral("Left Margin"), "StaticText4");
+    m_topCaption = text(this, QStringLiteral("Top Margin"), "StaticText5");
     m_left = combo(this, margins, "ComboBox1");
     m_top = combo(this, margins, "ComboBox2");
     m_sizeCaption = text(this, QStringLiteral("Text Size"), "StaticText6");
@@ -143,9 +175,9 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     m_print->setObjectName(QStringLiteral("BitBtn1"));
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("BitBtn2"));
-    m_belowPanel = {m_notes,       m_unused,   leftCaption, topCaption, m_left,  m_top,
-                    m_sizeCaption, m_textSize, m_imageSize, m_print,    m_cancel};
+}
 
+void PrintOptionsDialog::connectControls() {
     m_timer.setParent(this);
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setSingleShot(true);
@@ -166,7 +198,6 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
         connect(c, &QComboBox::currentIndexChanged, this, &PrintOptionsDialog::refresh);
     connect(m_print, &QPushButton::clicked, this, [this] { printNow(); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(DialogWidth, 500);
 }
 
 PrintOptionsDialog::Kind PrintOptionsDialog::kind() const {
@@ -189,26 +220,31 @@ void PrintOptionsDialog::prepare(QPrinter& printer, const QImage& capture, int s
     for (QComboBox* c : {m_left, m_top, m_textSize, m_imageSize})
         c->blockSignals(false);
     m_metrics = MetricsOf(printer, screenPpi, DialogWidth);
-    m_paperSize->setText(QString::fromStdString(m_metrics.PaperSizeText()));
+    m_paperSize->setText(ToQString(m_metrics.PaperSizeText()));
 
     const int panelH = Nearest(m_metrics.ppi * m_metrics.inH / m_metrics.previewScale);
     const int panelW = Nearest(m_metrics.ppi * m_metrics.inW / m_metrics.previewScale);
-    const int panelTop = 76;
+    const int panelTop = place::panelTop;
     const int panelLeft = (DialogWidth - (panelW + 5)) / 2;
     m_panel->setGeometry(panelLeft, panelTop, panelW, panelH);
     m_shadow->setGeometry(panelLeft + 6, panelTop + 6, panelW, panelH);
-    const int y = panelTop + panelH + 14;
-    m_notes->setGeometry(20, y, 130, 20);
-    m_unused->setGeometry(170, y, 220, 20);
-    m_belowPanel[2]->setGeometry(20, y + 26, 120, 16);
-    m_belowPanel[3]->setGeometry(150, y + 26, 120, 16);
-    m_left->setGeometry(20, y + 42, 120, 22);
-    m_top->setGeometry(150, y + 42, 120, 22);
-    m_sizeCaption->setGeometry(280, y + 26, 120, 16);
-    m_textSize->setGeometry(280, y + 42, 120, 22);
-    m_imageSize->setGeometry(280, y + 42, 120, 22);
-    m_print->setGeometry(DialogWidth / 2 - 110, y + 86, 100, 28);
-    m_cancel->setGeometry(DialogWidth / 2 + 10, y + 86, 100, 28);
+    // Everything below the page stands at the same places relative to it.
+    const QPoint below(0, panelTop + panelH + 14);
+    const std::pair<QWidget*, QRect> places[] = {
+        {m_notes, place::notes},
+        {m_unused, place::unused},
+        {m_leftCaption, place::leftCaption},
+        {m_topCaption, place::topCaption},
+        {m_left, place::left},
+        {m_top, place::top},
+        {m_sizeCaption, place::sizeCaption},
+        {m_textSize, place::size},
+        {m_imageSize, place::size},
+        {m_print, place::print},
+        {m_cancel, place::cancel},
+    };
+    for (const auto& [w, r] : places)
+        w->setGeometry(r.translated(below));
     setFixedSize(DialogWidth, panelTop + panelH + 163);
     if (parentWidget())
         move(parentWidget()->geometry().center() - rect().center());

@@ -75,6 +75,9 @@ class PrintOptionsDialog : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void buildKindAndPreview();
+    void buildChoices();
+    void connectControls();
     void onKind();
     void preview();
     void showWarning(const QString& text);
@@ -110,9 +113,10 @@ class PrintOptionsDialog : public QDialog {
     QComboBox* m_textSize = nullptr;
     QComboBox* m_imageSize = nullptr;
     QLabel* m_sizeCaption = nullptr;
+    QLabel* m_leftCaption = nullptr;
+    QLabel* m_topCaption = nullptr;
     QPushButton* m_print = nullptr;
     QPushButton* m_cancel = nullptr;
-    QList<QWidget*> m_belowPanel;
 };
 
 // Largest column and row holding a pixel that is not pure white; the last column and the

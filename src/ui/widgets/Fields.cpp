@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "Fields.h"
+#include "QtText.h"
 
 #include "EntryRules.h"
 #include "Prompts.h"
@@ -73,7 +74,7 @@ RatioChoice::RatioChoice(int entries, QWidget* parent) : QComboBox(parent) {
     setEditable(false);
     setMaxVisibleItems(12);
     for (int i = 0; i < entries; ++i)
-        addItem(QString::fromStdString(std::string(RatioListText(i))));
+        addItem(ToQString(RatioListText(i)));
     setCurrentIndex(-1);
 }
 

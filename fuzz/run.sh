@@ -9,9 +9,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-600}"
 build="${KOVAQ_FUZZ_BUILD_DIR:-build-fuzz}"
-cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKOVAQ_FUZZ=ON \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)"
+if [ -z "${KOVAQ_FUZZ_PREBUILT:-}" ]; then # set: use the targets already in $build
+  cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKOVAQ_FUZZ=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" -j "$(nproc)"
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -45,10 +47,16 @@ for target in fuzz_recipe fuzz_numbers; do
     "$work/$target.log" || true
   # The corpus kept in the repository stays small: inputs up to 4 KB, minimised.
   corpus="fuzz/corpus/${target#fuzz_}"
+  # The committed corpus is replaced only by a merge that worked and kept something.
   mkdir -p "$work/$target.min"
-  "$build/fuzz/$target" -merge=1 -max_len=4096 "$work/$target.min" "$corpus" "$work/$target" \
-    >/dev/null 2>&1 || true
-  rm -rf "$corpus" && mv "$work/$target.min" "$corpus"
+  if "$build/fuzz/$target" -merge=1 -max_len=4096 "$work/$target.min" "$corpus" "$work/$target" \
+       >"$work/$target.merge.log" 2>&1 && [ -n "$(ls -A "$work/$target.min")" ]; then
+    rm -rf "$corpus" && mv "$work/$target.min" "$corpus"
+  else
+    echo "  the merge failed: $corpus is kept as it was"
+    tail -n 3 "$work/$target.merge.log"
+    status=1
+  fi
 done
 ls "$work"/crash-* "$work"/leak-* "$work"/timeout-* 2>/dev/null && exit 1
 exit $status

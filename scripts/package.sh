@@ -12,7 +12,8 @@ LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DKOVAQ_BUILD_TESTS=OFF -DKOVAQ_BUILD_BENCH=OFF >/dev/null
 cmake --build "$dir" -j "$(nproc)"
-(cd "$dir" && cpack -G DEB >/dev/null)
-deb=$(ls "$dir"/ko-vaq_*_*.deb)
+# The package CPack says it made this time, not any older one left in the folder.
+deb=$(cd "$dir" && cpack -G DEB | sed -n 's/^CPack: - package: \(.*\.deb\) generated\.$/\1/p')
+[ -f "$deb" ] || { echo "CPack made no package" >&2; exit 1; }
 cp "$deb" .
 echo "$(basename "$deb")"

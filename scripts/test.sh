@@ -4,7 +4,7 @@
 # Installs what is missing, builds and runs every test (headless).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh test
 bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 # shellcheck disable=SC2086 # KOVAQ_CTEST_ARGS holds several arguments

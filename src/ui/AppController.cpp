@@ -83,43 +83,20 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     m_ticker = std::make_unique<PrintTicker>();
     m_ticker->start();
 
-    m_printDialog = new PrintOptionsDialog(&w);
-    m_progress = new PrintProgressWindow(&w);
-    connect(m_ticker.get(), &PrintTicker::tick, m_progress, &PrintProgressWindow::step,
-            Qt::QueuedConnection);
-    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    m_printDialog->setHost({
-        [this](bool notes, bool unused, int size) {
-            const MixDocument& doc = document();
-            ReportInputs in = MakeReportInputs(doc.recipeWithNotes(), doc.result(), doc.rowLabels(),
-                                               notes, unused, size);
-            in.mixStrengthEnabled = doc.mixStrengthEnabled();
-            return in;
-        },
-        [this] { m_prompts.beep(); },
-        [this] { openHelp(); },
-        [this](const QString& text) { m_prompts.errorBox(m_printDialog, text); },
-        w.entryHint(),
-        m_progress,
-        m_ticker.get(),
-    });
     m_screenPpi = [this] {
         const QScreen* s =
             m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
         return s ? static_cast<int>(s->logicalDotsPerInchX() + 0.5) : 96;
     };
 
-    m_weights = new WeightsWindow(document(), m_prompts, &w);
+    // The other windows, the printer and its dialogs are made when first asked for: a
+    // start shows the main window and nothing else.
     connect(&w, &MainWindow::weightsRequested, this, &AppController::showWeights);
-    connect(m_weights, &WeightsWindow::printRequested, this, &AppController::printWeights);
-
-    m_retain = new RetainDialog(&w);
-    m_welcome = new WelcomeDialog(&w);
     m_welcomeTimer.setSingleShot(true);
     m_welcomeTimer.setInterval(1000);
     connect(&m_welcomeTimer, &QTimer::timeout, this, [this] {
         m_welcomeTimer.stop();
-        m_prompts.execDialog(*m_welcome);
+        m_prompts.execDialog(welcomeDialog());
     });
     m_screenHeight = [this] {
         const QScreen* s =
@@ -145,6 +122,63 @@ MixDocument& AppController::document() const {
     return m_window->document();
 }
 
+RetainDialog& AppController::retainDialog() {
+    if (!m_retain)
+        m_retain = new RetainDialog(m_window.get());
+    return *m_retain;
+}
+
+WelcomeDialog& AppController::welcomeDialog() {
+    if (!m_welcome)
+        m_welcome = new WelcomeDialog(m_window.get());
+    return *m_welcome;
+}
+
+QPrinter& AppController::printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+PrintProgressWindow& AppController::progressWindow() {
+    if (!m_progress) {
+        m_progress = new PrintProgressWindow(m_window.get());
+        connect(m_ticker.get(), &PrintTicker::tick, m_progress, &PrintProgressWindow::step,
+                Qt::QueuedConnection);
+    }
+    return *m_progress;
+}
+
+PrintOptionsDialog& AppController::printDialog() {
+    if (m_printDialog)
+        return *m_printDialog;
+    m_printDialog = new PrintOptionsDialog(m_window.get());
+    m_printDialog->setHost({
+        [this](bool notes, bool unused, int size) {
+            const MixDocument& doc = document();
+            ReportInputs in = MakeReportInputs(doc.recipeWithNotes(), doc.result(), doc.rowLabels(),
+                                               notes, unused, size);
+            in.mixStrengthEnabled = doc.mixStrengthEnabled();
+            return in;
+        },
+        [this] { m_prompts.beep(); },
+        [this] { openHelp(); },
+        [this](const QString& text) { m_prompts.errorBox(m_printDialog, text); },
+        m_window->entryHint(),
+        &progressWindow(),
+        m_ticker.get(),
+    });
+    return *m_printDialog;
+}
+
+WeightsWindow& AppController::weightsWindow() {
+    if (!m_weights) {
+        m_weights = new WeightsWindow(document(), m_prompts, m_window.get());
+        connect(m_weights, &WeightsWindow::printRequested, this, &AppController::printWeights);
+    }
+    return *m_weights;
+}
+
 bool AppController::guarded(const std::function<void()>& command) {
     try {
         command();
@@ -166,7 +200,8 @@ void AppController::onClosing() {
     if (m_ending)
         return;
     m_settings.Layout = m_window->layoutName();
-    m_settings.WeightsOpen = m_weights->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
+    m_settings.WeightsOpen =
+        m_weights && m_weights->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
     if (!WriteSettings(m_store, m_settings)) {
         if (m_settingsTrouble == SettingsTrouble::None)
             m_settingsTrouble = SettingsTrouble::CannotWrite;
@@ -314,10 +349,10 @@ void AppController::newMix() {
     if (!confirmDiscard(Caller::NewMix))
         return;
     MainWindow& w = *m_window;
-    if (!m_firstShowPending && m_prompts.execDialog(*m_retain) != QDialog::Accepted)
+    RetainDialog& retain = retainDialog();
+    if (!m_firstShowPending && m_prompts.execDialog(retain) != QDialog::Accepted)
         return;
-    document().startNewMix(m_retain->ingredientsBox()->isChecked(),
-                           m_retain->notesBox()->isChecked());
+    document().startNewMix(retain.ingredientsBox()->isChecked(), retain.notesBox()->isChecked());
     QLineEdit* strength = w.field(TextField::BaseNicStrength);
     strength->setFocus();
     w.setLastActiveControl(strength);
@@ -354,10 +389,10 @@ void AppController::printWithOptions() {
             return;
     }
     m_capture = CaptureWindow(w);
-    if (!m_prompts.choosePrinter(*m_printer, &w))
+    if (!m_prompts.choosePrinter(printer(), &w))
         return;
-    m_printDialog->prepare(*m_printer, m_capture, m_screenPpi());
-    m_prompts.execDialog(*m_printDialog);
+    printDialog().prepare(printer(), m_capture, m_screenPpi());
+    m_prompts.execDialog(printDialog());
 }
 
 QImage CaptureWindow(QWidget& w) {
@@ -442,19 +477,20 @@ void AppController::startupChecks() {
 }
 
 void AppController::showWeights() {
-    if (!m_weights->isVisible())
-        m_weights->placeBesideMain();
-    m_weights->show();
-    m_weights->raise();
-    m_weights->activateWindow();
+    WeightsWindow& weights = weightsWindow();
+    if (!weights.isVisible())
+        weights.placeBesideMain();
+    weights.show();
+    weights.raise();
+    weights.activateWindow();
 }
 
 void AppController::printWeights() {
     guarded([this] {
-        if (!m_prompts.choosePrinter(*m_printer, m_weights))
+        if (!m_prompts.choosePrinter(printer(), m_weights))
             return;
         const MixDocument& doc = document();
-        const PrintOptions& options = m_printDialog->options();
+        const PrintOptions& options = printDialog().options();
         const ReportInputs in = MakeReportInputs(doc.recipe(), doc.result(), doc.rowLabels(), false,
                                                  false, ReportPointSize(options.TextSize));
         ReportDocument sheet;
@@ -462,9 +498,9 @@ void AppController::printWeights() {
             sheet, in, m_weights->weights(),
             QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
         const PageMetrics metrics =
-            MetricsOf(*m_printer, m_screenPpi(), PrintOptionsDialog::DialogWidth);
+            MetricsOf(printer(), m_screenPpi(), PrintOptionsDialog::DialogWidth);
         const QString error =
-            PrintReport(*m_printer, sheet, metrics,
+            PrintReport(printer(), sheet, metrics,
                         ComputeMargins(metrics, options.LeftMargin, options.TopMargin));
         if (!error.isEmpty())
             m_prompts.errorBox(m_weights, error);

@@ -40,8 +40,9 @@ class AppController : public QObject {
     ~AppController() override;
 
     MainWindow& window() const { return *m_window; }
-    RetainDialog& retainDialog() const { return *m_retain; }
-    WelcomeDialog& welcomeDialog() const { return *m_welcome; }
+    // The windows beside the main one, made when first asked for.
+    RetainDialog& retainDialog();
+    WelcomeDialog& welcomeDialog();
     AppSettings& settings() { return m_settings; }
     const QString& startupDir() const { return m_startupDir; }
     bool firstShowPending() const { return m_firstShowPending; }
@@ -67,15 +68,15 @@ class AppController : public QObject {
     // "Print...": the outstanding-information warning, the capture, the printer, the options.
     void printCommand();
 
-    PrintOptionsDialog& printDialog() const { return *m_printDialog; }
-    WeightsWindow& weightsWindow() const { return *m_weights; }
+    PrintOptionsDialog& printDialog();
+    WeightsWindow& weightsWindow();
     // "Mix By Weight": shown beside the main window, or brought to the front.
     void showWeights();
     // Its "Print...": the printer, then the weighing sheet at the chosen margins and size.
     void printWeights();
-    PrintProgressWindow& progressWindow() const { return *m_progress; }
+    PrintProgressWindow& progressWindow();
     PrintTicker& ticker() const { return *m_ticker; }
-    QPrinter& printer() const { return *m_printer; }
+    QPrinter& printer();
     const QImage& screenCapture() const { return m_capture; }
     void setScreenPpiProvider(std::function<int()> provider) { m_screenPpi = std::move(provider); }
 

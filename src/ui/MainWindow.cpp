@@ -3,6 +3,7 @@
 
 #include "MainWindow.h"
 
+#include "Backdrop.h"
 #include "ControlNames.h"
 #include "Fields.h"
 #include "Icons.h"
@@ -24,11 +25,6 @@
 #include <QTextCursor>
 #include <QToolTip>
 #include <QUrl>
-
-// Resources of a static library are registered by hand, outside any namespace.
-static void initUiResources() {
-    Q_INIT_RESOURCE(ui);
-}
 
 namespace kovaq {
 namespace {
@@ -76,7 +72,6 @@ bool markable(TextField f) {
 } // namespace
 
 MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), m_prompts(prompts) {
-    initUiResources();
     m_doc = new MixDocument(
         [this](TextField f, const std::u16string& text) { return m_measure.fits(f, text); }, this);
     setObjectName(QStringLiteral("TForm1"));
@@ -134,10 +129,8 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildHeader() {
-    m_background = new QLabel(this);
+    m_background = new Backdrop(this);
     m_background->setObjectName(QStringLiteral("Background"));
-    m_background->setPixmap(QPixmap(QStringLiteral(":/kovaq/background.jpg")));
-    m_background->setScaledContents(true);
     m_background->lower();
 
     const QColor titleColour = look::colour(NormalFieldColour);

@@ -140,7 +140,7 @@ class MainWindow : public QWidget {
     StatusPanel* m_status = nullptr;
     QWidget* m_notesGroup = nullptr;
     NotesEdit* m_notes = nullptr;
-    QLabel* m_background = nullptr;
+    QWidget* m_background = nullptr;
     QLabel* m_title = nullptr;
     QLabel* m_tagLine = nullptr;
     HelpIcon* m_helpIcon = nullptr;

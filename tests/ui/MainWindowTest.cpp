@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "MainWindow.h"
+#include "Backdrop.h"
 #include "ControlNames.h"
 #include "FakePrompts.h"
 #include "Fields.h"
@@ -17,6 +18,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
@@ -440,4 +442,27 @@ TEST_F(MainWindowTest, StartsWithPendingStatusAndTheTitleHint) {
     EXPECT_EQ(Version, "1.0.1");
     EXPECT_TRUE(window.hiPrecisionBox()->isChecked());
     EXPECT_EQ(window.notes()->focusPolicy(), Qt::ClickFocus);
+}
+
+TEST(Backdrop, PaintsThePictureTheWindowAlwaysHad) {
+    // The background was a JPEG decoded at every start; painted, it must look the same.
+    const QImage reference = QImage(QStringLiteral(KOVAQ_TEST_DATA "/background.jpg"))
+                                 .convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(reference.size(), Backdrop::PictureSize);
+    QImage painted(Backdrop::PictureSize, QImage::Format_RGB32);
+    QPainter p(&painted);
+    Backdrop::Paint(p, painted.rect());
+    p.end();
+    double total = 0;
+    int worst = 0;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x) {
+            const QRgb a = painted.pixel(x, y), b = reference.pixel(x, y);
+            const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                    std::abs(qBlue(a) - qBlue(b))});
+            total += d;
+            worst = std::max(worst, d);
+        }
+    EXPECT_LT(total / (painted.width() * painted.height()), 1.2); // on average
+    EXPECT_LE(worst, 12);                                         // at a bubble's rim
 }

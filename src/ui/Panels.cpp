@@ -9,6 +9,8 @@
 #include "MixResult.h"
 
 #include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
 
 namespace kovaq {
 
@@ -45,13 +47,32 @@ RatioChoice* ratioChoice(QWidget* parent, RatioField r, int x, int y) {
 
 } // namespace
 
-IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
-    : QGroupBox(QStringLiteral("  Ingredient Details  "), parent) {
-    setObjectName(QStringLiteral("IngredientDetails"));
+PanelGroup::PanelGroup(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
     look::makeGroup(this);
-    look::label(this, QStringLiteral("Names"), 56, 13);
-    look::label(this, QStringLiteral("Cost (\u00a3/$/\u20ac)"), 116, 13);
-    look::label(this, QStringLiteral("Qty"), 196, 13);
+}
+
+void PanelGroup::addText(const QString& text, int x, int y, bool bold) {
+    m_texts.push_back({text, QPoint(x, y), bold});
+}
+
+void PanelGroup::paintEvent(QPaintEvent* event) {
+    QGroupBox::paintEvent(event);
+    QPainter p(this);
+    // Where and how a label of the text would have drawn it.
+    for (const Text& t : m_texts) {
+        p.setFont(t.bold ? look::boldFont() : font());
+        const QRect box(t.at, QSize(p.fontMetrics().horizontalAdvance(t.text) + 2, 14));
+        style()->drawItemText(&p, box, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
+                              t.text, QPalette::WindowText);
+    }
+}
+
+IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
+    : PanelGroup(QStringLiteral("  Ingredient Details  "), parent) {
+    setObjectName(QStringLiteral("IngredientDetails"));
+    addText(QStringLiteral("Names"), 56, 13);
+    addText(QStringLiteral("Cost (\u00a3/$/\u20ac)"), 116, 13);
+    addText(QStringLiteral("Qty"), 196, 13);
 
     constexpr int top = 28;
     constexpr int pitch = 17;
@@ -75,38 +96,33 @@ IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
         }
         m_fields[index(CostField(s))] =
             numberField(prompts, this, CostField(s), 122, y, FieldWidth(CostField(s)));
-        look::label(this, QStringLiteral("per"), 165, y + 1);
+        addText(QStringLiteral("per"), 165, y + 1);
         m_fields[index(QtyField(s))] =
             numberField(prompts, this, QtyField(s), 184, y, FieldWidth(QtyField(s)));
-        look::label(this, QStringLiteral("ml"), 227, y + 1);
+        addText(QStringLiteral("ml"), 227, y + 1);
     }
     const int headingY = top + 12 * pitch + 1;
-    look::label(this, QStringLiteral("PG\u2013VG (%)"), 113, headingY);
+    addText(QStringLiteral("PG\u2013VG (%)"), 113, headingY);
     const int rowY = headingY + 15;
-    auto* strength = look::label(this, QStringLiteral("Nic Base Strength"), 6, rowY + 1);
-    strength->setFont(look::boldFont());
-    strength->resize(QFontMetrics(strength->font()).horizontalAdvance(strength->text()) + 2, 14);
+    addText(QStringLiteral("Nic Base Strength"), 6, rowY + 1, true);
     m_baseRatio = ratioChoice(this, RatioField::BaseNicPGVG, 113, rowY);
     m_fields[index(TextField::BaseNicStrength)] =
         numberField(prompts, this, TextField::BaseNicStrength, 176, rowY,
                     FieldWidth(TextField::BaseNicStrength));
-    look::label(this, QStringLiteral("mg"), 219, rowY + 1);
+    addText(QStringLiteral("mg"), 219, rowY + 1);
 }
 
 SpecPanel::SpecPanel(Prompts& prompts, QWidget* parent)
-    : QGroupBox(QStringLiteral("  Mixing Specification  "), parent) {
+    : PanelGroup(QStringLiteral("  Mixing Specification  "), parent) {
     setObjectName(QStringLiteral("MixingSpecification"));
-    look::makeGroup(this);
-    look::label(this, QStringLiteral("PG\u2013VG (%)"), 121, 13);
+    addText(QStringLiteral("PG\u2013VG (%)"), 121, 13);
     constexpr int top = 27;
     constexpr int pitch = 17;
     constexpr int ratioX = 120;
     constexpr int fieldX = 182;
-    auto unit = [&](const QString& t, int y) { look::label(this, t, 224, y + 1); };
+    auto unit = [&](const QString& t, int y) { addText(t, 224, y + 1); };
 
-    auto* volume = look::label(this, QStringLiteral("Volume To Make"), 6, top + 1);
-    volume->setFont(look::boldFont());
-    volume->resize(QFontMetrics(volume->font()).horizontalAdvance(volume->text()) + 2, 14);
+    addText(QStringLiteral("Volume To Make"), 6, top + 1, true);
     m_ratios[index(RatioField::MixNicPGVG)] =
         ratioChoice(this, RatioField::MixNicPGVG, ratioX, top);
     m_fields[index(TextField::MixQty)] =
@@ -135,7 +151,7 @@ SpecPanel::SpecPanel(Prompts& prompts, QWidget* parent)
         unit(QStringLiteral("%"), y);
     }
     const int vwY = top + 10 * pitch;
-    look::label(this, QStringLiteral("Vodka/Water"), 6, vwY + 1);
+    addText(QStringLiteral("Vodka/Water"), 6, vwY + 1);
     m_fields[index(TextField::PctVodkaWater)] = numberField(
         prompts, this, TextField::PctVodkaWater, fieldX, vwY, FieldWidth(TextField::PctVodkaWater));
     unit(QStringLiteral("%"), vwY);

@@ -14,13 +14,36 @@
 #include <QLabel>
 
 #include <array>
+#include <vector>
 
 namespace kovaq {
 
 class Prompts;
 
+// A group of the main window. The texts that never change (headings and units: "Qty",
+// "per", "ml", "%") are painted by the group itself rather than held as labels: dozens of
+// widgets fewer to make, lay out and keep.
+class PanelGroup : public QGroupBox {
+    Q_OBJECT
+  public:
+    PanelGroup(const QString& title, QWidget* parent);
+    // A fixed text with its top left corner at x, y.
+    void addText(const QString& text, int x, int y, bool bold = false);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    struct Text {
+        QString text;
+        QPoint at;
+        bool bold;
+    };
+    std::vector<Text> m_texts;
+};
+
 // "Ingredient Details": names, costs and bottle sizes, the base strength and ratio.
-class IngredientPanel : public QGroupBox {
+class IngredientPanel : public PanelGroup {
     Q_OBJECT
   public:
     IngredientPanel(Prompts& prompts, QWidget* parent);
@@ -35,7 +58,7 @@ class IngredientPanel : public QGroupBox {
 };
 
 // The mix asked for: volume, strength, flavour shares and ratios.
-class SpecPanel : public QGroupBox {
+class SpecPanel : public PanelGroup {
     Q_OBJECT
   public:
     SpecPanel(Prompts& prompts, QWidget* parent);

@@ -18,6 +18,8 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
+#include <QStringListModel>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -73,8 +75,16 @@ RatioChoice::RatioChoice(int entries, QWidget* parent) : QComboBox(parent) {
     Q_UNUSED(accessibleInstalled);
     setEditable(false);
     setMaxVisibleItems(12);
-    for (int i = 0; i < entries; ++i)
-        addItem(ToQString(RatioListText(i)));
+    // The ten choices of a window show one of two fixed lists: they share them.
+    static QPointer<QStringListModel> lists[2];
+    QPointer<QStringListModel>& list = lists[entries == RatioListSize ? 1 : 0];
+    if (!list) {
+        QStringList texts;
+        for (int i = 0; i < entries; ++i)
+            texts << ToQString(RatioListText(i));
+        list = new QStringListModel(texts, qApp);
+    }
+    setModel(list);
     setCurrentIndex(-1);
 }
 

@@ -3,6 +3,7 @@
 
 #include "Icons.h"
 
+#include <QIconEngine>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -82,39 +83,61 @@ void ScalesIcon::paintIcon(QPainter& p, const QRect& rect) {
     p.restore();
 }
 
-QIcon AppIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) { // sharp at any screen scale
-        QPixmap pix(size, size);
+namespace {
+
+void paintBottle(QPainter& p, const QRect& rect) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(rect.topLeft());
+    p.scale(rect.width() / 64.0, rect.height() / 64.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1d, 0x34, 0x47));
+    p.drawRoundedRect(QRectF(4, 4, 56, 56), 12, 12);
+    QPainterPath bottle;
+    bottle.moveTo(26, 12);
+    bottle.lineTo(38, 12);
+    bottle.lineTo(38, 22);
+    bottle.lineTo(49, 47);
+    bottle.quadTo(50, 54, 43, 54);
+    bottle.lineTo(21, 54);
+    bottle.quadTo(14, 54, 15, 47);
+    bottle.lineTo(26, 22);
+    bottle.closeSubpath();
+    p.setBrush(QColor(232, 242, 255, 230));
+    p.drawPath(bottle);
+    QLinearGradient liquid(0, 36, 0, 54);
+    liquid.setColorAt(0, QColor(0x9b, 0xe3, 0x6b));
+    liquid.setColorAt(1, QColor(0x2f, 0x8f, 0x4e));
+    p.setBrush(liquid);
+    p.setClipPath(bottle);
+    p.drawRect(QRectF(10, 36, 44, 20));
+    p.restore();
+}
+
+// The bottle drawn at the size asked for, when it is asked for: a start paints only what
+// the window's title bar and task switcher take.
+class BottleIconEngine : public QIconEngine {
+  public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        paintBottle(*painter, rect);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pix(size);
         pix.fill(Qt::transparent);
         QPainter p(&pix);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x1d, 0x34, 0x47));
-        p.drawRoundedRect(QRectF(4, 4, 56, 56), 12, 12);
-        QPainterPath bottle;
-        bottle.moveTo(26, 12);
-        bottle.lineTo(38, 12);
-        bottle.lineTo(38, 22);
-        bottle.lineTo(49, 47);
-        bottle.quadTo(50, 54, 43, 54);
-        bottle.lineTo(21, 54);
-        bottle.quadTo(14, 54, 15, 47);
-        bottle.lineTo(26, 22);
-        bottle.closeSubpath();
-        p.setBrush(QColor(232, 242, 255, 230));
-        p.drawPath(bottle);
-        QLinearGradient liquid(0, 36, 0, 54);
-        liquid.setColorAt(0, QColor(0x9b, 0xe3, 0x6b));
-        liquid.setColorAt(1, QColor(0x2f, 0x8f, 0x4e));
-        p.setBrush(liquid);
-        p.setClipPath(bottle);
-        p.drawRect(QRectF(10, 36, 44, 20));
-        p.end();
-        icon.addPixmap(pix);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pix;
     }
-    return icon;
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}};
+    }
+    QIconEngine* clone() const override { return new BottleIconEngine; }
+};
+
+} // namespace
+
+QIcon AppIcon() {
+    return QIcon(new BottleIconEngine);
 }
 
 } // namespace kovaq

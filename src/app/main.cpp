@@ -8,6 +8,7 @@
 #include "Prompts.h"
 #include "QtText.h"
 #include "Settings.h"
+#include "StartMark.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     kovaq::DesktopPrompts prompts;
     KoVaqApplication app(argc, argv, prompts);
     kovaq::ConfigureApplication(app);
+    kovaq::StartMark::Install();
 
     // Where Qt keeps the native settings of "Tresquall/Ko-Vaq"; a damaged, huge file is
     // trimmed first, so that it cannot hold up the start.

@@ -7,7 +7,8 @@
 // folder of its own in which Ko-Vaq reloads a recipe, as a returning user's start does.
 // Run by hand, under a virtual display for the real thing:
 //   xvfb-run -a build/bench/kovaq_start_bench [RUNS]
-// Without a display the offscreen platform is used.
+// Without a display the offscreen platform is used. With KOVAQ_START_RECIPES naming a
+// folder, Ko-Vaq starts as a user's whose Recipes window was left open on that folder.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -85,8 +86,12 @@ int main(int argc, char** argv) {
         return 1;
     const std::string config = std::string(folder) + "/config";
     std::system(("mkdir -p " + config + "/Tresquall").c_str());
-    std::ofstream(config + "/Tresquall/Ko-Vaq.conf")
-        << "[General]\nLastFile=" << KOVAQ_SAMPLE_RECIPE << "\nLayout=Landscape\n";
+    std::ofstream settings(config + "/Tresquall/Ko-Vaq.conf");
+    settings << "[General]\nLastFile=" << KOVAQ_SAMPLE_RECIPE << "\nLayout=Landscape\n";
+    if (const char* recipes = std::getenv("KOVAQ_START_RECIPES"))
+        settings << "RecipesOpen=1\nRecipeFolders=" << recipes << "\n";
+    settings.close();
+    setenv("XDG_CACHE_HOME", (std::string(folder) + "/cache").c_str(), 1);
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", folder, 1);
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))

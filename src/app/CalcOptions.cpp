@@ -11,6 +11,7 @@ const char* const CalcUsage =
     "Usage: kovaq-calc [--json] FILE.mix\n"
     "       kovaq-calc --weights FILE.mix\n"
     "       kovaq-calc --check FILE.mix\n"
+    "       kovaq-calc --list [--json] [--search WORDS] FOLDER...\n"
     "       kovaq-calc --report summary|details|weights [--notes] [--unused]\n"
     "                  [--text-size 8|10|12|14] [--json | --pdf OUT.pdf] FILE.mix\n"
     "       kovaq-calc --version | --help\n"
@@ -24,6 +25,11 @@ const char* const CalcUsage =
     "                 scale reads as each goes in\n"
     "  --check        say in one line whether the mix can be made, and if not, what could\n"
     "                 be; exit status 0 when it can, 3 when it cannot\n"
+    "  --list         list every recipe in the folders and the folders in them: name,\n"
+    "                 strength, volume, PG/VG, flavours, cost, whether it can be made,\n"
+    "                 file; exit status 1 only when a folder cannot be read at all\n"
+    "  --search WORDS with --list, only the recipes every word matches: words of the\n"
+    "                 name, a flavour, the notes or the file name, \"3mg\", \"lemon 10%\"\n"
     "  --report KIND  print the summary, details or weights report, one line per line,\n"
     "                 tabs kept\n"
     "  --notes        include the notes in the report\n"
@@ -44,6 +50,8 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
         parsed.usageError = usage;
         return parsed;
     };
+    for (int i = 1; i < argc; ++i) // with --list, every name is a folder, wherever it stands
+        o.list = o.list || std::string(argv[i]) == "--list";
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -76,16 +84,30 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             o.textSize = std::stoi(v);
         } else if (arg == "--pdf" && hasValue) {
             o.pdf = argv[++i];
+        } else if (arg == "--list") {
+            o.list = true;
+        } else if (arg == "--search" && hasValue) {
+            o.search = argv[++i];
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
             return fail("unknown option " + QuotedName(arg) + "\n", true);
         } else if (o.path.empty()) {
             o.path = arg;
+            o.folders.push_back(arg);
+        } else if (o.list) {
+            o.folders.push_back(arg);
         } else {
             return fail("only one file at a time");
         }
     }
     if (o.path.empty())
         return fail("", true);
+    if (o.list) {
+        if (!o.report.empty() || o.check || o.weights || !o.pdf.empty())
+            return fail("--list goes with --json and --search only");
+        return parsed;
+    }
+    if (!o.search.empty())
+        return fail("--search goes with --list");
     if (o.report.empty() && (!o.pdf.empty() || o.notes || o.unused))
         return fail("--pdf, --notes and --unused go with --report");
     if (o.report.empty() && o.json && o.weights)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kovaq {
 
@@ -20,6 +21,11 @@ struct CalcOptions {
     std::string report; // summary, details or weights; empty for the calculation itself
     std::string pdf;
     std::string path; // the recipe's name as the bytes it was given
+    // --list: the recipes of these folders, those matching `search` (the Recipes window's
+    // search rules).
+    bool list = false;
+    std::string search;
+    std::vector<std::string> folders;
 };
 
 struct ParsedCalcOptions {

@@ -4,6 +4,7 @@
 // kovaq-calc: loads a recipe as the window's Open does and prints what the window would
 // show, for scripts and for checking the calculation from outside.
 #include "CalcJson.h"
+#include "CalcList.h"
 #include "CalcOptions.h"
 #include "Feasibility.h"
 #include "FieldMetrics.h"
@@ -156,22 +157,8 @@ int printReport(const CalcOptions& o, const MixDocument& doc, LazyGuiApplication
 
 // One line for scripts that check a folder of recipes; 3 when the mix cannot be made.
 int printCheck(const MixDocument& doc) {
-    const MixRecipe& recipe = doc.recipe();
-    const MixResult& result = doc.result();
-    if (result.VolumesOk) {
-        std::printf("can be made\n");
-        return finish(0);
-    }
-    std::string why;
-    if (ParseNumber(recipe[TextField::MixQty]) <= 0)
-        why = "nothing to make: the volume to make is 0";
-    else if (const std::string figures = FeasibilityText(ComputeFeasibility(recipe), recipe);
-             !figures.empty())
-        why = figures;
-    else
-        why = result.TooStrong ? "too strong for this base" : "cannot be made";
-    std::printf("%s\n", why.c_str());
-    return finish(3);
+    std::printf("%s\n", MadeOrWhyNot(doc.recipe(), doc.result()).c_str());
+    return finish(doc.result().VolumesOk ? 0 : 3);
 }
 
 } // namespace
@@ -196,6 +183,9 @@ int main(int argc, char** argv) {
                     std::string(LicenceNotice).c_str());
         return finish(0);
     }
+
+    if (o.list)
+        return finish(ListRecipes(o));
 
     // The file loads through the window's own document, as a freshly started window reloads
     // it: the same width rule (measured in the window's font, the fonts started only when a

@@ -151,4 +151,14 @@ std::string FeasibilityText(const Feasibility& f, const MixRecipe& recipe) {
     return text + ".";
 }
 
+std::string MadeOrWhyNot(const MixRecipe& recipe, const MixResult& result) {
+    if (result.VolumesOk)
+        return "can be made";
+    if (ParseNumber(recipe[TextField::MixQty]) <= 0)
+        return "nothing to make: the volume to make is 0";
+    if (std::string figures = FeasibilityText(ComputeFeasibility(recipe), recipe); !figures.empty())
+        return figures;
+    return result.TooStrong ? "too strong for this base" : "cannot be made";
+}
+
 } // namespace kovaq

@@ -41,6 +41,11 @@ Feasibility ComputeFeasibility(const MixRecipe& recipe);
 // 70-30." Empty when there is nothing to say.
 std::string FeasibilityText(const Feasibility& f, const MixRecipe& recipe);
 
+// One line on whether a calculated mix can be made: "can be made", or why not and what
+// could be ("nothing to make: the volume to make is 0", the figures above, "too strong for
+// this base", "cannot be made").
+std::string MadeOrWhyNot(const MixRecipe& recipe, const MixResult& result);
+
 // A ratio for the reader: the PG share as "PG-VG" ("35-65", "100-0").
 std::string RatioFromPg(int pgPercent);
 

@@ -56,6 +56,8 @@ class IniDocument {
     IniDocument(IniDocument&&) noexcept;
     IniDocument& operator=(IniDocument&&) noexcept;
 
+    // Whether the text has a section of this name.
+    bool hasSection(std::string_view section) const { return this->section(section) != nullptr; }
     // The value of a key as the reader sees it, or nothing when the key is absent.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     std::string readString(std::string_view section, std::string_view key,

@@ -22,14 +22,15 @@ constexpr std::size_t kLongestSettingsLine = 6 * MaxSettingLength + 64;
 constexpr std::size_t kReadAtMost = 64 << 20;
 
 bool isOurKeyLine(std::string_view line) {
-    for (const SettingKey& key : SettingKeys) {
-        const std::string_view name = key.name;
-        if (line.substr(0, name.size()) == name &&
-            line.find_first_not_of(" \t", name.size()) != std::string_view::npos &&
-            line[line.find_first_not_of(" \t", name.size())] == '=')
+    const auto is = [&](std::string_view name) {
+        const std::size_t after = line.find_first_not_of(" \t", name.size());
+        return line.substr(0, name.size()) == name && after != std::string_view::npos &&
+               line[after] == '=';
+    };
+    for (const SettingKey& key : SettingKeys)
+        if (is(key.name))
             return true;
-    }
-    return false;
+    return is(RecipeFoldersKey);
 }
 
 std::string keptLines(const std::string& text, bool onlyOurs) {
@@ -64,6 +65,9 @@ AppSettings ReadSettings(QSettings& store, const QString& workingDir, SettingsTr
             store.contains(QString::fromLatin1(key.name)) && value.size() <= MaxSettingLength;
         s.*key.member = usable ? value : defaults.*key.member;
     }
+    const QStringList folders = store.value(QString::fromLatin1(RecipeFoldersKey)).toStringList();
+    if (folders.join(QLatin1Char('\n')).size() <= MaxSettingLength)
+        s.RecipeFolders = folders;
     const bool readable = store.status() == QSettings::NoError;
     if (readable) {
         for (const SettingKey& key : SettingKeys)
@@ -85,6 +89,10 @@ AppSettings ReadSettings(QSettings& store, const QString& workingDir, SettingsTr
 bool WriteSettings(QSettings& store, const AppSettings& settings) {
     for (const SettingKey& key : SettingKeys)
         store.setValue(QString::fromLatin1(key.name), settings.*key.member);
+    if (settings.RecipeFolders.isEmpty())
+        store.remove(QString::fromLatin1(RecipeFoldersKey));
+    else
+        store.setValue(QString::fromLatin1(RecipeFoldersKey), settings.RecipeFolders);
     store.sync();
     return store.status() == QSettings::NoError;
 }

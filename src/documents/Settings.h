@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 
@@ -20,6 +21,11 @@ struct AppSettings {
     QString Layout = QStringLiteral("Landscape");
     // Whether "Mix By Weight" was open when the program last closed: "1" or "0".
     QString WeightsOpen = QStringLiteral("0");
+    // The Recipes window: open at the last close ("1" or "0"), its order ("column order",
+    // as "2 desc"), and the folders it reads (none chosen: the open and save folders).
+    QString RecipesOpen = QStringLiteral("0");
+    QString RecipesSort = QStringLiteral("0 asc");
+    QStringList RecipeFolders;
 };
 
 // The keys and their defaults in one place.
@@ -30,8 +36,11 @@ struct SettingKey {
 inline constexpr SettingKey SettingKeys[] = {
     {"LoadDir", &AppSettings::LoadDir},         {"SaveDir", &AppSettings::SaveDir},
     {"LastFile", &AppSettings::LastFile},       {"Layout", &AppSettings::Layout},
-    {"WeightsOpen", &AppSettings::WeightsOpen},
+    {"WeightsOpen", &AppSettings::WeightsOpen}, {"RecipesOpen", &AppSettings::RecipesOpen},
+    {"RecipesSort", &AppSettings::RecipesSort},
 };
+// The recipe folders are a list of their own.
+inline constexpr char RecipeFoldersKey[] = "RecipeFolders";
 
 // No folder or file name comes near this; a longer value is damage and reads as absent.
 inline constexpr qsizetype MaxSettingLength = 64 * 1024;

@@ -14,6 +14,9 @@
 #include "Prompts.h"
 #include "QtText.h"
 #include "RecipeFile.h"
+#include "RecipeLibrary.h"
+#include "RecipeListModel.h"
+#include "RecipesWindow.h"
 #include "Reports.h"
 #include "WeightsWindow.h"
 
@@ -31,6 +34,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
 #include <QUrl>
 
 namespace kovaq {
@@ -92,6 +97,7 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     // The other windows, the printer and its dialogs are made when first asked for: a
     // start shows the main window and nothing else.
     connect(&w, &MainWindow::weightsRequested, this, &AppController::showWeights);
+    connect(&w, &MainWindow::recipesRequested, this, &AppController::showRecipes);
     m_welcomeTimer.setSingleShot(true);
     m_welcomeTimer.setInterval(1000);
     connect(&m_welcomeTimer, &QTimer::timeout, this, [this] {
@@ -120,6 +126,91 @@ AppController::~AppController() {
 
 MixDocument& AppController::document() const {
     return m_window->document();
+}
+
+QStringList AppController::recipeFolders() const {
+    if (!m_settings.RecipeFolders.isEmpty())
+        return m_settings.RecipeFolders;
+    // None chosen: where recipes are opened and saved.
+    QStringList folders{m_settings.LoadDir};
+    if (m_settings.SaveDir != m_settings.LoadDir)
+        folders << m_settings.SaveDir;
+    folders.removeAll(QString());
+    return folders;
+}
+
+RecipeLibrary& AppController::recipeLibrary() {
+    if (!m_library) {
+        if (m_recipeIndexFile.isEmpty()) {
+            const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+            QDir().mkpath(cache);
+            m_recipeIndexFile = cache + QStringLiteral("/recipe-index");
+        }
+        m_library = new RecipeLibrary(NativeFromPath(m_recipeIndexFile), this);
+        std::vector<std::string> folders;
+        for (const QString& f : recipeFolders())
+            folders.push_back(NativeFromPath(f));
+        m_library->setFolders(folders);
+    }
+    return *m_library;
+}
+
+RecipesWindow& AppController::recipesWindow() {
+    if (!m_recipes) {
+        m_recipes = new RecipesWindow(recipeLibrary(), m_prompts, m_window.get());
+        const QStringList sort = m_settings.RecipesSort.split(QLatin1Char(' '));
+        bool ok = false;
+        const int column = sort.value(0).toInt(&ok);
+        if (ok)
+            m_recipes->list()->sortByColumn(column, sort.value(1) == QStringLiteral("desc")
+                                                        ? Qt::DescendingOrder
+                                                        : Qt::AscendingOrder);
+        connect(m_recipes, &RecipesWindow::openRequested, this, &AppController::openRecipeFile);
+        connect(m_recipes, &RecipesWindow::duplicateRequested, this,
+                &AppController::duplicateRecipe);
+        connect(m_recipes, &RecipesWindow::foldersChosen, this, [this](const QStringList& f) {
+            m_settings.RecipeFolders = f;
+            std::vector<std::string> folders;
+            for (const QString& folder : f)
+                folders.push_back(NativeFromPath(folder));
+            recipeLibrary().setFolders(folders);
+        });
+    }
+    return *m_recipes;
+}
+
+void AppController::showRecipes() {
+    RecipesWindow& recipes = recipesWindow();
+    if (!recipes.isVisible()) {
+        recipes.placeBesideMain();
+        if (!m_libraryStarted) {
+            m_libraryStarted = true;
+            recipeLibrary().start();
+        }
+    }
+    recipes.show();
+    recipes.raise();
+    recipes.activateWindow();
+    recipes.selectPath(m_settings.LastFile);
+}
+
+void AppController::duplicateRecipe(const QString& path) {
+    guarded([&] {
+        const QFileInfo source(path);
+        const QString base = source.completeBaseName();
+        QString copy = source.dir().filePath(base + QStringLiteral(" copy.mix"));
+        for (int n = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n)
+            copy = source.dir().filePath(base + QStringLiteral(" copy %1.mix").arg(n));
+        const FileBytes bytes = ReadRegularFile(NativeFromPath(path), std::size_t(1) << 30);
+        if (bytes.status != ReadStatus::Ok ||
+            !ReplaceFileContents(NativeFromPath(copy), bytes.bytes)) {
+            m_prompts.errorBox(m_recipes, QStringLiteral("Unable to write to %1.").arg(copy));
+            return;
+        }
+        if (m_library)
+            m_library->refreshFile(NativeFromPath(copy));
+        openRecipeFile(copy);
+    });
 }
 
 RetainDialog& AppController::retainDialog() {
@@ -202,6 +293,14 @@ void AppController::onClosing() {
     m_settings.Layout = m_window->layoutName();
     m_settings.WeightsOpen =
         m_weights && m_weights->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
+    m_settings.RecipesOpen =
+        m_recipes && m_recipes->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
+    if (m_recipes)
+        m_settings.RecipesSort =
+            QStringLiteral("%1 %2")
+                .arg(m_recipes->model().sortColumn())
+                .arg(m_recipes->model().sortOrder() == Qt::AscendingOrder ? QStringLiteral("asc")
+                                                                          : QStringLiteral("desc"));
     if (!WriteSettings(m_store, m_settings)) {
         if (m_settingsTrouble == SettingsTrouble::None)
             m_settingsTrouble = SettingsTrouble::CannotWrite;
@@ -291,6 +390,11 @@ bool AppController::saveRecipe() {
         m_settings.LoadDir = m_settings.SaveDir;
         m_settings.LastFile = path;
         doc.setMixSaved(true);
+        // A recipe saved into a recipe folder is in the list at once.
+        if (m_library)
+            m_library->refreshFile(NativeFromPath(path));
+        if (m_recipes)
+            m_recipes->selectPath(path);
         if (w.lastActiveControl() == w.openButton())
             w.setLastActiveControl(w.saveButton());
         else if (w.lastActiveControl())
@@ -315,22 +419,34 @@ void AppController::openRecipe() {
     guarded([this] {
         if (!confirmDiscard(Caller::Open))
             return;
-        MainWindow& w = *m_window;
         // The control that has the focus now; while the dialog is up and just after it, none
         // of the window's controls has it.
         QWidget* focused = QApplication::focusWidget();
-        const QString path = m_prompts.openFileName(&w, m_settings.LoadDir, kFilter);
-        if (!path.isEmpty()) {
-            loadFile(path);
-            m_settings.LoadDir = folderOf(path);
-            m_settings.SaveDir = m_settings.LoadDir;
-            m_settings.LastFile = path;
-            if (focused && focused->window() == &w)
-                w.setLastActiveControl(focused);
-            document().setMixSaved(true);
-        }
+        const QString path = m_prompts.openFileName(m_window.get(), m_settings.LoadDir, kFilter);
+        if (!path.isEmpty())
+            openChosen(path, focused);
         restoreWorkingDir();
     });
+}
+
+void AppController::openRecipeFile(const QString& path) {
+    guarded([&] {
+        if (confirmDiscard(Caller::Open))
+            openChosen(path, QApplication::focusWidget());
+    });
+}
+
+void AppController::openChosen(const QString& path, QWidget* focused) {
+    MainWindow& w = *m_window;
+    loadFile(path);
+    m_settings.LoadDir = folderOf(path);
+    m_settings.SaveDir = m_settings.LoadDir;
+    m_settings.LastFile = path;
+    if (focused && focused->window() == &w)
+        w.setLastActiveControl(focused);
+    document().setMixSaved(true);
+    if (m_recipes)
+        m_recipes->selectPath(path);
 }
 
 void AppController::loadFile(const QString& path) {
@@ -472,6 +588,13 @@ void AppController::startupChecks() {
     volume->setFocus();
     w.setLastActiveControl(volume);
     m_firstShowPending = false;
+    if (m_settings.RecipesOpen == QStringLiteral("1")) { // once the window is on the screen
+        if (w.painted())
+            QTimer::singleShot(0, this, &AppController::showRecipes);
+        else
+            connect(&w, &MainWindow::firstPainted, this, &AppController::showRecipes,
+                    Qt::SingleShotConnection);
+    }
     if (m_settings.WeightsOpen == QStringLiteral("1"))
         showWeights();
 }

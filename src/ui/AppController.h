@@ -24,6 +24,8 @@ class MixDocument;
 class PrintOptionsDialog;
 class PrintProgressWindow;
 class PrintTicker;
+class RecipeLibrary;
+class RecipesWindow;
 class Prompts;
 class RetainDialog;
 class WelcomeDialog;
@@ -68,6 +70,19 @@ class AppController : public QObject {
     // "Print...": the outstanding-information warning, the capture, the printer, the options.
     void printCommand();
 
+    // "Recipes": the folders read (those chosen, or the open and save folders), the library
+    // (made and started when the window is first shown) and the window.
+    QStringList recipeFolders() const;
+    RecipeLibrary& recipeLibrary();
+    RecipesWindow& recipesWindow();
+    void showRecipes();
+    // Where the library keeps its index between runs; tests choose their own.
+    void setRecipeIndexFile(const QString& path) { m_recipeIndexFile = path; }
+    // A recipe from the list: opened as Open opens a file, through its guard.
+    void openRecipeFile(const QString& path);
+    // A copy beside it, "NAME copy.mix", opened.
+    void duplicateRecipe(const QString& path);
+
     PrintOptionsDialog& printDialog();
     WeightsWindow& weightsWindow();
     // "Mix By Weight": shown beside the main window, or brought to the front.
@@ -98,6 +113,7 @@ class AppController : public QObject {
     // through Qt. False when it threw.
     bool guarded(const std::function<void()>& command);
     void printWithOptions();
+    void openChosen(const QString& path, QWidget* focused);
     void onClosing();
     void reportSettingsTrouble();
 
@@ -119,6 +135,10 @@ class AppController : public QObject {
     std::function<int()> m_screenPpi;
     PrintOptionsDialog* m_printDialog = nullptr;
     WeightsWindow* m_weights = nullptr;
+    RecipeLibrary* m_library = nullptr;
+    RecipesWindow* m_recipes = nullptr;
+    QString m_recipeIndexFile;
+    bool m_libraryStarted = false;
     PrintProgressWindow* m_progress = nullptr;
     std::unique_ptr<PrintTicker> m_ticker;
     std::unique_ptr<QPrinter> m_printer;

@@ -58,7 +58,7 @@ constexpr Place close{{373, 633, 63, 24}, {592, 430, 63, 24}};
 constexpr Place notesGroup{{17, 563, 244, 141}, {461, 42, 244, 300}};
 constexpr Place notes{{3, 15, 238, 122}, {3, 15, 238, 281}};
 constexpr Place status{{284, 669, 157, 33}, {503, 466, 157, 33}};
-constexpr int scalesLeftOfHelp = 26;
+constexpr int iconPitch = 26; // the header's icons, right to left
 } // namespace place
 
 bool markable(TextField f) {
@@ -157,10 +157,16 @@ void MainWindow::buildHeader() {
     m_scalesIcon = new ScalesIcon(this);
     m_scalesIcon->setObjectName(QStringLiteral("ScalesIcon"));
     connect(m_scalesIcon, &ScalesIcon::clicked, this, &MainWindow::weightsRequested);
-    // Anywhere in the program, as the icon's hint says.
+    m_recipesIcon = new BookIcon(this);
+    m_recipesIcon->setObjectName(QStringLiteral("RecipesIcon"));
+    connect(m_recipesIcon, &BookIcon::clicked, this, &MainWindow::recipesRequested);
+    // Anywhere in the program, as the icons' hints say.
     auto* weights = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
     weights->setContext(Qt::ApplicationShortcut);
     connect(weights, &QShortcut::activated, this, &MainWindow::weightsRequested);
+    auto* recipes = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    recipes->setContext(Qt::ApplicationShortcut);
+    connect(recipes, &QShortcut::activated, this, &MainWindow::recipesRequested);
 }
 
 void MainWindow::buildButtonsAndLinks() {
@@ -460,6 +466,9 @@ QWidget* MainWindow::helpIcon() const {
 QWidget* MainWindow::scalesIcon() const {
     return m_scalesIcon;
 }
+QWidget* MainWindow::recipesIcon() const {
+    return m_recipesIcon;
+}
 QWidget* MainWindow::websiteLink() const {
     return m_website;
 }
@@ -490,7 +499,8 @@ void MainWindow::applyArrangement(bool portrait) {
     setFixedSize(outer - kFrame);
     m_background->setGeometry(place::background.at(portrait));
     m_helpIcon->move(place::helpIcon.at(portrait).topLeft());
-    m_scalesIcon->move(m_helpIcon->pos() - QPoint(place::scalesLeftOfHelp, 0));
+    m_scalesIcon->move(m_helpIcon->pos() - QPoint(place::iconPitch, 0));
+    m_recipesIcon->move(m_scalesIcon->pos() - QPoint(place::iconPitch, 0));
     m_website->setGeometry(place::website.at(portrait));
     m_email->setGeometry(place::email.at(portrait));
     const std::pair<QPushButton*, Place> buttons[] = {
@@ -561,7 +571,10 @@ bool MainWindow::ownsKeysOf(const QWidget* w) const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::Paint && watched == m_background && !m_paintedOnce) {
+        m_paintedOnce = true; // the background is the first thing painted, and all of it
+        QTimer::singleShot(0, this, &MainWindow::firstPainted);
+    } else if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* w = qobject_cast<QWidget*>(watched);
         // The window sees every key first: F1 opens the help whatever has the focus, an

@@ -41,6 +41,7 @@ class Prompts;
 class RatioChoice;
 class ResultsPanel;
 class ScalesIcon;
+class BookIcon;
 class SpecPanel;
 class StatusPanel;
 
@@ -74,12 +75,14 @@ class MainWindow : public QWidget {
     QPushButton* closeButton() const { return m_closeButton; }
     QWidget* helpIcon() const;
     QWidget* scalesIcon() const;
+    QWidget* recipesIcon() const;
     QWidget* websiteLink() const;
     QWidget* emailLink() const;
 
     // Asked before the window closes; false keeps it open.
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
     int notesCaret() const { return m_notesCaret; }
+    bool painted() const { return m_paintedOnce; }
     QWidget* lastActiveControl() const { return m_lastActive; }
     void setLastActiveControl(QWidget* w) { m_lastActive = w; }
 
@@ -103,6 +106,10 @@ class MainWindow : public QWidget {
     void closing();
     // The scales icon or Ctrl+G.
     void weightsRequested();
+    // The book icon or Ctrl+R.
+    void recipesRequested();
+    // The window has been painted for the first time: what can wait, waits for this.
+    void firstPainted();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -145,6 +152,7 @@ class MainWindow : public QWidget {
     QLabel* m_tagLine = nullptr;
     HelpIcon* m_helpIcon = nullptr;
     ScalesIcon* m_scalesIcon = nullptr;
+    BookIcon* m_recipesIcon = nullptr;
     ClickLabel* m_website = nullptr;
     ClickLabel* m_email = nullptr;
     QPushButton* m_openButton = nullptr;
@@ -164,6 +172,7 @@ class MainWindow : public QWidget {
     QPointer<QWidget> m_lastActive;
     std::function<bool()> m_closeGuard;
     bool m_shownOnce = false;
+    bool m_paintedOnce = false;
 };
 
 } // namespace kovaq

@@ -105,6 +105,10 @@ QString DesktopPrompts::openFileName(QWidget* parent, const QString& folder,
     return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
 
+QString DesktopPrompts::folderName(QWidget* parent, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Recipe folder"), start);
+}
+
 QString DesktopPrompts::saveFileName(QWidget* parent, const QString& folder,
                                      const QString& proposed, const QString& filter) {
     QFileDialog dialog(parent, QString(), folder, filter);

@@ -37,6 +37,8 @@ class Prompts {
     virtual QString openFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& folder, const QString& proposed,
                                  const QString& filter) = 0;
+    // A folder chosen in the folder dialog; empty when cancelled.
+    virtual QString folderName(QWidget* parent, const QString& start) = 0;
     // Opens a document or address with the desktop's default handler.
     virtual bool openUrl(const QUrl& url) = 0;
     // Shows one of our own dialogs modally and returns its result.
@@ -57,6 +59,7 @@ class DesktopPrompts : public Prompts {
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& folder, const QString& proposed,
                          const QString& filter) override;
+    QString folderName(QWidget* parent, const QString& start) override;
     bool openUrl(const QUrl& url) override;
     int execDialog(QDialog& dialog) override;
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;

@@ -193,16 +193,6 @@ void WeightsWindow::refresh() {
     m_refreshing = false;
 }
 
-QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& area) {
-    // Right of the window if it fits on the screen, else left of it, else at the edge.
-    QPoint at(main.right() + 9, main.top());
-    if (at.x() + size.width() - 1 > area.right())
-        at.setX(std::max(area.left(), main.left() - 9 - size.width() + 1));
-    at.setY(
-        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height() + 1)));
-    return at;
-}
-
 void WeightsWindow::placeBesideMain() {
     adjustSize();
     const QScreen* screen = m_main ? m_main->screen() : this->screen();

@@ -6,6 +6,8 @@
 #include "Recipe.h"
 #include "Weights.h"
 
+#include "Look.h"
+
 #include <QWidget>
 
 #include <QWidget>
@@ -70,8 +72,5 @@ class WeightsWindow : public QWidget {
     WeightResult m_weights;
     bool m_refreshing = false;
 };
-
-// Where a window of `size` goes beside the main window on a screen's `area`.
-QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& area);
 
 } // namespace kovaq

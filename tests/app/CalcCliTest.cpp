@@ -351,3 +351,30 @@ TEST(KovaqCalc, SaysWhatCanBeMade) {
     EXPECT_TRUE(none["maxStrength"].isNull());
     EXPECT_TRUE(none["flavourScale"].isNull());
 }
+
+TEST(KovaqCalc, ListsTheRecipesOfFoldersWithTheWindowsSearch) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("sub"));
+    write(dir, QStringLiteral("sub/creme.mix"),
+          "[Title]\nName=Cr\xC3\xA8me\n[Ingredients]\nFlav1Name=Lemon\n"
+          "[Spec]\nMixStrength=3\n%Flav1=10\nMixQty=30\n");
+    write(dir, QStringLiteral("plain.mix"), "[Title]\nName=Plain\n[Spec]\nMixQty=10\n");
+    write(dir, QStringLiteral("junk.mix"), "no sections at all\n");
+    const CalcRun all = calc({QStringLiteral("--list"), QStringLiteral("--json"), dir.path()});
+    EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
+    const QJsonArray rows = QJsonDocument::fromJson(all.out).array();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].toObject()["problem"].toString(), QStringLiteral("Not a recipe"));
+    EXPECT_EQ(rows[1].toObject()["name"].toString(), QString::fromUtf8("Crème"));
+    EXPECT_EQ(rows[1].toObject()["path"].toString(), dir.filePath(QStringLiteral("sub/creme.mix")));
+    // The window's search rules, and a folder that cannot be read: listed what can be, 1.
+    const CalcRun some = calc({QStringLiteral("--list"), QStringLiteral("--search"),
+                               QStringLiteral("creme lemon 10% 3mg"), dir.path(),
+                               dir.filePath(QStringLiteral("gone"))});
+    EXPECT_EQ(some.exitCode, 1);
+    const QStringList lines =
+        QString::fromUtf8(some.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2); // the heading and the one recipe
+    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("Crème\t3\t30\t")));
+    EXPECT_TRUE(some.err.contains("cannot read the folder"));
+}

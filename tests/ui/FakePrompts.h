@@ -87,6 +87,15 @@ class FakePrompts : public Prompts {
         return next();
     }
 
+    std::deque<QString> folders;
+    QString folderName(QWidget*, const QString&) override {
+        if (folders.empty())
+            return {};
+        QString f = folders.front();
+        folders.pop_front();
+        return f;
+    }
+
     bool openUrl(const QUrl& url) override {
         urls.push_back(url);
         return urlsOpen;

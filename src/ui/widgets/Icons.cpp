@@ -83,6 +83,39 @@ void ScalesIcon::paintIcon(QPainter& p, const QRect& rect) {
     p.restore();
 }
 
+BookIcon::BookIcon(QWidget* parent)
+    : PaintedIcon(&BookIcon::paintIcon, QStringLiteral("Recipes (Ctrl+R)"), parent) {
+    setAccessibleName(QStringLiteral("Recipes"));
+}
+
+void BookIcon::paintIcon(QPainter& p, const QRect& rect) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(rect.topLeft());
+    p.scale(rect.width() / 20.0, rect.height() / 20.0);
+    QRadialGradient glow(QPointF(7, 7), 14);
+    glow.setColorAt(0, QColor(255, 214, 120));
+    glow.setColorAt(1, QColor(196, 120, 20));
+    p.setPen(QPen(Qt::white, 1.2));
+    p.setBrush(glow);
+    p.drawEllipse(QRectF(1, 1, 18, 18));
+    // Two pages meeting at the spine.
+    p.setPen(QPen(Qt::white, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(255, 255, 255, 70));
+    QPainterPath pages;
+    pages.moveTo(10, 6.5);
+    pages.quadTo(7, 5, 4, 6);
+    pages.lineTo(4, 14);
+    pages.quadTo(7, 13, 10, 14.5);
+    pages.quadTo(13, 13, 16, 14);
+    pages.lineTo(16, 6);
+    pages.quadTo(13, 5, 10, 6.5);
+    pages.closeSubpath();
+    p.drawPath(pages);
+    p.drawLine(QPointF(10, 6.5), QPointF(10, 14.5));
+    p.restore();
+}
+
 namespace {
 
 void paintBottle(QPainter& p, const QRect& rect) {

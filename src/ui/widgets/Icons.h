@@ -43,6 +43,14 @@ class ScalesIcon : public PaintedIcon {
     static void paintIcon(QPainter& painter, const QRect& rect);
 };
 
+// "Recipes": an open book on an amber ball.
+class BookIcon : public PaintedIcon {
+    Q_OBJECT
+  public:
+    explicit BookIcon(QWidget* parent);
+    static void paintIcon(QPainter& painter, const QRect& rect);
+};
+
 // The program's icon: a bottle of green liquid, drawn at any size.
 QIcon AppIcon();
 

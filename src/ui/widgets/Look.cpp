@@ -9,6 +9,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace kovaq {
 
 namespace look {
@@ -86,5 +88,18 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, int h) 
 }
 
 } // namespace look
+
+QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& area, bool preferLeft) {
+    const int right = main.right() + 9;
+    const int left = main.left() - 9 - size.width() + 1;
+    const bool rightFits = right + size.width() - 1 <= area.right();
+    const bool leftFits = left >= area.left();
+    QPoint at(right, main.top());
+    if ((preferLeft && leftFits) || !rightFits)
+        at.setX(std::max(area.left(), left));
+    at.setY(
+        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height() + 1)));
+    return at;
+}
 
 } // namespace kovaq

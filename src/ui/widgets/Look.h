@@ -7,6 +7,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QGroupBox;
@@ -27,5 +29,10 @@ void setTextColour(QWidget* label, const QColor& colour);
 void makeGroup(QGroupBox* group);
 QLabel* label(QWidget* parent, const QString& text, int x, int y, int w = -1, int h = 14);
 } // namespace look
+
+// Where a window of `size` goes beside the main window on a screen's `area`: right of it if
+// it fits (left when `preferLeft`), else on the other side, else at the screen's edge.
+QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& area,
+                   bool preferLeft = false);
 
 } // namespace kovaq

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "CalcList.h"
+
+#include "FileAccess.h"
+#include "QtText.h"
+#include "RecipeIndex.h"
+#include "RecipeSearch.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kovaq {
+
+int ListRecipes(const CalcOptions& o) {
+    const RecipeWalk walk = WalkRecipeFolders(o.folders);
+    const RecipeQuery query = ParseRecipeQuery(ToQString(o.search));
+    struct Row {
+        RecipeEntry entry;
+        RecipeSearchKey key;
+    };
+    std::vector<Row> rows;
+    for (const std::string& file : walk.files) {
+        RecipeEntry e = SummarizeRecipeFile(file);
+        RecipeSearchKey key = MakeSearchKey(e);
+        if (Matches(key, query))
+            rows.push_back({std::move(e), std::move(key)});
+    }
+    // In the Recipes window's first order: by name, then by file.
+    std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+        return a.key.name != b.key.name ? a.key.name < b.key.name : a.entry.native < b.entry.native;
+    });
+    const auto modified = [](const RecipeEntry& e) {
+        return QDateTime::fromMSecsSinceEpoch(e.modified / 1000000).toString(Qt::ISODate);
+    };
+    if (o.json) {
+        QJsonArray list;
+        for (const Row& r : rows) {
+            const RecipeEntry& e = r.entry;
+            QJsonArray flavours;
+            for (const RecipeFlavour& f : e.flavours)
+                flavours.append(
+                    QJsonObject{{"name", ToQString(f.name)}, {"percent", ToQString(f.percent)}});
+            list.append(
+                QJsonObject{{"path", PathFromNative(e.native)},
+                            {"folder", PathFromNative(e.folder())},
+                            {"modified", modified(e)},
+                            {"problem", e.problem.empty() ? QJsonValue(QJsonValue::Null)
+                                                          : QJsonValue(ToQString(e.problem))},
+                            {"name", ToQString(e.name)},
+                            {"strength", ToQString(e.strength)},
+                            {"volume", ToQString(e.volume)},
+                            {"ratio", ToQString(e.ratio)},
+                            {"flavours", flavours},
+                            {"cost", ToQString(e.cost)},
+                            {"canBeMade", e.canBeMade},
+                            {"status", ToQString(e.status)}});
+        }
+        const QByteArray bytes = QJsonDocument(list).toJson(QJsonDocument::Indented);
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    } else {
+        // One recipe a line, tab-separated, for people and for cut and awk alike.
+        std::printf("Name\tStrength\tVolume\tPG/VG\tFlavours\tCost\tCan be made\tModified\tFile\n");
+        for (const Row& r : rows) {
+            const RecipeEntry& e = r.entry;
+            const std::string made = !e.problem.empty() ? e.problem
+                                     : e.canBeMade      ? std::string("yes")
+                                                        : e.status;
+            std::printf("%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", e.name.c_str(), e.strength.c_str(),
+                        e.volume.c_str(), e.ratio.c_str(), e.flavourText().c_str(), e.cost.c_str(),
+                        made.c_str(), modified(e).toUtf8().constData(),
+                        ToUtf8(PathFromNative(e.native)).c_str());
+        }
+    }
+    for (const std::string& f : walk.unreadable)
+        std::fprintf(stderr, "kovaq-calc: cannot read the folder %s\n", QuotedName(f).c_str());
+    return walk.unreadable.empty() ? 0 : 1;
+}
+
+} // namespace kovaq

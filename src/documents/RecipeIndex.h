@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kovaq {
+
+struct RecipeFlavour {
+    std::string name;
+    std::string percent; // as typed
+    bool operator==(const RecipeFlavour&) const = default;
+};
+
+// One recipe file as the Recipes list shows it. Texts are UTF-8; the path is the file's
+// bytes as the system names it.
+struct RecipeEntry {
+    std::string native;
+    std::int64_t modified = 0; // nanoseconds since 1970
+    std::int64_t size = -1;
+    std::string problem; // why it is not listed as a recipe; empty when it is
+    std::string name;
+    std::string strength;                // MixStrength as typed
+    std::string volume;                  // MixQty as typed
+    std::string ratio;                   // the mix's "70-30"
+    std::vector<RecipeFlavour> flavours; // those with a share, in slot order
+    std::string cost;                    // the total as the window shows it
+    bool canBeMade = false;
+    std::string status; // "can be made", or why not and what could be
+    std::string notes;  // the first notes, for the search
+    // What the search reads, folded once when the file is read: name, flavour names, notes
+    // and file name, each on a line; the name alone; each flavour's name.
+    struct Folded {
+        std::string text;
+        std::string name;
+        std::vector<std::string> flavours;
+        bool operator==(const Folded&) const = default;
+    } folded;
+
+    bool operator==(const RecipeEntry&) const = default;
+    // "Lemon 10 %, Cream 3 %"
+    std::string flavourText() const;
+    std::string fileName() const; // without the folder
+    std::string folder() const;
+};
+
+// The file's size and modification time in nanoseconds; nothing when it is gone.
+struct FileStamp {
+    std::int64_t modified = 0;
+    std::int64_t size = -1;
+    bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> StampOf(const std::string& native);
+
+// Reads a recipe file as Open does (at most as much of it as Open reads) and sums it up:
+// the calculation's status and cost, its flavours and notes. A file that cannot be read is
+// an entry with the reason ("Not a regular file", "Is a folder", the system's message); one
+// without any recipe section is "Not a recipe".
+RecipeEntry SummarizeRecipeFile(const std::string& native);
+// Folds what the search reads of an entry (`folded`), from its other fields.
+void FoldForSearch(RecipeEntry& entry);
+
+// Every *.mix file below the roots, each once. Links are followed, to files and folders that
+// lie inside one of the roots; nothing outside them is read, and no folder twice. `folders`
+// gets every folder walked (for watching); `unreadable` the roots that could not be read.
+struct RecipeWalk {
+    std::vector<std::string> files;
+    std::vector<FileStamp> stamps; // of each file, as the walk found it
+    std::vector<std::string> folders;
+    std::vector<std::string> unreadable;
+};
+RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots);
+// Whether a name ends in .mix, in any case.
+bool IsRecipeFileName(std::string_view name);
+
+// The index kept between runs, so that a start reads only what changed. False when the
+// file could not be written; an unreadable or older cache reads as none.
+bool SaveRecipeIndex(const std::string& native, const std::vector<RecipeEntry>& entries);
+std::vector<RecipeEntry> LoadRecipeIndex(const std::string& native);
+
+} // namespace kovaq

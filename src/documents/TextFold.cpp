@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "TextFold.h"
+
+#include <QList>
+
+namespace kovaq {
+namespace {
+
+void appendFolded(QString& out, char32_t c, std::vector<int>* origin, int from) {
+    const auto put = [&](char32_t ch) {
+        const QString s = QString::fromUcs4(&ch, 1);
+        out += s;
+        if (origin)
+            for (qsizetype i = 0; i < s.size(); ++i)
+                origin->push_back(from);
+    };
+    if (c < 0x80) {
+        put(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        return;
+    }
+    // The canonical decomposition without its marks: é is e and an acute accent.
+    QString parts = QChar::decomposition(c);
+    if (QChar::decompositionTag(c) != QChar::Canonical || parts.isEmpty())
+        parts = QString::fromUcs4(&c, 1);
+    for (const char32_t p : parts.toUcs4())
+        if (!QChar::isMark(p))
+            put(QChar::toCaseFolded(p));
+}
+
+} // namespace
+
+QString FoldForSearch(QStringView text, std::vector<int>* origin) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype at = i;
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        ++i;
+        appendFolded(out, c, origin, static_cast<int>(at));
+    }
+    return out;
+}
+
+} // namespace kovaq

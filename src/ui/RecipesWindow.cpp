@@ -1,0 +1,345 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "RecipesWindow.h"
+
+#include "FileAccess.h"
+#include "Look.h"
+#include "Prompts.h"
+#include "QtText.h"
+#include "RecipeLibrary.h"
+#include "RecipeListModel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace kovaq {
+namespace {
+
+const QString kWarning = QStringLiteral("Warning...");
+
+// Names and flavours with the searched words lit, as a marker pen would.
+class HighlightDelegate : public QStyledItemDelegate {
+  public:
+    HighlightDelegate(const RecipeListModel& model, QObject* parent)
+        : QStyledItemDelegate(parent), m_model(model) {}
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const auto ranges = m_model.query().empty() ? std::vector<std::pair<int, int>>()
+                                                    : HighlightRanges(text, m_model.query());
+        if (ranges.empty()) {
+            QStyledItemDelegate::paint(p, option, index);
+            return;
+        }
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        opt.text.clear();
+        QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, p, opt.widget);
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget)
+                               .adjusted(3, 0, -3, 0);
+        const QFontMetrics fm(opt.font);
+        const QString shown = fm.elidedText(text, Qt::ElideRight, area.width());
+        p->save();
+        p->setClipRect(area);
+        const int baseline = area.top() + (area.height() + fm.ascent() - fm.descent()) / 2;
+        for (const auto& [start, length] : ranges) {
+            if (start >= shown.size())
+                break;
+            const int x = area.left() + fm.horizontalAdvance(shown.left(start));
+            const int w = fm.horizontalAdvance(shown.mid(start, length));
+            p->fillRect(QRect(x, area.top() + 1, w, area.height() - 2), QColor(255, 226, 102));
+        }
+        const bool selected = opt.state & QStyle::State_Selected;
+        p->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        p->setFont(opt.font);
+        p->drawText(area.left(), baseline, shown);
+        p->restore();
+    }
+
+  private:
+    const RecipeListModel& m_model;
+};
+
+QString grouped(int n) {
+    return QLocale().toString(n);
+}
+
+} // namespace
+
+RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* main)
+    : QWidget(main, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                        Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+      m_library(library), m_prompts(prompts), m_main(main) {
+    setObjectName(QStringLiteral("RecipesWindow"));
+    setWindowTitle(QStringLiteral("Recipes"));
+    auto* outer = new QVBoxLayout(this);
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("RecipeSearch"));
+    m_search->setPlaceholderText(QStringLiteral("Search: words of a name, flavour or note, "
+                                                "3mg, lemon 10%"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setAccessibleName(QStringLiteral("Search recipes"));
+    m_search->installEventFilter(this);
+    outer->addWidget(m_search);
+
+    m_model = new RecipeListModel(library, this);
+    m_list = new QTableView(this);
+    m_list->setObjectName(QStringLiteral("RecipeList"));
+    m_list->setAccessibleName(QStringLiteral("Recipes"));
+    m_list->setModel(m_model);
+    m_list->setItemDelegate(new HighlightDelegate(*m_model, m_list));
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setAlternatingRowColors(true);
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->hide();
+    // Rows of one height: the view never measures 10,000 of them.
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->horizontalHeader()->setSectionsMovable(false);
+    m_list->setSortingEnabled(true);
+    m_list->sortByColumn(RecipeListModel::Name, Qt::AscendingOrder);
+    const int widths[] = {170, 60, 60, 50, 190, 50, 110, 160, 110};
+    for (int c = 0; c < RecipeListModel::Columns; ++c)
+        m_list->setColumnWidth(c, widths[c]);
+    m_list->installEventFilter(this);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this, &RecipesWindow::showRowMenu);
+    outer->addWidget(m_list, 1);
+
+    auto* row = new QHBoxLayout;
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("RecipeStatus"));
+    row->addWidget(m_status, 1);
+    auto* folders = new QPushButton(QStringLiteral("Folders..."), this);
+    folders->setObjectName(QStringLiteral("RecipeFoldersButton"));
+    auto* open = new QPushButton(QStringLiteral("Open"), this);
+    open->setObjectName(QStringLiteral("RecipeOpenButton"));
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("RecipesCloseButton"));
+    for (QPushButton* b : {folders, open, close}) {
+        b->setAutoDefault(false);
+        row->addWidget(b);
+    }
+    outer->addLayout(row);
+    resize(880, 420);
+
+    connect(m_search, &QLineEdit::textChanged, m_model, &RecipeListModel::setQuery);
+    connect(m_list, &QTableView::doubleClicked, this, &RecipesWindow::openSelected);
+    connect(folders, &QPushButton::clicked, this, &RecipesWindow::editFolders);
+    connect(open, &QPushButton::clicked, this, &RecipesWindow::openSelected);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // The selection stays on its recipe when the rows are renewed.
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        if (const QString selected = selectedPath(); !selected.isEmpty())
+            m_keepSelected = selected;
+    });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        if (!m_keepSelected.isEmpty())
+            selectPath(m_keepSelected);
+        updateStatus();
+    });
+    connect(&m_library, &RecipeLibrary::progress, this, [this](int done, int total) {
+        m_readDone = done;
+        m_readTotal = total;
+        updateStatus();
+    });
+    connect(&m_library, &RecipeLibrary::idle, this, &RecipesWindow::updateStatus);
+    updateStatus();
+}
+
+QString RecipesWindow::selectedPath() const {
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? QString() : rows.first().data(RecipeListModel::PathRole).toString();
+}
+
+void RecipesWindow::selectPath(const QString& path) {
+    m_keepSelected = path; // and again once it is listed, if it is not yet
+    const int row = m_model->rowOf(NativeFromPath(path));
+    if (row < 0)
+        return;
+    m_list->selectRow(row);
+    m_list->scrollTo(m_model->index(row, 0));
+}
+
+void RecipesWindow::updateStatus() {
+    QString text;
+    if (m_library.reading() && m_readTotal > 0 && m_readDone < m_readTotal)
+        text = QStringLiteral("Reading recipes\u2026 %1 of %2")
+                   .arg(grouped(m_readDone), grouped(m_readTotal));
+    else if (m_library.reading())
+        text = QStringLiteral("Reading recipes\u2026");
+    else if (m_model->query().empty())
+        text = m_library.count() == 1
+                   ? QStringLiteral("1 recipe")
+                   : QStringLiteral("%1 recipes").arg(grouped(m_library.count()));
+    else
+        text = QStringLiteral("%1 of %2 recipes")
+                   .arg(grouped(m_model->matching()), grouped(m_library.count()));
+    for (const std::string& f : m_library.unreadableFolders())
+        text += QStringLiteral(" \u2014 cannot read %1").arg(PathFromNative(f));
+    if (m_library.polling())
+        text += QStringLiteral(" \u2014 folders read every second");
+    m_status->setText(text);
+}
+
+void RecipesWindow::openSelected() {
+    QString path = selectedPath();
+    if (path.isEmpty() && m_model->rowCount() > 0)
+        path = m_model->index(0, 0).data(RecipeListModel::PathRole).toString();
+    if (!path.isEmpty())
+        Q_EMIT openRequested(path);
+}
+
+void RecipesWindow::showSelectedInFolder() {
+    const QString path = selectedPath();
+    if (!path.isEmpty())
+        m_prompts.openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+}
+
+void RecipesWindow::copySelectedPath() {
+    const QString path = selectedPath();
+    if (!path.isEmpty())
+        QGuiApplication::clipboard()->setText(path);
+}
+
+void RecipesWindow::trashSelected() {
+    const QString path = selectedPath();
+    if (path.isEmpty())
+        return;
+    if (m_prompts.message(
+            this, QStringLiteral("Move %1 to the trash?").arg(QFileInfo(path).fileName()), kWarning,
+            Prompts::Icon::Warning, Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+        return;
+    // The desktop's trash, where there is one; never a plain delete.
+    if (!QFile::moveToTrash(path))
+        m_prompts.errorBox(this, QStringLiteral("Unable to move %1 to the trash.").arg(path));
+    m_library.refreshFile(NativeFromPath(path));
+}
+
+void RecipesWindow::showRowMenu(const QPoint& at) {
+    const QModelIndex index = m_list->indexAt(at);
+    if (!index.isValid())
+        return;
+    m_list->selectRow(index.row());
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("RecipeMenu"));
+    menu.addAction(QStringLiteral("Open"), this, &RecipesWindow::openSelected);
+    menu.addAction(QStringLiteral("Show in folder"), this, &RecipesWindow::showSelectedInFolder);
+    menu.addAction(QStringLiteral("Copy path"), this, &RecipesWindow::copySelectedPath);
+    menu.addAction(QStringLiteral("Duplicate"), this,
+                   [this] { Q_EMIT duplicateRequested(selectedPath()); });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Move to trash..."), this, &RecipesWindow::trashSelected);
+    menu.exec(m_list->viewport()->mapToGlobal(at));
+}
+
+bool RecipesWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            openSelected();
+            return true;
+        }
+        // From the search field, Down goes into the list.
+        if (watched == m_search && key == Qt::Key_Down && m_model->rowCount() > 0) {
+            m_list->setFocus();
+            if (selectedPath().isEmpty())
+                m_list->selectRow(0);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RecipesWindow::editFolders() {
+    QStringList current;
+    for (const std::string& f : m_library.folders())
+        current << PathFromNative(f);
+    RecipeFoldersDialog dialog(current, m_prompts, this);
+    if (m_prompts.execDialog(dialog) == QDialog::Accepted && dialog.folders() != current)
+        Q_EMIT foldersChosen(dialog.folders());
+}
+
+void RecipesWindow::placeBesideMain() {
+    const QScreen* screen = m_main ? m_main->screen() : this->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+    const QRect main = m_main ? m_main->frameGeometry() : frameGeometry();
+    // On the side with more room, narrowed to it where the screen is small.
+    const QSize frame = frameGeometry().size() - size();
+    const int room = std::max(main.left() - area.left(), area.right() - main.right()) - 9;
+    if (room < frameGeometry().width())
+        resize(std::max(room, 520) - frame.width(), height());
+    move(PlaceBeside(main, frameGeometry().size(), area,
+                     main.left() - area.left() >= area.right() - main.right()));
+}
+
+RecipeFoldersDialog::RecipeFoldersDialog(const QStringList& folders, Prompts& prompts,
+                                         QWidget* parent)
+    : QDialog(parent), m_prompts(prompts) {
+    setObjectName(QStringLiteral("RecipeFoldersDialog"));
+    setWindowTitle(QStringLiteral("Recipe Folders"));
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(new QLabel(
+        QStringLiteral("Recipes are looked for in these folders and every folder in them:"), this));
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("RecipeFolderList"));
+    m_list->addItems(folders);
+    outer->addWidget(m_list);
+    auto* row = new QHBoxLayout;
+    m_add = new QPushButton(QStringLiteral("Add..."), this);
+    m_add->setObjectName(QStringLiteral("AddFolderButton"));
+    m_remove = new QPushButton(QStringLiteral("Remove"), this);
+    m_remove->setObjectName(QStringLiteral("RemoveFolderButton"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    row->addWidget(m_add);
+    row->addWidget(m_remove);
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    outer->addLayout(row);
+    connect(m_add, &QPushButton::clicked, this, [this] {
+        const QString start =
+            m_list->count() ? m_list->item(m_list->count() - 1)->text() : QDir::homePath();
+        const QString folder = m_prompts.folderName(this, start);
+        if (!folder.isEmpty() && m_list->findItems(folder, Qt::MatchExactly).isEmpty())
+            m_list->addItem(folder);
+    });
+    connect(m_remove, &QPushButton::clicked, this, [this] { delete m_list->currentItem(); });
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(460, 280);
+}
+
+QStringList RecipeFoldersDialog::folders() const {
+    QStringList out;
+    for (int i = 0; i < m_list->count(); ++i)
+        out << m_list->item(i)->text();
+    return out;
+}
+
+} // namespace kovaq

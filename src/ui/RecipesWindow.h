@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <QWidget>
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableView;
+
+namespace kovaq {
+
+class Prompts;
+class RecipeLibrary;
+class RecipeListModel;
+
+// "Recipes": every recipe in the user's recipe folders, found as fast as they type. A row
+// opens through the main window's Open, with its guard; the files stay the documents.
+class RecipesWindow : public QWidget {
+    Q_OBJECT
+  public:
+    RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* main);
+
+    QLineEdit* searchField() const { return m_search; }
+    QTableView* list() const { return m_list; }
+    QLabel* statusLine() const { return m_status; }
+    RecipeListModel& model() const { return *m_model; }
+    // The selected row's file, as text; empty when none.
+    QString selectedPath() const;
+    // Selects the row of a file, when it is shown.
+    void selectPath(const QString& path);
+    // "Folders...": the folders read, in a small list to add to and take from.
+    void editFolders();
+    // Beside the main window, on its left where there is room.
+    void placeBesideMain();
+    // The row's commands, also on its right-click menu.
+    void openSelected();
+    void showSelectedInFolder();
+    void copySelectedPath();
+    void trashSelected();
+
+  Q_SIGNALS:
+    void openRequested(const QString& path);
+    void duplicateRequested(const QString& path);
+    void foldersChosen(const QStringList& folders);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void showRowMenu(const QPoint& at);
+    void updateStatus();
+
+    RecipeLibrary& m_library;
+    Prompts& m_prompts;
+    QWidget* m_main;
+    RecipeListModel* m_model = nullptr;
+    QLineEdit* m_search = nullptr;
+    QTableView* m_list = nullptr;
+    QLabel* m_status = nullptr;
+    QString m_keepSelected; // across a renewal of the rows
+    int m_readDone = 0;
+    int m_readTotal = 0;
+};
+
+// The recipe folders, to add to and take from.
+class RecipeFoldersDialog : public QDialog {
+    Q_OBJECT
+  public:
+    RecipeFoldersDialog(const QStringList& folders, Prompts& prompts, QWidget* parent);
+    QStringList folders() const;
+    QListWidget* list() const { return m_list; }
+    QPushButton* addButton() const { return m_add; }
+    QPushButton* removeButton() const { return m_remove; }
+
+  private:
+    Prompts& m_prompts;
+    QListWidget* m_list = nullptr;
+    QPushButton* m_add = nullptr;
+    QPushButton* m_remove = nullptr;
+};
+
+} // namespace kovaq

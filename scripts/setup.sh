@@ -11,7 +11,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
   libgtest-dev googletest
   fonts-liberation fonts-comic-neue
 )

@@ -58,7 +58,12 @@ TEST(Settings, DefaultsAreWrittenBackAndAMissingLastFileIsDropped) {
 
     const QString file = dir.filePath(QStringLiteral("x.mix"));
     QFile(file).open(QIODevice::WriteOnly);
-    WriteSettings(store, {QStringLiteral("/a"), QStringLiteral("/b"), file, QStringLiteral("odd")});
+    AppSettings written;
+    written.LoadDir = QStringLiteral("/a");
+    written.SaveDir = QStringLiteral("/b");
+    written.LastFile = file;
+    written.Layout = QStringLiteral("odd");
+    WriteSettings(store, written);
     const AppSettings kept = ReadSettings(store, QStringLiteral("/work"));
     EXPECT_EQ(kept.LoadDir, QStringLiteral("/a"));
     EXPECT_EQ(kept.SaveDir, QStringLiteral("/b"));

@@ -26,6 +26,11 @@ struct AppSettings {
     QString RecipesOpen = QStringLiteral("0");
     QString RecipesSort = QStringLiteral("0 asc");
     QStringList RecipeFolders;
+    // The Stash window: open at the last close ("1" or "0"); the steep days last given to a
+    // batch; the label size last printed (its place in the list of sizes).
+    QString StashOpen = QStringLiteral("0");
+    QString SteepDays = QStringLiteral("7");
+    QString LabelSize = QStringLiteral("0");
 };
 
 // The keys and their defaults in one place.
@@ -37,7 +42,8 @@ inline constexpr SettingKey SettingKeys[] = {
     {"LoadDir", &AppSettings::LoadDir},         {"SaveDir", &AppSettings::SaveDir},
     {"LastFile", &AppSettings::LastFile},       {"Layout", &AppSettings::Layout},
     {"WeightsOpen", &AppSettings::WeightsOpen}, {"RecipesOpen", &AppSettings::RecipesOpen},
-    {"RecipesSort", &AppSettings::RecipesSort},
+    {"RecipesSort", &AppSettings::RecipesSort}, {"StashOpen", &AppSettings::StashOpen},
+    {"SteepDays", &AppSettings::SteepDays},     {"LabelSize", &AppSettings::LabelSize},
 };
 // The recipe folders are a list of their own.
 inline constexpr char RecipeFoldersKey[] = "RecipeFolders";

@@ -57,6 +57,17 @@ BottleKind KindOfSlot(SlotId slot) {
     }
 }
 
+bool BottleServes(const Bottle& bottle, const Need& need) {
+    if (need.bottle != 0 && bottle.id == need.bottle)
+        return true;
+    if (bottle.kind != KindOfSlot(need.slot))
+        return false;
+    const QString name = need.name.trimmed();
+    if (name.isEmpty())
+        return !isFlavour(need.slot);
+    return bottle.name.trimmed().compare(name, Qt::CaseInsensitive) == 0;
+}
+
 std::int64_t Batch::readyAt() const {
     const QDate day =
         QDateTime::fromMSecsSinceEpoch(mixedAt).toLocalTime().date().addDays(steepDays);
@@ -212,6 +223,8 @@ StashStore::State StashStore::open(bool readOnly) {
         if (!damaged && v.exec(QStringLiteral("PRAGMA user_version")) && v.next())
             version = v.value(0).toInt();
     }
+    if (damaged && readOnly) // only reading is asked: nothing is written, not even a copy
+        return unavailable(QStringLiteral("The stash database %1 is damaged.").arg(m_path));
     if (damaged) {
         const QString copy =
             m_path + QStringLiteral(".damaged-") +
@@ -326,10 +339,11 @@ std::optional<QString> StashStore::addBottle(Bottle& b) {
     if (!writable())
         return m_problem.isEmpty() ? QStringLiteral("The stash cannot be changed.") : m_problem;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("INSERT INTO bottles(kind, name, maker, on_hand, size, price, ratio, "
-                             "strength, gravity, notes) VALUES(:kind, :name, :maker, :on_hand, "
-                             ":size, :price, :ratio, :strength, :gravity, :notes)"));
+    q.prepare(QStringLiteral("INSERT INTO bottles(id, kind, name, maker, on_hand, size, price, "
+                             "ratio, strength, gravity, notes) VALUES(:id, :kind, :name, :maker, "
+                             ":on_hand, :size, :price, :ratio, :strength, :gravity, :notes)"));
     bindBottle(q, b);
+    q.bindValue(QStringLiteral(":id"), b.id > 0 ? QVariant(qint64(b.id)) : QVariant());
     if (!q.exec())
         return fail(QStringLiteral("Unable to add the bottle"));
     b.id = q.lastInsertId().toLongLong();
@@ -447,21 +461,27 @@ std::optional<QString> StashStore::recordBatch(Batch& batch, const std::vector<N
     for (const Need& need : needs) {
         if (need.ml <= 0)
             continue;
+        // The names are compared here, as the window compares them, not by SQLite's
+        // ASCII-only NOCASE.
         QSqlQuery pick(db);
-        pick.prepare(QStringLiteral(
-            "SELECT id, on_hand FROM bottles WHERE id = :id OR (kind = :kind AND "
-            "(:name = '' OR name = :name COLLATE NOCASE)) ORDER BY id = :id DESC, id"));
+        pick.prepare(QStringLiteral("SELECT id, on_hand, kind, name FROM bottles WHERE id = :id "
+                                    "OR kind = :kind ORDER BY id = :id DESC, id"));
         pick.bindValue(QStringLiteral(":id"), qint64(need.bottle));
         pick.bindValue(QStringLiteral(":kind"), static_cast<int>(KindOfSlot(need.slot)));
-        pick.bindValue(QStringLiteral(":name"), need.name.trimmed());
         last = &pick;
         if (!pick.exec())
             return abandon();
         double wanted = need.ml;
         bool anyBottle = false;
         while (wanted > 1e-9 && pick.next()) {
+            Bottle candidate;
+            candidate.id = pick.value(0).toLongLong();
+            candidate.kind = static_cast<BottleKind>(pick.value(2).toInt());
+            candidate.name = pick.value(3).toString();
+            if (!BottleServes(candidate, need))
+                continue;
             anyBottle = true;
-            const std::int64_t id = pick.value(0).toLongLong();
+            const std::int64_t id = candidate.id;
             const double onHand = pick.value(1).toDouble();
             const double taken = std::min(onHand, wanted);
             if (taken <= 0)
@@ -485,8 +505,12 @@ std::optional<QString> StashStore::recordBatch(Batch& batch, const std::vector<N
             batch.deductions.push_back({id, taken});
             wanted -= taken;
         }
+        const std::string_view row = RowLabelBase(need.slot);
         const QString what =
-            need.name.isEmpty() ? BottleKindName(KindOfSlot(need.slot)) : need.name;
+            !need.name.trimmed().isEmpty() ? need.name.trimmed()
+            : isFlavour(need.slot)
+                ? QString::fromLatin1(row.data(), static_cast<qsizetype>(row.size()))
+                : BottleKindName(KindOfSlot(need.slot));
         if (!anyBottle)
             short_ << QStringLiteral("%1: no bottle in the stash").arg(what);
         else if (wanted > 1e-9)

@@ -77,6 +77,11 @@ struct Need {
     std::int64_t bottle = 0;
 };
 
+// Whether a bottle can give to a need: the bottle asked for, or one of the slot's kind with
+// the need's name (blanks around and case aside). A need without a name takes any bottle of
+// its kind, except a flavour's: an unnamed flavour could be any of them.
+bool BottleServes(const Bottle& bottle, const Need& need);
+
 // The user's stash and batch log, in one SQLite database (WAL, foreign keys on, the schema's
 // version in PRAGMA user_version with the steps from each older one here in code, every
 // change one transaction). A database that is damaged, written by a newer Ko-Vaq, or in use
@@ -105,7 +110,8 @@ class StashStore {
 
     std::vector<Bottle> bottles() const;
     // Each gives the reason when it did not happen.
-    std::optional<QString> addBottle(Bottle& bottle); // sets its id
+    // Sets its id; a bottle with an id (one removed and brought back) keeps it.
+    std::optional<QString> addBottle(Bottle& bottle);
     std::optional<QString> updateBottle(const Bottle& bottle);
     std::optional<QString> removeBottle(std::int64_t id);
 

@@ -245,10 +245,13 @@ TEST_F(StashStoreTest, WritersKilledAnywhereLoseNothingCommittedAndHalfNothing) 
                 std::fprintf(stderr, "%s\n", qPrintable(store.problem()));
                 ::_exit(2);
             }
+            const qint64 opened = 0; // ids start at 1
+            if (::write(fds[1], &opened, sizeof opened) != sizeof opened)
+                ::_exit(4);
             for (;;) {
                 Batch batch;
                 batch.name = QStringLiteral("Batch");
-                batch.recipeText = QString(2000, QLatin1Char('x'));
+                batch.recipeText = QString(300, QLatin1Char('x'));
                 if (store.recordBatch(batch, {{SlotId::Flav1, QStringLiteral("Lemon"), 1, 0}}))
                     ::_exit(3);
                 const qint64 id = batch.id;
@@ -257,14 +260,22 @@ TEST_F(StashStoreTest, WritersKilledAnywhereLoseNothingCommittedAndHalfNothing) 
             }
         }
         ::close(fds[1]);
-        ::usleep(std::uniform_int_distribution<int>(0, 15000)(rng));
+        // Most rounds wait for the writer to be open, so that a loaded machine still kills
+        // it among its commits; every eighth kills it wherever it is, opening included.
+        if (round % 8 != 0) {
+            qint64 opened = -1;
+            ASSERT_EQ(::read(fds[0], &opened, sizeof opened), static_cast<ssize_t>(sizeof opened));
+            ASSERT_EQ(opened, 0);
+        }
+        ::usleep(std::uniform_int_distribution<int>(0, 20000)(rng));
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself: " << WEXITSTATUS(status);
         qint64 id = 0;
         while (::read(fds[0], &id, sizeof id) == sizeof id)
-            committed.insert(id);
+            if (id != 0)
+                committed.insert(id);
         ::close(fds[0]);
     }
     EXPECT_EQ(scalar(file(), "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
@@ -287,7 +298,7 @@ TEST_F(StashStoreTest, WritersKilledAnywhereLoseNothingCommittedAndHalfNothing) 
     QSqlDatabase::removeDatabase("check");
     for (qint64 id : committed)
         EXPECT_TRUE(present.count(id)) << "lost batch " << id;
-    EXPECT_GT(committed.size(), 50u); // the writers got somewhere
+    EXPECT_GT(committed.size(), 20u); // the writers got somewhere
 }
 
 int main(int argc, char** argv) {

@@ -226,7 +226,19 @@ MixDocument::LoadOutcome MixDocument::load(const std::string& nativePath) {
     // Everything that can fail comes first: the file read, the recipe made of it and every
     // text settled as its field would settle it. Only then does this mix change.
     LoadedRecipe loaded = LoadRecipe(nativePath, m_recipe);
-    MixRecipe next = std::move(loaded.recipe);
+    adopt(std::move(loaded.recipe));
+    setMixSaved(true);
+    return {loaded.readable, std::move(loaded.reason), loaded.truncated};
+}
+
+void MixDocument::loadText(const std::string& text, const QString& name) {
+    MixRecipe next = RecipeFromIni(IniDocument(text), m_recipe);
+    next.Name = ToUtf8(name);
+    adopt(std::move(next));
+    setMixSaved(false);
+}
+
+void MixDocument::adopt(MixRecipe next) {
     std::array<Settled, TextFieldCount> settled;
     for (std::size_t i = 0; i < TextFieldCount; ++i)
         settled[i] = settle(textFieldAt(i), next.texts[i]);
@@ -265,8 +277,6 @@ MixDocument::LoadOutcome MixDocument::load(const std::string& nativePath) {
         refreshRatioTexts();
     }
     recalculate();
-    setMixSaved(true);
-    return {loaded.readable, std::move(loaded.reason), loaded.truncated};
 }
 
 void MixDocument::startNewMix(bool keepIngredients, bool keepNotes) {

@@ -117,6 +117,9 @@ class MixDocument : public QObject {
     // Open: the whole file is read and made a recipe first, then it becomes this mix, is
     // calculated once and counts as saved. A file that cannot be read loads the defaults.
     LoadOutcome load(const std::string& nativePath);
+    // A recipe's .mix text (one kept with a batch) becomes the mix, as a file would, named
+    // `name` and not saved anywhere.
+    void loadText(const std::string& text, const QString& name);
     // New Mix once the person has said what to keep: every other field emptied, the mix
     // ratios back on "  PG", "Hi Precision" ticked, costs counted, named "Untitled".
     void startNewMix(bool keepIngredients, bool keepNotes);
@@ -147,6 +150,7 @@ class MixDocument : public QObject {
     void recalculated();
 
   private:
+    void adopt(MixRecipe next);
     struct Settled {
         std::string text;
         EntryAnswer answer = EntryAnswer::GoOn;

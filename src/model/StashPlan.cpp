@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "StashPlan.h"
+
+#include "IniDocument.h"
+#include "MixDocument.h"
+#include "MixName.h"
+#include "Numbers.h"
+#include "QtText.h"
+#include "RecipeFile.h"
+#include "Weights.h"
+
+#include <cmath>
+
+namespace kovaq {
+namespace {
+
+QString ml(double v, int decimals) {
+    return ToQString(FormatNumber(RoundDecimals(v, decimals))) + QStringLiteral(" ml");
+}
+
+QString rowName(SlotId slot, const QString& name) {
+    if (!name.trimmed().isEmpty())
+        return name.trimmed();
+    if (isFlavour(slot) || slot == SlotId::NicBase)
+        return ToQString(std::string(RowLabelBase(slot)));
+    return BottleKindName(KindOfSlot(slot));
+}
+
+} // namespace
+
+std::vector<Need> NeedsOf(const MixRecipe& recipe, const MixResult& result,
+                          const ChosenBottles& chosen) {
+    std::vector<Need> needs;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId slot = slotAt(i);
+        const double volume = result.slots[i].Volume;
+        if (!(volume > 0) || !std::isfinite(volume))
+            continue;
+        Need need;
+        need.slot = slot;
+        need.ml = volume;
+        need.bottle = chosen[i];
+        if (const auto name = NameField(slot))
+            need.name = ToQString(recipe[*name]).trimmed();
+        needs.push_back(std::move(need));
+    }
+    return needs;
+}
+
+std::vector<NeedLine> DescribeNeeds(const std::vector<Need>& needs,
+                                    const std::vector<Bottle>& bottles, int decimals) {
+    std::vector<NeedLine> lines;
+    for (const Need& need : needs) {
+        double onHand = 0;
+        bool any = false;
+        for (const Bottle& b : bottles)
+            if (BottleServes(b, need)) {
+                any = true;
+                onHand += std::max(0.0, b.onHand);
+            }
+        NeedLine line;
+        line.text =
+            rowName(need.slot, need.name) + QStringLiteral(": needs ") + ml(need.ml, decimals);
+        if (!any) {
+            line.text += QStringLiteral(", none in the stash");
+            line.enough = false;
+        } else {
+            line.text += QStringLiteral(", ") + ml(onHand, decimals) + QStringLiteral(" on hand");
+            // Within what the window rounds to, it is there.
+            const double left = RoundDecimals(onHand - need.ml, decimals);
+            line.enough = left >= 0;
+            line.text +=
+                line.enough ? QStringLiteral(", ") + ml(left, decimals) + QStringLiteral(" left")
+                            : QStringLiteral(", ") + ml(-left, decimals) + QStringLiteral(" short");
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+Batch MakeBatch(const MixDocument& doc, const QString& file, int steepDays, const QString& note,
+                std::int64_t mixedAt) {
+    const MixRecipe& r = doc.recipe();
+    const MixResult& result = doc.result();
+    Batch b;
+    b.mixedAt = mixedAt;
+    const std::string ratio = doc.ratio(RatioField::MixNicPGVG).RatioText;
+    b.name = ToQString(ComposeMixName(ToUtf8(doc.mixName()), r[TextField::MixStrength],
+                                      r[TextField::MixQty], ratio));
+    b.volume = ToQString(r[TextField::MixQty]);
+    b.strength = ToQString(r[TextField::MixStrength]);
+    b.ratio = ToQString(ratio).trimmed();
+    const WeightResult weights = ComputeWeights(r, result);
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        b.ml[i] = std::max(0.0, result.slots[i].Volume);
+        b.grams[i] = std::max(0.0, weights.slots[i].grams);
+    }
+    b.cost = r.IgnoreCost ? QString() : ToQString(result.TotalCostText);
+    b.file = file;
+    IniDocument ini;
+    RecipeToIni(ini, doc.recipeWithNotes());
+    b.recipeText = ToQString(ini.toText());
+    b.steepDays = steepDays;
+    b.note = note;
+    return b;
+}
+
+const Bottle* BottleNamed(const std::vector<Bottle>& bottles, BottleKind kind,
+                          const QString& name) {
+    const Bottle* newest = nullptr;
+    const Bottle* newestFull = nullptr;
+    const QString wanted = name.trimmed();
+    for (const Bottle& b : bottles) {
+        if (b.kind != kind || b.name.trimmed().compare(wanted, Qt::CaseInsensitive) != 0)
+            continue;
+        if (!newest || b.id > newest->id)
+            newest = &b;
+        if (b.onHand > 0 && (!newestFull || b.id > newestFull->id))
+            newestFull = &b;
+    }
+    return newestFull ? newestFull : newest;
+}
+
+void FillRowFromBottle(MixDocument& doc, SlotId slot, const Bottle& bottle) {
+    const auto type = [&doc](TextField f, double v) {
+        const QString text = ToQString(FormatNumber(v));
+        doc.setText(f, text, static_cast<int>(text.size()), MixDocument::Origin::Typed);
+    };
+    {
+        // One calculation for the row, as after the last keystroke of it.
+        const auto once = doc.suspendCalculation();
+        if (bottle.price > 0)
+            type(CostField(slot), bottle.price);
+        if (bottle.size > 0)
+            type(QtyField(slot), bottle.size);
+        if (slot == SlotId::NicBase) {
+            if (bottle.strength > 0)
+                type(TextField::BaseNicStrength, bottle.strength);
+            if (bottle.ratio >= 0 && bottle.ratio < RatioEntryCount(RatioField::BaseNicPGVG))
+                doc.pickRatio(RatioField::BaseNicPGVG, bottle.ratio);
+        } else if (isFlavour(slot)) {
+            const std::size_t f = index(slot) - index(SlotId::Flav1);
+            const RatioField r = flavourRatio(f);
+            if (bottle.ratio >= 0 && bottle.ratio < RatioEntryCount(r))
+                doc.pickRatio(r, bottle.ratio);
+        }
+    }
+    doc.recalculate();
+    if (isFlavour(slot)) {
+        // The row now holds this bottle: its own gravity, or the default.
+        const GravityKey key =
+            gravityKeyAt(index(GravityKey::Flav1) + index(slot) - index(SlotId::Flav1));
+        const auto own = ValidGravity(ToUtf8(bottle.gravity));
+        const WeightResult weights = ComputeWeights(doc.recipe(), doc.result());
+        const bool isDefault = !own || std::abs(*own - weights.defaults[index(key)]) < 5e-4;
+        const std::string text = isDefault ? std::string() : ToUtf8(bottle.gravity.trimmed());
+        if (doc.recipe().Gravity[index(key)] != text)
+            doc.setGravity(key, text);
+    }
+}
+
+} // namespace kovaq

@@ -121,12 +121,13 @@ PagesOutcome RenderReportPages(QPainter& painter, const ReportDocument& doc, con
     }
 }
 
-bool ExportReportPdf(const ReportDocument& doc, const QString& path) {
+bool ExportReportPdf(const ReportDocument& doc, const QString& path, const QPageSize& page,
+                     double marginInches) {
     // Made in memory, then written by the checked writer: a full disk or a read-only
     // folder is a failure, and an old file of that name stays as it was until the end.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!ExportReportPdf(doc, buffer))
+    if (!ExportReportPdf(doc, buffer, page, marginInches))
         return false;
     const QByteArray& bytes = buffer.data();
     return ReplaceFileContents(
@@ -134,10 +135,12 @@ bool ExportReportPdf(const ReportDocument& doc, const QString& path) {
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-bool ExportReportPdf(const ReportDocument& doc, QIODevice& out) {
+bool ExportReportPdf(const ReportDocument& doc, QIODevice& out, const QPageSize& page,
+                     double marginInches) {
     QPdfWriter writer(&out);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    writer.setPageSize(page);
+    writer.setPageMargins(QMarginsF(marginInches, marginInches, marginInches, marginInches),
+                          QPageLayout::Inch);
     writer.setResolution(600);
     writer.setTitle(QString());
     writer.setCreator(QStringLiteral("Ko-Vaq"));

@@ -6,6 +6,7 @@
 #include "ReportDocument.h"
 
 #include <QFont>
+#include <QPageSize>
 
 #include <QRect>
 #include <QString>
@@ -39,8 +40,11 @@ PagesOutcome RenderReportPages(QPainter& painter, const ReportDocument& doc, con
 
 // Writes the report to a PDF on A4 with quarter-inch margins, over as many pages as it
 // takes. Returns false when the file cannot be written; the file is replaced in one step.
-bool ExportReportPdf(const ReportDocument& doc, const QString& path);
-bool ExportReportPdf(const ReportDocument& doc, QIODevice& out);
+// Another page and margin: a label, say.
+bool ExportReportPdf(const ReportDocument& doc, const QString& path,
+                     const QPageSize& page = QPageSize(QPageSize::A4), double marginInches = 0.25);
+bool ExportReportPdf(const ReportDocument& doc, QIODevice& out,
+                     const QPageSize& page = QPageSize(QPageSize::A4), double marginInches = 0.25);
 
 // The font the reports use at a size in points.
 QFont ReportFont(int points, bool bold);

@@ -18,6 +18,8 @@
 #include "RecipeListModel.h"
 #include "RecipesWindow.h"
 #include "Reports.h"
+#include "StashController.h"
+#include "StashWindow.h"
 #include "WeightsWindow.h"
 
 #include <QApplication>
@@ -98,6 +100,8 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     // start shows the main window and nothing else.
     connect(&w, &MainWindow::weightsRequested, this, &AppController::showWeights);
     connect(&w, &MainWindow::recipesRequested, this, &AppController::showRecipes);
+    connect(&w, &MainWindow::stashRequested, this, [this] { stash().showStash(); });
+    connect(&w, &MainWindow::mixItRequested, this, [this] { stash().mixIt(); });
     m_welcomeTimer.setSingleShot(true);
     m_welcomeTimer.setInterval(1000);
     connect(&m_welcomeTimer, &QTimer::timeout, this, [this] {
@@ -168,6 +172,7 @@ RecipesWindow& AppController::recipesWindow() {
         connect(m_recipes, &RecipesWindow::openRequested, this, &AppController::openRecipeFile);
         connect(m_recipes, &RecipesWindow::duplicateRequested, this,
                 &AppController::duplicateRecipe);
+        connect(m_recipes, &RecipesWindow::stashRequested, this, [this] { stash().showStash(); });
         connect(m_recipes, &RecipesWindow::foldersChosen, this, [this](const QStringList& f) {
             m_settings.RecipeFolders = f;
             std::vector<std::string> folders;
@@ -229,6 +234,18 @@ QPrinter& AppController::printer() {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
+}
+
+QPrinter& AppController::labelPrinter() {
+    if (!m_labelPrinter)
+        m_labelPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_labelPrinter;
+}
+
+StashController& AppController::stash() {
+    if (!m_stash)
+        m_stash = new StashController(*this, m_prompts);
+    return *m_stash;
 }
 
 PrintProgressWindow& AppController::progressWindow() {
@@ -295,6 +312,8 @@ void AppController::onClosing() {
         m_weights && m_weights->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
     m_settings.RecipesOpen =
         m_recipes && m_recipes->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
+    m_settings.StashOpen =
+        m_stash && m_stash->window().isVisible() ? QStringLiteral("1") : QStringLiteral("0");
     if (m_recipes)
         m_settings.RecipesSort =
             QStringLiteral("%1 %2")
@@ -433,6 +452,14 @@ void AppController::openRecipeFile(const QString& path) {
     guarded([&] {
         if (confirmDiscard(Caller::Open))
             openChosen(path, QApplication::focusWidget());
+    });
+}
+
+void AppController::openRecipeText(const QString& text, const QString& name) {
+    guarded([&] {
+        if (!confirmDiscard(Caller::Open))
+            return;
+        document().loadText(ToUtf8(text), name);
     });
 }
 
@@ -588,13 +615,22 @@ void AppController::startupChecks() {
     volume->setFocus();
     w.setLastActiveControl(volume);
     m_firstShowPending = false;
-    if (m_settings.RecipesOpen == QStringLiteral("1")) { // once the window is on the screen
+    // What waits for the window to be on the screen: the Recipes and Stash windows, and the
+    // stash's names under the name fields (the database is not opened before).
+    const auto afterPaint = [this, &w](std::function<void()> step) {
         if (w.painted())
-            QTimer::singleShot(0, this, &AppController::showRecipes);
+            QTimer::singleShot(0, this, std::move(step));
         else
-            connect(&w, &MainWindow::firstPainted, this, &AppController::showRecipes,
-                    Qt::SingleShotConnection);
-    }
+            connect(&w, &MainWindow::firstPainted, this, std::move(step), Qt::SingleShotConnection);
+    };
+    if (m_settings.RecipesOpen == QStringLiteral("1"))
+        afterPaint([this] { showRecipes(); });
+    if (m_settings.StashOpen == QStringLiteral("1"))
+        afterPaint([this] { stash().showStash(); });
+    afterPaint([this] {
+        if (stash().storeExists())
+            stash().installCompleters();
+    });
     if (m_settings.WeightsOpen == QStringLiteral("1"))
         showWeights();
 }

@@ -28,6 +28,7 @@ class RecipeLibrary;
 class RecipesWindow;
 class Prompts;
 class RetainDialog;
+class StashController;
 class WelcomeDialog;
 class WeightsWindow;
 
@@ -46,6 +47,7 @@ class AppController : public QObject {
     RetainDialog& retainDialog();
     WelcomeDialog& welcomeDialog();
     AppSettings& settings() { return m_settings; }
+    const AppSettings& settings() const { return m_settings; }
     const QString& startupDir() const { return m_startupDir; }
     bool firstShowPending() const { return m_firstShowPending; }
     QTimer& welcomeTimer() { return m_welcomeTimer; }
@@ -82,6 +84,18 @@ class AppController : public QObject {
     void openRecipeFile(const QString& path);
     // A copy beside it, "NAME copy.mix", opened.
     void duplicateRecipe(const QString& path);
+    // A recipe's text (a batch's copy) opened through Open's guard as a mix of that name
+    // that is not saved anywhere.
+    void openRecipeText(const QString& text, const QString& name);
+
+    // The stash, the batch log and their window; the database waits for first use.
+    StashController& stash();
+    // Labels keep their own printer, so that a label's page never becomes the reports'.
+    QPrinter& labelPrinter();
+
+    // Runs a command; what it throws is reported in the general error box, never thrown on
+    // through Qt. False when it threw.
+    bool guarded(const std::function<void()>& command);
 
     PrintOptionsDialog& printDialog();
     WeightsWindow& weightsWindow();
@@ -109,9 +123,6 @@ class AppController : public QObject {
   private:
     void restoreWorkingDir();
     bool writeDocument(const QString& path);
-    // Runs a command; what it throws is reported in the general error box, never thrown on
-    // through Qt. False when it threw.
-    bool guarded(const std::function<void()>& command);
     void printWithOptions();
     void openChosen(const QString& path, QWidget* focused);
     void onClosing();
@@ -142,6 +153,8 @@ class AppController : public QObject {
     PrintProgressWindow* m_progress = nullptr;
     std::unique_ptr<PrintTicker> m_ticker;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_labelPrinter;
+    StashController* m_stash = nullptr;
     QImage m_capture;
 };
 

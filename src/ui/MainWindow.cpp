@@ -167,6 +167,12 @@ void MainWindow::buildHeader() {
     auto* recipes = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     recipes->setContext(Qt::ApplicationShortcut);
     connect(recipes, &QShortcut::activated, this, &MainWindow::recipesRequested);
+    auto* stash = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    stash->setContext(Qt::ApplicationShortcut);
+    connect(stash, &QShortcut::activated, this, &MainWindow::stashRequested);
+    auto* mixIt = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    mixIt->setContext(Qt::ApplicationShortcut);
+    connect(mixIt, &QShortcut::activated, this, &MainWindow::mixItRequested);
 }
 
 void MainWindow::buildButtonsAndLinks() {

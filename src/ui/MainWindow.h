@@ -108,6 +108,9 @@ class MainWindow : public QWidget {
     void weightsRequested();
     // The book icon or Ctrl+R.
     void recipesRequested();
+    // Ctrl+T: the stash; Ctrl+B: a batch of the mix recorded.
+    void stashRequested();
+    void mixItRequested();
     // The window has been painted for the first time: what can wait, waits for this.
     void firstPainted();
 

@@ -135,11 +135,14 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     row->addWidget(m_status, 1);
     auto* folders = new QPushButton(QStringLiteral("Folders..."), this);
     folders->setObjectName(QStringLiteral("RecipeFoldersButton"));
+    auto* stash = new QPushButton(QStringLiteral("Stash..."), this);
+    stash->setObjectName(QStringLiteral("StashButton"));
+    stash->setToolTip(QStringLiteral("The bottles you own and the batches you mixed (Ctrl+T)"));
     auto* open = new QPushButton(QStringLiteral("Open"), this);
     open->setObjectName(QStringLiteral("RecipeOpenButton"));
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("RecipesCloseButton"));
-    for (QPushButton* b : {folders, open, close}) {
+    for (QPushButton* b : {folders, stash, open, close}) {
         b->setAutoDefault(false);
         row->addWidget(b);
     }
@@ -150,6 +153,7 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     connect(m_list, &QTableView::doubleClicked, this, &RecipesWindow::openSelected);
     connect(folders, &QPushButton::clicked, this, &RecipesWindow::editFolders);
     connect(open, &QPushButton::clicked, this, &RecipesWindow::openSelected);
+    connect(stash, &QPushButton::clicked, this, &RecipesWindow::stashRequested);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     // The selection stays on its recipe when the rows are renewed.
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {

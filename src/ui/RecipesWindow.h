@@ -49,6 +49,7 @@ class RecipesWindow : public QWidget {
   Q_SIGNALS:
     void openRequested(const QString& path);
     void duplicateRequested(const QString& path);
+    void stashRequested();
     void foldersChosen(const QStringList& folders);
 
   protected:

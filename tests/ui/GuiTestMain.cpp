@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Whatever a test leaves behind (the stash, the recipe index) never lands in the user's
+    // own folders.
+    QStandardPaths::setTestModeEnabled(true);
 #ifdef KOVAQ_UI_TESTS
     kovaq::ConfigureApplication(app); // the program's own look, as users see it
 #else

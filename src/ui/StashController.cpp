@@ -1,0 +1,521 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "StashController.h"
+
+#include "AppController.h"
+#include "BottleLabels.h"
+#include "FileAccess.h"
+#include "IniDocument.h"
+#include "MainWindow.h"
+#include "MixDocument.h"
+#include "PrintJob.h"
+#include "PrintOptionsDialog.h"
+#include "Prompts.h"
+#include "QtText.h"
+#include "RecipeFile.h"
+#include "StashDialogs.h"
+#include "StashModels.h"
+#include "StashWindow.h"
+
+#include <QAction>
+#include <QCompleter>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QStringListModel>
+#include <QTableView>
+#include <QUndoStack>
+
+#include <set>
+
+namespace kovaq {
+namespace {
+
+const QString kCaption = QStringLiteral("Stash");
+
+using Step = std::function<std::optional<QString>()>;
+
+// One change of the stash that Undo takes back; a step the store refuses is said and
+// leaves the stack as it was.
+class BottleCommand : public QUndoCommand {
+  public:
+    BottleCommand(const QString& text, Step redo, Step undo,
+                  std::function<void(const std::optional<QString>&)> done)
+        : QUndoCommand(text), m_redo(std::move(redo)), m_undo(std::move(undo)),
+          m_done(std::move(done)) {}
+    void redo() override { run(m_redo); }
+    void undo() override { run(m_undo); }
+
+  private:
+    void run(const Step& step) {
+        const std::optional<QString> error = step();
+        if (error)
+            setObsolete(true);
+        m_done(error);
+    }
+    Step m_redo, m_undo;
+    std::function<void(const std::optional<QString>&)> m_done;
+};
+
+std::optional<SlotId> slotOfName(TextField f) {
+    for (std::size_t i = 0; i < SlotCount; ++i)
+        if (NameField(slotAt(i)) == f)
+            return slotAt(i);
+    return std::nullopt;
+}
+
+QStringList namesOf(const std::vector<Bottle>& bottles, BottleKind kind) {
+    std::set<QString> seen; // one entry a name, whatever its case
+    QStringList names;
+    for (const Bottle& b : bottles) {
+        const QString name = b.name.trimmed();
+        if (b.kind == kind && !name.isEmpty() && seen.insert(name.toCaseFolded()).second)
+            names << name;
+    }
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+} // namespace
+
+StashController::StashController(AppController& app, Prompts& prompts)
+    : QObject(&app), m_app(app), m_prompts(prompts), m_path(StashStore::DefaultPath()) {
+    MixDocument& doc = m_app.document();
+    connect(&doc, &MixDocument::recalculated, this, [this] {
+        if (m_window && m_window->isVisible())
+            updateNeeds();
+    });
+    // A row typed over is no longer the bottle it was filled from.
+    connect(&doc, &MixDocument::fieldChanged, this, [this](TextField f, bool) {
+        if (const auto slot = slotOfName(f);
+            slot && ToQString(m_app.document().text(f)) != m_chosenName[index(*slot)])
+            m_chosen[index(*slot)] = 0;
+    });
+}
+
+StashController::~StashController() = default;
+
+bool StashController::storeExists() const {
+    return m_store || QFileInfo::exists(m_path);
+}
+
+StashStore& StashController::store() {
+    if (!m_store) {
+        m_store = std::make_unique<StashStore>(m_path);
+        m_store->open();
+        m_bottles = m_store->bottles();
+    }
+    return *m_store;
+}
+
+QWidget* StashController::parentWidget() const {
+    if (m_window && m_window->isVisible())
+        return m_window;
+    return &m_app.window();
+}
+
+QUndoStack& StashController::undoStack() {
+    if (!m_undo)
+        m_undo = new QUndoStack(this);
+    return *m_undo;
+}
+
+StashWindow& StashController::window() {
+    if (m_window)
+        return *m_window;
+    m_window = new StashWindow(&m_app.window());
+    StashWindow& w = *m_window;
+    StashStore& s = store();
+    w.setProblem(s.problem());
+    w.setWritable(s.writable());
+    w.bottles().setEditor(
+        [this](const Bottle& before, const Bottle& after) { editBottle(before, after); });
+    QAction* undo = undoStack().createUndoAction(&w, QStringLiteral("Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = undoStack().createRedoAction(&w, QStringLiteral("Redo"));
+    redo->setShortcut(QKeySequence::Redo);
+    w.addAction(undo);
+    w.addAction(redo);
+    connect(&w, &StashWindow::addRequested, this, &StashController::addBottle);
+    connect(&w, &StashWindow::removeRequested, this, &StashController::removeBottle);
+    connect(&w, &StashWindow::mixItRequested, this, &StashController::mixIt);
+    connect(&w, &StashWindow::undoBatchRequested, this, &StashController::undoLastBatch);
+    connect(&w, &StashWindow::printLabelRequested, this, &StashController::printLabel);
+    connect(&w, &StashWindow::exportRequested, this, &StashController::exportCsv);
+    connect(&w, &StashWindow::openCopyRequested, this, &StashController::openCopy);
+    connect(&w, &StashWindow::openFileRequested, this, [this](const QString& path) {
+        if (!QFileInfo(path).isFile()) {
+            m_prompts.errorBox(m_window, QStringLiteral("%1 is no longer there.").arg(path));
+            return;
+        }
+        m_app.openRecipeFile(path);
+    });
+    reload();
+    return w;
+}
+
+void StashController::showStash() {
+    m_app.guarded([this] {
+        StashWindow& w = window();
+        if (!w.isVisible())
+            w.placeBesideMain();
+        w.showStash();
+        w.show();
+        w.raise();
+        w.activateWindow();
+        updateNeeds();
+    });
+}
+
+void StashController::showBatches() {
+    showStash();
+    if (m_window)
+        m_window->showBatches();
+}
+
+void StashController::reload() {
+    if (m_store)
+        m_bottles = m_store->bottles();
+    if (m_baseNames)
+        m_baseNames->setStringList(namesOf(m_bottles, BottleKind::NicotineBase));
+    if (m_flavourNames)
+        m_flavourNames->setStringList(namesOf(m_bottles, BottleKind::Flavour));
+    if (!m_window)
+        return;
+    // The selection and the place in the list outlive the reload.
+    const auto selected = m_window->selectedBottle();
+    m_window->bottles().setBottles(m_bottles);
+    if (selected)
+        if (const int row = m_window->bottles().rowOf(selected->id); row >= 0) {
+            auto* proxy = m_window->bottleView()->model();
+            const QModelIndex at = static_cast<QSortFilterProxyModel*>(proxy)->mapFromSource(
+                m_window->bottles().index(row, BottleModel::Name));
+            m_window->bottleView()->setCurrentIndex(at);
+        }
+    reloadBatches();
+    updateNeeds();
+}
+
+void StashController::reloadBatches() {
+    if (m_window && m_store)
+        m_window->batches().setBatches(m_store->batches());
+}
+
+void StashController::updateNeeds() {
+    if (!m_window)
+        return;
+    const MixDocument& doc = m_app.document();
+    const auto lines = DescribeNeeds(NeedsOf(doc.recipe(), doc.result(), m_chosen), m_bottles,
+                                     doc.volumeDecimals());
+    QStringList texts;
+    std::vector<bool> enough;
+    for (const NeedLine& l : lines) {
+        texts << l.text;
+        enough.push_back(l.enough);
+    }
+    m_window->setNeeds(texts, enough);
+}
+
+bool StashController::checkWritable(QWidget* parent) {
+    StashStore& s = store();
+    if (s.writable())
+        return true;
+    m_prompts.errorBox(parent, s.problem().isEmpty()
+                                   ? QStringLiteral("The stash cannot be changed.")
+                                   : s.problem());
+    return false;
+}
+
+void StashController::addBottle() {
+    if (!checkWritable(m_window))
+        return;
+    auto bottle = std::make_shared<Bottle>();
+    if (const auto selected = m_window->selectedBottle())
+        bottle->kind = selected->kind; // bottles come in runs of a kind
+    undoStack().push(new BottleCommand(
+        QStringLiteral("Add Bottle"), [this, bottle] { return store().addBottle(*bottle); },
+        [this, bottle] { return store().removeBottle(bottle->id); },
+        [this](const std::optional<QString>& error) {
+            if (error)
+                m_prompts.errorBox(m_window, *error + QLatin1Char('.'));
+            reload();
+        }));
+    // Straight into its name.
+    const int row = m_window->bottles().rowOf(bottle->id);
+    if (row < 0)
+        return;
+    m_window->bottleSearch()->clear();
+    auto* proxy = static_cast<QSortFilterProxyModel*>(m_window->bottleView()->model());
+    const QModelIndex at = proxy->mapFromSource(m_window->bottles().index(row, BottleModel::Name));
+    m_window->bottleView()->setCurrentIndex(at);
+    m_window->bottleView()->scrollTo(at);
+    m_window->bottleView()->edit(at);
+}
+
+void StashController::removeBottle(std::int64_t id) {
+    if (!checkWritable(m_window))
+        return;
+    const int row = m_window->bottles().rowOf(id);
+    if (row < 0)
+        return;
+    const Bottle bottle = m_window->bottles().bottleAt(row);
+    undoStack().push(new BottleCommand(
+        QStringLiteral("Remove %1")
+            .arg(bottle.name.isEmpty() ? QStringLiteral("Bottle") : bottle.name),
+        [this, id] { return store().removeBottle(id); },
+        [this, bottle] {
+            Bottle back = bottle; // with its id, so that it is the same bottle again
+            return store().addBottle(back);
+        },
+        [this](const std::optional<QString>& error) {
+            if (error)
+                m_prompts.errorBox(m_window, *error + QLatin1Char('.'));
+            reload();
+        }));
+}
+
+void StashController::editBottle(const Bottle& before, const Bottle& after) {
+    if (!checkWritable(m_window))
+        return;
+    undoStack().push(new BottleCommand(
+        QStringLiteral("Change %1")
+            .arg(after.name.isEmpty() ? QStringLiteral("Bottle") : after.name),
+        [this, after] { return store().updateBottle(after); },
+        [this, before] { return store().updateBottle(before); },
+        [this](const std::optional<QString>& error) {
+            if (error)
+                m_prompts.errorBox(m_window, *error + QLatin1Char('.'));
+            reload();
+        }));
+}
+
+QString StashController::currentFile() const {
+    // The file the mix came from or went to, while the window still shows it.
+    const QString& last = m_app.settings().LastFile;
+    if (last.isEmpty())
+        return {};
+    const QString name = QFileInfo(last).fileName();
+    const QString mix = m_app.document().mixName();
+    return name.compare(mix + QStringLiteral(".mix"), Qt::CaseInsensitive) == 0 ? last : QString();
+}
+
+MixItDialog& StashController::mixItDialog() {
+    if (!m_mixIt)
+        m_mixIt = new MixItDialog(&m_app.window());
+    return *m_mixIt;
+}
+
+void StashController::mixIt() {
+    m_app.guarded([this] {
+        QWidget* parent = parentWidget();
+        if (!checkWritable(parent))
+            return;
+        MixDocument& doc = m_app.document();
+        if (!doc.result().VolumesOk) {
+            m_prompts.message(parent,
+                              QStringLiteral("This mix cannot be made: %1.\nNo batch was recorded.")
+                                  .arg(ToQString(MadeOrWhyNot(doc.recipe(), doc.result()))),
+                              kCaption, Prompts::Icon::Warning, Prompts::Buttons::Ok);
+            return;
+        }
+        if (!doc.mixSaved() &&
+            m_prompts.message(parent,
+                              QStringLiteral("The mix in the window has not been saved.\n"
+                                             "Record a batch of it anyway? Its recipe is kept "
+                                             "with the batch."),
+                              kCaption, Prompts::Icon::Warning,
+                              Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+            return;
+        const std::vector<Need> needs = NeedsOf(doc.recipe(), doc.result(), m_chosen);
+        QStringList lacking;
+        for (const NeedLine& l : DescribeNeeds(needs, m_bottles, doc.volumeDecimals()))
+            if (!l.enough)
+                lacking << l.text;
+        if (!lacking.isEmpty() &&
+            m_prompts.message(parent,
+                              QStringLiteral("The stash does not hold all this mix needs:\n%1\n\n"
+                                             "Record the batch anyway? What is missing is noted "
+                                             "with it.")
+                                  .arg(lacking.join(QLatin1Char('\n'))),
+                              kCaption, Prompts::Icon::Warning,
+                              Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+            return;
+        AppSettings& settings = m_app.settings();
+        bool ok = false;
+        int steep = settings.SteepDays.toInt(&ok);
+        steep = ok ? std::clamp(steep, 0, 365) : 7;
+        Batch batch = MakeBatch(doc, currentFile(), steep, QString(), 0);
+        MixItDialog& dialog = mixItDialog();
+        dialog.prepare(batch.name, steep, lacking);
+        if (m_prompts.execDialog(dialog) != QDialog::Accepted)
+            return;
+        batch.steepDays = dialog.steepDays();
+        batch.note = dialog.note();
+        batch.mixedAt = QDateTime::currentMSecsSinceEpoch();
+        settings.SteepDays = QString::number(batch.steepDays);
+        if (const auto error = store().recordBatch(batch, needs)) {
+            m_prompts.errorBox(parent, *error + QLatin1Char('.'));
+            return;
+        }
+        reload();
+    });
+}
+
+void StashController::undoLastBatch() {
+    m_app.guarded([this] {
+        QWidget* parent = parentWidget();
+        if (!checkWritable(parent))
+            return;
+        const std::vector<Batch> all = store().batches();
+        if (all.empty()) {
+            m_prompts.message(parent, QStringLiteral("There is no batch to undo."), kCaption,
+                              Prompts::Icon::Information, Prompts::Buttons::Ok);
+            return;
+        }
+        if (m_prompts.message(parent,
+                              QStringLiteral("Undo the last batch, %1, and give back to the "
+                                             "stash what it took?")
+                                  .arg(all.front().name),
+                              kCaption, Prompts::Icon::Warning,
+                              Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+            return;
+        if (const auto error = store().undoLastBatch())
+            m_prompts.errorBox(parent, *error + QLatin1Char('.'));
+        reload();
+    });
+}
+
+LabelDialog& StashController::labelDialog() {
+    if (!m_label)
+        m_label = new LabelDialog(&m_app.window(), [this] {
+            return m_app.labelPrinter().pageLayout().fullRect(QPageLayout::Millimeter).size();
+        });
+    return *m_label;
+}
+
+void StashController::printLabel(std::int64_t id) {
+    m_app.guarded([this, id] {
+        QWidget* parent = parentWidget();
+        const std::optional<Batch> batch = store().batch(id);
+        if (!batch)
+            return;
+        LabelInputs in = LabelInputsOf(*batch);
+        // The base's maker, when the stash knows the base by the recipe's name for it.
+        if (batch->ml[index(SlotId::NicBase)] > 0) {
+            const QString base = ToQString(
+                RecipeFromIni(IniDocument(ToUtf8(batch->recipeText)))[TextField::NicBaseName]);
+            if (const Bottle* b = BottleNamed(m_bottles, BottleKind::NicotineBase, base))
+                in.baseMaker = b->maker;
+        }
+        LabelDialog& dialog = labelDialog();
+        dialog.prepare(in, m_app.settings().LabelSize.toInt());
+        if (m_prompts.execDialog(dialog) != QDialog::Accepted)
+            return;
+        m_app.settings().LabelSize = QString::number(dialog.sizeChoice());
+        QPrinter& printer = m_app.labelPrinter();
+        if (dialog.size() != LabelSize::PrinterOwn) {
+            const QPageSize page = LabelPage(dialog.size());
+            const QSizeF mm = page.size(QPageSize::Millimeter);
+            printer.setPageSize(page);
+            printer.setPageOrientation(mm.width() > mm.height() ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
+        }
+        const double m = LabelMarginInches;
+        printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Inch);
+        if (!m_prompts.choosePrinter(printer, parent))
+            return;
+        // Fitted again to the page the printer will really use.
+        ReportDocument label;
+        FitLabelReport(label, in, printer.pageLayout().fullRect(QPageLayout::Millimeter).size());
+        const PageMetrics metrics = MetricsOf(printer, 96, PrintOptionsDialog::DialogWidth);
+        const QString error = PrintReport(printer, label, metrics, MarginMetrics{});
+        if (!error.isEmpty())
+            m_prompts.errorBox(parent, error);
+    });
+}
+
+void StashController::exportCsv() {
+    m_app.guarded([this] {
+        QWidget* parent = parentWidget();
+        AppSettings& settings = m_app.settings();
+        QString path =
+            m_prompts.saveFileName(parent, settings.SaveDir, QStringLiteral("batches.csv"),
+                                   QStringLiteral("CSV files (*.csv)"));
+        if (path.isEmpty())
+            return;
+        if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+            path += QStringLiteral(".csv");
+        if ((QFileInfo::exists(path) || QFileInfo(path).isSymLink()) &&
+            m_prompts.message(parent,
+                              QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                  .arg(QFileInfo(path).fileName()),
+                              QStringLiteral("Warning..."), Prompts::Icon::Warning,
+                              Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+            return;
+        if (!ReplaceFileContents(NativeFromPath(path), BatchesCsv(store().batches())))
+            m_prompts.errorBox(parent, QStringLiteral("Unable to write to %1.").arg(path));
+    });
+}
+
+void StashController::openCopy(std::int64_t id) {
+    const std::optional<Batch> batch = store().batch(id);
+    if (batch)
+        m_app.openRecipeText(batch->recipeText, LabelInputsOf(*batch).name);
+}
+
+QCompleter* StashController::completer(TextField nameField) const {
+    const auto slot = slotOfName(nameField);
+    return slot ? m_completers[index(*slot)] : nullptr;
+}
+
+void StashController::installCompleters() {
+    if (m_completersInstalled)
+        return;
+    m_completersInstalled = true;
+    store();
+    m_baseNames = new QStringListModel(this);
+    m_flavourNames = new QStringListModel(this);
+    reload();
+    MainWindow& w = m_app.window();
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId slot = slotAt(i);
+        const auto field = NameField(slot);
+        if (!field)
+            continue;
+        QLineEdit* edit = w.field(*field);
+        auto* c = new QCompleter(slot == SlotId::NicBase ? m_baseNames : m_flavourNames, edit);
+        c->setCaseSensitivity(Qt::CaseInsensitive);
+        c->setFilterMode(Qt::MatchContains);
+        c->setCompletionMode(QCompleter::PopupCompletion);
+        c->setModelSorting(QCompleter::CaseInsensitivelySortedModel);
+        // The list offers; only a pick fills the row.
+        edit->setCompleter(c);
+        connect(c, qOverload<const QString&>(&QCompleter::activated), this,
+                [this, f = *field](const QString& name) { namePicked(f, name); });
+        m_completers[i] = c;
+    }
+}
+
+void StashController::namePicked(TextField f, const QString& name) {
+    const auto slot = slotOfName(f);
+    if (!slot)
+        return;
+    m_app.guarded([&] {
+        MixDocument& doc = m_app.document();
+        // The field took the pick as typed text already; said again in case it did not.
+        if (ToQString(doc.text(f)) != name)
+            doc.setText(f, name, static_cast<int>(name.size()), MixDocument::Origin::Typed);
+        const Bottle* bottle = BottleNamed(m_bottles, KindOfSlot(*slot), name);
+        if (!bottle)
+            return;
+        const Bottle chosen = *bottle;
+        m_chosen[index(*slot)] = chosen.id;
+        m_chosenName[index(*slot)] = ToQString(doc.text(f));
+        FillRowFromBottle(doc, *slot, chosen);
+        updateNeeds();
+    });
+}
+
+} // namespace kovaq

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+#include "Recipe.h"
+#include "StashPlan.h"
+#include "StashStore.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class QCompleter;
+class QStringListModel;
+class QUndoStack;
+
+namespace kovaq {
+
+class AppController;
+class LabelDialog;
+class MixItDialog;
+class Prompts;
+class StashWindow;
+
+// The stash and the batch log in the program: the store (opened on first use, never before
+// the window is painted), the Stash window, Mix It, the labels, and the name lists that
+// fill a row from a bottle.
+class StashController : public QObject {
+    Q_OBJECT
+  public:
+    StashController(AppController& app, Prompts& prompts);
+    ~StashController() override;
+
+    // Where the database is; tests choose their own. Before first use only.
+    void setStorePath(const QString& path) { m_path = path; }
+    const QString& storePath() const { return m_path; }
+    // Opened, or tried, the first time it is asked for.
+    StashStore& store();
+    bool storeExists() const;
+
+    StashWindow& window();
+    // The window beside the main one, or brought to the front, on the tab asked.
+    void showStash();
+    void showBatches();
+    QUndoStack& undoStack();
+
+    // Ctrl+B: records a batch of the mix in the window, asking first where there is reason.
+    void mixIt();
+    void undoLastBatch();
+    void printLabel(std::int64_t batch);
+    void exportCsv();
+    // A batch's recipe as it was mixed, as a new mix; or its file.
+    void openCopy(std::int64_t batch);
+
+    // The stash's names under the name fields; each pick fills the row.
+    void installCompleters();
+    bool completersInstalled() const { return m_completersInstalled; }
+    QCompleter* completer(TextField nameField) const;
+    // A name picked from a field's list: the row filled from its bottle, as typed.
+    void namePicked(TextField nameField, const QString& name);
+    const ChosenBottles& chosenBottles() const { return m_chosen; }
+
+    MixItDialog& mixItDialog();
+    LabelDialog& labelDialog();
+
+  private:
+    void reload();
+    void reloadBatches();
+    void updateNeeds();
+    void addBottle();
+    void removeBottle(std::int64_t id);
+    void editBottle(const Bottle& before, const Bottle& after);
+    // False (and said so) when the stash cannot be changed.
+    bool checkWritable(QWidget* parent);
+    QString currentFile() const;
+    QWidget* parentWidget() const;
+
+    AppController& m_app;
+    Prompts& m_prompts;
+    QString m_path;
+    std::unique_ptr<StashStore> m_store;
+    StashWindow* m_window = nullptr;
+    QUndoStack* m_undo = nullptr;
+    MixItDialog* m_mixIt = nullptr;
+    LabelDialog* m_label = nullptr;
+    std::vector<Bottle> m_bottles;
+    QStringListModel* m_baseNames = nullptr;
+    QStringListModel* m_flavourNames = nullptr;
+    std::array<QCompleter*, SlotCount> m_completers{};
+    bool m_completersInstalled = false;
+    ChosenBottles m_chosen{};
+    std::array<QString, SlotCount> m_chosenName;
+};
+
+} // namespace kovaq

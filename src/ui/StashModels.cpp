@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "StashModels.h"
+
+#include "Numbers.h"
+#include "QtText.h"
+#include "TextFold.h"
+
+#include <QColor>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLocale>
+
+namespace kovaq {
+namespace {
+
+QString number(double v) {
+    return ToQString(FormatNumber(v));
+}
+
+QString ratioText(int position) {
+    return position < 0 ? QString() : ToQString(RatioListText(position)).trimmed();
+}
+
+QString when(std::int64_t ms) {
+    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(ms), QLocale::ShortFormat);
+}
+
+} // namespace
+
+BottleModel::BottleModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void BottleModel::setBottles(std::vector<Bottle> bottles) {
+    beginResetModel();
+    m_bottles = std::move(bottles);
+    m_search.clear();
+    m_search.reserve(m_bottles.size());
+    for (const Bottle& b : m_bottles)
+        m_search.push_back(FoldForSearch(BottleKindName(b.kind) + QLatin1Char('\n') + b.name +
+                                         QLatin1Char('\n') + b.maker + QLatin1Char('\n') +
+                                         b.notes));
+    endResetModel();
+}
+
+int BottleModel::rowOf(std::int64_t id) const {
+    for (std::size_t i = 0; i < m_bottles.size(); ++i)
+        if (m_bottles[i].id == id)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int BottleModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_bottles.size());
+}
+
+int BottleModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant BottleModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Bottle& b = bottleAt(index.row());
+    if (role == SearchRole)
+        return m_search[static_cast<std::size_t>(index.row())];
+    if (role == Qt::UserRole && index.column() == Kind)
+        return static_cast<int>(b.kind);
+    if (role == Qt::UserRole && index.column() == Ratio)
+        return b.ratio;
+    if (role == Qt::TextAlignmentRole && index.column() >= OnHand && index.column() <= Strength &&
+        index.column() != Ratio)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    switch (index.column()) {
+    case Kind:
+        return BottleKindName(b.kind);
+    case Name:
+        return b.name;
+    case Maker:
+        return b.maker;
+    case OnHand:
+        return number(b.onHand);
+    case Size:
+        return number(b.size);
+    case Price:
+        return number(b.price);
+    case Ratio:
+        return ratioText(b.ratio);
+    case Strength:
+        return b.kind == BottleKind::NicotineBase || role == Qt::EditRole ? number(b.strength)
+                                                                          : QString();
+    case Gravity:
+        return b.gravity;
+    case Notes:
+        return b.notes;
+    }
+    return {};
+}
+
+bool BottleModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || !m_edit)
+        return false;
+    const Bottle before = bottleAt(index.row());
+    Bottle after = before;
+    const QString text = value.toString().trimmed();
+    const double n = ParseNumber(ToUtf8(text));
+    switch (index.column()) {
+    case Kind:
+        after.kind = static_cast<BottleKind>(std::clamp(value.toInt(), 0, BottleKindCount - 1));
+        break;
+    case Name:
+        after.name = text;
+        break;
+    case Maker:
+        after.maker = text;
+        break;
+    case OnHand:
+        after.onHand = std::max(0.0, n);
+        break;
+    case Size:
+        after.size = std::max(0.0, n);
+        break;
+    case Price:
+        after.price = std::max(0.0, n);
+        break;
+    case Ratio:
+        after.ratio = value.toInt();
+        break;
+    case Strength:
+        after.strength = std::max(0.0, n);
+        break;
+    case Gravity:
+        after.gravity = text;
+        break;
+    case Notes:
+        after.notes = value.toString();
+        break;
+    default:
+        return false;
+    }
+    if (after == before)
+        return false;
+    m_edit(before, after);
+    return true;
+}
+
+QVariant BottleModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char* const names[Columns] = {"Kind",      "Name",  "Maker", "ml on hand",
+                                               "Bottle ml", "Price", "PG/VG", "Nicotine mg/ml",
+                                               "g/ml",      "Notes"};
+    return section >= 0 && section < Columns ? QString::fromLatin1(names[section]) : QVariant();
+}
+
+Qt::ItemFlags BottleModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (m_editable && index.isValid())
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+BatchModel::BatchModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void BatchModel::setBatches(std::vector<Batch> batches) {
+    beginResetModel();
+    m_batches = std::move(batches);
+    m_search.clear();
+    m_search.reserve(m_batches.size());
+    for (const Batch& b : m_batches)
+        m_search.push_back(FoldForSearch(b.name + QLatin1Char('\n') + when(b.mixedAt) +
+                                         QLatin1Char('\n') + b.note + QLatin1Char('\n') + b.file));
+    endResetModel();
+}
+
+int BatchModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_batches.size());
+}
+
+int BatchModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Columns;
+}
+
+QString ReadyState(const Batch& b, const QDate& today) {
+    const QDate ready = QDateTime::fromMSecsSinceEpoch(b.readyAt()).date();
+    const qint64 days = today.daysTo(ready);
+    if (days > 1)
+        return QStringLiteral("ready in %1 days").arg(days);
+    if (days == 1)
+        return QStringLiteral("ready tomorrow");
+    if (days == 0)
+        return QStringLiteral("ready today");
+    return QStringLiteral("ready since ") + QLocale::c().toString(ready, QStringLiteral("d MMM"));
+}
+
+QVariant BatchModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Batch& b = batchAt(index.row());
+    if (role == SearchRole)
+        return m_search[static_cast<std::size_t>(index.row())];
+    if (role == Qt::UserRole) // the order of the dates is that of their times
+        return index.column() == Mixed   ? QVariant(qint64(b.mixedAt))
+               : index.column() == Ready ? QVariant(qint64(b.readyAt()))
+                                         : QVariant();
+    if (role == Qt::ToolTipRole && !b.shortfall.isEmpty())
+        return QStringLiteral("Short: ") + b.shortfall;
+    if (role == Qt::ForegroundRole && index.column() == State &&
+        QDateTime::fromMSecsSinceEpoch(b.readyAt()) > QDateTime::currentDateTime())
+        return QColor(160, 90, 0); // still steeping
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case Name:
+        return b.name;
+    case Mixed:
+        return when(b.mixedAt);
+    case Volume:
+        return b.volume.isEmpty() ? QString() : b.volume + QStringLiteral(" ml");
+    case Strength:
+        return b.strength.isEmpty() ? QString() : b.strength + QStringLiteral(" mg");
+    case Ready:
+        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(b.readyAt()).date(),
+                                  QLocale::ShortFormat);
+    case State:
+        return ReadyState(b, QDate::currentDate());
+    }
+    return {};
+}
+
+QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char* const names[Columns] = {"Name",     "Mixed", "Volume",
+                                               "Strength", "Ready", "State"};
+    return section >= 0 && section < Columns ? QString::fromLatin1(names[section]) : QVariant();
+}
+
+void SearchProxy::setWords(const QString& typed) {
+    m_words = FoldForSearch(typed).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    invalidateFilter();
+}
+
+bool SearchProxy::filterAcceptsRow(int row, const QModelIndex& parent) const {
+    if (m_words.isEmpty())
+        return true;
+    const QString folded = sourceModel()->index(row, 0, parent).data(SearchRole).toString();
+    for (const QString& w : m_words)
+        if (!folded.contains(w))
+            return false;
+    return true;
+}
+
+bool SearchProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    const QVariant l = left.data(Qt::UserRole);
+    const QVariant r = right.data(Qt::UserRole);
+    if (l.isValid() && r.isValid())
+        return l.toLongLong() < r.toLongLong();
+    const QString a = left.data().toString();
+    const QString b = right.data().toString();
+    bool na = false, nb = false;
+    const double x = a.split(QLatin1Char(' ')).value(0).toDouble(&na);
+    const double y = b.split(QLatin1Char(' ')).value(0).toDouble(&nb);
+    if (na && nb)
+        return x < y;
+    return QString::localeAwareCompare(a, b) < 0;
+}
+
+QWidget* BottleDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                      const QModelIndex& index) const {
+    if (index.column() == BottleModel::Kind) {
+        auto* box = new QComboBox(parent);
+        for (int k = 0; k < BottleKindCount; ++k)
+            box->addItem(BottleKindName(static_cast<BottleKind>(k)), k);
+        return box;
+    }
+    if (index.column() == BottleModel::Ratio) {
+        auto* box = new QComboBox(parent);
+        box->addItem(QStringLiteral("(none)"), -1);
+        for (int p = 0; p < RatioListSize; ++p)
+            box->addItem(ToQString(RatioListText(p)).trimmed(), p);
+        return box;
+    }
+    return QStyledItemDelegate::createEditor(parent, option, index);
+}
+
+void BottleDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+        box->setCurrentIndex(std::max(0, box->findData(index.data(Qt::UserRole))));
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void BottleDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                  const QModelIndex& index) const {
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+        model->setData(index, box->currentData(), Qt::EditRole);
+        return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+} // namespace kovaq

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "StashWindow.h"
+
+#include "Look.h"
+#include "StashModels.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace kovaq {
+namespace {
+
+QTableView* table(QWidget* parent, const char* name, QAbstractItemModel* model) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setAlternatingRowColors(true);
+    view->setWordWrap(false);
+    view->setSortingEnabled(true);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
+    view->horizontalHeader()->setStretchLastSection(true);
+    return view;
+}
+
+QPushButton* button(QWidget* parent, const QString& text, const char* name) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+StashWindow::StashWindow(QWidget* main)
+    : QWidget(main, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                        Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+      m_main(main) {
+    setObjectName(QStringLiteral("StashWindow"));
+    setWindowTitle(QStringLiteral("Stash"));
+    auto* outer = new QVBoxLayout(this);
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("StashProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_problem->hide();
+    outer->addWidget(m_problem);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("StashTabs"));
+    m_tabs->addTab(buildStashTab(), QStringLiteral("Stash"));
+    m_tabs->addTab(buildBatchesTab(), QStringLiteral("Batches"));
+    outer->addWidget(m_tabs, 1);
+    resize(820, 460);
+}
+
+QWidget* StashWindow::buildStashTab() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    m_bottleSearch = new QLineEdit(page);
+    m_bottleSearch->setObjectName(QStringLiteral("BottleSearch"));
+    m_bottleSearch->setPlaceholderText(QStringLiteral("Search the stash"));
+    m_bottleSearch->setClearButtonEnabled(true);
+    m_bottleSearch->setAccessibleName(QStringLiteral("Search the stash"));
+    layout->addWidget(m_bottleSearch);
+    m_bottles = new BottleModel(this);
+    m_bottleProxy = new SearchProxy(this);
+    m_bottleProxy->setSourceModel(m_bottles);
+    m_bottleView = table(page, "BottleList", m_bottleProxy);
+    m_bottleView->setAccessibleName(QStringLiteral("Bottles"));
+    m_bottleView->setItemDelegate(new BottleDelegate(m_bottleView));
+    m_bottleView->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                  QAbstractItemView::EditKeyPressed |
+                                  QAbstractItemView::AnyKeyPressed);
+    const int widths[] = {100, 140, 100, 80, 70, 60, 60, 100, 50, 120};
+    for (int c = 0; c < BottleModel::Columns; ++c)
+        m_bottleView->setColumnWidth(c, widths[c]);
+    m_bottleView->sortByColumn(BottleModel::Kind, Qt::AscendingOrder);
+    layout->addWidget(m_bottleView, 1);
+    m_needs = new QLabel(page);
+    m_needs->setObjectName(QStringLiteral("StashNeeds"));
+    m_needs->setTextFormat(Qt::RichText);
+    m_needs->setWordWrap(true);
+    layout->addWidget(m_needs);
+    auto* row = new QHBoxLayout;
+    QPushButton* add = m_add = button(page, QStringLiteral("Add"), "AddBottleButton");
+    QPushButton* remove = m_remove = button(page, QStringLiteral("Remove"), "RemoveBottleButton");
+    m_mixIt = button(page, QStringLiteral("Mix It..."), "MixItButton");
+    m_mixIt->setToolTip(QStringLiteral("Record a batch of the mix in the window (Ctrl+B)"));
+    row->addWidget(add);
+    row->addWidget(remove);
+    row->addStretch(1);
+    row->addWidget(m_mixIt);
+    layout->addLayout(row);
+    connect(m_bottleSearch, &QLineEdit::textChanged, m_bottleProxy, &SearchProxy::setWords);
+    connect(add, &QPushButton::clicked, this, &StashWindow::addRequested);
+    connect(remove, &QPushButton::clicked, this, [this] {
+        if (const auto b = selectedBottle())
+            Q_EMIT removeRequested(b->id);
+    });
+    connect(m_mixIt, &QPushButton::clicked, this, &StashWindow::mixItRequested);
+    return page;
+}
+
+QWidget* StashWindow::buildBatchesTab() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    m_batchSearch = new QLineEdit(page);
+    m_batchSearch->setObjectName(QStringLiteral("BatchSearch"));
+    m_batchSearch->setPlaceholderText(QStringLiteral("Search the batches"));
+    m_batchSearch->setClearButtonEnabled(true);
+    m_batchSearch->setAccessibleName(QStringLiteral("Search the batches"));
+    layout->addWidget(m_batchSearch);
+    m_batches = new BatchModel(this);
+    m_batchProxy = new SearchProxy(this);
+    m_batchProxy->setSourceModel(m_batches);
+    m_batchView = table(page, "BatchList", m_batchProxy);
+    m_batchView->setAccessibleName(QStringLiteral("Batches"));
+    m_batchView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_batchView->sortByColumn(BatchModel::Mixed, Qt::DescendingOrder);
+    const int widths[] = {240, 130, 70, 70, 90, 120};
+    for (int c = 0; c < BatchModel::Columns; ++c)
+        m_batchView->setColumnWidth(c, widths[c]);
+    layout->addWidget(m_batchView, 1);
+    auto* row = new QHBoxLayout;
+    QPushButton* copy = button(page, QStringLiteral("Open Recipe"), "OpenBatchCopyButton");
+    copy->setToolTip(QStringLiteral("The recipe as it was mixed, as a new mix"));
+    QPushButton* file = button(page, QStringLiteral("Open File"), "OpenBatchFileButton");
+    QPushButton* label = button(page, QStringLiteral("Print Label..."), "PrintLabelButton");
+    QPushButton* undo = m_undoBatch =
+        button(page, QStringLiteral("Undo Last Batch"), "UndoBatchButton");
+    QPushButton* csv = button(page, QStringLiteral("Export CSV..."), "ExportBatchesButton");
+    for (QPushButton* b : {copy, file, label, undo, csv})
+        row->addWidget(b);
+    layout->addLayout(row);
+    connect(m_batchSearch, &QLineEdit::textChanged, m_batchProxy, &SearchProxy::setWords);
+    connect(m_batchView, &QTableView::doubleClicked, this, [this] {
+        if (const auto b = selectedBatch())
+            Q_EMIT openCopyRequested(b->id);
+    });
+    connect(copy, &QPushButton::clicked, this, [this] {
+        if (const auto b = selectedBatch())
+            Q_EMIT openCopyRequested(b->id);
+    });
+    connect(file, &QPushButton::clicked, this, [this] {
+        if (const auto b = selectedBatch(); b && !b->file.isEmpty())
+            Q_EMIT openFileRequested(b->file);
+    });
+    connect(label, &QPushButton::clicked, this, [this] {
+        if (const auto b = selectedBatch())
+            Q_EMIT printLabelRequested(b->id);
+    });
+    connect(undo, &QPushButton::clicked, this, &StashWindow::undoBatchRequested);
+    connect(csv, &QPushButton::clicked, this, &StashWindow::exportRequested);
+    return page;
+}
+
+void StashWindow::showStash() {
+    m_tabs->setCurrentIndex(0);
+}
+
+void StashWindow::showBatches() {
+    m_tabs->setCurrentIndex(1);
+}
+
+void StashWindow::setProblem(const QString& line) {
+    m_problem->setText(line);
+    m_problem->setVisible(!line.isEmpty());
+}
+
+void StashWindow::setNeeds(const QStringList& lines, const std::vector<bool>& enough) {
+    if (lines.isEmpty()) {
+        m_needs->setText(QStringLiteral("The mix in the window needs nothing yet."));
+        return;
+    }
+    QString html = QStringLiteral("<b>For the mix in the window:</b><br>");
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].toHtmlEscaped();
+        html += enough[static_cast<std::size_t>(i)]
+                    ? line
+                    : QStringLiteral("<span style=\"color:#d00000\">") + line +
+                          QStringLiteral("</span>");
+        html += QStringLiteral("<br>");
+    }
+    m_needs->setText(html);
+}
+
+void StashWindow::setWritable(bool on) {
+    for (QPushButton* b : {m_add, m_remove, m_undoBatch, m_mixIt})
+        b->setEnabled(on);
+    m_bottles->setEditable(on);
+}
+
+std::optional<Bottle> StashWindow::selectedBottle() const {
+    const QModelIndexList rows = m_bottleView->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return m_bottles->bottleAt(m_bottleProxy->mapToSource(rows.first()).row());
+}
+
+std::optional<Batch> StashWindow::selectedBatch() const {
+    const QModelIndexList rows = m_batchView->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    return m_batches->batchAt(m_batchProxy->mapToSource(rows.first()).row());
+}
+
+void StashWindow::placeBesideMain() {
+    const QScreen* screen = m_main ? m_main->screen() : this->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+    const QRect main = m_main ? m_main->frameGeometry() : frameGeometry();
+    move(PlaceBeside(main, frameGeometry().size(), area));
+}
+
+} // namespace kovaq

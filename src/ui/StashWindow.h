@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+#include "StashStore.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+
+namespace kovaq {
+
+class BatchModel;
+class BottleModel;
+class SearchProxy;
+
+// "Stash": the bottles the user owns, what the mix in the window needs of them, and the
+// batches mixed. It shows; the stash's controller decides.
+class StashWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit StashWindow(QWidget* main);
+
+    void showStash();
+    void showBatches();
+    void placeBesideMain();
+    // The one line that says why the stash cannot be changed; hidden when it can.
+    void setProblem(const QString& line);
+    // "Lemon: needs 3 ml, 12 ml on hand", one a line, red where there is not enough.
+    void setNeeds(const QStringList& lines, const std::vector<bool>& enough);
+    // What changes the stash is offered only while it can be changed.
+    void setWritable(bool on);
+
+    QTabWidget* tabs() const { return m_tabs; }
+    BottleModel& bottles() const { return *m_bottles; }
+    BatchModel& batches() const { return *m_batches; }
+    QTableView* bottleView() const { return m_bottleView; }
+    QTableView* batchView() const { return m_batchView; }
+    QLineEdit* bottleSearch() const { return m_bottleSearch; }
+    QLineEdit* batchSearch() const { return m_batchSearch; }
+    QLabel* needsLine() const { return m_needs; }
+    QLabel* problemLine() const { return m_problem; }
+    QPushButton* mixItButton() const { return m_mixIt; }
+    // The selected rows, if any.
+    std::optional<Bottle> selectedBottle() const;
+    std::optional<Batch> selectedBatch() const;
+
+  Q_SIGNALS:
+    void addRequested();
+    void removeRequested(std::int64_t bottle);
+    void mixItRequested();
+    void undoBatchRequested();
+    void printLabelRequested(std::int64_t batch);
+    void exportRequested();
+    void openCopyRequested(std::int64_t batch);
+    void openFileRequested(const QString& path);
+
+  private:
+    QWidget* buildStashTab();
+    QWidget* buildBatchesTab();
+
+    QWidget* m_main;
+    QTabWidget* m_tabs = nullptr;
+    QLabel* m_problem = nullptr;
+    BottleModel* m_bottles = nullptr;
+    SearchProxy* m_bottleProxy = nullptr;
+    QTableView* m_bottleView = nullptr;
+    QLineEdit* m_bottleSearch = nullptr;
+    QLabel* m_needs = nullptr;
+    QPushButton* m_mixIt = nullptr;
+    QPushButton* m_add = nullptr;
+    QPushButton* m_remove = nullptr;
+    QPushButton* m_undoBatch = nullptr;
+    BatchModel* m_batches = nullptr;
+    SearchProxy* m_batchProxy = nullptr;
+    QTableView* m_batchView = nullptr;
+    QLineEdit* m_batchSearch = nullptr;
+};
+
+} // namespace kovaq

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+//
+// The stash as a person uses it: a name picked from the list fills the row as typing would,
+// Mix It records, takes and gives back, the bottles' changes undo, and a stash in use by a
+// second Ko-Vaq is only read.
+#include "AppController.h"
+#include "Eventually.h"
+#include "FakePrompts.h"
+#include "MainWindow.h"
+#include "MixDocument.h"
+#include "RecipeFile.h"
+#include "StashController.h"
+#include "StashDialogs.h"
+#include "StashModels.h"
+#include "StashWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kovaq;
+using T = TextField;
+using Answer = Prompts::Answer;
+
+namespace {
+
+class StashTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QDir::setCurrent(dir.path());
+        {
+            StashStore s(db());
+            ASSERT_EQ(s.open(), StashStore::State::ReadWrite);
+            lemon = bottle(s, BottleKind::Flavour, "Lemon", 12, 10, 4.2, 5, 0, "1.10");
+            base = bottle(s, BottleKind::NicotineBase, "Salt 36", 80, 100, 12.5, 3, 36, "");
+            bottle(s, BottleKind::PG, "PG", 400, 500, 9, -1, 0, "");
+            bottle(s, BottleKind::VG, "VG", 900, 1000, 11, -1, 0, "");
+        }
+        settings = std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")),
+                                               QSettings::IniFormat);
+        controller = std::make_unique<AppController>(prompts, *settings);
+        controller->stash().setStorePath(db());
+        controller->setScreenHeightProvider([] { return 1024; });
+        controller->startupChecks();
+        controller->welcomeTimer().stop();
+        w().show();
+        QApplication::setActiveWindow(&w());
+        // The names come once the window has been painted.
+        ASSERT_EVENTUALLY(stash().completersInstalled());
+        prompts.clear();
+    }
+    void TearDown() override {
+        controller.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
+    QString db() const { return dir.filePath(QStringLiteral("stash.sqlite")); }
+    static std::int64_t bottle(StashStore& s, BottleKind kind, const char* name, double onHand,
+                               double size, double price, int ratio, double strength,
+                               const char* gravity) {
+        Bottle b;
+        b.kind = kind;
+        b.name = QString::fromUtf8(name);
+        b.onHand = onHand;
+        b.size = size;
+        b.price = price;
+        b.ratio = ratio;
+        b.strength = strength;
+        b.gravity = QString::fromUtf8(gravity);
+        s.addBottle(b);
+        return b.id;
+    }
+    MainWindow& w() { return controller->window(); }
+    MixDocument& doc() { return w().document(); }
+    StashController& stash() { return controller->stash(); }
+    void type(T f, const QString& keys) { QTest::keyClicks(w().field(f), keys); }
+    std::vector<Bottle> bottles() { return stash().store().bottles(); }
+    double onHand(std::int64_t id) {
+        for (const Bottle& b : bottles())
+            if (b.id == id)
+                return b.onHand;
+        return -1;
+    }
+    // 30 ml with 10 % of the first flavour.
+    void typeMix() {
+        type(T::MixQty, QStringLiteral("30"));
+        type(T::PctFlav1, QStringLiteral("10"));
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<QSettings> settings;
+    test::FakePrompts prompts;
+    std::unique_ptr<AppController> controller;
+    std::int64_t lemon = 0, base = 0;
+};
+
+} // namespace
+
+TEST_F(StashTest, APickedNameFillsTheRowAsTypingWould) {
+    typeMix();
+    struct Case {
+        T name;
+        const char* typed;
+        const char* picked;
+    };
+    for (const Case& c :
+         {Case{T::Flav1Name, "lem", "Lemon"}, Case{T::NicBaseName, "36", "Salt 36"}}) {
+        SCOPED_TRACE(c.picked);
+        w().field(c.name)->setFocus();
+        type(c.name, QString::fromUtf8(c.typed));
+        QCompleter* completer = w().field(c.name)->completer();
+        ASSERT_TRUE(completer);
+        ASSERT_EVENTUALLY(completer->popup()->isVisible());
+        EXPECT_EQ(completer->completionCount(), 1);
+        QTest::keyClick(completer->popup(), Qt::Key_Down);
+        QTest::keyClick(completer->popup(), Qt::Key_Return);
+        EXPECT_EQ(w().field(c.name)->text(), QString::fromUtf8(c.picked));
+    }
+    type(T::MixStrength, QStringLiteral("3"));
+    EXPECT_EQ(doc().text(T::Flav1Cost), "4.2");
+    EXPECT_EQ(doc().text(T::Flav1Qty), "10");
+    EXPECT_EQ(doc().ratio(RatioField::Flav1NicPGVG).position, 5);
+    EXPECT_EQ(doc().recipe().Gravity[index(GravityKey::Flav1)], "1.10");
+    EXPECT_EQ(doc().text(T::BaseNicStrength), "36");
+    EXPECT_EQ(doc().ratio(RatioField::BaseNicPGVG).position, 3);
+    EXPECT_NE(stash().chosenBottles()[index(SlotId::Flav1)], 0);
+
+    // The same texts typed into a document of its own come to the same mix.
+    MixDocument typed;
+    typed.startNewMix(false, false);
+    const auto typeIn = [&typed](T f, const char* text) {
+        typed.setText(f, QString::fromUtf8(text), 0, MixDocument::Origin::Typed);
+    };
+    typeIn(T::MixQty, "30");
+    typeIn(T::PctFlav1, "10");
+    typeIn(T::Flav1Name, "Lemon");
+    typeIn(T::Flav1Cost, "4.2");
+    typeIn(T::Flav1Qty, "10");
+    typed.pickRatio(RatioField::Flav1NicPGVG, 5);
+    typeIn(T::NicBaseName, "Salt 36");
+    typeIn(T::NicBaseCost, "12.5");
+    typeIn(T::NicBaseQty, "100");
+    typeIn(T::BaseNicStrength, "36");
+    typed.pickRatio(RatioField::BaseNicPGVG, 3);
+    typeIn(T::MixStrength, "3");
+    for (std::size_t i = 0; i < TextFieldCount; ++i)
+        EXPECT_EQ(typed.text(textFieldAt(i)), doc().text(textFieldAt(i))) << i;
+    for (std::size_t i = 0; i < SlotCount; ++i)
+        EXPECT_EQ(typed.result().slots[i], doc().result().slots[i]) << i;
+
+    // Typed over, the row is no longer that bottle's.
+    type(T::Flav1Name, QStringLiteral("x"));
+    EXPECT_EQ(stash().chosenBottles()[index(SlotId::Flav1)], 0);
+}
+
+TEST_F(StashTest, MixItRecordsTakesFromTheStashAndUndoGivesBack) {
+    // Nothing to mix: refused, nothing recorded.
+    stash().mixIt();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("This mix cannot be made")));
+    EXPECT_TRUE(stash().store().batches().empty());
+
+    typeMix();
+    type(T::Flav1Name, QStringLiteral("Lemon"));
+    type(T::BaseNicStrength, QStringLiteral("36"));
+    type(T::MixStrength, QStringLiteral("3"));
+    // Not saved: asked, and No records nothing.
+    prompts.clear();
+    prompts.answers = {Answer::No};
+    stash().mixIt();
+    EXPECT_TRUE(prompts.messages.at(0).text.contains(QStringLiteral("not been saved")));
+    EXPECT_TRUE(stash().store().batches().empty());
+
+    prompts.clear();
+    prompts.answers = {Answer::Yes};
+    prompts.dialogActions = {[](QDialog& d) {
+        auto& mix = static_cast<MixItDialog&>(d);
+        mix.steepBox()->setValue(10);
+        mix.noteField()->setText(QStringLiteral("first try"));
+        return int(QDialog::Accepted);
+    }};
+    stash().mixIt();
+    EXPECT_TRUE(prompts.errors.empty());
+    const std::vector<Batch> batches = stash().store().batches(true);
+    ASSERT_EQ(batches.size(), 1u);
+    EXPECT_EQ(batches[0].name, QStringLiteral("Untitled(3mg 30ml PG)"));
+    EXPECT_EQ(batches[0].steepDays, 10);
+    EXPECT_EQ(batches[0].note, QStringLiteral("first try"));
+    EXPECT_DOUBLE_EQ(batches[0].ml[index(SlotId::Flav1)], 3);
+    EXPECT_TRUE(batches[0].recipeText.contains(QStringLiteral("Flav1Name=Lemon")));
+    EXPECT_EQ(controller->settings().SteepDays, QStringLiteral("10"));
+    EXPECT_DOUBLE_EQ(onHand(lemon), 9);
+    EXPECT_DOUBLE_EQ(onHand(base), 80 - 2.5);
+
+    // The copy kept with the batch opens as a mix that is not saved anywhere.
+    stash().openCopy(batches[0].id);
+    EXPECT_FALSE(doc().mixSaved());
+    EXPECT_EQ(doc().text(T::Flav1Name), "Lemon");
+
+    prompts.clear();
+    prompts.answers = {Answer::Yes};
+    stash().undoLastBatch();
+    EXPECT_TRUE(stash().store().batches().empty());
+    EXPECT_DOUBLE_EQ(onHand(lemon), 12);
+    EXPECT_DOUBLE_EQ(onHand(base), 80);
+}
+
+TEST_F(StashTest, BottleChangesUndoWithCtrlZ) {
+    stash().showStash();
+    StashWindow& win = stash().window();
+    ASSERT_EQ(win.bottles().rowCount(), 4);
+    const std::vector<Bottle> before = bottles();
+    QTest::mouseClick(win.findChild<QPushButton*>(QStringLiteral("AddBottleButton")),
+                      Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_EQ(bottles().size(), 5u);
+    BottleModel& model = win.bottles();
+    const int row = model.rowOf(lemon);
+    model.setData(model.index(row, BottleModel::OnHand), QStringLiteral("7.5"), Qt::EditRole);
+    EXPECT_DOUBLE_EQ(onHand(lemon), 7.5);
+    win.bottleView()->selectRow(win.bottleView()->model()->rowCount() - 1);
+    win.removeRequested(base);
+    EXPECT_EQ(bottles().size(), 4u);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&win, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(bottles(), before);
+}
+
+TEST_F(StashTest, AStashInUseElsewhereIsOnlyRead) {
+    controller.reset(); // this one's lock goes with it
+    StashStore other(db());
+    ASSERT_EQ(other.open(), StashStore::State::ReadWrite);
+    controller = std::make_unique<AppController>(prompts, *settings);
+    controller->stash().setStorePath(db());
+    stash().showStash();
+    EXPECT_TRUE(stash().window().problemLine()->isVisible());
+    EXPECT_EQ(stash().window().bottles().rowCount(), 4); // still shown
+    EXPECT_FALSE(stash().window().mixItButton()->isEnabled());
+    stash().mixIt();
+    EXPECT_EQ(prompts.errors, std::vector<QString>{QStringLiteral(
+                                  "Another Ko-Vaq is using the stash: it is open read-only.")});
+}

@@ -5,6 +5,8 @@
 
 #include "FileAccess.h"
 
+#include <optional>
+
 namespace kovaq {
 
 const char* const CalcUsage =
@@ -14,6 +16,10 @@ const char* const CalcUsage =
     "       kovaq-calc --list [--json] [--search WORDS] FOLDER...\n"
     "       kovaq-calc --report summary|details|weights [--notes] [--unused]\n"
     "                  [--text-size 8|10|12|14] [--json | --pdf OUT.pdf] FILE.mix\n"
+    "       kovaq-calc --report label [--label-size 50x25|70x40|100x50] [--steep DAYS]\n"
+    "                  [--db FILE] [--json | --pdf OUT.pdf] FILE.mix\n"
+    "       kovaq-calc --stash [--json] [--db FILE]\n"
+    "       kovaq-calc --batches [--json | --csv] [--db FILE]\n"
     "       kovaq-calc --version | --help\n"
     "\n"
     "Loads a Ko-Vaq recipe as the window's Open does and works out the mix.\n"
@@ -31,20 +37,43 @@ const char* const CalcUsage =
     "  --search WORDS with --list, only the recipes every word matches: words of the\n"
     "                 name, a flavour, the notes or the file name, \"3mg\", \"lemon 10%\"\n"
     "  --report KIND  print the summary, details or weights report, one line per line,\n"
-    "                 tabs kept\n"
+    "                 tabs kept; or the bottle label of a batch of the mix mixed today\n"
+    "  --label-size S the label's size in millimetres (default 50x25)\n"
+    "  --steep DAYS   with the label, the days it steeps (default 7)\n"
+    "  --stash        list the bottles of the stash: kind, name, maker, ml on hand,\n"
+    "                 bottle size, price, PG/VG, nicotine strength, gravity\n"
+    "  --batches      list the batches mixed, newest first, with when each is ready\n"
+    "  --csv          with --batches, the list as CSV (RFC 4180, UTF-8, ISO dates)\n"
+    "  --db FILE      the stash database (default: the one Ko-Vaq keeps,\n"
+    "                 $XDG_DATA_HOME/Tresquall/Ko-Vaq/ko-vaq.sqlite); never written\n"
     "  --notes        include the notes in the report\n"
     "  --unused       include unused ingredients (details report)\n"
     "  --text-size N  report text size in points (default 12)\n"
-    "  --pdf OUT.pdf  write the report to a PDF (A4, quarter-inch margins)\n"
+    "  --pdf OUT.pdf  write the report to a PDF (A4, quarter-inch margins; a label on a\n"
+    "                 page of its size)\n"
     "  --version      show the version\n"
     "  --help         show this text\n"
     "\n"
-    "Exit status: 0 when done, 1 when the file cannot be read or the output cannot be\n"
-    "written, 2 for a wrong command line, 3 when --check finds a mix that cannot be made.\n";
+    "Exit status: 0 when done, 1 when the file or the stash cannot be read or the output\n"
+    "cannot be written, 2 for a wrong command line, 3 when --check finds a mix that cannot\n"
+    "be made.\n";
+
+namespace {
+
+std::optional<int> ParseDays(const std::string& text) {
+    if (text.empty() || text.size() > 3 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int days = std::stoi(text);
+    return days <= 365 ? std::optional<int>(days) : std::nullopt;
+}
+
+} // namespace
 
 ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
     ParsedCalcOptions parsed;
     CalcOptions& o = parsed.options;
+    bool labelOptions = false;
     const auto fail = [&](std::string error, bool usage = false) {
         parsed.error = std::move(error);
         parsed.usageError = usage;
@@ -75,8 +104,9 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             o.unused = true;
         } else if (arg == "--report" && hasValue) {
             o.report = argv[++i];
-            if (o.report != "summary" && o.report != "details" && o.report != "weights")
-                return fail("--report takes summary, details or weights");
+            if (o.report != "summary" && o.report != "details" && o.report != "weights" &&
+                o.report != "label")
+                return fail("--report takes summary, details, weights or label");
         } else if (arg == "--text-size" && hasValue) {
             const std::string v = argv[++i];
             if (v != "8" && v != "10" && v != "12" && v != "14")
@@ -86,6 +116,25 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             o.pdf = argv[++i];
         } else if (arg == "--list") {
             o.list = true;
+        } else if (arg == "--stash") {
+            o.stash = true;
+        } else if (arg == "--batches") {
+            o.batches = true;
+        } else if (arg == "--csv") {
+            o.csv = true;
+        } else if (arg == "--db" && hasValue) {
+            o.db = argv[++i];
+        } else if (arg == "--label-size" && hasValue) {
+            o.labelSize = argv[++i];
+            labelOptions = true;
+            if (o.labelSize != "50x25" && o.labelSize != "70x40" && o.labelSize != "100x50")
+                return fail("--label-size takes 50x25, 70x40 or 100x50");
+        } else if (arg == "--steep" && hasValue) {
+            const auto days = ParseDays(argv[++i]);
+            if (!days)
+                return fail("--steep takes a number of days from 0 to 365");
+            o.steepDays = *days;
+            labelOptions = true;
         } else if (arg == "--search" && hasValue) {
             o.search = argv[++i];
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
@@ -99,6 +148,22 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             return fail("only one file at a time");
         }
     }
+    if (o.stash || o.batches) {
+        if (o.stash && o.batches)
+            return fail("--stash and --batches go one at a time");
+        if (!o.path.empty() || o.list || !o.report.empty() || o.check || o.weights ||
+            !o.pdf.empty() || labelOptions)
+            return fail("--stash and --batches go with --json, --csv and --db only");
+        if (o.csv && (o.stash || o.json))
+            return fail("--csv goes with --batches alone");
+        return parsed;
+    }
+    if (o.csv)
+        return fail("--csv goes with --batches");
+    if (labelOptions && o.report != "label")
+        return fail("--label-size and --steep go with --report label");
+    if (!o.db.empty() && o.report != "label")
+        return fail("--db goes with --stash, --batches or --report label");
     if (o.path.empty())
         return fail("", true);
     if (o.list) {

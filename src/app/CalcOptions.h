@@ -26,6 +26,14 @@ struct CalcOptions {
     bool list = false;
     std::string search;
     std::vector<std::string> folders;
+    // --stash and --batches: the store, read only, from `db` or where the window keeps it.
+    bool stash = false;
+    bool batches = false;
+    bool csv = false;
+    std::string db;
+    // --report label: the label of a batch of the recipe mixed today.
+    std::string labelSize = "50x25";
+    int steepDays = 7;
 };
 
 struct ParsedCalcOptions {

@@ -3,9 +3,11 @@
 //
 // kovaq-calc: loads a recipe as the window's Open does and prints what the window would
 // show, for scripts and for checking the calculation from outside.
+#include "BottleLabels.h"
 #include "CalcJson.h"
 #include "CalcList.h"
 #include "CalcOptions.h"
+#include "CalcStash.h"
 #include "Feasibility.h"
 #include "FieldMetrics.h"
 #include "FileAccess.h"
@@ -15,10 +17,12 @@
 #include "RecipeFile.h"
 #include "ReportRenderer.h"
 #include "Reports.h"
+#include "StashPlan.h"
 #include "Version.h"
 #include "Weights.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QLocale>
@@ -128,7 +132,20 @@ int printReport(const CalcOptions& o, const MixDocument& doc, LazyGuiApplication
     const ReportInputs inputs =
         MakeReportInputs(recipe, doc.result(), doc.rowLabels(), o.notes, o.unused, o.textSize);
     ReportDocument report;
-    if (o.report == "summary")
+    QPageSize page(QPageSize::A4);
+    double margin = 0.25;
+    if (o.report == "label") {
+        // A batch of the mix as Mix It would record it today, on its label.
+        gui.ensure();
+        const Batch batch = MakeBatch(doc, PathFromNative(o.path), o.steepDays, QString(),
+                                      QDateTime::currentMSecsSinceEpoch());
+        LabelInputs in = LabelInputsOf(batch);
+        in.name = ToQString(recipe.Name);
+        in.baseMaker = BaseMakerFromStash(o, doc);
+        page = LabelPage(LabelSizeFromText(ToQString(o.labelSize)).value_or(LabelSize::Small));
+        margin = LabelMarginInches;
+        FitLabelReport(report, in, page.size(QPageSize::Millimeter));
+    } else if (o.report == "summary")
         BuildSummaryReport(report, inputs);
     else if (o.report == "details")
         BuildDetailsReport(report, inputs);
@@ -138,7 +155,7 @@ int printReport(const CalcOptions& o, const MixDocument& doc, LazyGuiApplication
             QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
     if (!o.pdf.empty()) {
         gui.ensure();
-        if (!ExportReportPdf(report, PathFromNative(o.pdf))) {
+        if (!ExportReportPdf(report, PathFromNative(o.pdf), page, margin)) {
             std::fprintf(stderr, "kovaq-calc: cannot write %s\n", QuotedName(o.pdf).c_str());
             return 1;
         }
@@ -186,6 +203,13 @@ int main(int argc, char** argv) {
 
     if (o.list)
         return finish(ListRecipes(o));
+    // The store is read where the window keeps it.
+    QCoreApplication::setOrganizationName(QStringLiteral("Tresquall"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ko-Vaq"));
+    if (o.stash || o.batches) {
+        gui.ensure(); // the database driver is a plug-in, found through the application
+        return finish(o.stash ? PrintStash(o) : PrintBatches(o));
+    }
 
     // The file loads through the window's own document, as a freshly started window reloads
     // it: the same width rule (measured in the window's font, the fonts started only when a

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
+#include "StashStore.h"
+
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -377,4 +382,90 @@ TEST(KovaqCalc, ListsTheRecipesOfFoldersWithTheWindowsSearch) {
     ASSERT_EQ(lines.size(), 2); // the heading and the one recipe
     EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("Crème\t3\t30\t")));
     EXPECT_TRUE(some.err.contains("cannot read the folder"));
+}
+
+TEST(KovaqCalc, ReadsTheStashAndBatchesWithoutWritingThem) {
+    QTemporaryDir dir;
+    // Missing, and damaged: said, exit 1, and the damaged file left exactly as it is.
+    const CalcRun missing = calc({"--stash", "--db", dir.filePath("none.sqlite")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("There is no stash yet")) << missing.err.toStdString();
+    const QString damaged = write(dir, "bad.sqlite", QByteArray(5000, 'x'));
+    const CalcRun bad = calc({"--batches", "--db", damaged});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains("damaged")) << bad.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"bad.sqlite"});
+
+    const QString db = dir.filePath("stash.sqlite");
+    {
+        int argc = 1;
+        char name[] = "test";
+        char* argv[] = {name, nullptr};
+        QCoreApplication app(argc, argv); // the database driver is a plug-in
+        kovaq::StashStore store(db);
+        ASSERT_EQ(store.open(), kovaq::StashStore::State::ReadWrite);
+        kovaq::Bottle base;
+        base.kind = kovaq::BottleKind::NicotineBase;
+        base.name = QStringLiteral("Salt, \"36\"");
+        base.maker = QStringLiteral("Capella");
+        base.onHand = 50;
+        store.addBottle(base);
+        kovaq::Batch batch;
+        batch.name = QStringLiteral("Cherry, \"best\"");
+        batch.mixedAt = QDateTime(QDate(2026, 12, 1), QTime(18, 0)).toMSecsSinceEpoch();
+        batch.ml[0] = 2.5;
+        ASSERT_FALSE(store.recordBatch(batch, {}));
+    }
+    const QByteArray before = [&] {
+        QFile f(db);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+
+    const CalcRun stash = calc({"--stash", "--json", "--db", db});
+    ASSERT_EQ(stash.exitCode, 0) << stash.err.toStdString();
+    const QJsonArray bottles = QJsonDocument::fromJson(stash.out).array();
+    ASSERT_EQ(bottles.size(), 1);
+    EXPECT_EQ(bottles[0].toObject()["maker"].toString(), "Capella");
+    EXPECT_EQ(bottles[0].toObject()["onHandMl"].toDouble(), 50);
+
+    const CalcRun csv = calc({"--batches", "--csv", "--db", db});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    EXPECT_TRUE(csv.out.startsWith("Mixed,Name,")) << csv.out.toStdString();
+    EXPECT_TRUE(csv.out.contains("2026-12-01T18:00:00,\"Cherry, \"\"best\"\"\","))
+        << csv.out.toStdString();
+    const CalcRun json = calc({"--batches", "--json", "--db", db});
+    ASSERT_EQ(json.exitCode, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(json.out).array()[0].toObject()["ml"].toArray()[0].toDouble(),
+              2.5);
+
+    // The label of a batch of a recipe, on a page of the label's size, with the base's maker
+    // when the stash knows the base by the recipe's name for it.
+    const CalcRun text = calc({"--report", "label", "--steep", "0", kThirtyMl});
+    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+    const QStringList lines = QString::fromUtf8(text.out).split('\n');
+    EXPECT_EQ(lines.value(0), "Thirty");
+    EXPECT_EQ(lines.value(1), QString::fromUtf8("12 mg \u00b7 70-30 PG/VG \u00b7 30 ml"));
+    const QString recipe = write(dir, "salt.mix",
+                                 "[Ingredients]\nNicBaseName=Salt, \"36\"\nBaseNicStrength=36\n"
+                                 "[Spec]\nMixStrength=3\nMixQty=10\n");
+    const QString pdf = dir.filePath("label.pdf");
+    const CalcRun label =
+        calc({"--report", "label", "--label-size", "70x40", "--db", db, "--pdf", pdf, recipe});
+    ASSERT_EQ(label.exitCode, 0) << label.err.toStdString();
+    QFile out(pdf);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(out.readAll().contains("/MediaBox [0 0 198")); // 70 x 40 mm, lying down
+    const CalcRun maker = calc({"--report", "label", "--db", db, recipe});
+    EXPECT_TRUE(maker.out.contains("Base: Capella")) << maker.out.toStdString();
+
+    QFile after(db);
+    after.open(QIODevice::ReadOnly);
+    EXPECT_EQ(after.readAll(), before);
+
+    for (const QStringList& wrong :
+         {QStringList{"--stash", "--csv"}, QStringList{"--stash", "--batches"},
+          QStringList{"--batches", kThirtyMl}, QStringList{"--label-size", "70x40", kThirtyMl},
+          QStringList{"--report", "label", "--steep", "400", kThirtyMl}})
+        EXPECT_EQ(calc(wrong).exitCode, 2) << wrong.join(' ').toStdString();
 }

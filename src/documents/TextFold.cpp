@@ -9,12 +9,18 @@ namespace kovaq {
 namespace {
 
 void appendFolded(QString& out, char32_t c, std::vector<int>* origin, int from) {
+    // Appended in place: a string made for each letter would cost more than the folding.
     const auto put = [&](char32_t ch) {
-        const QString s = QString::fromUcs4(&ch, 1);
-        out += s;
+        if (QChar::requiresSurrogates(ch)) {
+            out += QChar(QChar::highSurrogate(ch));
+            out += QChar(QChar::lowSurrogate(ch));
+            if (origin)
+                origin->insert(origin->end(), 2, from);
+            return;
+        }
+        out += QChar(static_cast<char16_t>(ch));
         if (origin)
-            for (qsizetype i = 0; i < s.size(); ++i)
-                origin->push_back(from);
+            origin->push_back(from);
     };
     if (c < 0x80) {
         put(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);

@@ -145,6 +145,12 @@ StashWindow& StashController::window() {
     connect(&w, &StashWindow::printLabelRequested, this, &StashController::printLabel);
     connect(&w, &StashWindow::exportRequested, this, &StashController::exportCsv);
     connect(&w, &StashWindow::openCopyRequested, this, &StashController::openCopy);
+    connect(&w, &StashWindow::batchesShown, this, [this] {
+        if (!m_batchesLoaded) {
+            m_batchesLoaded = true;
+            reloadBatches();
+        }
+    });
     connect(&w, &StashWindow::openFileRequested, this, [this](const QString& path) {
         if (!QFileInfo(path).isFile()) {
             m_prompts.errorBox(m_window, QStringLiteral("%1 is no longer there.").arg(path));
@@ -199,7 +205,7 @@ void StashController::reload() {
 }
 
 void StashController::reloadBatches() {
-    if (m_window && m_store)
+    if (m_window && m_store && m_batchesLoaded)
         m_window->batches().setBatches(m_store->batches());
 }
 

@@ -91,6 +91,7 @@ class StashController : public QObject {
     QStringListModel* m_flavourNames = nullptr;
     std::array<QCompleter*, SlotCount> m_completers{};
     bool m_completersInstalled = false;
+    bool m_batchesLoaded = false; // the list is read when the tab is first shown
     ChosenBottles m_chosen{};
     std::array<QString, SlotCount> m_chosenName;
 };

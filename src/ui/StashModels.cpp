@@ -34,12 +34,7 @@ BottleModel::BottleModel(QObject* parent) : QAbstractTableModel(parent) {}
 void BottleModel::setBottles(std::vector<Bottle> bottles) {
     beginResetModel();
     m_bottles = std::move(bottles);
-    m_search.clear();
-    m_search.reserve(m_bottles.size());
-    for (const Bottle& b : m_bottles)
-        m_search.push_back(FoldForSearch(BottleKindName(b.kind) + QLatin1Char('\n') + b.name +
-                                         QLatin1Char('\n') + b.maker + QLatin1Char('\n') +
-                                         b.notes));
+    m_search.clear(); // folded at the first search, not at every reload
     endResetModel();
 }
 
@@ -62,8 +57,17 @@ QVariant BottleModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const Bottle& b = bottleAt(index.row());
-    if (role == SearchRole)
+    if (role == SearchRole) {
+        if (m_search.size() != m_bottles.size()) {
+            m_search.clear();
+            m_search.reserve(m_bottles.size());
+            for (const Bottle& o : m_bottles)
+                m_search.push_back(FoldForSearch(BottleKindName(o.kind) + QLatin1Char('\n') +
+                                                 o.name + QLatin1Char('\n') + o.maker +
+                                                 QLatin1Char('\n') + o.notes));
+        }
         return m_search[static_cast<std::size_t>(index.row())];
+    }
     if (role == Qt::UserRole && index.column() == Kind)
         return static_cast<int>(b.kind);
     if (role == Qt::UserRole && index.column() == Ratio)
@@ -167,11 +171,7 @@ BatchModel::BatchModel(QObject* parent) : QAbstractTableModel(parent) {}
 void BatchModel::setBatches(std::vector<Batch> batches) {
     beginResetModel();
     m_batches = std::move(batches);
-    m_search.clear();
-    m_search.reserve(m_batches.size());
-    for (const Batch& b : m_batches)
-        m_search.push_back(FoldForSearch(b.name + QLatin1Char('\n') + when(b.mixedAt) +
-                                         QLatin1Char('\n') + b.note + QLatin1Char('\n') + b.file));
+    m_search.clear(); // folded at the first search, not at every reload
     endResetModel();
 }
 
@@ -199,8 +199,17 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const Batch& b = batchAt(index.row());
-    if (role == SearchRole)
+    if (role == SearchRole) {
+        if (m_search.size() != m_batches.size()) {
+            m_search.clear();
+            m_search.reserve(m_batches.size());
+            for (const Batch& o : m_batches)
+                m_search.push_back(FoldForSearch(o.name + QLatin1Char('\n') + when(o.mixedAt) +
+                                                 QLatin1Char('\n') + o.note + QLatin1Char('\n') +
+                                                 o.file));
+        }
         return m_search[static_cast<std::size_t>(index.row())];
+    }
     if (role == Qt::UserRole) // the order of the dates is that of their times
         return index.column() == Mixed   ? QVariant(qint64(b.mixedAt))
                : index.column() == Ready ? QVariant(qint64(b.readyAt()))

@@ -55,7 +55,7 @@ class BottleModel : public QAbstractTableModel {
 
   private:
     std::vector<Bottle> m_bottles;
-    std::vector<QString> m_search;
+    mutable std::vector<QString> m_search;
     Edit m_edit;
     bool m_editable = true;
 };
@@ -77,7 +77,7 @@ class BatchModel : public QAbstractTableModel {
 
   private:
     std::vector<Batch> m_batches;
-    std::vector<QString> m_search;
+    mutable std::vector<QString> m_search;
 };
 
 // "ready in 3 days", "ready today", "ready since 2 Dec"

@@ -62,6 +62,10 @@ StashWindow::StashWindow(QWidget* main)
     m_tabs->addTab(buildStashTab(), QStringLiteral("Stash"));
     m_tabs->addTab(buildBatchesTab(), QStringLiteral("Batches"));
     outer->addWidget(m_tabs, 1);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == 1)
+            Q_EMIT batchesShown();
+    });
     resize(820, 460);
 }
 

@@ -61,6 +61,8 @@ class StashWindow : public QWidget {
     void exportRequested();
     void openCopyRequested(std::int64_t batch);
     void openFileRequested(const QString& path);
+    // The Batches tab is shown: its list is filled only once it is looked at.
+    void batchesShown();
 
   private:
     QWidget* buildStashTab();

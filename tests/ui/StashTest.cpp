@@ -202,6 +202,8 @@ TEST_F(StashTest, MixItRecordsTakesFromTheStashAndUndoGivesBack) {
     EXPECT_EQ(controller->settings().SteepDays, QStringLiteral("10"));
     EXPECT_DOUBLE_EQ(onHand(lemon), 9);
     EXPECT_DOUBLE_EQ(onHand(base), 80 - 2.5);
+    stash().showBatches();
+    EXPECT_EQ(stash().window().batches().rowCount(), 1);
 
     // The copy kept with the batch opens as a mix that is not saved anywhere.
     stash().openCopy(batches[0].id);
@@ -211,7 +213,7 @@ TEST_F(StashTest, MixItRecordsTakesFromTheStashAndUndoGivesBack) {
     prompts.clear();
     prompts.answers = {Answer::Yes};
     stash().undoLastBatch();
-    EXPECT_TRUE(stash().store().batches().empty());
+    EXPECT_EQ(stash().window().batches().rowCount(), 0);
     EXPECT_DOUBLE_EQ(onHand(lemon), 12);
     EXPECT_DOUBLE_EQ(onHand(base), 80);
 }

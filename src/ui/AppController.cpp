@@ -408,6 +408,7 @@ bool AppController::saveRecipe() {
         m_settings.SaveDir = folderOf(path);
         m_settings.LoadDir = m_settings.SaveDir;
         m_settings.LastFile = path;
+        m_currentFile = path;
         doc.setMixSaved(true);
         // A recipe saved into a recipe folder is in the list at once.
         if (m_library)
@@ -460,6 +461,7 @@ void AppController::openRecipeText(const QString& text, const QString& name) {
         if (!confirmDiscard(Caller::Open))
             return;
         document().loadText(ToUtf8(text), name);
+        m_currentFile.clear();
     });
 }
 
@@ -469,6 +471,7 @@ void AppController::openChosen(const QString& path, QWidget* focused) {
     m_settings.LoadDir = folderOf(path);
     m_settings.SaveDir = m_settings.LoadDir;
     m_settings.LastFile = path;
+    m_currentFile = path;
     if (focused && focused->window() == &w)
         w.setLastActiveControl(focused);
     document().setMixSaved(true);
@@ -496,6 +499,7 @@ void AppController::newMix() {
     if (!m_firstShowPending && m_prompts.execDialog(retain) != QDialog::Accepted)
         return;
     document().startNewMix(retain.ingredientsBox()->isChecked(), retain.notesBox()->isChecked());
+    m_currentFile.clear();
     QLineEdit* strength = w.field(TextField::BaseNicStrength);
     strength->setFocus();
     w.setLastActiveControl(strength);
@@ -610,6 +614,7 @@ void AppController::startupChecks() {
         m_welcomeTimer.start();
     } else {
         loadFile(file);
+        m_currentFile = file;
     }
     QLineEdit* volume = w.field(TextField::MixQty);
     volume->setFocus();

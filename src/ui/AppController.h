@@ -49,6 +49,8 @@ class AppController : public QObject {
     AppSettings& settings() { return m_settings; }
     const AppSettings& settings() const { return m_settings; }
     const QString& startupDir() const { return m_startupDir; }
+    // The file the mix in the window was opened from or saved to; empty for a new one.
+    const QString& currentFile() const { return m_currentFile; }
     bool firstShowPending() const { return m_firstShowPending; }
     QTimer& welcomeTimer() { return m_welcomeTimer; }
 
@@ -136,6 +138,7 @@ class AppController : public QObject {
     AppSettings m_settings;
     QString m_startupDir;
     QString m_startupFile;
+    QString m_currentFile;
     QString m_htmlHelp;
     bool m_firstShowPending = true;
     bool m_ending = false;

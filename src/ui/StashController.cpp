@@ -297,16 +297,6 @@ void StashController::editBottle(const Bottle& before, const Bottle& after) {
         }));
 }
 
-QString StashController::currentFile() const {
-    // The file the mix came from or went to, while the window still shows it.
-    const QString& last = m_app.settings().LastFile;
-    if (last.isEmpty())
-        return {};
-    const QString name = QFileInfo(last).fileName();
-    const QString mix = m_app.document().mixName();
-    return name.compare(mix + QStringLiteral(".mix"), Qt::CaseInsensitive) == 0 ? last : QString();
-}
-
 MixItDialog& StashController::mixItDialog() {
     if (!m_mixIt)
         m_mixIt = new MixItDialog(&m_app.window());
@@ -352,7 +342,7 @@ void StashController::mixIt() {
         bool ok = false;
         int steep = settings.SteepDays.toInt(&ok);
         steep = ok ? std::clamp(steep, 0, 365) : 7;
-        Batch batch = MakeBatch(doc, currentFile(), steep, QString(), 0);
+        Batch batch = MakeBatch(doc, m_app.currentFile(), steep, QString(), 0);
         MixItDialog& dialog = mixItDialog();
         dialog.prepare(batch.name, steep, lacking);
         if (m_prompts.execDialog(dialog) != QDialog::Accepted)
@@ -422,11 +412,9 @@ void StashController::printLabel(std::int64_t id) {
         m_app.settings().LabelSize = QString::number(dialog.sizeChoice());
         QPrinter& printer = m_app.labelPrinter();
         if (dialog.size() != LabelSize::PrinterOwn) {
-            const QPageSize page = LabelPage(dialog.size());
-            const QSizeF mm = page.size(QPageSize::Millimeter);
-            printer.setPageSize(page);
-            printer.setPageOrientation(mm.width() > mm.height() ? QPageLayout::Landscape
-                                                                : QPageLayout::Portrait);
+            // The label's own shape, wider than high: "landscape" would turn it on end.
+            printer.setPageOrientation(QPageLayout::Portrait);
+            printer.setPageSize(LabelPage(dialog.size()));
         }
         const double m = LabelMarginInches;
         printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Inch);

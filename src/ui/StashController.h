@@ -75,7 +75,6 @@ class StashController : public QObject {
     void editBottle(const Bottle& before, const Bottle& after);
     // False (and said so) when the stash cannot be changed.
     bool checkWritable(QWidget* parent);
-    QString currentFile() const;
     QWidget* parentWidget() const;
 
     AppController& m_app;

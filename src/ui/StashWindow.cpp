@@ -133,7 +133,7 @@ QWidget* StashWindow::buildBatchesTab() {
     m_batchView->setAccessibleName(QStringLiteral("Batches"));
     m_batchView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_batchView->sortByColumn(BatchModel::Mixed, Qt::DescendingOrder);
-    const int widths[] = {240, 130, 70, 70, 90, 120};
+    const int widths[] = {240, 160, 70, 70, 100, 120};
     for (int c = 0; c < BatchModel::Columns; ++c)
         m_batchView->setColumnWidth(c, widths[c]);
     layout->addWidget(m_batchView, 1);
@@ -149,6 +149,20 @@ QWidget* StashWindow::buildBatchesTab() {
         row->addWidget(b);
     layout->addLayout(row);
     connect(m_batchSearch, &QLineEdit::textChanged, m_batchProxy, &SearchProxy::setWords);
+    // What needs a batch asks for one; the newest is chosen when nothing is.
+    const auto follow = [this, copy, file, label] {
+        if (!m_batchView->selectionModel()->hasSelection() && m_batchProxy->rowCount() > 0)
+            m_batchView->selectRow(0);
+        const auto b = selectedBatch();
+        copy->setEnabled(b.has_value());
+        label->setEnabled(b.has_value());
+        file->setEnabled(b && !b->file.isEmpty());
+        file->setToolTip(b && !b->file.isEmpty() ? b->file : QString());
+    };
+    connect(m_batchProxy, &QAbstractItemModel::modelReset, this, follow);
+    connect(m_batchProxy, &QAbstractItemModel::layoutChanged, this, follow);
+    connect(m_batchView->selectionModel(), &QItemSelectionModel::selectionChanged, this, follow);
+    follow();
     connect(m_batchView, &QTableView::doubleClicked, this, [this] {
         if (const auto b = selectedBatch())
             Q_EMIT openCopyRequested(b->id);

@@ -19,10 +19,13 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QCompleter>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -182,8 +185,11 @@ TEST_F(StashTest, MixItRecordsTakesFromTheStashAndUndoGivesBack) {
     EXPECT_TRUE(prompts.messages.at(0).text.contains(QStringLiteral("not been saved")));
     EXPECT_TRUE(stash().store().batches().empty());
 
+    // Saved, it is asked nothing, and the batch knows its file.
+    const QString file = dir.filePath(QStringLiteral("lemon.mix"));
+    prompts.fileNames = {file};
+    ASSERT_TRUE(controller->saveRecipe());
     prompts.clear();
-    prompts.answers = {Answer::Yes};
     prompts.dialogActions = {[](QDialog& d) {
         auto& mix = static_cast<MixItDialog&>(d);
         mix.steepBox()->setValue(10);
@@ -194,7 +200,9 @@ TEST_F(StashTest, MixItRecordsTakesFromTheStashAndUndoGivesBack) {
     EXPECT_TRUE(prompts.errors.empty());
     const std::vector<Batch> batches = stash().store().batches(true);
     ASSERT_EQ(batches.size(), 1u);
-    EXPECT_EQ(batches[0].name, QStringLiteral("Untitled(3mg 30ml PG)"));
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(batches[0].name, QStringLiteral("lemon(3mg 30ml PG)"));
+    EXPECT_EQ(batches[0].file, file);
     EXPECT_EQ(batches[0].steepDays, 10);
     EXPECT_EQ(batches[0].note, QStringLiteral("first try"));
     EXPECT_DOUBLE_EQ(batches[0].ml[index(SlotId::Flav1)], 3);
@@ -204,6 +212,21 @@ TEST_F(StashTest, MixItRecordsTakesFromTheStashAndUndoGivesBack) {
     EXPECT_DOUBLE_EQ(onHand(base), 80 - 2.5);
     stash().showBatches();
     EXPECT_EQ(stash().window().batches().rowCount(), 1);
+
+    // Its label, on the label size chosen.
+    const QString pdf = dir.filePath(QStringLiteral("label.pdf"));
+    controller->labelPrinter().setOutputFormat(QPrinter::PdfFormat);
+    controller->labelPrinter().setOutputFileName(pdf);
+    prompts.dialogActions = {[](QDialog& d) {
+        static_cast<LabelDialog&>(d).sizeBox()->setCurrentIndex(1); // 70 x 40 mm
+        return int(QDialog::Accepted);
+    }};
+    stash().printLabel(batches[0].id);
+    EXPECT_TRUE(prompts.errors.empty());
+    QFile label(pdf);
+    ASSERT_TRUE(label.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(label.readAll().contains("/MediaBox [0 0 198")); // lying down
+    EXPECT_EQ(controller->settings().LabelSize, QStringLiteral("1"));
 
     // The copy kept with the batch opens as a mix that is not saved anywhere.
     stash().openCopy(batches[0].id);

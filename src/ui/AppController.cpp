@@ -14,9 +14,7 @@
 #include "Prompts.h"
 #include "QtText.h"
 #include "RecipeFile.h"
-#include "RecipeLibrary.h"
-#include "RecipeListModel.h"
-#include "RecipesWindow.h"
+#include "RecipesController.h"
 #include "Reports.h"
 #include "StashController.h"
 #include "StashWindow.h"
@@ -99,7 +97,7 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     // The other windows, the printer and its dialogs are made when first asked for: a
     // start shows the main window and nothing else.
     connect(&w, &MainWindow::weightsRequested, this, &AppController::showWeights);
-    connect(&w, &MainWindow::recipesRequested, this, &AppController::showRecipes);
+    connect(&w, &MainWindow::recipesRequested, this, [this] { recipes().show(); });
     connect(&w, &MainWindow::stashRequested, this, [this] { stash().showStash(); });
     connect(&w, &MainWindow::mixItRequested, this, [this] { stash().mixIt(); });
     m_welcomeTimer.setSingleShot(true);
@@ -132,90 +130,10 @@ MixDocument& AppController::document() const {
     return m_window->document();
 }
 
-QStringList AppController::recipeFolders() const {
-    if (!m_settings.RecipeFolders.isEmpty())
-        return m_settings.RecipeFolders;
-    // None chosen: where recipes are opened and saved.
-    QStringList folders{m_settings.LoadDir};
-    if (m_settings.SaveDir != m_settings.LoadDir)
-        folders << m_settings.SaveDir;
-    folders.removeAll(QString());
-    return folders;
-}
-
-RecipeLibrary& AppController::recipeLibrary() {
-    if (!m_library) {
-        if (m_recipeIndexFile.isEmpty()) {
-            const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-            QDir().mkpath(cache);
-            m_recipeIndexFile = cache + QStringLiteral("/recipe-index");
-        }
-        m_library = new RecipeLibrary(NativeFromPath(m_recipeIndexFile), this);
-        std::vector<std::string> folders;
-        for (const QString& f : recipeFolders())
-            folders.push_back(NativeFromPath(f));
-        m_library->setFolders(folders);
-    }
-    return *m_library;
-}
-
-RecipesWindow& AppController::recipesWindow() {
-    if (!m_recipes) {
-        m_recipes = new RecipesWindow(recipeLibrary(), m_prompts, m_window.get());
-        const QStringList sort = m_settings.RecipesSort.split(QLatin1Char(' '));
-        bool ok = false;
-        const int column = sort.value(0).toInt(&ok);
-        if (ok)
-            m_recipes->list()->sortByColumn(column, sort.value(1) == QStringLiteral("desc")
-                                                        ? Qt::DescendingOrder
-                                                        : Qt::AscendingOrder);
-        connect(m_recipes, &RecipesWindow::openRequested, this, &AppController::openRecipeFile);
-        connect(m_recipes, &RecipesWindow::duplicateRequested, this,
-                &AppController::duplicateRecipe);
-        connect(m_recipes, &RecipesWindow::stashRequested, this, [this] { stash().showStash(); });
-        connect(m_recipes, &RecipesWindow::foldersChosen, this, [this](const QStringList& f) {
-            m_settings.RecipeFolders = f;
-            std::vector<std::string> folders;
-            for (const QString& folder : f)
-                folders.push_back(NativeFromPath(folder));
-            recipeLibrary().setFolders(folders);
-        });
-    }
+RecipesController& AppController::recipes() {
+    if (!m_recipes)
+        m_recipes = new RecipesController(*this, m_prompts);
     return *m_recipes;
-}
-
-void AppController::showRecipes() {
-    RecipesWindow& recipes = recipesWindow();
-    if (!recipes.isVisible()) {
-        recipes.placeBesideMain();
-        if (!m_libraryStarted) {
-            m_libraryStarted = true;
-            recipeLibrary().start();
-        }
-    }
-    recipes.show();
-    recipes.raise();
-    recipes.activateWindow();
-    recipes.selectPath(m_settings.LastFile);
-}
-
-void AppController::duplicateRecipe(const QString& path) {
-    guarded([&] {
-        const QFileInfo source(path);
-        const QString base = source.completeBaseName();
-        QString copy = source.dir().filePath(base + QStringLiteral(" copy.mix"));
-        for (int n = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n)
-            copy = source.dir().filePath(base + QStringLiteral(" copy %1.mix").arg(n));
-        const FileBytes bytes = ReadRegularFile(NativeFromPath(path), std::size_t(1) << 30);
-        if (bytes.status != ReadStatus::Ok ||
-            !ReplaceFileContents(NativeFromPath(copy), bytes.bytes)) {
-            m_prompts.errorBox(m_recipes, QStringLiteral("Unable to write to %1.").arg(copy));
-            return;
-        }
-        if (m_library)
-            m_library->refreshFile(NativeFromPath(copy));
-        openRecipeFile(copy);
-    });
 }
 
 RetainDialog& AppController::retainDialog() {
@@ -312,14 +230,10 @@ void AppController::onClosing() {
         m_weights && m_weights->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
     m_settings.RecipesOpen =
         m_recipes && m_recipes->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
+    if (m_recipes && m_recipes->windowMade())
+        m_settings.RecipesSort = m_recipes->sortText();
     m_settings.StashOpen =
-        m_stash && m_stash->window().isVisible() ? QStringLiteral("1") : QStringLiteral("0");
-    if (m_recipes)
-        m_settings.RecipesSort =
-            QStringLiteral("%1 %2")
-                .arg(m_recipes->model().sortColumn())
-                .arg(m_recipes->model().sortOrder() == Qt::AscendingOrder ? QStringLiteral("asc")
-                                                                          : QStringLiteral("desc"));
+        m_stash && m_stash->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
     if (!WriteSettings(m_store, m_settings)) {
         if (m_settingsTrouble == SettingsTrouble::None)
             m_settingsTrouble = SettingsTrouble::CannotWrite;
@@ -411,10 +325,8 @@ bool AppController::saveRecipe() {
         m_currentFile = path;
         doc.setMixSaved(true);
         // A recipe saved into a recipe folder is in the list at once.
-        if (m_library)
-            m_library->refreshFile(NativeFromPath(path));
         if (m_recipes)
-            m_recipes->selectPath(path);
+            m_recipes->fileSaved(path);
         if (w.lastActiveControl() == w.openButton())
             w.setLastActiveControl(w.saveButton());
         else if (w.lastActiveControl())
@@ -476,7 +388,7 @@ void AppController::openChosen(const QString& path, QWidget* focused) {
         w.setLastActiveControl(focused);
     document().setMixSaved(true);
     if (m_recipes)
-        m_recipes->selectPath(path);
+        m_recipes->fileOpened(path);
 }
 
 void AppController::loadFile(const QString& path) {
@@ -629,7 +541,7 @@ void AppController::startupChecks() {
             connect(&w, &MainWindow::firstPainted, this, std::move(step), Qt::SingleShotConnection);
     };
     if (m_settings.RecipesOpen == QStringLiteral("1"))
-        afterPaint([this] { showRecipes(); });
+        afterPaint([this] { recipes().show(); });
     if (m_settings.StashOpen == QStringLiteral("1"))
         afterPaint([this] { stash().showStash(); });
     afterPaint([this] {

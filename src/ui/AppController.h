@@ -24,8 +24,7 @@ class MixDocument;
 class PrintOptionsDialog;
 class PrintProgressWindow;
 class PrintTicker;
-class RecipeLibrary;
-class RecipesWindow;
+class RecipesController;
 class Prompts;
 class RetainDialog;
 class StashController;
@@ -74,18 +73,10 @@ class AppController : public QObject {
     // "Print...": the outstanding-information warning, the capture, the printer, the options.
     void printCommand();
 
-    // "Recipes": the folders read (those chosen, or the open and save folders), the library
-    // (made and started when the window is first shown) and the window.
-    QStringList recipeFolders() const;
-    RecipeLibrary& recipeLibrary();
-    RecipesWindow& recipesWindow();
-    void showRecipes();
-    // Where the library keeps its index between runs; tests choose their own.
-    void setRecipeIndexFile(const QString& path) { m_recipeIndexFile = path; }
+    // "Recipes": the library of the user's recipe folders and its window.
+    RecipesController& recipes();
     // A recipe from the list: opened as Open opens a file, through its guard.
     void openRecipeFile(const QString& path);
-    // A copy beside it, "NAME copy.mix", opened.
-    void duplicateRecipe(const QString& path);
     // A recipe's text (a batch's copy) opened through Open's guard as a mix of that name
     // that is not saved anywhere.
     void openRecipeText(const QString& text, const QString& name);
@@ -149,10 +140,7 @@ class AppController : public QObject {
     std::function<int()> m_screenPpi;
     PrintOptionsDialog* m_printDialog = nullptr;
     WeightsWindow* m_weights = nullptr;
-    RecipeLibrary* m_library = nullptr;
-    RecipesWindow* m_recipes = nullptr;
-    QString m_recipeIndexFile;
-    bool m_libraryStarted = false;
+    RecipesController* m_recipes = nullptr;
     PrintProgressWindow* m_progress = nullptr;
     std::unique_ptr<PrintTicker> m_ticker;
     std::unique_ptr<QPrinter> m_printer;

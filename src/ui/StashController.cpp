@@ -162,6 +162,10 @@ StashWindow& StashController::window() {
     return w;
 }
 
+bool StashController::isVisible() const {
+    return m_window && m_window->isVisible();
+}
+
 void StashController::showStash() {
     m_app.guarded([this] {
         StashWindow& w = window();

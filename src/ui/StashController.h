@@ -42,6 +42,7 @@ class StashController : public QObject {
     bool storeExists() const;
 
     StashWindow& window();
+    bool isVisible() const;
     // The window beside the main one, or brought to the front, on the tab asked.
     void showStash();
     void showBatches();

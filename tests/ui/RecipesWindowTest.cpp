@@ -11,6 +11,7 @@
 #include "RecipeFile.h"
 #include "RecipeLibrary.h"
 #include "RecipeListModel.h"
+#include "RecipesController.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ class RecipesWindowTest : public ::testing::Test {
                                             QSettings::IniFormat);
         store->setValue("RecipeFolders", QStringList{folder});
         controller = std::make_unique<AppController>(prompts, *store);
-        controller->setRecipeIndexFile(dir.filePath(QStringLiteral("index")));
+        controller->recipes().setIndexFile(dir.filePath(QStringLiteral("index")));
         controller->setScreenHeightProvider([] { return 1024; });
         controller->startupChecks();
         controller->welcomeTimer().stop();
@@ -63,7 +64,7 @@ class RecipesWindowTest : public ::testing::Test {
         return folder + QLatin1Char('/') + name;
     }
     MainWindow& w() { return controller->window(); }
-    RecipesWindow& recipes() { return controller->recipesWindow(); }
+    RecipesWindow& recipes() { return controller->recipes().window(); }
 
     QTemporaryDir dir;
     QString folder;
@@ -102,15 +103,15 @@ TEST_F(RecipesWindowTest, ARecipeOpensFromTheListThroughTheGuard) {
     EXPECT_EQ(store->value("RecipeFolders").toStringList(), QStringList{folder});
     // The next start opens it again, once the main window is on the screen.
     controller = std::make_unique<AppController>(prompts, *store);
-    controller->setRecipeIndexFile(dir.filePath(QStringLiteral("index")));
+    controller->recipes().setIndexFile(dir.filePath(QStringLiteral("index")));
     controller->setScreenHeightProvider([] { return 1024; });
     w().show();
-    EXPECT_EVENTUALLY(controller->recipesWindow().isVisible());
+    EXPECT_EVENTUALLY(controller->recipes().window().isVisible());
     controller->welcomeTimer().stop();
 }
 
 TEST_F(RecipesWindowTest, ItsFolderCanGoWhileItIsShown) {
-    controller->showRecipes();
+    controller->recipes().show();
     ASSERT_EVENTUALLY(recipes().model().rowCount() == 2);
     recipes().list()->selectRow(0);
     std::filesystem::remove_all(folder.toStdString());

@@ -146,7 +146,10 @@ int RecipeListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount())
+    // Between the library's change and the reset that follows it, a row may stand for an
+    // item that is gone: such a row has nothing to show.
+    if (!index.isValid() || index.row() >= rowCount() ||
+        m_rows[static_cast<std::size_t>(index.row())] >= m_library.count())
         return {};
     const RecipeEntry& e = entryAt(index.row());
     const bool problem = !e.problem.empty();

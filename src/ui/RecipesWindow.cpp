@@ -155,12 +155,16 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     connect(open, &QPushButton::clicked, this, &RecipesWindow::openSelected);
     connect(stash, &QPushButton::clicked, this, &RecipesWindow::stashRequested);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    // The selection stays on its recipe when the rows are renewed.
-    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
-        if (const QString selected = selectedPath(); !selected.isEmpty())
-            m_keepSelected = selected;
+    // The selection stays on its recipe when the rows are renewed. It is noted as it is
+    // made: once the library has changed, the old rows can no longer be read.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_resetting)
+            m_keepSelected = selectedPath();
     });
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { m_resetting = true; });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        m_resetting = false;
         if (!m_keepSelected.isEmpty())
             selectPath(m_keepSelected);
         updateStatus();

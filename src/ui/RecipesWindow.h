@@ -67,6 +67,7 @@ class RecipesWindow : public QWidget {
     QTableView* m_list = nullptr;
     QLabel* m_status = nullptr;
     QString m_keepSelected; // across a renewal of the rows
+    bool m_resetting = false;
     int m_readDone = 0;
     int m_readTotal = 0;
 };

@@ -4,6 +4,7 @@
 #include "Feasibility.h"
 #include "MixCalculator.h"
 #include "Numbers.h"
+#include "RecipeText.h"
 
 #include <benchmark/benchmark.h>
 
@@ -73,5 +74,30 @@ void BM_FormatNumber(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FormatNumber);
+
+// What Paste Recipe reads on every keystroke in its text: a forum post, and the largest
+// text it takes, made of lines with many shares each (the costliest shape to split).
+void BM_ParseForumPost(benchmark::State& state) {
+    const std::string post = "Custard Dream by vapeguy\n70VG/30PG | 3 mg | 60 ml | steep 2 weeks\n"
+                             "%   Vendor  Flavor\n3   (CAP) Vanilla Custard\n"
+                             "2,5 (TPA) Bavarian Cream\n1   (FA) Meringue\n"
+                             "Total flavoring: 6.5%  Steep Days: 14\nEnjoy and let me know!\n";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ParseRecipeText(post));
+}
+BENCHMARK(BM_ParseForumPost)->Unit(benchmark::kMicrosecond);
+
+void BM_ParseLargestPaste(benchmark::State& state) {
+    std::string text;
+    while (text.size() < MaxRecipeTextBytes) {
+        for (int i = 0; i < 60; ++i)
+            text += "Peach (FA) 2,5% ";
+        text += "\n";
+    }
+    text.resize(MaxRecipeTextBytes);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ParseRecipeText(text));
+}
+BENCHMARK(BM_ParseLargestPaste)->Unit(benchmark::kMillisecond);
 
 } // namespace

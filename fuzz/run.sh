@@ -30,7 +30,7 @@ put("empty", "\n" * 60000 + "[Title]\nName=x\n")
 put("long", "[Title]\r\nName=" + "n" * 70000 + "\r\n[Spec]\r\nMixQty=" + "1." * 3000 + "\r\n")
 PY
 
-for target in fuzz_recipe fuzz_numbers; do
+for target in fuzz_recipe fuzz_numbers fuzz_share; do
   corpus="fuzz/corpus/${target#fuzz_}"
   mkdir -p "$corpus" "$work/$target"
   cp "$corpus"/* "$work/$target/" 2>/dev/null || true
@@ -41,7 +41,7 @@ for target in fuzz_recipe fuzz_numbers; do
 done
 status=0
 wait || status=$?
-for target in fuzz_recipe fuzz_numbers; do
+for target in fuzz_recipe fuzz_numbers fuzz_share; do
   echo "== $target"
   grep -E "DONE|stat::number_of_executed_units|stat::peak_rss|ERROR|SUMMARY" \
     "$work/$target.log" || true

@@ -17,7 +17,7 @@ packages=(
 )
 case "${1:-}" in
   test|package|ci)
-    packages+=(libbenchmark-dev clang-format poppler-utils xvfb xauth python3)
+    packages+=(libbenchmark-dev clang-format poppler-utils xvfb xauth python3 python3-jsonschema)
     ;;&
   package|ci)
     packages+=(dpkg-dev fakeroot file lintian desktop-file-utils appstream shared-mime-info

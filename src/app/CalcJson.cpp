@@ -6,36 +6,17 @@
 #include "EntryRules.h"
 #include "Feasibility.h"
 #include "QtText.h"
+#include "RecipeJson.h"
 #include "ReportRenderer.h"
 #include "Weights.h"
 
 #include <QJsonArray>
 
 namespace kovaq {
-namespace {
-
-QJsonObject recipeJson(const MixRecipe& r) {
-    QJsonObject o;
-    o["Name"] = ToQString(r.Name);
-    for (std::size_t i = 0; i < TextFieldCount; ++i)
-        o[ToQString(std::string(FieldKey(textFieldAt(i))))] = ToQString(r.texts[i]);
-    for (std::size_t i = 0; i < RatioFieldCount; ++i)
-        o[ToQString(std::string(RatioKey(ratioFieldAt(i))))] = r.ratios[i].position;
-    o["HiPrecision"] = r.HiPrecision;
-    o["IgnoreCost"] = r.IgnoreCost;
-    QJsonArray notes;
-    for (const std::string& line : r.Notes)
-        notes.append(ToQString(line));
-    o["Notes"] = notes;
-    return o;
-}
-
-} // namespace
-
 QJsonObject ResultJson(const MixRecipe& recipe, const MixResult& res, const RowLabels& labels) {
     QJsonObject o;
     o["name"] = ToQString(recipe.Name);
-    o["recipe"] = recipeJson(recipe);
+    o["recipe"] = RecipeToJson(recipe);
     QJsonArray slotArray;
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotResult& s = res.slots[i];

@@ -11,11 +11,15 @@
 namespace kovaq {
 
 // The one way texts cross between the core's UTF-8 and UTF-16 strings and Qt's QString.
+// A U+FEFF at the start is a character of the text, not a byte order mark to drop.
 inline QString ToQString(std::string_view utf8) {
+    if (utf8.substr(0, 3) == "\xEF\xBB\xBF")
+        return QChar(0xFEFF) + ToQString(utf8.substr(3));
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 inline QString ToQString(const std::u16string& utf16) {
-    return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
+    return QString(reinterpret_cast<const QChar*>(utf16.data()),
+                   static_cast<qsizetype>(utf16.size()));
 }
 inline std::string ToUtf8(const QString& text) {
     return text.toStdString();

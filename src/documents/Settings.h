@@ -31,6 +31,10 @@ struct AppSettings {
     QString StashOpen = QStringLiteral("0");
     QString SteepDays = QStringLiteral("7");
     QString LabelSize = QStringLiteral("0");
+    // Drops beside millilitres, for those who measure by dropper ("1" or "0"), and how
+    // many drops the user's dropper gives to the ml.
+    QString ShowDrops = QStringLiteral("0");
+    QString DropsPerMl = QStringLiteral("20");
 };
 
 // The keys and their defaults in one place.
@@ -44,6 +48,7 @@ inline constexpr SettingKey SettingKeys[] = {
     {"WeightsOpen", &AppSettings::WeightsOpen}, {"RecipesOpen", &AppSettings::RecipesOpen},
     {"RecipesSort", &AppSettings::RecipesSort}, {"StashOpen", &AppSettings::StashOpen},
     {"SteepDays", &AppSettings::SteepDays},     {"LabelSize", &AppSettings::LabelSize},
+    {"ShowDrops", &AppSettings::ShowDrops},     {"DropsPerMl", &AppSettings::DropsPerMl},
 };
 // The recipe folders are a list of their own.
 inline constexpr char RecipeFoldersKey[] = "RecipeFolders";

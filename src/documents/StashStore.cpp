@@ -423,6 +423,18 @@ std::optional<Batch> StashStore::batch(std::int64_t id) const {
     return std::move(one.front());
 }
 
+std::optional<int> StashStore::steepDaysOf(const QString& file) const {
+    if (file.isEmpty() || (m_state != State::ReadWrite && m_state != State::ReadOnly))
+        return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(QStringLiteral("SELECT steep_days FROM batches WHERE file = :file "
+                             "ORDER BY mixed_at DESC, id DESC LIMIT 1"));
+    q.bindValue(QStringLiteral(":file"), file);
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    return q.value(0).toInt();
+}
+
 std::optional<QString> StashStore::recordBatch(Batch& batch, const std::vector<Need>& needs) {
     if (!writable())
         return m_problem.isEmpty() ? QStringLiteral("The stash cannot be changed.") : m_problem;

@@ -120,6 +120,8 @@ class StashStore {
     std::vector<Batch> batches(bool whole = false) const;
     // One batch, whole.
     std::optional<Batch> batch(std::int64_t id) const;
+    // The steep days of the newest batch of a recipe file.
+    std::optional<int> steepDaysOf(const QString& file) const;
     // Records the batch and takes what it needs from the stash, in one transaction: from
     // the bottle asked, else those of the kind and name, oldest first; what they do not
     // hold goes into the batch's shortfall, and no bottle goes below 0.

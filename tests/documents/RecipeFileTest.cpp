@@ -4,6 +4,7 @@
 #include "RecipeFile.h"
 #include "Codepage.h"
 #include "RandomText.h"
+#include "RecipeJson.h"
 #include "Weights.h"
 
 #include "TempFolder.h"
@@ -358,4 +359,55 @@ TEST_F(RecipeFileTest, GravitiesLiveInTheirOwnSectionOnlyWhenSet) {
     EXPECT_EQ(odd.Gravity[index(GravityKey::VG)], "");
     EXPECT_EQ(odd.Gravity[index(GravityKey::Nicotine)], "1.2");
     EXPECT_EQ(odd.Gravity[index(GravityKey::Flav8)], "0.5");
+}
+
+TEST_F(RecipeFileTest, JsonCarriesARecipeThereAndBack) {
+    std::vector<MixRecipe> recipes;
+    for (const auto& entry : std::filesystem::directory_iterator(KOVAQ_TEST_DATA "/recipes"))
+        if (entry.path().extension() == ".mix")
+            recipes.push_back(LoadRecipe(entry.path().string()).recipe);
+    ASSERT_GE(recipes.size(), 2u);
+    std::mt19937 rng(25);
+    for (int i = 0; i < 300; ++i)
+        recipes.push_back(RandomRecipe(rng)); // each as a file holds it
+    for (const MixRecipe& r : recipes) {
+        const JsonRecipe back = RecipeFromJsonFile(RecipeJsonFile(r));
+        ASSERT_TRUE(back.recipe) << back.error.toStdString();
+        EXPECT_EQ(*back.recipe, r) << r.Name;
+    }
+}
+
+TEST_F(RecipeFileTest, JsonThatIsNotARecipeOfThisVersionIsRefusedSayingWhy) {
+    const auto file = [](const char* recipe, const char* head = "\"format\": \"ko-vaq-recipe\", "
+                                                                "\"version\": 1") {
+        return QByteArray("{") + head + ", \"recipe\": " + recipe + "}";
+    };
+    const std::vector<std::pair<QByteArray, const char*>> refused = {
+        {"{\"format\": ", "is not JSON"},
+        {"[1, 2]", "not a Ko-Vaq recipe"},
+        {file("{}", "\"format\": \"mixer\", \"version\": 1"), "\"format\" is not"},
+        {file("{}", "\"format\": \"ko-vaq-recipe\", \"version\": 2"), "newer Ko-Vaq"},
+        {file("{}", "\"format\": \"ko-vaq-recipe\", \"version\": \"1\""), "\"version\""},
+        {file("[]"), "\"recipe\" must be an object"},
+        {file("{\"MixQty\": 30}"), "\"MixQty\" must be a text"},
+        {file("{\"MixNicPGVG\": 2.5}"), "\"MixNicPGVG\" must be a whole number"},
+        {file("{\"Notes\": [\"a\", 1]}"), "\"Notes\" must be a list of texts"},
+        {file("{\"Weights\": {\"PG\": 1.04}}"), "\"Weights.PG\" must be a text"},
+        {file("{\"HiPrecision\": 1}"), "\"HiPrecision\" must be true or false"},
+    };
+    for (const auto& [bytes, why] : refused) {
+        const JsonRecipe r = RecipeFromJsonFile(bytes);
+        EXPECT_FALSE(r.recipe) << bytes.toStdString();
+        EXPECT_TRUE(r.error.contains(QString::fromUtf8(why))) << r.error.toStdString();
+    }
+    // Keys it does not know are passed over; a line break cannot add keys to the file.
+    const JsonRecipe ok = RecipeFromJsonFile(
+        file("{\"Flav1Name\": \"Lemon\\n[Spec]\\nMixQty=999\", \"MixQty\": \"30\", "
+             "\"Glitter\": true, \"Notes\": [\"one\\ntwo\"]}",
+             "\"format\": \"ko-vaq-recipe\", \"version\": 1, \"by\": \"someone\""));
+    ASSERT_TRUE(ok.recipe) << ok.error.toStdString();
+    EXPECT_EQ(ok.recipe->texts[index(TextField::Flav1Name)], "Lemon [Spec] MixQty=999");
+    EXPECT_EQ(ok.recipe->texts[index(TextField::MixQty)], "30");
+    EXPECT_EQ(ok.recipe->Notes, (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(ok.recipe->Name, "Untitled");
 }

@@ -18,6 +18,8 @@ const char* const CalcUsage =
     "                  [--text-size 8|10|12|14] [--json | --pdf OUT.pdf] FILE.mix\n"
     "       kovaq-calc --report label [--label-size 50x25|70x40|100x50] [--steep DAYS]\n"
     "                  [--db FILE] [--json | --pdf OUT.pdf] FILE.mix\n"
+    "       kovaq-calc --to-text | --to-json FILE.mix\n"
+    "       kovaq-calc --from-text FILE.txt OUT.mix | --from-json FILE.json OUT.mix\n"
     "       kovaq-calc --stash [--json] [--db FILE]\n"
     "       kovaq-calc --batches [--json | --csv] [--db FILE]\n"
     "       kovaq-calc --version | --help\n"
@@ -40,6 +42,13 @@ const char* const CalcUsage =
     "                 tabs kept; or the bottle label of a batch of the mix mixed today\n"
     "  --label-size S the label's size in millimetres (default 50x25)\n"
     "  --steep DAYS   with the label, the days it steeps (default 7)\n"
+    "  --to-text      print the recipe as \"Copy Recipe\" copies it, for a forum post\n"
+    "  --from-text    read a recipe from text as \"Paste Recipe\" does (FILE.txt, or - for\n"
+    "                 standard input) and save it as OUT.mix; the lines not used go to\n"
+    "                 standard error; exit status 3 when the text holds no recipe\n"
+    "  --to-json      print the recipe as JSON ({\"format\": \"ko-vaq-recipe\",\n"
+    "                 \"version\": 1, \"recipe\": {...}})\n"
+    "  --from-json    save such a JSON recipe as OUT.mix\n"
     "  --stash        list the bottles of the stash: kind, name, maker, ml on hand,\n"
     "                 bottle size, price, PG/VG, nicotine strength, gravity\n"
     "  --batches      list the batches mixed, newest first, with when each is ready\n"
@@ -116,6 +125,11 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             o.pdf = argv[++i];
         } else if (arg == "--list") {
             o.list = true;
+        } else if (arg == "--to-text" || arg == "--to-json" || arg == "--from-text" ||
+                   arg == "--from-json") {
+            if (!o.share.empty())
+                return fail("one of --to-text, --to-json, --from-text and --from-json at a time");
+            o.share = arg.substr(2);
         } else if (arg == "--stash") {
             o.stash = true;
         } else if (arg == "--batches") {
@@ -142,11 +156,28 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
         } else if (o.path.empty()) {
             o.path = arg;
             o.folders.push_back(arg);
+        } else if (o.out.empty() && o.share.rfind("from-", 0) == 0) {
+            o.out = arg;
         } else if (o.list) {
             o.folders.push_back(arg);
         } else {
             return fail("only one file at a time");
         }
+    }
+    if (!o.share.empty()) {
+        if (o.list || o.stash || o.batches || !o.report.empty() || o.check || o.weights || o.json ||
+            !o.pdf.empty() || labelOptions || o.csv)
+            return fail("--" + o.share + " goes alone" +
+                        (o.share == "to-text" ? std::string(" (or with --db)") : std::string()));
+        if (o.path.empty() || (o.share.rfind("from-", 0) == 0 && o.out.empty()))
+            return fail("--" + o.share +
+                            (o.share.rfind("from-", 0) == 0 ? " needs the file to read and the "
+                                                              "recipe file to write"
+                                                            : " needs a recipe file"),
+                        true);
+        if (!o.db.empty() && o.share != "to-text")
+            return fail("--db goes with --stash, --batches, --to-text or --report label");
+        return parsed;
     }
     if (o.stash || o.batches) {
         if (o.stash && o.batches)

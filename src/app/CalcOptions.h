@@ -34,6 +34,10 @@ struct CalcOptions {
     // --report label: the label of a batch of the recipe mixed today.
     std::string labelSize = "50x25";
     int steepDays = 7;
+    // Sharing: --to-text and --to-json print; --from-text and --from-json read `path` and
+    // write the recipe file `out`.
+    std::string share;
+    std::string out;
 };
 
 struct ParsedCalcOptions {

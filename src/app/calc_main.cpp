@@ -7,6 +7,7 @@
 #include "CalcJson.h"
 #include "CalcList.h"
 #include "CalcOptions.h"
+#include "CalcShare.h"
 #include "CalcStash.h"
 #include "Feasibility.h"
 #include "FieldMetrics.h"
@@ -211,6 +212,10 @@ int main(int argc, char** argv) {
         return finish(o.stash ? PrintStash(o) : PrintBatches(o));
     }
 
+    if (o.share == "from-json") {
+        return finish(RecipeFromJson(o));
+    }
+
     // The file loads through the window's own document, as a freshly started window reloads
     // it: the same width rule (measured in the window's font, the fonts started only when a
     // text could be too wide), the same number check, the same calculation. The path stays
@@ -218,6 +223,8 @@ int main(int argc, char** argv) {
     MixDocument doc(
         [measure = std::make_shared<FieldMeasure>([&gui] { gui.ensure(); })](
             TextField f, const std::u16string& text) { return measure->fits(f, text); });
+    if (o.share == "from-text")
+        return finish(RecipeFromText(o, doc));
     const MixDocument::LoadOutcome loaded = doc.load(o.path);
     if (!loaded.readable) {
         std::fprintf(stderr, "kovaq-calc: cannot read %s: %s\n", QuotedName(o.path).c_str(),
@@ -231,6 +238,10 @@ int main(int argc, char** argv) {
                      QuotedName(o.path).c_str(), static_cast<int>(MaxRecipeFileBytes >> 20),
                      static_cast<int>(MaxRecipeFileBytes >> 20));
 
+    if (o.share == "to-text")
+        return finish(PrintRecipeText(o, doc, [&gui] { gui.ensure(); }));
+    if (o.share == "to-json")
+        return finish(PrintRecipeJson(doc));
     if (!o.report.empty())
         return printReport(o, doc, gui);
     if (o.check)

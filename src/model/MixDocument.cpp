@@ -238,6 +238,11 @@ void MixDocument::loadText(const std::string& text, const QString& name) {
     setMixSaved(false);
 }
 
+void MixDocument::loadRecipe(const MixRecipe& recipe) {
+    adopt(recipe);
+    setMixSaved(false);
+}
+
 void MixDocument::adopt(MixRecipe next) {
     std::array<Settled, TextFieldCount> settled;
     for (std::size_t i = 0; i < TextFieldCount; ++i)

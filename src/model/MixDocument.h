@@ -120,6 +120,8 @@ class MixDocument : public QObject {
     // A recipe's .mix text (one kept with a batch) becomes the mix, as a file would, named
     // `name` and not saved anywhere.
     void loadText(const std::string& text, const QString& name);
+    // A recipe read elsewhere (a JSON file) becomes the mix in the same way.
+    void loadRecipe(const MixRecipe& recipe);
     // New Mix once the person has said what to keep: every other field emptied, the mix
     // ratios back on "  PG", "Hi Precision" ticked, costs counted, named "Untitled".
     void startNewMix(bool keepIngredients, bool keepNotes);

@@ -469,3 +469,40 @@ TEST(KovaqCalc, ReadsTheStashAndBatchesWithoutWritingThem) {
           QStringList{"--report", "label", "--steep", "400", kThirtyMl}})
         EXPECT_EQ(calc(wrong).exitCode, 2) << wrong.join(' ').toStdString();
 }
+
+TEST(KovaqCalc, SharesRecipesAsTextAndJson) {
+    QTemporaryDir dir;
+    const CalcRun text = calc({"--to-text", kThirtyMl});
+    EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
+    EXPECT_TRUE(text.out.startsWith("Thirty \xE2\x80\x94 30 ml, 12 mg, 70/30 PG/VG\nLemon 10%\n"))
+        << text.out.toStdString();
+
+    // A forum post becomes a recipe file, the lines it could not use said on stderr.
+    const QString post = write(dir, "post.txt",
+                               "Strawberry Dream\n60 ml | 3 mg | 70VG/30PG\n"
+                               "Strawberry (TPA) 5%\n- Cream (CAP) 2,5%\nenjoy!\n");
+    const QString mix = dir.filePath("dream.mix");
+    const CalcRun made = calc({"--from-text", post, mix});
+    EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
+    EXPECT_TRUE(made.err.contains("not used: enjoy!"));
+    const CalcRun back = calc({"--to-text", mix});
+    EXPECT_TRUE(back.out.contains("Strawberry (TPA) 5%\nCream (CAP) 2.5%\n"))
+        << back.out.toStdString();
+
+    // No recipe in the text: exit 3 and no file.
+    const CalcRun none =
+        calc({"--from-text", write(dir, "thanks.txt", "Thanks!\n"), dir.filePath("none.mix")});
+    EXPECT_EQ(none.exitCode, 3);
+    EXPECT_FALSE(QFile::exists(dir.filePath("none.mix")));
+
+    // JSON out and in again gives the same file, byte for byte.
+    const CalcRun json = calc({"--to-json", mix});
+    ASSERT_EQ(json.exitCode, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(json.out).object()["format"].toString(),
+              QStringLiteral("ko-vaq-recipe"));
+    const QString again = dir.filePath("again.mix");
+    EXPECT_EQ(calc({"--from-json", write(dir, "dream.json", json.out), again}).exitCode, 0);
+    QFile a(mix), b(again);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+}

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "RecipeShare.h"
+
+#include "MixDocument.h"
+#include "Numbers.h"
+#include "QtText.h"
+
+namespace kovaq {
+namespace {
+
+QString number(double v) {
+    return ToQString(FormatNumber(v));
+}
+
+QString ratioName(int position) {
+    return ToQString(std::string(RatioListText(position))).trimmed();
+}
+
+QString steepText(int days) {
+    return days == 0   ? QStringLiteral("Steep: shake and vape")
+           : days == 1 ? QStringLiteral("Steep: 1 day")
+                       : QStringLiteral("Steep: %1 days").arg(days);
+}
+
+} // namespace
+
+std::string CopyRecipeText(const MixDocument& doc, std::optional<int> steepDays, int dropsPerMl) {
+    CopyExtras extras;
+    extras.steepDays = steepDays;
+    extras.dropsPerMl = dropsPerMl;
+    if (doc.result().VolumesOk)
+        for (std::size_t f = 0; f < FlavourCount; ++f)
+            extras.flavourMl.push_back(doc.result().slots[index(flavourSlot(f))].Volume);
+    return RecipeAsText(doc.recipeWithNotes(), extras);
+}
+
+QStringList PasteRemarks(const ParsedRecipe& p, const MixDocument& doc) {
+    QStringList out;
+    if (p.ratioRounded())
+        out << QStringLiteral("PG/VG %1/%2 is not on the list: %3 is used.")
+                   .arg(*p.pgPercent)
+                   .arg(100 - *p.pgPercent)
+                   .arg(ratioName(*p.ratioPosition));
+    if (p.baseRatioRounded())
+        out << QStringLiteral("The base's PG/VG %1/%2 is not on the list: %3 is used.")
+                   .arg(*p.basePgPercent)
+                   .arg(100 - *p.basePgPercent)
+                   .arg(ratioName(*p.baseRatioPosition));
+    if (!p.leftOut.empty()) {
+        QStringList names;
+        for (const TextFlavour& f : p.leftOut)
+            names << ToQString(f.name) + QLatin1Char(' ') + number(f.percent) + QLatin1Char('%');
+        out << QStringLiteral("Only eight flavours fit: left out %1.")
+                   .arg(names.join(QStringLiteral(", ")));
+    }
+    const bool baseKnown =
+        p.baseStrength.value_or(0) > 0 || ParseNumber(doc.text(TextField::BaseNicStrength)) > 0;
+    if (p.strength.value_or(0) > 0 && !baseKnown)
+        out << QStringLiteral("%1 mg needs a nicotine base: type the base's strength, then the "
+                              "strength.")
+                   .arg(number(*p.strength));
+    if (p.steepDays)
+        out << steepText(*p.steepDays) + QStringLiteral(" (kept in the notes)");
+    return out;
+}
+
+void PasteRecipe(MixDocument& doc, const ParsedRecipe& p) {
+    using T = TextField;
+    const auto type = [&doc](T f, const QString& text) {
+        doc.setText(f, text, static_cast<int>(text.size()), MixDocument::Origin::Typed);
+    };
+    {
+        const auto once = doc.suspendCalculation();
+        doc.startNewMix(true, false);
+        // The flavour rows were the old mix's flavours.
+        for (std::size_t f = 0; f < FlavourCount; ++f) {
+            const SlotId slot = flavourSlot(f);
+            for (T field : {*NameField(slot), CostField(slot), QtyField(slot)})
+                doc.setFieldText(field, QString());
+        }
+        if (p.baseStrength)
+            type(T::BaseNicStrength, number(*p.baseStrength));
+        if (p.baseRatioPosition)
+            doc.pickRatio(RatioField::BaseNicPGVG, *p.baseRatioPosition);
+        if (p.ratioPosition)
+            doc.pickRatio(RatioField::MixNicPGVG, *p.ratioPosition);
+        if (p.volume)
+            type(T::MixQty, number(*p.volume));
+        for (std::size_t f = 0; f < p.flavours.size() && f < FlavourCount; ++f) {
+            const SlotId slot = flavourSlot(f);
+            type(*NameField(slot), ToQString(p.flavours[f].name));
+            type(*PercentField(slot), number(p.flavours[f].percent));
+        }
+        if (p.vodkaWater)
+            type(T::PctVodkaWater, number(*p.vodkaWater));
+    }
+    doc.recalculate();
+    // The strength last: it needs the base's.
+    if (p.strength)
+        type(T::MixStrength, number(*p.strength));
+    QStringList notes;
+    for (const std::string& line : p.notes)
+        notes << ToQString(line);
+    if (p.steepDays) {
+        const QString steep = steepText(*p.steepDays);
+        if (!notes.contains(steep))
+            notes.prepend(steep);
+    }
+    doc.setNotesLines(notes);
+    doc.setMixName(p.name.empty() ? QStringLiteral("Untitled") : ToQString(p.name));
+    doc.setMixSaved(false);
+}
+
+} // namespace kovaq

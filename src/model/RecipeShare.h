@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+// Sharing the mix in the window as people share recipes: the text "Copy Recipe" copies and
+// "Paste Recipe" reads back. The window and kovaq-calc both go through here.
+
+#include "RecipeText.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+namespace kovaq {
+
+class MixDocument;
+
+// The mix as text; with `dropsPerMl` above 0, each flavour's ml and drops as well.
+std::string CopyRecipeText(const MixDocument& doc, std::optional<int> steepDays,
+                           int dropsPerMl = 0);
+
+// What the paste will do that the text did not quite say: a ratio rounded to the list,
+// the flavours after the eighth left out, a strength with no base to make it from.
+QStringList PasteRemarks(const ParsedRecipe& recipe, const MixDocument& doc);
+
+// The pasted recipe becomes a new mix, as if typed into the fields (their width rule,
+// tidying and captions apply): the ingredient details of the window's base, PG, VG and
+// vodka/water stay, the flavour rows are the recipe's. A steep time goes into the notes.
+void PasteRecipe(MixDocument& doc, const ParsedRecipe& recipe);
+
+} // namespace kovaq

@@ -16,6 +16,7 @@
 #include "RecipeFile.h"
 #include "RecipesController.h"
 #include "Reports.h"
+#include "ShareController.h"
 #include "StashController.h"
 #include "StashWindow.h"
 #include "WeightsWindow.h"
@@ -100,6 +101,12 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     connect(&w, &MainWindow::recipesRequested, this, [this] { recipes().show(); });
     connect(&w, &MainWindow::stashRequested, this, [this] { stash().showStash(); });
     connect(&w, &MainWindow::mixItRequested, this, [this] { stash().mixIt(); });
+    connect(&w, &MainWindow::copyRecipeRequested, this, [this] { share().copyRecipe(); });
+    connect(&w, &MainWindow::pasteRecipeRequested, this, [this] { share().pasteRecipe(); });
+    connect(&w, &MainWindow::exportJsonRequested, this, [this] { share().exportJson(); });
+    connect(&w, &MainWindow::importJsonRequested, this, [this] { share().importJson(); });
+    connect(&w, &MainWindow::fileDropped, this,
+            [this](const QString& path) { share().openDropped(path); });
     m_welcomeTimer.setSingleShot(true);
     m_welcomeTimer.setInterval(1000);
     connect(&m_welcomeTimer, &QTimer::timeout, this, [this] {
@@ -160,6 +167,12 @@ QPrinter& AppController::labelPrinter() {
     return *m_labelPrinter;
 }
 
+ShareController& AppController::share() {
+    if (!m_share)
+        m_share = new ShareController(*this, m_prompts);
+    return *m_share;
+}
+
 StashController& AppController::stash() {
     if (!m_stash)
         m_stash = new StashController(*this, m_prompts);
@@ -201,8 +214,20 @@ WeightsWindow& AppController::weightsWindow() {
     if (!m_weights) {
         m_weights = new WeightsWindow(document(), m_prompts, m_window.get());
         connect(m_weights, &WeightsWindow::printRequested, this, &AppController::printWeights);
+        m_weights->setDrops(m_settings.ShowDrops == QStringLiteral("1"), dropsPerMl());
+        connect(m_weights, &WeightsWindow::dropsChanged, this, [this](bool on, int count) {
+            m_settings.ShowDrops = on ? QStringLiteral("1") : QStringLiteral("0");
+            m_settings.DropsPerMl = QString::number(count);
+        });
     }
     return *m_weights;
+}
+
+int AppController::dropsPerMl() const {
+    // A hand-edited or damaged value falls back to the common dropper, not to nonsense.
+    bool ok = false;
+    const int perMl = m_settings.DropsPerMl.toInt(&ok);
+    return ok ? std::clamp(perMl, 5, 100) : 20;
 }
 
 bool AppController::guarded(const std::function<void()>& command) {

@@ -27,6 +27,7 @@ class PrintTicker;
 class RecipesController;
 class Prompts;
 class RetainDialog;
+class ShareController;
 class StashController;
 class WelcomeDialog;
 class WeightsWindow;
@@ -47,9 +48,13 @@ class AppController : public QObject {
     WelcomeDialog& welcomeDialog();
     AppSettings& settings() { return m_settings; }
     const AppSettings& settings() const { return m_settings; }
+    // The drops per ml the user set for their dropper, kept within what droppers give.
+    int dropsPerMl() const;
     const QString& startupDir() const { return m_startupDir; }
     // The file the mix in the window was opened from or saved to; empty for a new one.
     const QString& currentFile() const { return m_currentFile; }
+    // The mix shown came from no file (a paste, an import).
+    void forgetCurrentFile() { m_currentFile.clear(); }
     bool firstShowPending() const { return m_firstShowPending; }
     QTimer& welcomeTimer() { return m_welcomeTimer; }
 
@@ -83,6 +88,8 @@ class AppController : public QObject {
 
     // The stash, the batch log and their window; the database waits for first use.
     StashController& stash();
+    // Copy, paste, JSON and dropped files.
+    ShareController& share();
     // Labels keep their own printer, so that a label's page never becomes the reports'.
     QPrinter& labelPrinter();
 
@@ -146,6 +153,7 @@ class AppController : public QObject {
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPrinter> m_labelPrinter;
     StashController* m_stash = nullptr;
+    ShareController* m_share = nullptr;
     QImage m_capture;
 };
 

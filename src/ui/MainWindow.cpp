@@ -17,7 +17,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -173,6 +178,50 @@ void MainWindow::buildHeader() {
     auto* mixIt = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     mixIt->setContext(Qt::ApplicationShortcut);
     connect(mixIt, &QShortcut::activated, this, &MainWindow::mixItRequested);
+    auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    copy->setContext(Qt::ApplicationShortcut);
+    connect(copy, &QShortcut::activated, this, &MainWindow::copyRecipeRequested);
+    auto* paste = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this);
+    paste->setContext(Qt::ApplicationShortcut);
+    connect(paste, &QShortcut::activated, this, &MainWindow::pasteRecipeRequested);
+    // A recipe file dropped anywhere on the window opens; the fields take dropped text.
+    setAcceptDrops(true);
+}
+
+QString DroppedRecipe(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1)
+        return {};
+    const QUrl url = mime->urls().front();
+    if (!url.isLocalFile())
+        return {};
+    const QString path = url.toLocalFile();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("mix") || suffix == QLatin1String("json") ? path : QString();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // The window's commands beyond its buttons, where a right-click looks for them.
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("WindowMenu"));
+    const auto item = [&](const QString& text, QKeySequence keys, void (MainWindow::*signal)()) {
+        QAction* a = menu.addAction(text, this, signal);
+        a->setShortcut(keys);
+    };
+    item(QStringLiteral("Copy Recipe"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+         &MainWindow::copyRecipeRequested);
+    item(QStringLiteral("Paste Recipe..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+         &MainWindow::pasteRecipeRequested);
+    item(QStringLiteral("Export JSON..."), {}, &MainWindow::exportJsonRequested);
+    item(QStringLiteral("Import JSON..."), {}, &MainWindow::importJsonRequested);
+    menu.addSeparator();
+    item(QStringLiteral("Recipes"), QKeySequence(Qt::CTRL | Qt::Key_R),
+         &MainWindow::recipesRequested);
+    item(QStringLiteral("Stash"), QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::stashRequested);
+    item(QStringLiteral("Mix It..."), QKeySequence(Qt::CTRL | Qt::Key_B),
+         &MainWindow::mixItRequested);
+    item(QStringLiteral("Mix By Weight"), QKeySequence(Qt::CTRL | Qt::Key_G),
+         &MainWindow::weightsRequested);
+    menu.exec(event->globalPos());
 }
 
 void MainWindow::buildButtonsAndLinks() {
@@ -587,6 +636,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         // open drop-down included.
         if (key->key() == Qt::Key_F1 && ownsKeysOf(w) && !key->isAutoRepeat()) {
             Q_EMIT helpRequested();
+            return true;
+        }
+    } else if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+               event->type() == QEvent::Drop) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (w && w->window() == this && drop->mimeData()->hasUrls()) {
+            // Files, wherever they land: a recipe opens, anything else is refused (the
+            // desktop shows its no-drop cursor); a field never takes a file's name as text.
+            const QString path = DroppedRecipe(drop->mimeData());
+            if (path.isEmpty()) {
+                drop->ignore();
+                return true;
+            }
+            drop->acceptProposedAction();
+            if (event->type() == QEvent::Drop)
+                Q_EMIT fileDropped(path);
             return true;
         }
     } else if (event->type() == QEvent::MouseButtonRelease) {

@@ -31,7 +31,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+class QMimeData;
+
 namespace kovaq {
+
+// The recipe file dropped, when one .mix or .json file is; empty otherwise.
+QString DroppedRecipe(const QMimeData* mime);
 
 class ClickLabel;
 class HelpIcon;
@@ -111,6 +116,13 @@ class MainWindow : public QWidget {
     // Ctrl+T: the stash; Ctrl+B: a batch of the mix recorded.
     void stashRequested();
     void mixItRequested();
+    // Sharing: Ctrl+Shift+C, Ctrl+Shift+V, and the window's menu.
+    void copyRecipeRequested();
+    void pasteRecipeRequested();
+    void exportJsonRequested();
+    void importJsonRequested();
+    // A .mix or .json file dropped on the window.
+    void fileDropped(const QString& path);
     // The window has been painted for the first time: what can wait, waits for this.
     void firstPainted();
 
@@ -118,6 +130,7 @@ class MainWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void buildHeader();

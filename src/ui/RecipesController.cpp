@@ -10,6 +10,7 @@
 #include "RecipeLibrary.h"
 #include "RecipeListModel.h"
 #include "RecipesWindow.h"
+#include "ShareController.h"
 #include "StashController.h"
 
 #include <QDir>
@@ -71,6 +72,8 @@ RecipesWindow& RecipesController::window() {
     connect(m_window, &RecipesWindow::openRequested, &m_app, &AppController::openRecipeFile);
     connect(m_window, &RecipesWindow::duplicateRequested, this, &RecipesController::duplicate);
     connect(m_window, &RecipesWindow::stashRequested, this, [this] { m_app.stash().showStash(); });
+    connect(m_window, &RecipesWindow::copyRecipeRequested, this,
+            [this](const QString& path) { m_app.share().copyRecipeFile(path); });
     connect(m_window, &RecipesWindow::foldersChosen, this, [this](const QStringList& f) {
         m_app.settings().RecipeFolders = f;
         library().setFolders(nativeFolders(f));

@@ -256,6 +256,8 @@ void RecipesWindow::showRowMenu(const QPoint& at) {
     menu.setObjectName(QStringLiteral("RecipeMenu"));
     menu.addAction(QStringLiteral("Open"), this, &RecipesWindow::openSelected);
     menu.addAction(QStringLiteral("Show in folder"), this, &RecipesWindow::showSelectedInFolder);
+    menu.addAction(QStringLiteral("Copy Recipe"), this,
+                   [this] { Q_EMIT copyRecipeRequested(selectedPath()); });
     menu.addAction(QStringLiteral("Copy path"), this, &RecipesWindow::copySelectedPath);
     menu.addAction(QStringLiteral("Duplicate"), this,
                    [this] { Q_EMIT duplicateRequested(selectedPath()); });

@@ -50,6 +50,8 @@ class RecipesWindow : public QWidget {
     void openRequested(const QString& path);
     void duplicateRequested(const QString& path);
     void stashRequested();
+    // The recipe as text on the clipboard, as the window's Copy Recipe copies it.
+    void copyRecipeRequested(const QString& path);
     void foldersChosen(const QStringList& folders);
 
   protected:

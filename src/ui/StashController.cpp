@@ -110,6 +110,12 @@ StashStore& StashController::store() {
     return *m_store;
 }
 
+std::optional<int> StashController::steepDaysOf(const QString& file) {
+    if (file.isEmpty() || !storeExists())
+        return std::nullopt;
+    return store().steepDaysOf(file);
+}
+
 QWidget* StashController::parentWidget() const {
     if (m_window && m_window->isVisible())
         return m_window;

@@ -40,6 +40,9 @@ class StashController : public QObject {
     // Opened, or tried, the first time it is asked for.
     StashStore& store();
     bool storeExists() const;
+    // The steep days of a recipe file's last batch; nothing when there is no stash yet (it is
+    // not made for the asking).
+    std::optional<int> steepDaysOf(const QString& file);
 
     StashWindow& window();
     bool isVisible() const;

@@ -3,16 +3,21 @@
 
 #include "WeightsWindow.h"
 
+#include "Numbers.h"
+
 #include "Fields.h"
 #include "Look.h"
 #include "MixDocument.h"
 #include "QtText.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
@@ -51,13 +56,15 @@ WeightsWindow::WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(1);
-    const QStringList heads = {QStringLiteral("Ingredient"), QStringLiteral("ml"),
-                               QStringLiteral("g/ml"), QStringLiteral("grams"),
-                               QStringLiteral("scale reads")};
+    const QStringList heads = {QStringLiteral("Ingredient"),  QStringLiteral("ml"),
+                               QStringLiteral("g/ml"),        QStringLiteral("grams"),
+                               QStringLiteral("scale reads"), QStringLiteral("drops")};
     for (int c = 0; c < heads.size(); ++c) {
         auto* h = new QLabel(heads[c], this);
         h->setFont(look::boldFont());
         grid->addWidget(h, 0, c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        if (c == 5)
+            m_dropsHead = h;
     }
     auto gravityField = [&](GravityKey key) {
         auto* e = new NumberField(prompts, this);
@@ -104,6 +111,9 @@ WeightsWindow::WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
         }
         grid->addWidget(m_grams[i], row, 3, Qt::AlignRight);
         grid->addWidget(m_scale[i], row, 4, Qt::AlignRight);
+        m_drops[i] = new QLabel(this);
+        m_drops[i]->setObjectName(QStringLiteral("Drops_") + slot);
+        grid->addWidget(m_drops[i], row, 5, Qt::AlignRight);
     }
     const int totalRow = static_cast<int>(SlotCount) + 1;
     auto* total = new QLabel(QStringLiteral("TOTAL"), this);
@@ -117,6 +127,28 @@ WeightsWindow::WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     grid->addWidget(nicotine, totalRow + 1, 0, 1, 2);
     grid->addWidget(gravityField(GravityKey::Nicotine), totalRow + 1, 2, Qt::AlignRight);
     outer->addLayout(grid);
+
+    // Drops beside the grams, for those who measure flavours with a dropper.
+    auto* drops = new QHBoxLayout;
+    m_dropsBox = new QCheckBox(QStringLiteral("Show &drops at"), this);
+    m_dropsBox->setObjectName(QStringLiteral("ShowDrops"));
+    m_dropsPerMl = new QSpinBox(this);
+    m_dropsPerMl->setObjectName(QStringLiteral("DropsPerMl"));
+    m_dropsPerMl->setRange(5, 100);
+    m_dropsPerMl->setValue(20);
+    m_dropsPerMl->setSuffix(QStringLiteral(" drops per ml"));
+    m_dropsPerMl->setAccessibleName(QStringLiteral("Drops per ml"));
+    m_dropsPerMl->setToolTip(QStringLiteral("20 for most droppers; 25 or 33 for finer ones"));
+    drops->addWidget(m_dropsBox);
+    drops->addWidget(m_dropsPerMl);
+    drops->addStretch(1);
+    outer->addLayout(drops);
+    const auto dropsChosen = [this] {
+        refresh();
+        Q_EMIT dropsChanged(m_dropsBox->isChecked(), m_dropsPerMl->value());
+    };
+    connect(m_dropsBox, &QCheckBox::toggled, this, dropsChosen);
+    connect(m_dropsPerMl, &QSpinBox::valueChanged, this, dropsChosen);
 
     auto* buttons = new QHBoxLayout;
     m_defaults = new QPushButton(QStringLiteral("Defaults"), this);
@@ -142,6 +174,14 @@ WeightsWindow::WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(&m_doc, &MixDocument::recalculated, this, &WeightsWindow::refresh);
     connect(&m_doc, &MixDocument::gravitiesChanged, this, &WeightsWindow::refresh);
+}
+
+void WeightsWindow::setDrops(bool on, int perMl) {
+    const QSignalBlocker quietBox(m_dropsBox);
+    const QSignalBlocker quietCount(m_dropsPerMl);
+    m_dropsBox->setChecked(on);
+    m_dropsPerMl->setValue(perMl);
+    refresh();
 }
 
 void WeightsWindow::onGravityTyped(GravityKey key) {
@@ -187,6 +227,16 @@ void WeightsWindow::refresh() {
         look::setFieldBackground(e, !typed.isEmpty() && !ValidGravity(recipe.Gravity[k]));
         e->setAccessibleName(ToQString(GravityFileKey(gravityKeyAt(k))) +
                              QStringLiteral(" gravity, g/ml"));
+    }
+    const bool drops = m_dropsBox->isChecked();
+    m_dropsHead->setVisible(drops);
+    m_dropsPerMl->setEnabled(drops);
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        const double ml = result.slots[i].Volume;
+        m_drops[i]->setVisible(drops);
+        m_drops[i]->setText(drops && result.VolumesOk && ml > 0
+                                ? ToQString(FormatNumber(std::round(ml * m_dropsPerMl->value())))
+                                : QString());
     }
     m_total->setText(ToQString(m_weights.totalGramsText));
     m_total->setAccessibleName(QStringLiteral("TOTAL grams: ") + m_total->text());

@@ -14,7 +14,9 @@
 
 #include <array>
 
+class QCheckBox;
 class QLabel;
+class QSpinBox;
 class QLineEdit;
 class QPushButton;
 
@@ -45,10 +47,15 @@ class WeightsWindow : public QWidget {
     QPushButton* defaultsButton() const { return m_defaults; }
     QPushButton* printButton() const { return m_print; }
     const WeightResult& weights() const { return m_weights; }
+    // Drops beside the grams: shown or not, and how many to the ml.
+    void setDrops(bool on, int perMl);
+    QLabel* dropsLabel(SlotId s) const { return m_drops[index(s)]; }
+    QCheckBox* dropsBox() const { return m_dropsBox; }
 
   Q_SIGNALS:
     void printRequested();
     void visibilityChanged(bool shown);
+    void dropsChanged(bool on, int perMl);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -66,6 +73,10 @@ class WeightsWindow : public QWidget {
     std::array<QLineEdit*, GravityKeyCount> m_gravity{};
     std::array<QLabel*, SlotCount> m_grams{};
     std::array<QLabel*, SlotCount> m_scale{};
+    std::array<QLabel*, SlotCount> m_drops{};
+    QLabel* m_dropsHead = nullptr;
+    QCheckBox* m_dropsBox = nullptr;
+    QSpinBox* m_dropsPerMl = nullptr;
     QLabel* m_total = nullptr;
     QPushButton* m_defaults = nullptr;
     QPushButton* m_print = nullptr;

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "PasteRecipeDialog.h"
+
+#include "Codepage.h"
+#include "FileAccess.h"
+#include "Numbers.h"
+#include "Prompts.h"
+#include "QtText.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace kovaq {
+namespace {
+
+QString esc(const std::string& s) {
+    return ToQString(s).toHtmlEscaped();
+}
+
+QString number(double v) {
+    return ToQString(FormatNumber(v));
+}
+
+QString ratio(int pg) {
+    return QStringLiteral("%1/%2 PG/VG").arg(pg).arg(100 - pg);
+}
+
+} // namespace
+
+PasteRecipeDialog::PasteRecipeDialog(QWidget* parent, Prompts& prompts, Remarks remarks)
+    : QDialog(parent), m_prompts(prompts), m_remarks(std::move(remarks)) {
+    setObjectName(QStringLiteral("PasteRecipeDialog"));
+    setWindowTitle(QStringLiteral("Paste Recipe"));
+    setModal(true);
+    auto* layout = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    auto* caption = new QLabel(QStringLiteral("&Recipe text:"), this);
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("PasteText"));
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setAccessibleName(QStringLiteral("Recipe text"));
+    caption->setBuddy(m_text);
+    left->addWidget(caption);
+    left->addWidget(m_text, 1);
+    auto* file = new QPushButton(QStringLiteral("Open Text File..."), this);
+    file->setObjectName(QStringLiteral("PasteFromFile"));
+    file->setAutoDefault(false);
+    left->addWidget(file, 0, Qt::AlignLeft);
+    layout->addLayout(left, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(new QLabel(QStringLiteral("What Ko-Vaq reads in it:"), this));
+    m_preview = new QLabel(this);
+    m_preview->setObjectName(QStringLiteral("PastePreview"));
+    m_preview->setTextFormat(Qt::RichText);
+    m_preview->setWordWrap(true);
+    m_preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(m_preview);
+    scroll->setWidgetResizable(true);
+    right->addWidget(scroll, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    m_ok->setObjectName(QStringLiteral("PasteOk"));
+    m_ok->setText(QStringLiteral("Use It"));
+    right->addWidget(buttons);
+    layout->addLayout(right, 1);
+    resize(820, 460);
+
+    connect(m_text, &QPlainTextEdit::textChanged, this, &PasteRecipeDialog::reread);
+    connect(file, &QPushButton::clicked, this, &PasteRecipeDialog::openTextFile);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Ctrl+Enter takes the recipe from inside the text too, where Enter makes a new line.
+    auto* use = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this);
+    connect(use, &QShortcut::activated, this, [this] {
+        if (m_ok->isEnabled())
+            accept();
+    });
+}
+
+void PasteRecipeDialog::setText(const QString& text) {
+    m_text->setPlainText(text.left(static_cast<qsizetype>(MaxRecipeTextBytes)));
+    reread();
+    // A recipe that was read is most often taken as it is: Enter uses it. Otherwise the
+    // text is where the user goes next.
+    if (m_ok->isEnabled())
+        m_ok->setFocus();
+    else
+        m_text->setFocus();
+}
+
+void PasteRecipeDialog::openTextFile() {
+    const QString path = m_prompts.openFileName(
+        this, QString(), QStringLiteral("Text files (*.txt *.text *.md);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    FileBytes file = ReadRegularFile(NativeFromPath(path), MaxRecipeTextBytes);
+    if (file.status != ReadStatus::Ok) {
+        m_prompts.errorBox(
+            this,
+            QStringLiteral("Unable to open %1.\n%2").arg(path, ToQString(ReadStatusText(file))));
+        return;
+    }
+    setText(ToQString(DecodeFileText(std::move(file.bytes))));
+}
+
+void PasteRecipeDialog::reread() {
+    m_parsed = ParseRecipeText(ToUtf8(m_text->toPlainText()));
+    const ParsedRecipe& p = m_parsed;
+    QString html;
+    if (!p.holdsRecipe()) {
+        html = QStringLiteral("<p style=\"color:#b00000\"><b>There is no recipe in this text.</b> "
+                              "Ko-Vaq looks for flavours with their shares (\"Lemon 3%\"), or a "
+                              "volume with a strength or a PG/VG ratio. Nothing will change.</p>");
+    } else {
+        html += QStringLiteral("<p><b>%1</b><br>")
+                    .arg(p.name.empty() ? QStringLiteral("Untitled") : esc(p.name));
+        QStringList values;
+        if (p.volume)
+            values << number(*p.volume) + QStringLiteral(" ml");
+        if (p.strength)
+            values << number(*p.strength) + QStringLiteral(" mg");
+        if (p.pgPercent)
+            values << ratio(*p.pgPercent);
+        html += values.join(QStringLiteral(", ")) + QStringLiteral("</p>");
+        if (p.baseStrength || p.basePgPercent) {
+            QStringList base;
+            if (p.baseStrength)
+                base << number(*p.baseStrength) + QStringLiteral(" mg");
+            if (p.basePgPercent)
+                base << ratio(*p.basePgPercent);
+            html += QStringLiteral("<p>Nicotine base: %1</p>").arg(base.join(QStringLiteral(", ")));
+        }
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
+        for (std::size_t i = 0; i < p.flavours.size(); ++i)
+            html += QStringLiteral("<tr><td>F%1&nbsp;</td><td>%2&nbsp;&nbsp;</td>"
+                                   "<td align=\"right\">%3%</td></tr>")
+                        .arg(i + 1)
+                        .arg(esc(p.flavours[i].name), number(p.flavours[i].percent));
+        if (p.vodkaWater)
+            html += QStringLiteral("<tr><td></td><td>Vodka/Water</td><td align=\"right\">%1%</td>"
+                                   "</tr>")
+                        .arg(number(*p.vodkaWater));
+        html += QStringLiteral("</table>");
+        if (m_remarks)
+            for (const QString& r : m_remarks(p))
+                html += QStringLiteral("<p><i>%1</i></p>").arg(r.toHtmlEscaped());
+        if (!p.notes.empty())
+            html += QStringLiteral("<p>Notes: %1 line%2</p>")
+                        .arg(p.notes.size())
+                        .arg(p.notes.size() == 1 ? QString() : QStringLiteral("s"));
+    }
+    if (!p.unused.empty()) {
+        html += QStringLiteral("<p style=\"color:#606060\">Not used:<br>");
+        for (const std::string& line : p.unused)
+            html += esc(line) + QStringLiteral("<br>");
+        html += QStringLiteral("</p>");
+    }
+    m_preview->setText(html);
+    m_ok->setEnabled(p.holdsRecipe());
+}
+
+} // namespace kovaq

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+#include "RecipeText.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kovaq {
+
+class Prompts;
+
+// "Paste Recipe": the text (from the clipboard, a text file, or typed over) and what Ko-Vaq
+// understood of it, read again as it changes; OK only when there is a recipe in it.
+class PasteRecipeDialog : public QDialog {
+    Q_OBJECT
+  public:
+    using Remarks = std::function<QStringList(const ParsedRecipe&)>;
+    PasteRecipeDialog(QWidget* parent, Prompts& prompts, Remarks remarks);
+
+    void setText(const QString& text);
+    const ParsedRecipe& parsed() const { return m_parsed; }
+    QPlainTextEdit* textEdit() const { return m_text; }
+    QLabel* preview() const { return m_preview; }
+    QPushButton* okButton() const { return m_ok; }
+
+  private:
+    void reread();
+    void openTextFile();
+
+    Prompts& m_prompts;
+    Remarks m_remarks;
+    ParsedRecipe m_parsed;
+    QPlainTextEdit* m_text = nullptr;
+    QLabel* m_preview = nullptr;
+    QPushButton* m_ok = nullptr;
+};
+
+} // namespace kovaq

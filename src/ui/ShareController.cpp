@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "ShareController.h"
+
+#include "AppController.h"
+#include "FileAccess.h"
+#include "MainWindow.h"
+#include "MixDocument.h"
+#include "PasteRecipeDialog.h"
+#include "Prompts.h"
+#include "QtText.h"
+#include "RecipeJson.h"
+#include "RecipeShare.h"
+#include "StashController.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace kovaq {
+namespace {
+
+const QString kJsonFilter = QStringLiteral("Ko-Vaq recipe JSON (*.json)");
+
+} // namespace
+
+ShareController::ShareController(AppController& app, Prompts& prompts)
+    : QObject(&app), m_app(app), m_prompts(prompts) {}
+
+int ShareController::dropsPerMl() const {
+    const AppSettings& s = m_app.settings();
+    return s.ShowDrops == QStringLiteral("1") ? m_app.dropsPerMl() : 0;
+}
+
+void ShareController::copyRecipe() {
+    m_app.guarded([this] {
+        const QString file = m_app.currentFile();
+        QGuiApplication::clipboard()->setText(ToQString(
+            CopyRecipeText(m_app.document(), m_app.stash().steepDaysOf(file), dropsPerMl())));
+    });
+}
+
+void ShareController::copyRecipeFile(const QString& path) {
+    m_app.guarded([&] {
+        MixDocument recipe;
+        const MixDocument::LoadOutcome loaded = recipe.load(NativeFromPath(path));
+        if (!loaded.readable) {
+            m_prompts.errorBox(
+                nullptr,
+                QStringLiteral("Unable to open %1.\n%2").arg(path, ToQString(loaded.reason)));
+            return;
+        }
+        QGuiApplication::clipboard()->setText(
+            ToQString(CopyRecipeText(recipe, m_app.stash().steepDaysOf(path), dropsPerMl())));
+    });
+}
+
+PasteRecipeDialog& ShareController::pasteDialog() {
+    if (!m_paste)
+        m_paste = new PasteRecipeDialog(&m_app.window(), m_prompts, [this](const ParsedRecipe& p) {
+            return PasteRemarks(p, m_app.document());
+        });
+    return *m_paste;
+}
+
+void ShareController::pasteRecipe() {
+    m_app.guarded([this] {
+        PasteRecipeDialog& dialog = pasteDialog();
+        dialog.setText(QGuiApplication::clipboard()->text());
+        if (m_prompts.execDialog(dialog) != QDialog::Accepted || !dialog.parsed().holdsRecipe())
+            return;
+        if (!m_app.confirmDiscard(AppController::Caller::Open))
+            return;
+        PasteRecipe(m_app.document(), dialog.parsed());
+        m_app.forgetCurrentFile();
+    });
+}
+
+void ShareController::exportJson() {
+    m_app.guarded([this] {
+        MainWindow& w = m_app.window();
+        const MixDocument& doc = m_app.document();
+        QString path = m_prompts.saveFileName(&w, m_app.settings().SaveDir,
+                                              doc.mixName() + QStringLiteral(".json"), kJsonFilter);
+        if (path.isEmpty())
+            return;
+        if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
+            path += QStringLiteral(".json");
+        if ((QFileInfo::exists(path) || QFileInfo(path).isSymLink()) &&
+            m_prompts.message(&w,
+                              QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                  .arg(QFileInfo(path).fileName()),
+                              QStringLiteral("Warning..."), Prompts::Icon::Warning,
+                              Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+            return;
+        const QByteArray json = RecipeJsonFile(doc.recipeWithNotes());
+        if (!ReplaceFileContents(
+                NativeFromPath(path),
+                std::string_view(json.constData(), static_cast<std::size_t>(json.size()))))
+            m_prompts.errorBox(&w, QStringLiteral("Unable to write to %1.").arg(path));
+    });
+}
+
+void ShareController::importJson() {
+    m_app.guarded([this] {
+        const QString path =
+            m_prompts.openFileName(&m_app.window(), m_app.settings().LoadDir, kJsonFilter);
+        if (!path.isEmpty())
+            importJsonFile(path);
+    });
+}
+
+void ShareController::importJsonFile(const QString& path) {
+    m_app.guarded([&] {
+        MainWindow& w = m_app.window();
+        // Read and checked first: a file that is refused asks nothing about the mix shown.
+        FileBytes file =
+            ReadRegularFile(NativeFromPath(path), static_cast<std::size_t>(MaxRecipeJsonBytes) + 1);
+        if (file.status != ReadStatus::Ok) {
+            m_prompts.errorBox(&w, QStringLiteral("Unable to open %1.\n%2")
+                                       .arg(path, ToQString(ReadStatusText(file))));
+            return;
+        }
+        const JsonRecipe json = RecipeFromJsonFile(
+            QByteArray(file.bytes.data(), static_cast<qsizetype>(file.bytes.size())));
+        if (!json.recipe) {
+            m_prompts.errorBox(&w, QStringLiteral("%1 cannot be imported.\n%2")
+                                       .arg(QFileInfo(path).fileName(), json.error));
+            return;
+        }
+        if (!m_app.confirmDiscard(AppController::Caller::Open))
+            return;
+        m_app.document().loadRecipe(*json.recipe);
+        m_app.forgetCurrentFile();
+    });
+}
+
+void ShareController::openDropped(const QString& path) {
+    if (QFileInfo(path).suffix().compare(QStringLiteral("json"), Qt::CaseInsensitive) == 0)
+        importJsonFile(path);
+    else
+        m_app.openRecipeFile(path);
+}
+
+} // namespace kovaq

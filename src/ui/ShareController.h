@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace kovaq {
+
+class AppController;
+class PasteRecipeDialog;
+class Prompts;
+
+// Recipes shared as people share them: copied as text, pasted from a post, exchanged as
+// JSON, or dropped on the window.
+class ShareController : public QObject {
+    Q_OBJECT
+  public:
+    ShareController(AppController& app, Prompts& prompts);
+
+    // The mix in the window, or a recipe file, onto the clipboard as text.
+    void copyRecipe();
+    void copyRecipeFile(const QString& path);
+    // The clipboard's text read as a recipe, shown, and on OK made the window's new mix.
+    void pasteRecipe();
+    PasteRecipeDialog& pasteDialog();
+    void exportJson();
+    // The file dialog's JSON recipe, or this one, opened through the unsaved-mix guard.
+    void importJson();
+    void importJsonFile(const QString& path);
+    // A file dropped on the window: a .mix opens as Open opens it, a .json is imported.
+    void openDropped(const QString& path);
+
+  private:
+    int dropsPerMl() const;
+
+    AppController& m_app;
+    Prompts& m_prompts;
+    PasteRecipeDialog* m_paste = nullptr;
+};
+
+} // namespace kovaq

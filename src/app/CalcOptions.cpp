@@ -5,9 +5,42 @@
 
 #include "FileAccess.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace kovaq {
+namespace {
+
+// A figure as a number field takes it: digits and at most one point.
+std::optional<double> figure(const std::string& text) {
+    bool digit = false;
+    bool point = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            return std::nullopt;
+    }
+    if (!digit || text.size() > 12)
+        return std::nullopt;
+    return std::stod(text);
+}
+
+struct Tool {
+    const char* option;
+    std::vector<const char*> names;
+    std::vector<double> most; // the largest each may be
+};
+const Tool kTools[] = {
+    {"--shots", {"ML", "BOTTLE", "SHOT_MG", "SHOT_ML", "TARGET"}, {1e5, 1e5, 1000, 1e5, 1000}},
+    {"--dilute", {"ML", "FROM_MG", "TO_MG"}, {1e5, 1000, 1000}},
+    {"--ratio", {"ML", "PG", "TO_PG"}, {1e5, 100, 100}},
+};
+
+} // namespace
 
 const char* const CalcUsage =
     "Usage: kovaq-calc [--json] FILE.mix\n"
@@ -20,6 +53,9 @@ const char* const CalcUsage =
     "                  [--db FILE] [--json | --pdf OUT.pdf] FILE.mix\n"
     "       kovaq-calc --to-text | --to-json FILE.mix\n"
     "       kovaq-calc --from-text FILE.txt OUT.mix | --from-json FILE.json OUT.mix\n"
+    "       kovaq-calc --shots ML BOTTLE SHOT_MG SHOT_ML TARGET [--scale G] [--json]\n"
+    "       kovaq-calc --dilute ML FROM_MG TO_MG [--base MG] [--scale G] [--json]\n"
+    "       kovaq-calc --ratio ML PG TO_PG [--scale G] [--json]\n"
     "       kovaq-calc --stash [--json] [--db FILE]\n"
     "       kovaq-calc --batches [--json | --csv] [--db FILE]\n"
     "       kovaq-calc --version | --help\n"
@@ -49,6 +85,13 @@ const char* const CalcUsage =
     "  --to-json      print the recipe as JSON ({\"format\": \"ko-vaq-recipe\",\n"
     "                 \"version\": 1, \"recipe\": {...}})\n"
     "  --from-json    save such a JSON recipe as OUT.mix\n"
+    "  --shots        nicotine shots into a shortfill: ML of 0 mg liquid in a BOTTLE of\n"
+    "                 that size, shots of SHOT_MG and SHOT_ML each, for TARGET mg\n"
+    "  --dilute       a finished batch of ML at FROM_MG brought to TO_MG: 0 mg liquid to\n"
+    "                 weaken it, or the nicotine base of --base MG to strengthen it\n"
+    "  --ratio        a finished batch of ML at PG percent PG brought to TO_PG with PG or VG\n"
+    "  --scale G      what the scale reads to: 0.1, 0.01 (default) or 0.001 g, for the hint\n"
+    "                 on amounts too small to weigh (also with --report weights)\n"
     "  --stash        list the bottles of the stash: kind, name, maker, ml on hand,\n"
     "                 bottle size, price, PG/VG, nicotine strength, gravity\n"
     "  --batches      list the batches mixed, newest first, with when each is ready\n"
@@ -101,7 +144,38 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             return parsed;
         }
         const bool hasValue = i + 1 < argc;
-        if (arg == "--json") {
+        if (const auto tool = std::find_if(std::begin(kTools), std::end(kTools),
+                                           [&](const Tool& t) { return arg == t.option; });
+            tool != std::end(kTools)) {
+            if (!o.tool.empty())
+                return fail("one of --shots, --dilute and --ratio at a time");
+            o.tool = arg.substr(2);
+            std::string usage = arg;
+            for (const char* name : tool->names)
+                usage += std::string(" ") + name;
+            for (std::size_t k = 0; k < tool->names.size(); ++k) {
+                if (++i >= argc)
+                    return fail("usage: kovaq-calc " + usage + ": " + tool->names[k] +
+                                " is missing");
+                const auto v = figure(argv[i]);
+                if (!v || *v > tool->most[k])
+                    return fail("usage: kovaq-calc " + usage + ": " + tool->names[k] + " " +
+                                QuotedName(argv[i]) + " is not a figure from 0 to " +
+                                std::to_string(static_cast<int>(tool->most[k])));
+                o.figures.push_back(*v);
+            }
+        } else if (arg == "--base" && hasValue) {
+            const auto v = figure(argv[++i]);
+            if (!v || *v > 1000)
+                return fail("usage: kovaq-calc --dilute ML FROM_MG TO_MG --base MG: MG " +
+                            QuotedName(argv[i]) + " is not a figure from 0 to 1000");
+            o.baseMg = v;
+        } else if (arg == "--scale" && hasValue) {
+            const std::string v = argv[++i];
+            if (v != "0.1" && v != "0.01" && v != "0.001")
+                return fail("--scale takes 0.1, 0.01 or 0.001");
+            o.scale = std::stod(v);
+        } else if (arg == "--json") {
             o.json = true;
         } else if (arg == "--weights") {
             o.weights = true;
@@ -164,6 +238,21 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             return fail("only one file at a time");
         }
     }
+    if (!o.tool.empty()) {
+        if (!o.share.empty() || o.list || o.stash || o.batches || !o.report.empty() || o.check ||
+            o.weights || !o.pdf.empty() || labelOptions || o.csv || !o.path.empty() ||
+            !o.db.empty() || o.notes || o.unused)
+            return fail("--" + o.tool + " goes with --json and --scale" +
+                        (o.tool == "dilute" ? std::string(" (and --base)") : std::string()) +
+                        " only");
+        if (o.baseMg && o.tool != "dilute")
+            return fail("--base goes with --dilute");
+        return parsed;
+    }
+    if (o.baseMg)
+        return fail("--base goes with --dilute");
+    if (o.scale != 0.01 && o.report != "weights")
+        return fail("--scale goes with --shots, --dilute, --ratio and --report weights");
     if (!o.share.empty()) {
         if (o.list || o.stash || o.batches || !o.report.empty() || o.check || o.weights || o.json ||
             !o.pdf.empty() || labelOptions || o.csv)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,12 @@ struct CalcOptions {
     // write the recipe file `out`.
     std::string share;
     std::string out;
+    // Shots and fixes: --shots, --dilute or --ratio with their figures in the order of the
+    // usage; --base for --dilute; --scale, the scale's resolution for the small-amount hint.
+    std::string tool;
+    std::vector<double> figures;
+    std::optional<double> baseMg;
+    double scale = 0.01;
 };
 
 struct ParsedCalcOptions {

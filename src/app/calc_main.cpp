@@ -9,6 +9,7 @@
 #include "CalcOptions.h"
 #include "CalcShare.h"
 #include "CalcStash.h"
+#include "CalcTools.h"
 #include "Feasibility.h"
 #include "FieldMetrics.h"
 #include "FileAccess.h"
@@ -18,6 +19,7 @@
 #include "RecipeFile.h"
 #include "ReportRenderer.h"
 #include "Reports.h"
+#include "Shots.h"
 #include "StashPlan.h"
 #include "Version.h"
 #include "Weights.h"
@@ -150,10 +152,13 @@ int printReport(const CalcOptions& o, const MixDocument& doc, LazyGuiApplication
         BuildSummaryReport(report, inputs);
     else if (o.report == "details")
         BuildDetailsReport(report, inputs);
-    else
+    else {
+        const WeightResult weights = ComputeWeights(recipe, doc.result());
         BuildWeightsReport(
-            report, inputs, ComputeWeights(recipe, doc.result()),
-            QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
+            report, inputs, weights,
+            QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")),
+            SmallAmountHints(doc.result(), weights, o.scale, DefaultDropsPerMl));
+    }
     if (!o.pdf.empty()) {
         gui.ensure();
         if (!ExportReportPdf(report, PathFromNative(o.pdf), page, margin)) {
@@ -204,6 +209,8 @@ int main(int argc, char** argv) {
 
     if (o.list)
         return finish(ListRecipes(o));
+    if (!o.tool.empty())
+        return finish(RunShotsTool(o));
     // The store is read where the window keeps it.
     QCoreApplication::setOrganizationName(QStringLiteral("Tresquall"));
     QCoreApplication::setApplicationName(QStringLiteral("Ko-Vaq"));

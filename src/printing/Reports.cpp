@@ -253,7 +253,7 @@ TabLayout WeightsTabs(int s) {
 }
 
 void BuildWeightsReport(ReportDocument& doc, const ReportInputs& in, const WeightResult& weights,
-                        const QString& date) {
+                        const QString& date, const SlotHints& hints) {
     const int s = in.pointSize;
     doc.Clear();
     doc.SetSize(s);
@@ -279,6 +279,14 @@ void BuildWeightsReport(ReportDocument& doc, const ReportInputs& in, const Weigh
     doc.AppendLine(QStringLiteral("TOTAL\t\t\t") + ToQString(weights.totalGramsText));
     doc.SetBold(false);
     doc.AppendLine(QString());
+    bool hinted = false;
+    for (std::size_t i = 0; i < SlotCount; ++i)
+        if (hints[i]) {
+            doc.AppendLine(in.rowLabels[i].trimmed() + QStringLiteral(": ") + ToQString(*hints[i]));
+            hinted = true;
+        }
+    if (hinted)
+        doc.AppendLine(QString());
     doc.SetSize(s - 2);
     doc.AppendLine(kFooter);
     doc.SetSize(s);

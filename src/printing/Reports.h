@@ -7,6 +7,7 @@
 #include "MixResult.h"
 #include "Recipe.h"
 #include "ReportDocument.h"
+#include "Shots.h"
 #include "Weights.h"
 
 #include <QString>
@@ -47,9 +48,10 @@ void BuildSummaryReport(ReportDocument& doc, const ReportInputs& in);
 void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in);
 
 // The weighing sheet: the mix name with its suffix, the date, then for every ingredient
-// that is used its ml, gravity, grams and what the scale reads, and the total.
+// that is used its ml, gravity, grams and what the scale reads, and the total; under it, the
+// hint of each amount too small to weigh.
 TabLayout WeightsTabs(int pointSize);
 void BuildWeightsReport(ReportDocument& doc, const ReportInputs& in, const WeightResult& weights,
-                        const QString& date);
+                        const QString& date, const SlotHints& hints = {});
 
 } // namespace kovaq

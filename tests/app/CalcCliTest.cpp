@@ -506,3 +506,31 @@ TEST(KovaqCalc, SharesRecipesAsTextAndJson) {
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll());
 }
+
+TEST(KovaqCalc, ShotsAndFixesSayWhatToAddOrWhyNot) {
+    const CalcRun shots = calc({"--shots", "50", "60", "18", "10", "3", "--json"});
+    EXPECT_EQ(shots.exitCode, 0) << shots.err.toStdString();
+    const QJsonObject plan = QJsonDocument::fromJson(shots.out).object();
+    EXPECT_EQ(plan["exactMl"].toDouble(), 10);
+    EXPECT_EQ(plan["nearest"].toArray().size(), 1);
+    EXPECT_TRUE(plan["problem"].isNull());
+
+    const CalcRun cannot = calc({"--shots", "50", "60", "18", "10", "20"});
+    EXPECT_EQ(cannot.exitCode, 3);
+    EXPECT_EQ(cannot.out, "18 mg shots cannot make 20 mg\n");
+
+    // A figure that is none: exit 2, the usage naming it.
+    struct Case {
+        QStringList args;
+        const char* says;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"--shots", "50", "60", "1,8", "10", "3"}, "SHOT_MG '1,8' is not a figure"},
+             {{"--dilute", "30", "6"}, "TO_MG is missing"},
+             {{"--ratio", "30", "50", "101"}, "TO_PG '101' is not a figure from 0 to 100"},
+             {{"--ratio", "30", "50", "30", "--base", "18"}, "--base goes with --dilute"}}) {
+        const CalcRun bad = calc(c.args);
+        EXPECT_EQ(bad.exitCode, 2) << c.says;
+        EXPECT_TRUE(bad.err.contains(c.says)) << bad.err.toStdString();
+    }
+}

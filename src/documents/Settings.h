@@ -35,6 +35,12 @@ struct AppSettings {
     // many drops the user's dropper gives to the ml.
     QString ShowDrops = QStringLiteral("0");
     QString DropsPerMl = QStringLiteral("20");
+    // What the user's scale reads to, in grams ("0.1", "0.01" or "0.001"), for the hint on
+    // amounts too small to weigh; the Shots and Fixes window open at the last close, and its
+    // page.
+    QString ScaleResolution = QStringLiteral("0.01");
+    QString ShotsOpen = QStringLiteral("0");
+    QString ShotsPage = QStringLiteral("0");
 };
 
 // The keys and their defaults in one place.
@@ -43,12 +49,21 @@ struct SettingKey {
     QString AppSettings::*member;
 };
 inline constexpr SettingKey SettingKeys[] = {
-    {"LoadDir", &AppSettings::LoadDir},         {"SaveDir", &AppSettings::SaveDir},
-    {"LastFile", &AppSettings::LastFile},       {"Layout", &AppSettings::Layout},
-    {"WeightsOpen", &AppSettings::WeightsOpen}, {"RecipesOpen", &AppSettings::RecipesOpen},
-    {"RecipesSort", &AppSettings::RecipesSort}, {"StashOpen", &AppSettings::StashOpen},
-    {"SteepDays", &AppSettings::SteepDays},     {"LabelSize", &AppSettings::LabelSize},
-    {"ShowDrops", &AppSettings::ShowDrops},     {"DropsPerMl", &AppSettings::DropsPerMl},
+    {"LoadDir", &AppSettings::LoadDir},
+    {"SaveDir", &AppSettings::SaveDir},
+    {"LastFile", &AppSettings::LastFile},
+    {"Layout", &AppSettings::Layout},
+    {"WeightsOpen", &AppSettings::WeightsOpen},
+    {"RecipesOpen", &AppSettings::RecipesOpen},
+    {"RecipesSort", &AppSettings::RecipesSort},
+    {"StashOpen", &AppSettings::StashOpen},
+    {"SteepDays", &AppSettings::SteepDays},
+    {"LabelSize", &AppSettings::LabelSize},
+    {"ShowDrops", &AppSettings::ShowDrops},
+    {"DropsPerMl", &AppSettings::DropsPerMl},
+    {"ScaleResolution", &AppSettings::ScaleResolution},
+    {"ShotsOpen", &AppSettings::ShotsOpen},
+    {"ShotsPage", &AppSettings::ShotsPage},
 };
 // The recipe folders are a list of their own.
 inline constexpr char RecipeFoldersKey[] = "RecipeFolders";

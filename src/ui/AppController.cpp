@@ -17,6 +17,7 @@
 #include "RecipesController.h"
 #include "Reports.h"
 #include "ShareController.h"
+#include "ShotsWindow.h"
 #include "StashController.h"
 #include "StashWindow.h"
 #include "WeightsWindow.h"
@@ -98,6 +99,7 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     // The other windows, the printer and its dialogs are made when first asked for: a
     // start shows the main window and nothing else.
     connect(&w, &MainWindow::weightsRequested, this, &AppController::showWeights);
+    connect(&w, &MainWindow::shotsRequested, this, &AppController::showShots);
     connect(&w, &MainWindow::recipesRequested, this, [this] { recipes().show(); });
     connect(&w, &MainWindow::stashRequested, this, [this] { stash().showStash(); });
     connect(&w, &MainWindow::mixItRequested, this, [this] { stash().mixIt(); });
@@ -215,12 +217,44 @@ WeightsWindow& AppController::weightsWindow() {
         m_weights = new WeightsWindow(document(), m_prompts, m_window.get());
         connect(m_weights, &WeightsWindow::printRequested, this, &AppController::printWeights);
         m_weights->setDrops(m_settings.ShowDrops == QStringLiteral("1"), dropsPerMl());
+        m_weights->setScaleResolution(scaleResolution());
         connect(m_weights, &WeightsWindow::dropsChanged, this, [this](bool on, int count) {
             m_settings.ShowDrops = on ? QStringLiteral("1") : QStringLiteral("0");
             m_settings.DropsPerMl = QString::number(count);
+            if (m_shots)
+                m_shots->setScale(scaleResolution(), dropsPerMl());
+        });
+        connect(m_weights, &WeightsWindow::scaleChanged, this, [this](double grams) {
+            m_settings.ScaleResolution = QString::number(grams);
+            if (m_shots)
+                m_shots->setScale(scaleResolution(), dropsPerMl());
         });
     }
     return *m_weights;
+}
+
+ShotsWindow& AppController::shotsWindow() {
+    if (!m_shots) {
+        m_shots = new ShotsWindow(document(), m_prompts, m_window.get());
+        m_shots->setScale(scaleResolution(), dropsPerMl());
+        m_shots->setPage(m_settings.ShotsPage.toInt());
+        connect(m_shots, &ShotsWindow::pageChanged, this,
+                [this](int page) { m_settings.ShotsPage = QString::number(page); });
+    }
+    return *m_shots;
+}
+
+void AppController::showShots() {
+    ShotsWindow& shots = shotsWindow();
+    if (!shots.isVisible())
+        shots.placeBesideMain();
+    shots.show();
+    shots.raise();
+    shots.activateWindow();
+}
+
+double AppController::scaleResolution() const {
+    return ValidScaleResolution(m_settings.ScaleResolution.toDouble());
 }
 
 int AppController::dropsPerMl() const {
@@ -259,6 +293,8 @@ void AppController::onClosing() {
         m_settings.RecipesSort = m_recipes->sortText();
     m_settings.StashOpen =
         m_stash && m_stash->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
+    m_settings.ShotsOpen =
+        m_shots && m_shots->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
     if (!WriteSettings(m_store, m_settings)) {
         if (m_settingsTrouble == SettingsTrouble::None)
             m_settingsTrouble = SettingsTrouble::CannotWrite;
@@ -575,6 +611,8 @@ void AppController::startupChecks() {
     });
     if (m_settings.WeightsOpen == QStringLiteral("1"))
         showWeights();
+    if (m_settings.ShotsOpen == QStringLiteral("1"))
+        afterPaint([this] { showShots(); });
 }
 
 void AppController::showWeights() {
@@ -597,7 +635,8 @@ void AppController::printWeights() {
         ReportDocument sheet;
         BuildWeightsReport(
             sheet, in, m_weights->weights(),
-            QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
+            QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")),
+            m_weights->hints());
         const PageMetrics metrics =
             MetricsOf(printer(), m_screenPpi(), PrintOptionsDialog::DialogWidth);
         const QString error =

@@ -31,6 +31,7 @@ class ShareController;
 class StashController;
 class WelcomeDialog;
 class WeightsWindow;
+class ShotsWindow;
 
 // The program as a whole: builds the windows, runs the document commands (Open, Save,
 // New Mix, closing), keeps the settings and starts up.
@@ -99,6 +100,10 @@ class AppController : public QObject {
 
     PrintOptionsDialog& printDialog();
     WeightsWindow& weightsWindow();
+    ShotsWindow& shotsWindow();
+    void showShots();
+    // The scale's resolution the user chose, in grams.
+    double scaleResolution() const;
     // "Mix By Weight": shown beside the main window, or brought to the front.
     void showWeights();
     // Its "Print...": the printer, then the weighing sheet at the chosen margins and size.
@@ -147,6 +152,7 @@ class AppController : public QObject {
     std::function<int()> m_screenPpi;
     PrintOptionsDialog* m_printDialog = nullptr;
     WeightsWindow* m_weights = nullptr;
+    ShotsWindow* m_shots = nullptr;
     RecipesController* m_recipes = nullptr;
     PrintProgressWindow* m_progress = nullptr;
     std::unique_ptr<PrintTicker> m_ticker;

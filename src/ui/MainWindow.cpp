@@ -175,6 +175,9 @@ void MainWindow::buildHeader() {
     auto* stash = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     stash->setContext(Qt::ApplicationShortcut);
     connect(stash, &QShortcut::activated, this, &MainWindow::stashRequested);
+    auto* shots = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    shots->setContext(Qt::ApplicationShortcut);
+    connect(shots, &QShortcut::activated, this, &MainWindow::shotsRequested);
     auto* mixIt = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     mixIt->setContext(Qt::ApplicationShortcut);
     connect(mixIt, &QShortcut::activated, this, &MainWindow::mixItRequested);
@@ -221,6 +224,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
          &MainWindow::mixItRequested);
     item(QStringLiteral("Mix By Weight"), QKeySequence(Qt::CTRL | Qt::Key_G),
          &MainWindow::weightsRequested);
+    item(QStringLiteral("Shots and Fixes"), QKeySequence(Qt::CTRL | Qt::Key_K),
+         &MainWindow::shotsRequested);
     menu.exec(event->globalPos());
 }
 

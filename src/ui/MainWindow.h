@@ -111,6 +111,8 @@ class MainWindow : public QWidget {
     void closing();
     // The scales icon or Ctrl+G.
     void weightsRequested();
+    // Ctrl+K: the Shots and Fixes window.
+    void shotsRequested();
     // The book icon or Ctrl+R.
     void recipesRequested();
     // Ctrl+T: the stash; Ctrl+B: a batch of the mix recorded.

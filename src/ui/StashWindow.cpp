@@ -235,10 +235,7 @@ std::optional<Batch> StashWindow::selectedBatch() const {
 }
 
 void StashWindow::placeBesideMain() {
-    const QScreen* screen = m_main ? m_main->screen() : this->screen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
-    const QRect main = m_main ? m_main->frameGeometry() : frameGeometry();
-    move(PlaceBeside(main, frameGeometry().size(), area));
+    MoveBesideMain(this, m_main);
 }
 
 } // namespace kovaq

@@ -11,6 +11,7 @@
 #include "QtText.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -142,7 +143,27 @@ WeightsWindow::WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     drops->addWidget(m_dropsBox);
     drops->addWidget(m_dropsPerMl);
     drops->addStretch(1);
+    // The scale sets what is too little to weigh: a twentieth of the amount must show.
+    auto* scaleCaption = new QLabel(QStringLiteral("&Scale reads to"), this);
+    m_scaleBox = new QComboBox(this);
+    m_scaleBox->setObjectName(QStringLiteral("ScaleResolution"));
+    for (const double g : {0.1, 0.01, 0.001})
+        m_scaleBox->addItem(QString::number(g) + QStringLiteral(" g"), g);
+    m_scaleBox->setCurrentIndex(1);
+    scaleCaption->setBuddy(m_scaleBox);
+    drops->addWidget(scaleCaption);
+    drops->addWidget(m_scaleBox);
     outer->addLayout(drops);
+    m_hintsLabel = new QLabel(this);
+    m_hintsLabel->setObjectName(QStringLiteral("SmallAmounts"));
+    m_hintsLabel->setWordWrap(true);
+    look::setTextColour(m_hintsLabel, look::colour(WarningColour));
+    m_hintsLabel->hide();
+    outer->addWidget(m_hintsLabel);
+    connect(m_scaleBox, &QComboBox::currentIndexChanged, this, [this] {
+        refresh();
+        Q_EMIT scaleChanged(m_scaleBox->currentData().toDouble());
+    });
     const auto dropsChosen = [this] {
         refresh();
         Q_EMIT dropsChanged(m_dropsBox->isChecked(), m_dropsPerMl->value());
@@ -181,6 +202,12 @@ void WeightsWindow::setDrops(bool on, int perMl) {
     const QSignalBlocker quietCount(m_dropsPerMl);
     m_dropsBox->setChecked(on);
     m_dropsPerMl->setValue(perMl);
+    refresh();
+}
+
+void WeightsWindow::setScaleResolution(double grams) {
+    const QSignalBlocker quiet(m_scaleBox);
+    m_scaleBox->setCurrentIndex(grams > 0.05 ? 0 : grams > 0.005 ? 1 : 2);
     refresh();
 }
 
@@ -240,15 +267,27 @@ void WeightsWindow::refresh() {
     }
     m_total->setText(ToQString(m_weights.totalGramsText));
     m_total->setAccessibleName(QStringLiteral("TOTAL grams: ") + m_total->text());
+    // Amounts too small to weigh: the grams underlined, the hint under the table.
+    m_hints = SmallAmountHints(result, m_weights, m_scaleBox->currentData().toDouble(),
+                               m_dropsPerMl->value());
+    QStringList hinted;
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        QFont f = m_grams[i]->font();
+        f.setUnderline(m_hints[i].has_value());
+        m_grams[i]->setFont(f);
+        const QString hint = m_hints[i] ? ToQString(*m_hints[i]) : QString();
+        m_grams[i]->setToolTip(hint);
+        if (m_hints[i])
+            hinted << m_labels[i]->text().trimmed() + QStringLiteral(": ") + hint;
+    }
+    m_hintsLabel->setText(hinted.join(QLatin1Char('\n')));
+    m_hintsLabel->setVisible(!hinted.isEmpty());
     m_refreshing = false;
 }
 
 void WeightsWindow::placeBesideMain() {
     adjustSize();
-    const QScreen* screen = m_main ? m_main->screen() : this->screen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
-    const QRect main = m_main ? m_main->frameGeometry() : frameGeometry();
-    move(PlaceBeside(main, frameGeometry().size(), area));
+    MoveBesideMain(this, m_main);
 }
 
 void WeightsWindow::showEvent(QShowEvent* event) {

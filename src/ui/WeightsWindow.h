@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Recipe.h"
+#include "Shots.h"
 #include "Weights.h"
 
 #include "Look.h"
@@ -15,6 +16,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QSpinBox;
 class QLineEdit;
@@ -49,6 +51,12 @@ class WeightsWindow : public QWidget {
     const WeightResult& weights() const { return m_weights; }
     // Drops beside the grams: shown or not, and how many to the ml.
     void setDrops(bool on, int perMl);
+    // What the user's scale reads to (0.1, 0.01 or 0.001 g), for the small-amount hints.
+    void setScaleResolution(double grams);
+    QComboBox* scaleBox() const { return m_scaleBox; }
+    // The hint of each ingredient too small to weigh, as the window and the sheet show it.
+    const SlotHints& hints() const { return m_hints; }
+    QLabel* hintsLabel() const { return m_hintsLabel; }
     QLabel* dropsLabel(SlotId s) const { return m_drops[index(s)]; }
     QCheckBox* dropsBox() const { return m_dropsBox; }
 
@@ -56,6 +64,7 @@ class WeightsWindow : public QWidget {
     void printRequested();
     void visibilityChanged(bool shown);
     void dropsChanged(bool on, int perMl);
+    void scaleChanged(double grams);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -77,6 +86,9 @@ class WeightsWindow : public QWidget {
     QLabel* m_dropsHead = nullptr;
     QCheckBox* m_dropsBox = nullptr;
     QSpinBox* m_dropsPerMl = nullptr;
+    QComboBox* m_scaleBox = nullptr;
+    QLabel* m_hintsLabel = nullptr;
+    SlotHints m_hints{};
     QLabel* m_total = nullptr;
     QPushButton* m_defaults = nullptr;
     QPushButton* m_print = nullptr;

@@ -10,6 +10,8 @@
 #include "Fields.h"
 #include "MainWindow.h"
 #include "RecipeFile.h"
+#include "Reports.h"
+#include "ShotsWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -252,4 +254,73 @@ TEST_F(WeightsWindowTest, GravityFieldsShowTheirWholeValueWhileEdited) {
             << value.toStdString();
     }
     EXPECT_EQ(weights().weights().slots[index(SlotId::PG)].gravity, 1.03655);
+}
+
+TEST_F(WeightsWindowTest, AmountsTooSmallToWeighAreHintedAsTheScaleReads) {
+    controller->showWeights();
+    workedExample();
+    type(T::Flav2Name, QStringLiteral("Cool"));
+    type(T::PctFlav2, QStringLiteral("0.3")); // 0.09 ml, 0.09 g: under 0.20 g
+    const QString hint = QStringLiteral(
+        "F2 Cool: Too little to weigh well: pre-dilute 1:10 in PG (0.93 g of the dilution)");
+    EXPECT_TRUE(weights().hintsLabel()->isVisible());
+    EXPECT_EQ(weights().hintsLabel()->text(), hint);
+    ReportDocument sheet;
+    BuildWeightsReport(sheet,
+                       MakeReportInputs(w().document().recipe(), w().document().result(),
+                                        w().document().rowLabels(), false, false, 12),
+                       weights().weights(), QStringLiteral("today"), weights().hints());
+    EXPECT_TRUE(sheet.PlainText().contains(hint));
+
+    // A finer scale weighs it; the choice is the user's, kept for the next start.
+    weights().scaleBox()->setCurrentIndex(2);
+    EXPECT_FALSE(weights().hintsLabel()->isVisible());
+    prompts.answers = {Prompts::Answer::No}; // the mix is not kept
+    w().close();
+    EXPECT_EQ(store->value("ScaleResolution").toString(), QStringLiteral("0.001"));
+}
+
+TEST_F(WeightsWindowTest, ShotsAndFixesShowWhatKovaqCalcPrints) {
+    QTest::keyClick(f(T::PctFlav2), Qt::Key_K, Qt::ControlModifier);
+    ShotsWindow& shots = controller->shotsWindow();
+    ASSERT_TRUE(shots.isVisible());
+    const auto retype = [&](const char* name, const char* keys) {
+        QLineEdit* e = shots.field(QString::fromLatin1(name));
+        e->selectAll();
+        QTest::keyClicks(e, QString::fromLatin1(keys));
+    };
+    const auto calc = [](const QStringList& args) {
+        QProcess p;
+        p.start(QStringLiteral(KOVAQ_CALC), args);
+        p.waitForFinished(20000);
+        return QString::fromUtf8(p.readAllStandardOutput())
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    retype("ShotsLiquid", "100");
+    retype("ShotsBottle", "120");
+    retype("ShotsTarget", "4.5."); // the second point is dropped, as in the window
+    EXPECT_EQ(shots.field(QStringLiteral("ShotsTarget"))->text(), QStringLiteral("4.5"));
+    EXPECT_EQ(shots.lines(0), calc({"--shots", "100", "120", "18", "10", "4.5"}));
+
+    // The base of the mix in the window, to strengthen a batch.
+    type(T::BaseNicStrength, QStringLiteral("36"));
+    shots.setPage(1);
+    EXPECT_EQ(shots.field(QStringLiteral("FixBaseMg"))->text(), QStringLiteral("36"));
+    shots.ratio(QStringLiteral("FixBaseRatio"))->setCurrentIndex(5); // 50-50, as kovaq-calc's
+    retype("FixTargetMg", "9");
+    EXPECT_EQ(shots.lines(1), calc({"--dilute", "30", "6", "9", "--base", "36"}));
+    // 30 x (9 - 6) / (36 - 9)
+    EXPECT_TRUE(shots.lines(1).join(QLatin1Char(' ')).contains(QStringLiteral("Add 3.33 ml")));
+
+    shots.setPage(2);
+    EXPECT_EQ(shots.lines(2), calc({"--ratio", "30", "50", "30"}));
+
+    // Open, and on its page, at the next start.
+    prompts.answers = {Prompts::Answer::No};
+    w().close();
+    EXPECT_EQ(store->value("ShotsOpen").toString(), QStringLiteral("1"));
+    controller.reset();
+    startController();
+    EXPECT_EVENTUALLY(controller->shotsWindow().isVisible());
+    EXPECT_EQ(controller->shotsWindow().page(), 2);
 }

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -100,6 +101,13 @@ QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& area, bool
     at.setY(
         std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height() + 1)));
     return at;
+}
+
+void MoveBesideMain(QWidget* window, const QWidget* main, bool preferLeft) {
+    const QScreen* screen = main ? main->screen() : window->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+    const QRect mainFrame = main ? main->frameGeometry() : window->frameGeometry();
+    window->move(PlaceBeside(mainFrame, window->frameGeometry().size(), area, preferLeft));
 }
 
 } // namespace kovaq

@@ -34,5 +34,7 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y, int w = -1, in
 // it fits (left when `preferLeft`), else on the other side, else at the screen's edge.
 QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& area,
                    bool preferLeft = false);
+// Moves a tool window there, beside `main` (or where it is, without one) on main's screen.
+void MoveBesideMain(QWidget* window, const QWidget* main, bool preferLeft = false);
 
 } // namespace kovaq

@@ -1,0 +1,332 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "ShotsWindow.h"
+
+#include "EntryRules.h"
+#include "Fields.h"
+#include "Look.h"
+#include "MixDocument.h"
+#include "Numbers.h"
+#include "Prompts.h"
+#include "QtText.h"
+#include "Weights.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace kovaq {
+namespace {
+
+enum Page { ShotsPage, StrengthPage, RatioPage };
+
+// The PG/VG list's places: 5 is 50-50, 7 is 30-70.
+constexpr int FiftyFifty = 5;
+constexpr int ThirtySeventy = 7;
+
+} // namespace
+
+ShotsWindow::ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
+    : QWidget(main, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                        Qt::WindowMinimizeButtonHint),
+      m_doc(doc), m_prompts(prompts), m_main(main) {
+    setObjectName(QStringLiteral("ShotsWindow"));
+    setWindowTitle(QStringLiteral("Shots and Fixes"));
+    setFont(look::windowFont());
+    auto* outer = new QVBoxLayout(this);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("ShotsPages"));
+    outer->addWidget(m_tabs);
+
+    auto* shots = new QWidget;
+    addFigure(shots, QStringLiteral("ShotsLiquid"), QStringLiteral("Shortfill &liquid"),
+              QStringLiteral("ml"), QStringLiteral("50"));
+    addFigure(shots, QStringLiteral("ShotsBottle"), QStringLiteral("&Bottle size"),
+              QStringLiteral("ml"), QStringLiteral("60"));
+    addRatio(shots, QStringLiteral("ShotsLiquidRatio"), QStringLiteral("Liquid's &PG-VG"),
+             ThirtySeventy);
+    addFigure(shots, QStringLiteral("ShotsShotMg"), QStringLiteral("&Shot strength"),
+              QStringLiteral("mg/ml"), QStringLiteral("18"));
+    addFigure(shots, QStringLiteral("ShotsShotMl"), QStringLiteral("Shot si&ze"),
+              QStringLiteral("ml"), QStringLiteral("10"));
+    addRatio(shots, QStringLiteral("ShotsShotRatio"), QStringLiteral("Shot's P&G-VG"), FiftyFifty);
+    addFigure(shots, QStringLiteral("ShotsTarget"), QStringLiteral("&Target strength"),
+              QStringLiteral("mg/ml"), QStringLiteral("3"));
+    m_tabs->addTab(shots, QStringLiteral("Shortfill + Shots"));
+
+    auto* strength = new QWidget;
+    addFigure(strength, QStringLiteral("FixBatchMl"), QStringLiteral("&Batch"),
+              QStringLiteral("ml"), QStringLiteral("30"));
+    addFigure(strength, QStringLiteral("FixBatchMg"), QStringLiteral("Its &strength"),
+              QStringLiteral("mg/ml"), QStringLiteral("6"));
+    addRatio(strength, QStringLiteral("FixBatchRatio"), QStringLiteral("Its &PG-VG"),
+             ThirtySeventy);
+    addFigure(strength, QStringLiteral("FixTargetMg"), QStringLiteral("&Target strength"),
+              QStringLiteral("mg/ml"), QStringLiteral("3"));
+    addRatio(strength, QStringLiteral("FixCarrierRatio"),
+             QStringLiteral("0 mg liquid's P&G-VG (to weaken)"), ThirtySeventy);
+    addFigure(strength, QStringLiteral("FixBaseMg"),
+              QStringLiteral("Nicotine b&ase (to strengthen)"), QStringLiteral("mg/ml"), QString());
+    addRatio(strength, QStringLiteral("FixBaseRatio"), QStringLiteral("Base's PG-&VG"), FiftyFifty);
+    m_tabs->addTab(strength, QStringLiteral("Change Strength"));
+
+    auto* ratio = new QWidget;
+    addFigure(ratio, QStringLiteral("RatioBatchMl"), QStringLiteral("&Batch"), QStringLiteral("ml"),
+              QStringLiteral("30"));
+    addRatio(ratio, QStringLiteral("RatioBatchRatio"), QStringLiteral("Its &PG-VG"), FiftyFifty);
+    addRatio(ratio, QStringLiteral("RatioTarget"), QStringLiteral("&Target PG-VG"), ThirtySeventy);
+    addFigure(ratio, QStringLiteral("RatioBatchMg"), QStringLiteral("Its &strength (if known)"),
+              QStringLiteral("mg/ml"), QString());
+    m_tabs->addTab(ratio, QStringLiteral("Change PG/VG"));
+    // Every page's tab in view, none behind scroll arrows.
+    m_tabs->setMinimumWidth(m_tabs->tabBar()->sizeHint().width() +
+                            2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8);
+
+    for (int p = 0; p < 3; ++p) {
+        auto* grid = static_cast<QGridLayout*>(m_tabs->widget(p)->layout());
+        m_results[p] = new QLabel(m_tabs->widget(p));
+        m_results[p]->setObjectName(QStringLiteral("ShotsResult%1").arg(p + 1));
+        m_results[p]->setTextFormat(Qt::RichText);
+        m_results[p]->setWordWrap(true);
+        m_results[p]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        m_results[p]->setMinimumHeight(fontMetrics().lineSpacing() * 6);
+        m_results[p]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(m_results[p], grid->rowCount(), 0, 1, 3);
+        grid->setRowStretch(grid->rowCount() - 1, 1);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    auto* fromMix = new QPushButton(QStringLiteral("Base From &Mix"), this);
+    fromMix->setObjectName(QStringLiteral("ShotsBaseFromMix"));
+    fromMix->setToolTip(QStringLiteral("The nicotine base of the mix in the main window"));
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("ShotsClose"));
+    for (QPushButton* b : {fromMix, close})
+        b->setAutoDefault(false);
+    buttons->addWidget(fromMix);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    outer->addLayout(buttons);
+    connect(fromMix, &QPushButton::clicked, this, [this] {
+        m_baseTyped = false;
+        takeBaseFromMix();
+    });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this, fromMix](int p) {
+        fromMix->setVisible(p == StrengthPage);
+        Q_EMIT pageChanged(p);
+    });
+    fromMix->setVisible(false);
+
+    connect(&m_doc, &MixDocument::recalculated, this, [this] {
+        takeBaseFromMix();
+        refresh();
+    });
+    connect(&m_doc, &MixDocument::gravitiesChanged, this, &ShotsWindow::refresh);
+    takeBaseFromMix();
+    refresh();
+}
+
+QLineEdit* ShotsWindow::addFigure(QWidget* page, const QString& name, const QString& caption,
+                                  const QString& unit, const QString& value) {
+    auto* grid = static_cast<QGridLayout*>(page->layout());
+    if (!grid)
+        grid = new QGridLayout(page);
+    const int row = grid->rowCount();
+    auto* field = new NumberField(m_prompts, page);
+    field->setObjectName(name);
+    field->setText(value);
+    field->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
+    auto* label = new QLabel(caption, page);
+    label->setBuddy(field);
+    field->setAccessibleName(QString(caption).remove(QLatin1Char('&')) + QStringLiteral(", ") +
+                             unit);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    grid->addWidget(new QLabel(unit, page), row, 2);
+    m_figures[name] = field;
+    connect(field, &QLineEdit::textEdited, this, [this, field] { figureEdited(field); });
+    return field;
+}
+
+QComboBox* ShotsWindow::addRatio(QWidget* page, const QString& name, const QString& caption,
+                                 int position) {
+    auto* grid = static_cast<QGridLayout*>(page->layout());
+    if (!grid)
+        grid = new QGridLayout(page);
+    const int row = grid->rowCount();
+    auto* choice = new RatioChoice(RatioListSize - 1, page);
+    choice->setObjectName(name);
+    choice->setCurrentIndex(position);
+    auto* label = new QLabel(caption, page);
+    label->setBuddy(choice);
+    choice->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    grid->addWidget(label, row, 0);
+    grid->addWidget(choice, row, 1);
+    m_ratios[name] = choice;
+    connect(choice, &QComboBox::currentIndexChanged, this, [this, name] {
+        if (name == QStringLiteral("FixBaseRatio"))
+            m_baseTyped = true;
+        refresh();
+    });
+    return choice;
+}
+
+// The entry rules of the window's number fields: one point, tidied, and no wider than
+// the field shows.
+void ShotsWindow::figureEdited(QLineEdit* field) {
+    if (field->objectName() == QStringLiteral("FixBaseMg"))
+        m_baseTyped = true;
+    NumberEntryOutcome out =
+        NumberEntryCheck(field->text().toStdU16String(), field->cursorPosition());
+    for (int i = 0; i < out.beeps; ++i)
+        m_prompts.beep();
+    const int room = field->contentsRect().width() - 4;
+    const QFontMetrics metrics = field->fontMetrics();
+    const FitOutcome fit = CutToFit(out.text, out.caret, [&](const std::u16string& t) {
+        return metrics.horizontalAdvance(QString::fromStdU16String(t)) <= room;
+    });
+    const QString text = QString::fromStdU16String(fit.text);
+    if (text != field->text()) {
+        field->setText(text);
+        field->setCursorPosition(fit.caret);
+    }
+    refresh();
+}
+
+void ShotsWindow::takeBaseFromMix() {
+    if (m_baseTyped)
+        return;
+    const MixRecipe& r = m_doc.recipe();
+    const QSignalBlocker quiet(m_ratios[QStringLiteral("FixBaseRatio")]);
+    m_figures[QStringLiteral("FixBaseMg")]->setText(ToQString(r[TextField::BaseNicStrength]));
+    const int position = r[RatioField::BaseNicPGVG].position;
+    if (position >= 0 && position < RatioListSize - 1)
+        m_ratios[QStringLiteral("FixBaseRatio")]->setCurrentIndex(position);
+}
+
+std::optional<double> ShotsWindow::figure(const QString& name) const {
+    const QString text = m_figures.at(name)->text();
+    if (text.isEmpty() || text == QStringLiteral("."))
+        return std::nullopt;
+    return ParseNumber(ToUtf8(text));
+}
+
+double ShotsWindow::pgOf(const QString& name) const {
+    return RatioPgPercent(m_ratios.at(name)->currentIndex());
+}
+
+ShotsDisplay ShotsWindow::display() const {
+    ShotsDisplay d;
+    d.volumeDecimals = m_doc.volumeDecimals();
+    d.scaleResolution = m_resolution;
+    d.dropsPerMl = m_dropsPerMl;
+    const MixRecipe& r = m_doc.recipe();
+    auto gravity = [&r](GravityKey k, double fallback) {
+        return ValidGravity(r.Gravity[index(k)]).value_or(fallback);
+    };
+    d.gravities = {gravity(GravityKey::PG, PgGravity), gravity(GravityKey::VG, VgGravity),
+                   gravity(GravityKey::Nicotine, NicotineGravity)};
+    return d;
+}
+
+void ShotsWindow::setScale(double resolution, int dropsPerMl) {
+    m_resolution = resolution;
+    m_dropsPerMl = dropsPerMl;
+    refresh();
+}
+
+int ShotsWindow::page() const {
+    return m_tabs->currentIndex();
+}
+
+void ShotsWindow::setPage(int page) {
+    m_tabs->setCurrentIndex(std::clamp(page, 0, m_tabs->count() - 1));
+}
+
+QLineEdit* ShotsWindow::field(const QString& name) const {
+    const auto it = m_figures.find(name);
+    return it == m_figures.end() ? nullptr : it->second;
+}
+
+QComboBox* ShotsWindow::ratio(const QString& name) const {
+    const auto it = m_ratios.find(name);
+    return it == m_ratios.end() ? nullptr : it->second;
+}
+
+QStringList ShotsWindow::lines(int page) const {
+    return m_lines[std::clamp(page, 0, 2)];
+}
+
+void ShotsWindow::refresh() {
+    const ShotsDisplay d = display();
+    const auto need = [this](std::initializer_list<const char*> names) {
+        for (const char* n : names)
+            if (!figure(QString::fromLatin1(n)))
+                return false;
+        return true;
+    };
+    std::vector<std::string> out[3];
+    if (need({"ShotsLiquid", "ShotsBottle", "ShotsShotMg", "ShotsShotMl", "ShotsTarget"})) {
+        ShotsInput in;
+        in.liquidMl = *figure(QStringLiteral("ShotsLiquid"));
+        in.bottleMl = *figure(QStringLiteral("ShotsBottle"));
+        in.liquidPg = pgOf(QStringLiteral("ShotsLiquidRatio"));
+        in.shotMg = *figure(QStringLiteral("ShotsShotMg"));
+        in.shotMl = *figure(QStringLiteral("ShotsShotMl"));
+        in.shotPg = pgOf(QStringLiteral("ShotsShotRatio"));
+        in.targetMg = *figure(QStringLiteral("ShotsTarget"));
+        out[ShotsPage] = PlanShots(in, d).lines;
+    }
+    if (need({"FixBatchMl", "FixBatchMg", "FixTargetMg"})) {
+        StrengthFixInput in;
+        in.batchMl = *figure(QStringLiteral("FixBatchMl"));
+        in.batchMg = *figure(QStringLiteral("FixBatchMg"));
+        in.batchPg = pgOf(QStringLiteral("FixBatchRatio"));
+        in.targetMg = *figure(QStringLiteral("FixTargetMg"));
+        in.carrierPg = pgOf(QStringLiteral("FixCarrierRatio"));
+        in.baseMg = figure(QStringLiteral("FixBaseMg")).value_or(0);
+        in.basePg = pgOf(QStringLiteral("FixBaseRatio"));
+        out[StrengthPage] = FixStrength(in, d).lines;
+    }
+    if (need({"RatioBatchMl"})) {
+        RatioFixInput in;
+        in.batchMl = *figure(QStringLiteral("RatioBatchMl"));
+        in.batchPg = pgOf(QStringLiteral("RatioBatchRatio"));
+        in.targetPg = pgOf(QStringLiteral("RatioTarget"));
+        in.batchMg = figure(QStringLiteral("RatioBatchMg"));
+        out[RatioPage] = FixRatio(in, d).lines;
+    }
+    const QString hintColour = look::colour(WarningColour).name();
+    for (int p = 0; p < 3; ++p) {
+        m_lines[p].clear();
+        QStringList html;
+        for (const std::string& l : out[p]) {
+            const QString line = ToQString(l);
+            m_lines[p] << line;
+            const bool hint = line.startsWith(QStringLiteral("Too little"));
+            html << (hint ? QStringLiteral("<span style=\"color:%1\">%2</span>")
+                                .arg(hintColour, line.toHtmlEscaped())
+                          : line.toHtmlEscaped());
+        }
+        if (out[p].empty())
+            html << QStringLiteral("Type every figure to see what to add.");
+        m_results[p]->setText(html.join(QStringLiteral("<br>")));
+        m_results[p]->setAccessibleName(m_lines[p].join(QLatin1Char('\n')));
+    }
+}
+
+void ShotsWindow::placeBesideMain() {
+    adjustSize();
+    MoveBesideMain(this, m_main, true);
+}
+
+} // namespace kovaq

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#pragma once
+
+#include "Shots.h"
+
+#include <QWidget>
+
+#include <map>
+
+class QLabel;
+class QLineEdit;
+class QComboBox;
+class QTabWidget;
+
+namespace kovaq {
+
+class MixDocument;
+class Prompts;
+
+// "Shots and Fixes": nicotine shots into a shortfill, a finished batch brought to another
+// strength or PG/VG. Each page works out its lines on every keystroke, with the gravities
+// and precision of the mix in the main window.
+class ShotsWindow : public QWidget {
+    Q_OBJECT
+  public:
+    ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main);
+
+    void setScale(double resolution, int dropsPerMl);
+    int page() const;
+    void setPage(int page);
+    void placeBesideMain();
+    // A page's figure field or PG/VG choice by its name ("ShotsLiquid", "FixBaseRatio").
+    QLineEdit* field(const QString& name) const;
+    QComboBox* ratio(const QString& name) const;
+    // The lines each page shows, as kovaq-calc prints them.
+    QStringList lines(int page) const;
+
+  public Q_SLOTS:
+    void refresh();
+
+  Q_SIGNALS:
+    void pageChanged(int page);
+
+  private:
+    QLineEdit* addFigure(QWidget* page, const QString& name, const QString& caption,
+                         const QString& unit, const QString& value);
+    QComboBox* addRatio(QWidget* page, const QString& name, const QString& caption, int position);
+    void figureEdited(QLineEdit* field);
+    void takeBaseFromMix();
+    std::optional<double> figure(const QString& name) const;
+    double pgOf(const QString& name) const;
+    ShotsDisplay display() const;
+
+    MixDocument& m_doc;
+    Prompts& m_prompts;
+    QWidget* m_main;
+    QTabWidget* m_tabs = nullptr;
+    std::map<QString, QLineEdit*> m_figures;
+    std::map<QString, QComboBox*> m_ratios;
+    QLabel* m_results[3] = {};
+    QStringList m_lines[3];
+    double m_resolution = 0.01;
+    int m_dropsPerMl = DefaultDropsPerMl;
+    bool m_baseTyped = false; // the base's figures are the user's, no longer the mix's
+};
+
+} // namespace kovaq

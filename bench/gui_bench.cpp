@@ -10,6 +10,7 @@
 #include "PrintProgress.h"
 #include "ReportRenderer.h"
 #include "Reports.h"
+#include "ShotsWindow.h"
 #include "WeightsWindow.h"
 
 #include <benchmark/benchmark.h>
@@ -79,6 +80,25 @@ void BM_KeystrokeToResultsAndWeights(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeystrokeToResultsAndWeights)->Unit(benchmark::kMicrosecond);
+
+// A keystroke in Shots and Fixes until its three pages show their lines; and one in the
+// main window with it open, which follows the mix's base and gravities.
+void BM_KeystrokeInShotsAndFixes(benchmark::State& state) {
+    test::FakePrompts prompts;
+    MainWindow w(prompts);
+    setUpMix(w);
+    w.show();
+    ShotsWindow shots(w.document(), prompts, &w);
+    shots.show();
+    QLineEdit* field = state.range(0) == 0 ? shots.field(QStringLiteral("ShotsTarget"))
+                                           : w.field(TextField::PctFlav1);
+    int i = 0;
+    for (auto _ : state) {
+        QTest::keyClick(field, i++ % 2 == 0 ? Qt::Key_2 : Qt::Key_Backspace);
+        benchmark::DoNotOptimize(shots.lines(0));
+    }
+}
+BENCHMARK(BM_KeystrokeInShotsAndFixes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // A 20,000-character paste into a name field: the width rule finds the cut in one step.
 void BM_PasteLongTextIntoAName(benchmark::State& state) {

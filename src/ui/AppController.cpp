@@ -238,6 +238,10 @@ ShotsWindow& AppController::shotsWindow() {
         m_shots = new ShotsWindow(document(), m_prompts, m_window.get());
         m_shots->setScale(scaleResolution(), dropsPerMl());
         m_shots->setPage(m_settings.ShotsPage.toInt());
+        // The batch log only once there is one: opening this window makes no database.
+        m_shots->setBatchSource([this] {
+            return stash().storeExists() ? stash().store().batches() : std::vector<Batch>{};
+        });
         connect(m_shots, &ShotsWindow::pageChanged, this,
                 [this](int page) { m_settings.ShotsPage = QString::number(page); });
     }

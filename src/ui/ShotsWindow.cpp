@@ -12,9 +12,11 @@
 #include "QtText.h"
 #include "Weights.h"
 
+#include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -63,6 +65,7 @@ ShotsWindow::ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     m_tabs->addTab(shots, QStringLiteral("Shortfill + Shots"));
 
     auto* strength = new QWidget;
+    addBatchChoice(strength, QStringLiteral("FixFromBatch"), QStringLiteral("Fix"));
     addFigure(strength, QStringLiteral("FixBatchMl"), QStringLiteral("&Batch"),
               QStringLiteral("ml"), QStringLiteral("30"));
     addFigure(strength, QStringLiteral("FixBatchMg"), QStringLiteral("Its &strength"),
@@ -79,6 +82,7 @@ ShotsWindow::ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     m_tabs->addTab(strength, QStringLiteral("Change Strength"));
 
     auto* ratio = new QWidget;
+    addBatchChoice(ratio, QStringLiteral("RatioFromBatch"), QStringLiteral("Ratio"));
     addFigure(ratio, QStringLiteral("RatioBatchMl"), QStringLiteral("&Batch"), QStringLiteral("ml"),
               QStringLiteral("30"));
     addRatio(ratio, QStringLiteral("RatioBatchRatio"), QStringLiteral("Its &PG-VG"), FiftyFifty);
@@ -180,6 +184,88 @@ QComboBox* ShotsWindow::addRatio(QWidget* page, const QString& name, const QStri
     return choice;
 }
 
+QComboBox* ShotsWindow::addBatchChoice(QWidget* page, const QString& name, const QString& prefix) {
+    auto* grid = static_cast<QGridLayout*>(page->layout());
+    if (!grid)
+        grid = new QGridLayout(page);
+    const int row = grid->rowCount();
+    auto* choice = new QComboBox(page);
+    choice->setObjectName(name);
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    choice->setMinimumContentsLength(18);
+    auto* label = new QLabel(QStringLiteral("From a batc&h"), page);
+    label->setBuddy(choice);
+    choice->setAccessibleName(QStringLiteral("From a batch"));
+    grid->addWidget(label, row, 0);
+    grid->addWidget(choice, row, 1, 1, 2);
+    m_batchChoices[prefix] = choice;
+    m_batchCaptions[prefix] = label;
+    label->hide();
+    choice->hide();
+    connect(choice, &QComboBox::activated, this,
+            [this, prefix](int index) { batchPicked(prefix, index); });
+    return choice;
+}
+
+void ShotsWindow::setBatchSource(BatchSource source) {
+    m_batchSource = std::move(source);
+    if (isVisible())
+        reloadBatches();
+}
+
+void ShotsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    reloadBatches();
+    refresh();
+}
+
+// The batch log as it is now: newest first, the last few hundred, which is as far back as
+// anyone fixes a bottle.
+void ShotsWindow::reloadBatches() {
+    m_batches = m_batchSource ? m_batchSource() : std::vector<Batch>{};
+    constexpr std::size_t Listed = 300;
+    if (m_batches.size() > Listed)
+        m_batches.resize(Listed);
+    for (auto& [prefix, choice] : m_batchChoices) {
+        const QSignalBlocker quiet(choice);
+        choice->clear();
+        choice->addItem(QStringLiteral("(none: the figures typed)"));
+        for (const Batch& b : m_batches)
+            choice->addItem(QLocale().toString(QDateTime::fromMSecsSinceEpoch(b.mixedAt).date(),
+                                               QLocale::ShortFormat) +
+                            QStringLiteral("  ") + b.name);
+        choice->setVisible(!m_batches.empty());
+        m_batchCaptions[prefix]->setVisible(!m_batches.empty());
+    }
+}
+
+void ShotsWindow::batchPicked(const QString& prefix, int row) {
+    if (row <= 0 || static_cast<std::size_t>(row) > m_batches.size())
+        return;
+    const Batch& b = m_batches[static_cast<std::size_t>(row - 1)];
+    m_figures[prefix + QStringLiteral("BatchMl")]->setText(b.volume);
+    m_figures[prefix + QStringLiteral("BatchMg")]->setText(b.strength);
+    for (int i = 0; i < RatioListSize - 1; ++i)
+        if (ToQString(RatioListText(i)).trimmed() == b.ratio)
+            m_ratios[prefix + QStringLiteral("BatchRatio")]->setCurrentIndex(i);
+    refresh();
+}
+
+// The batch picked, while its figures are still the batch's.
+QString ShotsWindow::pickedBatchLine(const QString& prefix) const {
+    const QComboBox* choice = m_batchChoices.at(prefix);
+    const int row = choice->currentIndex();
+    if (row <= 0 || static_cast<std::size_t>(row) > m_batches.size())
+        return {};
+    const Batch& b = m_batches[static_cast<std::size_t>(row - 1)];
+    if (m_figures.at(prefix + QStringLiteral("BatchMl"))->text() != b.volume ||
+        m_figures.at(prefix + QStringLiteral("BatchMg"))->text() != b.strength)
+        return {};
+    return QStringLiteral("For the batch %1, mixed %2")
+        .arg(b.name, QLocale().toString(QDateTime::fromMSecsSinceEpoch(b.mixedAt).date(),
+                                        QLocale::LongFormat));
+}
+
 // The entry rules of the window's number fields: one point, tidied, and no wider than
 // the field shows.
 void ShotsWindow::figureEdited(QLineEdit* field) {
@@ -267,6 +353,9 @@ QStringList ShotsWindow::lines(int page) const {
 }
 
 void ShotsWindow::refresh() {
+    // Hidden, it costs the main window's keystrokes nothing; showing it catches up.
+    if (!isVisible())
+        return;
     const ShotsDisplay d = display();
     const auto need = [this](std::initializer_list<const char*> names) {
         for (const char* n : names)
@@ -309,6 +398,11 @@ void ShotsWindow::refresh() {
     for (int p = 0; p < 3; ++p) {
         m_lines[p].clear();
         QStringList html;
+        if (p != ShotsPage && !out[p].empty())
+            if (const QString batch = pickedBatchLine(p == StrengthPage ? QStringLiteral("Fix")
+                                                                        : QStringLiteral("Ratio"));
+                !batch.isEmpty())
+                html << QStringLiteral("<i>%1</i>").arg(batch.toHtmlEscaped());
         for (const std::string& l : out[p]) {
             const QString line = ToQString(l);
             m_lines[p] << line;

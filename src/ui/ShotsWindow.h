@@ -4,10 +4,13 @@
 #pragma once
 
 #include "Shots.h"
+#include "StashStore.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <map>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -28,6 +31,10 @@ class ShotsWindow : public QWidget {
     ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main);
 
     void setScale(double resolution, int dropsPerMl);
+    // Where the batches mixed come from, to fix one without typing its figures; none while
+    // there is no batch log.
+    using BatchSource = std::function<std::vector<Batch>()>;
+    void setBatchSource(BatchSource source);
     int page() const;
     void setPage(int page);
     void placeBesideMain();
@@ -43,12 +50,19 @@ class ShotsWindow : public QWidget {
   Q_SIGNALS:
     void pageChanged(int page);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     QLineEdit* addFigure(QWidget* page, const QString& name, const QString& caption,
                          const QString& unit, const QString& value);
     QComboBox* addRatio(QWidget* page, const QString& name, const QString& caption, int position);
     void figureEdited(QLineEdit* field);
     void takeBaseFromMix();
+    QComboBox* addBatchChoice(QWidget* page, const QString& name, const QString& prefix);
+    void reloadBatches();
+    void batchPicked(const QString& prefix, int row);
+    QString pickedBatchLine(const QString& prefix) const;
     std::optional<double> figure(const QString& name) const;
     double pgOf(const QString& name) const;
     ShotsDisplay display() const;
@@ -63,6 +77,10 @@ class ShotsWindow : public QWidget {
     QStringList m_lines[3];
     double m_resolution = 0.01;
     int m_dropsPerMl = DefaultDropsPerMl;
+    BatchSource m_batchSource;
+    std::vector<Batch> m_batches;                 // newest first, as the choices list them
+    std::map<QString, QComboBox*> m_batchChoices; // by the prefix of the page's fields
+    std::map<QString, QLabel*> m_batchCaptions;
     bool m_baseTyped = false; // the base's figures are the user's, no longer the mix's
 };
 

@@ -10,6 +10,7 @@
 #include "MainWindow.h"
 #include "MixDocument.h"
 #include "RecipeFile.h"
+#include "ShotsWindow.h"
 #include "StashController.h"
 #include "StashDialogs.h"
 #include "StashModels.h"
@@ -212,6 +213,16 @@ TEST_F(StashTest, MixItRecordsTakesFromTheStashAndUndoGivesBack) {
     EXPECT_DOUBLE_EQ(onHand(base), 80 - 2.5);
     stash().showBatches();
     EXPECT_EQ(stash().window().batches().rowCount(), 1);
+    // Shots and Fixes offers it, to fix without typing its figures.
+    controller->showShots();
+    QComboBox* fromBatch = controller->shotsWindow().findChild<QComboBox*>("FixFromBatch");
+    ASSERT_EQ(fromBatch->count(), 2);
+    fromBatch->setCurrentIndex(1);
+    Q_EMIT fromBatch->activated(1);
+    EXPECT_EQ(controller->shotsWindow().field(QStringLiteral("FixBatchMl"))->text(),
+              QStringLiteral("30"));
+    EXPECT_EQ(controller->shotsWindow().field(QStringLiteral("FixBatchMg"))->text(),
+              QStringLiteral("3"));
 
     // Its label, on the label size chosen.
     const QString pdf = dir.filePath(QStringLiteral("label.pdf"));

@@ -4,7 +4,7 @@
 // "Recipes" as a person uses it: opened with Ctrl+R, a recipe opened from the list through
 // the unsaved-changes guard, and a folder taken away while the window is up.
 #include "RecipesWindow.h"
-#include "AppController.h"
+#include "AppFixture.h"
 #include "Eventually.h"
 #include "FakePrompts.h"
 #include "MainWindow.h"
@@ -32,29 +32,18 @@ using Answer = Prompts::Answer;
 
 namespace {
 
-class RecipesWindowTest : public ::testing::Test {
+class RecipesWindowTest : public test::AppTest {
   protected:
     void SetUp() override {
-        QDir::setCurrent(dir.path());
+        AppTest::SetUp();
         folder = dir.filePath(QStringLiteral("mixes"));
         QDir().mkpath(folder);
         recipe(QStringLiteral("a.mix"), "Cherry");
         recipe(QStringLiteral("b.mix"), "Crème brûlée");
-        store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")),
-                                            QSettings::IniFormat);
         store->setValue("RecipeFolders", QStringList{folder});
-        controller = std::make_unique<AppController>(prompts, *store);
-        controller->recipes().setIndexFile(dir.filePath(QStringLiteral("index")));
-        controller->setScreenHeightProvider([] { return 1024; });
-        controller->startupChecks();
-        controller->welcomeTimer().stop();
-        controller->window().show();
-        QApplication::setActiveWindow(&controller->window());
-        prompts.clear();
-    }
-    void TearDown() override {
-        controller.reset();
-        QDir::setCurrent(QDir::tempPath());
+        start([this](AppController& app) {
+            app.recipes().setIndexFile(dir.filePath(QStringLiteral("index")));
+        });
     }
     QString recipe(const QString& name, const std::string& title) {
         MixRecipe r = FreshMix();
@@ -63,14 +52,9 @@ class RecipesWindowTest : public ::testing::Test {
         WriteRecipe((folder + QLatin1Char('/') + name).toStdString(), r);
         return folder + QLatin1Char('/') + name;
     }
-    MainWindow& w() { return controller->window(); }
     RecipesWindow& recipes() { return controller->recipes().window(); }
 
-    QTemporaryDir dir;
     QString folder;
-    std::unique_ptr<QSettings> store;
-    test::FakePrompts prompts;
-    std::unique_ptr<AppController> controller;
 };
 
 } // namespace

@@ -3,7 +3,7 @@
 //
 // Sharing as a person does it: a mix copied and pasted back, a text with no recipe in it,
 // a recipe through JSON and back, and files dropped on the window.
-#include "AppController.h"
+#include "AppFixture.h"
 #include "FakePrompts.h"
 #include "MainWindow.h"
 #include "MixDocument.h"
@@ -32,26 +32,12 @@ using Answer = Prompts::Answer;
 
 namespace {
 
-class ShareTest : public ::testing::Test {
+class ShareTest : public test::AppTest {
   protected:
     void SetUp() override {
-        QDir::setCurrent(dir.path());
-        settings = std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")),
-                                               QSettings::IniFormat);
-        controller = std::make_unique<AppController>(prompts, *settings);
-        controller->setScreenHeightProvider([] { return 1024; });
-        controller->startupChecks();
-        controller->welcomeTimer().stop();
-        w().show();
-        QApplication::setActiveWindow(&w());
-        prompts.clear();
+        AppTest::SetUp();
+        start();
     }
-    void TearDown() override {
-        controller.reset();
-        QDir::setCurrent(QDir::tempPath());
-    }
-    MainWindow& w() { return controller->window(); }
-    MixDocument& doc() { return w().document(); }
     void type(T f, const char* text) { QTest::keyClicks(w().field(f), QString::fromUtf8(text)); }
     // Drags a file over the window's volume field and drops it; whether it was taken.
     bool drop(const QString& path) {
@@ -67,11 +53,6 @@ class ShareTest : public ::testing::Test {
         QApplication::sendEvent(field, &dropped);
         return dropped.isAccepted();
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> settings;
-    test::FakePrompts prompts;
-    std::unique_ptr<AppController> controller;
 };
 
 } // namespace

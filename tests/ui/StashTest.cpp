@@ -4,7 +4,7 @@
 // The stash as a person uses it: a name picked from the list fills the row as typing would,
 // Mix It records, takes and gives back, the bottles' changes undo, and a stash in use by a
 // second Ko-Vaq is only read.
-#include "AppController.h"
+#include "AppFixture.h"
 #include "Eventually.h"
 #include "FakePrompts.h"
 #include "MainWindow.h"
@@ -40,10 +40,10 @@ using Answer = Prompts::Answer;
 
 namespace {
 
-class StashTest : public ::testing::Test {
+class StashTest : public test::AppTest {
   protected:
     void SetUp() override {
-        QDir::setCurrent(dir.path());
+        AppTest::SetUp();
         {
             StashStore s(db());
             ASSERT_EQ(s.open(), StashStore::State::ReadWrite);
@@ -52,22 +52,10 @@ class StashTest : public ::testing::Test {
             bottle(s, BottleKind::PG, "PG", 400, 500, 9, -1, 0, "");
             bottle(s, BottleKind::VG, "VG", 900, 1000, 11, -1, 0, "");
         }
-        settings = std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")),
-                                               QSettings::IniFormat);
-        controller = std::make_unique<AppController>(prompts, *settings);
-        controller->stash().setStorePath(db());
-        controller->setScreenHeightProvider([] { return 1024; });
-        controller->startupChecks();
-        controller->welcomeTimer().stop();
-        w().show();
-        QApplication::setActiveWindow(&w());
+        start([this](AppController& app) { app.stash().setStorePath(db()); });
         // The names come once the window has been painted.
         ASSERT_EVENTUALLY(stash().completersInstalled());
         prompts.clear();
-    }
-    void TearDown() override {
-        controller.reset();
-        QDir::setCurrent(QDir::tempPath());
     }
     QString db() const { return dir.filePath(QStringLiteral("stash.sqlite")); }
     static std::int64_t bottle(StashStore& s, BottleKind kind, const char* name, double onHand,
@@ -85,8 +73,6 @@ class StashTest : public ::testing::Test {
         s.addBottle(b);
         return b.id;
     }
-    MainWindow& w() { return controller->window(); }
-    MixDocument& doc() { return w().document(); }
     StashController& stash() { return controller->stash(); }
     void type(T f, const QString& keys) { QTest::keyClicks(w().field(f), keys); }
     std::vector<Bottle> bottles() { return stash().store().bottles(); }
@@ -102,10 +88,6 @@ class StashTest : public ::testing::Test {
         type(T::PctFlav1, QStringLiteral("10"));
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> settings;
-    test::FakePrompts prompts;
-    std::unique_ptr<AppController> controller;
     std::int64_t lemon = 0, base = 0;
 };
 
@@ -277,7 +259,7 @@ TEST_F(StashTest, AStashInUseElsewhereIsOnlyRead) {
     controller.reset(); // this one's lock goes with it
     StashStore other(db());
     ASSERT_EQ(other.open(), StashStore::State::ReadWrite);
-    controller = std::make_unique<AppController>(prompts, *settings);
+    controller = std::make_unique<AppController>(prompts, *store);
     controller->stash().setStorePath(db());
     stash().showStash();
     EXPECT_TRUE(stash().window().problemLine()->isVisible());

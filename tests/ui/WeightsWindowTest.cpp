@@ -4,7 +4,7 @@
 // "Mix By Weight" as a person uses it: opened from the icon or Ctrl+G, following every
 // keystroke, with gravities of their own, remembered, and printed as a weighing sheet.
 #include "WeightsWindow.h"
-#include "AppController.h"
+#include "AppFixture.h"
 #include "Eventually.h"
 #include "FakePrompts.h"
 #include "Fields.h"
@@ -34,28 +34,13 @@ using G = GravityKey;
 
 namespace {
 
-class WeightsWindowTest : public ::testing::Test {
+class WeightsWindowTest : public test::AppTest {
   protected:
     void SetUp() override {
-        QDir::setCurrent(dir.path());
-        store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")),
-                                            QSettings::IniFormat);
+        AppTest::SetUp();
         startController();
     }
-    void TearDown() override {
-        controller.reset();
-        QDir::setCurrent(QDir::tempPath());
-    }
-    void startController() {
-        controller = std::make_unique<AppController>(prompts, *store);
-        controller->setScreenHeightProvider([] { return 1024; });
-        controller->startupChecks();
-        controller->welcomeTimer().stop();
-        w().show();
-        QApplication::setActiveWindow(&w());
-        prompts.clear();
-    }
-    MainWindow& w() { return controller->window(); }
+    void startController() { start(); }
     WeightsWindow& weights() { return controller->weightsWindow(); }
     QLineEdit* f(T field) { return w().field(field); }
     void type(T field, const QString& keys) {
@@ -77,11 +62,6 @@ class WeightsWindowTest : public ::testing::Test {
         type(T::Flav1Name, QStringLiteral("Lemon"));
         type(T::MixQty, QStringLiteral("30"));
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    test::FakePrompts prompts;
-    std::unique_ptr<AppController> controller;
 };
 
 } // namespace

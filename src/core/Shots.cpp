@@ -54,6 +54,14 @@ BatchFix refused(std::string why) {
 
 } // namespace
 
+ScaleGravities ScaleGravitiesOf(const MixRecipe& recipe) {
+    auto gravity = [&recipe](GravityKey k, double fallback) {
+        return ValidGravity(recipe.Gravity[index(k)]).value_or(fallback);
+    };
+    return {gravity(GravityKey::PG, PgGravity), gravity(GravityKey::VG, VgGravity),
+            gravity(GravityKey::Nicotine, NicotineGravity)};
+}
+
 double ValidScaleResolution(double grams) {
     for (double r : {0.1, 0.01, 0.001})
         if (std::fabs(grams - r) < Same)

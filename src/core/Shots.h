@@ -21,6 +21,9 @@ struct ScaleGravities {
     double vg = 1.261;
     double nicotine = 1.010;
 };
+// The recipe's own gravities where it has valid ones, else the defaults, as Mix By Weight
+// takes them.
+ScaleGravities ScaleGravitiesOf(const MixRecipe& recipe);
 
 // How a figure is shown: the volume decimals of the recipe's precision, and the scale's
 // resolution and the dropper for the small-amount hint.

@@ -34,6 +34,12 @@ enum Page { ShotsPage, StrengthPage, RatioPage };
 constexpr int FiftyFifty = 5;
 constexpr int ThirtySeventy = 7;
 
+// A page's rows: caption, field, unit.
+QGridLayout* gridOf(QWidget* page) {
+    auto* grid = static_cast<QGridLayout*>(page->layout());
+    return grid ? grid : new QGridLayout(page);
+}
+
 } // namespace
 
 ShotsWindow::ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
@@ -121,7 +127,7 @@ ShotsWindow::ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     outer->addLayout(buttons);
     connect(fromMix, &QPushButton::clicked, this, [this] {
         m_baseTyped = false;
-        takeBaseFromMix();
+        refresh();
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this, fromMix](int p) {
@@ -130,20 +136,13 @@ ShotsWindow::ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     });
     fromMix->setVisible(false);
 
-    connect(&m_doc, &MixDocument::recalculated, this, [this] {
-        takeBaseFromMix();
-        refresh();
-    });
+    connect(&m_doc, &MixDocument::recalculated, this, &ShotsWindow::refresh);
     connect(&m_doc, &MixDocument::gravitiesChanged, this, &ShotsWindow::refresh);
-    takeBaseFromMix();
-    refresh();
 }
 
 QLineEdit* ShotsWindow::addFigure(QWidget* page, const QString& name, const QString& caption,
                                   const QString& unit, const QString& value) {
-    auto* grid = static_cast<QGridLayout*>(page->layout());
-    if (!grid)
-        grid = new QGridLayout(page);
+    QGridLayout* grid = gridOf(page);
     const int row = grid->rowCount();
     auto* field = new NumberField(m_prompts, page);
     field->setObjectName(name);
@@ -163,9 +162,7 @@ QLineEdit* ShotsWindow::addFigure(QWidget* page, const QString& name, const QStr
 
 QComboBox* ShotsWindow::addRatio(QWidget* page, const QString& name, const QString& caption,
                                  int position) {
-    auto* grid = static_cast<QGridLayout*>(page->layout());
-    if (!grid)
-        grid = new QGridLayout(page);
+    QGridLayout* grid = gridOf(page);
     const int row = grid->rowCount();
     auto* choice = new RatioChoice(RatioListSize - 1, page);
     choice->setObjectName(name);
@@ -185,9 +182,7 @@ QComboBox* ShotsWindow::addRatio(QWidget* page, const QString& name, const QStri
 }
 
 QComboBox* ShotsWindow::addBatchChoice(QWidget* page, const QString& name, const QString& prefix) {
-    auto* grid = static_cast<QGridLayout*>(page->layout());
-    if (!grid)
-        grid = new QGridLayout(page);
+    QGridLayout* grid = gridOf(page);
     const int row = grid->rowCount();
     auto* choice = new QComboBox(page);
     choice->setObjectName(name);
@@ -315,12 +310,7 @@ ShotsDisplay ShotsWindow::display() const {
     d.volumeDecimals = m_doc.volumeDecimals();
     d.scaleResolution = m_resolution;
     d.dropsPerMl = m_dropsPerMl;
-    const MixRecipe& r = m_doc.recipe();
-    auto gravity = [&r](GravityKey k, double fallback) {
-        return ValidGravity(r.Gravity[index(k)]).value_or(fallback);
-    };
-    d.gravities = {gravity(GravityKey::PG, PgGravity), gravity(GravityKey::VG, VgGravity),
-                   gravity(GravityKey::Nicotine, NicotineGravity)};
+    d.gravities = ScaleGravitiesOf(m_doc.recipe());
     return d;
 }
 
@@ -356,6 +346,7 @@ void ShotsWindow::refresh() {
     // Hidden, it costs the main window's keystrokes nothing; showing it catches up.
     if (!isVisible())
         return;
+    takeBaseFromMix();
     const ShotsDisplay d = display();
     const auto need = [this](std::initializer_list<const char*> names) {
         for (const char* n : names)

@@ -272,9 +272,11 @@ void WeightsWindow::refresh() {
                                m_dropsPerMl->value());
     QStringList hinted;
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        QFont f = m_grams[i]->font();
-        f.setUnderline(m_hints[i].has_value());
-        m_grams[i]->setFont(f);
+        if (m_grams[i]->font().underline() != m_hints[i].has_value()) {
+            QFont f = m_grams[i]->font();
+            f.setUnderline(m_hints[i].has_value());
+            m_grams[i]->setFont(f);
+        }
         const QString hint = m_hints[i] ? ToQString(*m_hints[i]) : QString();
         m_grams[i]->setToolTip(hint);
         if (m_hints[i])

@@ -77,6 +77,7 @@ bool markable(TextField f) {
 } // namespace
 
 MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), m_prompts(prompts) {
+    const look::ApplicationFontWhileBuilding builtInWindowFont(look::windowFont());
     m_doc = new MixDocument(
         [this](TextField f, const std::u16string& text) { return m_measure.fits(f, text); }, this);
     setObjectName(QStringLiteral("TForm1"));

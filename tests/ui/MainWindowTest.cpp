@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -431,7 +432,12 @@ TEST_F(MainWindowTest, LayoutGivesTheNotesTheirCaretBack) {
 
 TEST_F(MainWindowTest, StartsWithPendingStatusAndTheTitleHint) {
     FakePrompts fresh;
+    const QFont desktopFont = QApplication::font();
     MainWindow window(fresh);
+    // Built under the window's font, which menus and dialogs do not take on.
+    EXPECT_EQ(QApplication::font(), desktopFont);
+    EXPECT_EQ(QFontInfo(window.field(T::MixQty)->font()).pixelSize(), 11);
+    EXPECT_NE(QApplication::font().pixelSize(), 11);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Untitled"));
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("CostStatus"))->text(),
               QStringLiteral("Cost Pending,"));

@@ -5,6 +5,7 @@
 
 #include "FieldMetrics.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -65,6 +66,15 @@ void setTextColour(QWidget* label, const QColor& c) {
         p.setColor(g, QPalette::Text, c);
     }
     label->setPalette(p);
+}
+
+ApplicationFontWhileBuilding::ApplicationFontWhileBuilding(const QFont& font)
+    : m_saved(QApplication::font()) {
+    QApplication::setFont(font);
+}
+
+ApplicationFontWhileBuilding::~ApplicationFontWhileBuilding() {
+    QApplication::setFont(m_saved);
 }
 
 void makeGroup(QGroupBox* group) {

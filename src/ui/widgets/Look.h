@@ -28,6 +28,20 @@ void setFieldBackground(QWidget* field, bool missing);
 void setTextColour(QWidget* label, const QColor& colour);
 void makeGroup(QGroupBox* group);
 QLabel* label(QWidget* parent, const QString& text, int x, int y, int w = -1, int h = 14);
+
+// The application's font is `font` while this lives, and what it was after. Qt lays a new
+// field's empty text out once in the application's font before the field takes its own;
+// a window of fields built under its own font does not load the desktop's font for that.
+class ApplicationFontWhileBuilding {
+  public:
+    explicit ApplicationFontWhileBuilding(const QFont& font);
+    ~ApplicationFontWhileBuilding();
+    ApplicationFontWhileBuilding(const ApplicationFontWhileBuilding&) = delete;
+    ApplicationFontWhileBuilding& operator=(const ApplicationFontWhileBuilding&) = delete;
+
+  private:
+    QFont m_saved;
+};
 } // namespace look
 
 // Where a window of `size` goes beside the main window on a screen's `area`: right of it if

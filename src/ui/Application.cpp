@@ -8,10 +8,35 @@
 #include "Version.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QImageReader>
 #include <QPainter>
 #include <QStyleFactory>
+#include <QStyleOption>
+#include <qdrawutil.h>
+
+#include <algorithm>
 
 namespace kovaq {
+
+#if QT_VERSION_MAJOR == 6 && QT_VERSION_MINOR == 4
+namespace {
+
+// The group frame's picture, read as the PNG it is. Left to itself, Qt's loader asks every
+// image plug-in whether it reads a PNG, which loads all of them (and libjpeg) for one frame.
+const QPixmap& groupFramePicture() {
+    static const QPixmap picture = [] {
+        QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/"
+                                           "fusion_groupbox.png"),
+                            "png");
+        reader.setAutoDetectImageFormat(false);
+        return QPixmap::fromImage(reader.read());
+    }();
+    return picture;
+}
+
+} // namespace
+#endif
 
 KoVaqStyle::KoVaqStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
@@ -28,6 +53,25 @@ void KoVaqStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, c
                   pal.color(QPalette::Disabled, QPalette::Light));
     QProxyStyle::drawItemText(painter, rect.translated(1, 1), flags, edge, false, text, textRole);
     QProxyStyle::drawItemText(painter, rect, flags, pal, false, text, textRole);
+}
+
+void KoVaqStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+#if QT_VERSION_MAJOR == 6 && QT_VERSION_MINOR == 4
+    // A titled frame as this Qt's Fusion draws it: below the title's line, from the same
+    // picture. Other Qt versions and other frames are left to Fusion.
+    const auto* group = qobject_cast<const QGroupBox*>(widget);
+    if (element == PE_FrameGroupBox && group && !group->isCheckable() &&
+        !group->title().isEmpty() && !groupFramePicture().isNull()) {
+        constexpr int titleGap = 3;
+        const int top = titleGap + std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
+                                            option->fontMetrics.height());
+        qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+                          groupFramePicture());
+        return;
+    }
+#endif
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void ConfigureApplication(QApplication& app) {

@@ -18,6 +18,8 @@ class KoVaqStyle : public QProxyStyle {
     void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& pal,
                       bool enabled, const QString& text,
                       QPalette::ColorRole textRole = QPalette::NoRole) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
 };
 
 // Names, style and icon of the application. The application name is the caption of the

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "MainWindow.h"
+#include "Application.h"
 #include "Backdrop.h"
 #include "ControlNames.h"
 #include "FakePrompts.h"
@@ -17,10 +18,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
 
 using namespace kovaq;
@@ -471,4 +474,36 @@ TEST(Backdrop, PaintsThePictureTheWindowAlwaysHad) {
         }
     EXPECT_LT(total / (painted.width() * painted.height()), 1.2); // on average
     EXPECT_LE(worst, 12);                                         // at a bubble's rim
+}
+
+TEST(ProgramStyle, DrawsGroupFramesAsFusionDoes) {
+    // The program's style draws a group's frame itself (not to load every image plug-in);
+    // it must look exactly as Fusion's, whatever the title, font and size.
+    KoVaqStyle ours;
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    struct Case {
+        QString title;
+        int pixels;
+        bool checkable;
+        QSize size;
+    };
+    for (const Case& c :
+         {Case{"  Notes  ", 11, false, {244, 141}}, Case{"Status", 16, false, {157, 33}},
+          Case{"", 11, false, {80, 60}}, Case{"Pick", 11, true, {120, 70}}}) {
+        QGroupBox group(c.title);
+        QFont font = group.font();
+        font.setPixelSize(c.pixels);
+        group.setFont(font);
+        group.setCheckable(c.checkable);
+        group.resize(c.size);
+        const auto drawn = [&](QStyle* style) {
+            group.setStyle(style);
+            QImage image(c.size, QImage::Format_ARGB32);
+            image.fill(Qt::white);
+            group.render(&image);
+            return image;
+        };
+        EXPECT_EQ(drawn(&ours), drawn(fusion.get())) << c.title.toStdString();
+        group.setStyle(nullptr);
+    }
 }

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <qdrawutil.h>
@@ -24,14 +25,17 @@ namespace {
 
 // The group frame's picture, read as the PNG it is. Left to itself, Qt's loader asks every
 // image plug-in whether it reads a PNG, which loads all of them (and libjpeg) for one frame.
-const QPixmap& groupFramePicture() {
-    static const QPixmap picture = [] {
-        QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/"
-                                           "fusion_groupbox.png"),
-                            "png");
-        reader.setAutoDetectImageFormat(false);
-        return QPixmap::fromImage(reader.read());
-    }();
+// Kept in Qt's pixmap cache, which goes with the application, not in a static.
+QPixmap groupFramePicture() {
+    const QString key = QStringLiteral("kovaq-group-frame");
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    QImageReader reader(
+        QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    picture = QPixmap::fromImage(reader.read());
+    QPixmapCache::insert(key, picture);
     return picture;
 }
 
@@ -62,13 +66,16 @@ void KoVaqStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
     // picture. Other Qt versions and other frames are left to Fusion.
     const auto* group = qobject_cast<const QGroupBox*>(widget);
     if (element == PE_FrameGroupBox && group && !group->isCheckable() &&
-        !group->title().isEmpty() && !groupFramePicture().isNull()) {
-        constexpr int titleGap = 3;
-        const int top = titleGap + std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
-                                            option->fontMetrics.height());
-        qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
-                          groupFramePicture());
-        return;
+        !group->title().isEmpty()) {
+        if (const QPixmap picture = groupFramePicture(); !picture.isNull()) {
+            constexpr int titleGap = 3;
+            const int top =
+                titleGap + std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
+                                    option->fontMetrics.height());
+            qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+                              picture);
+            return;
+        }
     }
 #endif
     QProxyStyle::drawPrimitive(element, option, painter, widget);

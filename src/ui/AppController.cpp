@@ -43,6 +43,16 @@
 namespace kovaq {
 namespace {
 
+// A tool window brought up: beside the main window when it comes up, where it is when it is
+// already up.
+template <typename ToolWindow> void showToolWindow(ToolWindow& window) {
+    if (!window.isVisible())
+        window.placeBesideMain();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 const QString kFilter = QStringLiteral("Ko-Vaq files (*.mix)");
 const QString kWarning = QStringLiteral("Warning...");
 
@@ -249,12 +259,7 @@ ShotsWindow& AppController::shotsWindow() {
 }
 
 void AppController::showShots() {
-    ShotsWindow& shots = shotsWindow();
-    if (!shots.isVisible())
-        shots.placeBesideMain();
-    shots.show();
-    shots.raise();
-    shots.activateWindow();
+    showToolWindow(shotsWindow());
 }
 
 double AppController::scaleResolution() const {
@@ -620,12 +625,7 @@ void AppController::startupChecks() {
 }
 
 void AppController::showWeights() {
-    WeightsWindow& weights = weightsWindow();
-    if (!weights.isVisible())
-        weights.placeBesideMain();
-    weights.show();
-    weights.raise();
-    weights.activateWindow();
+    showToolWindow(weightsWindow());
 }
 
 void AppController::printWeights() {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "AppController.h"
+#include "AppFixture.h"
 #include "Dialogs.h"
 #include "FakePrompts.h"
 #include "Fields.h"
@@ -41,18 +42,9 @@ using Answer = Prompts::Answer;
 
 namespace {
 
-class AppControllerTest : public ::testing::Test {
+// The controller started but its window not yet shown, on a screen of the test's height.
+class AppControllerTest : public test::AppTest {
   protected:
-    void SetUp() override {
-        QDir::setCurrent(dir.path());
-        store = std::make_unique<QSettings>(dir.filePath(QStringLiteral("settings.ini")),
-                                            QSettings::IniFormat);
-    }
-    void TearDown() override {
-        controller.reset();
-        QDir::setCurrent(QDir::tempPath());
-    }
-
     AppController& start(int screenHeight = 1024) {
         controller = std::make_unique<AppController>(prompts, *store);
         controller->setScreenHeightProvider([screenHeight] { return screenHeight; });
@@ -63,7 +55,6 @@ class AppControllerTest : public ::testing::Test {
         return *controller;
     }
 
-    MainWindow& w() { return controller->window(); }
     QLineEdit* f(T field) { return w().field(field); }
     void type(T field, const QString& keys) { QTest::keyClicks(f(field), keys); }
     QString path(const QString& name) { return dir.filePath(name); }
@@ -74,11 +65,6 @@ class AppControllerTest : public ::testing::Test {
         WriteRecipe(path(name).toStdString(), r);
         return path(name);
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    FakePrompts prompts;
-    std::unique_ptr<AppController> controller;
 };
 
 const QString kOpenText =

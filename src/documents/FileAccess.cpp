@@ -87,10 +87,37 @@ std::size_t utf8SequenceAt(std::string_view s, std::size_t i) {
     return i + len <= s.size() && IsValidUtf8(s.substr(i, len)) ? len : 0;
 }
 
-mode_t currentUmask() {
+// The umask at start, read before any thread of ours runs; only where the system does not
+// report it.
+const mode_t startUmask = [] {
     const mode_t mask = ::umask(022);
     ::umask(mask);
     return mask;
+}();
+
+// The umask as the system reports it. Setting it to read it would change it for a moment
+// under every other thread, and two threads doing so at once could leave it changed.
+mode_t currentUmask() {
+    const int fd = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return startUmask;
+    char buffer[4096];
+    std::size_t got = 0;
+    for (ssize_t n;
+         got < sizeof buffer - 1 && (n = ::read(fd, buffer + got, sizeof buffer - 1 - got)) != 0;) {
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    buffer[got] = '\0';
+    const char* line = std::strstr(buffer, "\nUmask:");
+    if (!line)
+        return startUmask;
+    return static_cast<mode_t>(std::strtoul(line + 7, nullptr, 8));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -22,6 +23,7 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace kovaq;
@@ -184,6 +186,49 @@ TEST_F(FileAccessTest, SavingKeepsLinksAndPermissions) {
     umask(old);
     ASSERT_EQ(stat(path("fresh.mix").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// The umask as the system reports it, without setting it.
+static mode_t umaskNow() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    return 0777;
+}
+
+// A save on one thread (the recipe index's) never changes the umask that the rest of the
+// program sees, nor leaves it changed when two threads save at once.
+TEST_F(FileAccessTest, SavingNewFilesLeavesTheUmaskAlone) {
+    QTemporaryDir fast(QStringLiteral("/dev/shm/kovaq-umask-XXXXXX")); // cheap to flush
+    const std::string where = fast.isValid() ? fast.path().toStdString() : dir.path().toStdString();
+    const mode_t old = umask(077);
+    std::atomic<bool> stop{false};
+    std::atomic<int> wrongModes{0};
+    const auto saver = [&](int who) {
+        for (int i = 0; !stop; ++i) {
+            const std::string file = where + "/t" + std::to_string(who) + "-" + std::to_string(i);
+            ReplaceFileContents(file, "x");
+            struct stat st {};
+            if (stat(file.c_str(), &st) == 0 && (st.st_mode & 0777) != 0600)
+                ++wrongModes;
+            unlink(file.c_str());
+        }
+    };
+    std::thread first(saver, 1), second(saver, 2);
+    int seenOther = 0;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(400);
+    while (std::chrono::steady_clock::now() < until)
+        seenOther += umaskNow() != 077;
+    stop = true;
+    first.join();
+    second.join();
+    const mode_t after = umaskNow();
+    umask(old);
+    EXPECT_EQ(seenOther, 0);
+    EXPECT_EQ(after, 077u);
+    EXPECT_EQ(wrongModes, 0);
 }
 
 TEST_F(FileAccessTest, NamesThatAreNotUtf8AreOpenedAndSavedByTheirBytes) {

@@ -11,7 +11,9 @@
 #include <QLocale>
 #include <QPainter>
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace kovaq {
 
@@ -71,15 +73,18 @@ std::optional<LabelSize> LabelSizeFromText(const QString& text) {
     return std::nullopt;
 }
 
-void BuildLabelReport(ReportDocument& doc, const LabelInputs& in, int s) {
+namespace {
+
+struct LabelLine {
+    QString text;
+    int size;
+    bool bold;
+};
+
+// The label's lines at a text size: the name in bold, two points larger.
+std::vector<LabelLine> labelLines(const LabelInputs& in, int s) {
     const QLocale c = QLocale::c();
     const QString dot = QStringLiteral(" \u00b7 ");
-    doc.Clear();
-    doc.SetSize(s + 2);
-    doc.SetBold(true);
-    doc.AppendLine(in.name);
-    doc.SetBold(false);
-    doc.SetSize(s);
     QStringList what;
     if (!in.strength.isEmpty())
         what << in.strength + QStringLiteral(" mg");
@@ -87,12 +92,30 @@ void BuildLabelReport(ReportDocument& doc, const LabelInputs& in, int s) {
         what << in.ratio + QStringLiteral(" PG/VG");
     if (!in.volume.isEmpty())
         what << in.volume + QStringLiteral(" ml");
-    doc.AppendLine(what.join(dot));
-    doc.AppendLine(QStringLiteral("Mixed ") + c.toString(in.mixed, QStringLiteral("d MMM yyyy")) +
-                   dot + QStringLiteral("Ready ") +
-                   c.toString(in.ready, QStringLiteral("d MMM yyyy")));
+    std::vector<LabelLine> lines{
+        {in.name, s + 2, true},
+        {what.join(dot), s, false},
+        {QStringLiteral("Mixed ") + c.toString(in.mixed, QStringLiteral("d MMM yyyy")) + dot +
+             QStringLiteral("Ready ") + c.toString(in.ready, QStringLiteral("d MMM yyyy")),
+         s, false}};
     if (!in.baseMaker.isEmpty())
-        doc.AppendLine(QStringLiteral("Base: ") + in.baseMaker);
+        lines.push_back({QStringLiteral("Base: ") + in.baseMaker, s, false});
+    return lines;
+}
+
+void fill(ReportDocument& doc, const std::vector<LabelLine>& lines) {
+    doc.Clear();
+    for (const LabelLine& line : lines) {
+        doc.SetSize(line.size);
+        doc.SetBold(line.bold);
+        doc.AppendLine(line.text);
+    }
+}
+
+} // namespace
+
+void BuildLabelReport(ReportDocument& doc, const LabelInputs& in, int s) {
+    fill(doc, labelLines(in, s));
 }
 
 namespace {
@@ -130,24 +153,91 @@ QImage LabelPreview(const ReportDocument& doc, const QSizeF& pageMm, int width) 
     return small;
 }
 
+namespace {
+
+// Whether the label lays out on one page of the area; `unwrapped`: with each line on one
+// line as well.
+bool fitsOneLabel(const ReportDocument& doc, const QSize& area, bool unwrapped) {
+    QImage page = page300(area);
+    QPainter p(&page);
+    if (RenderReport(p, doc, page.rect()) >= 0)
+        return false;
+    return !unwrapped || std::all_of(doc.lines().begin(), doc.lines().end(), [&](const auto& l) {
+        const QFontMetricsF fm(ReportFont(l.lineFormat.size, l.lineFormat.bold), &page);
+        return fm.horizontalAdvance(l.text) <= area.width();
+    });
+}
+
+// A text as it fits `lines` lines of the width, broken between words where it can be and
+// ended with an ellipsis where it was shortened.
+QStringList shortened(const QString& text, const QFontMetricsF& fm, int width, int lines) {
+    QStringList out;
+    QString rest = text;
+    while (static_cast<int>(out.size()) + 1 < lines && fm.horizontalAdvance(rest) > width) {
+        qsizetype fit = 1; // what fits, at least one character
+        while (fit < rest.size() && fm.horizontalAdvance(rest.left(fit + 1)) <= width)
+            ++fit;
+        const qsizetype space = rest.lastIndexOf(QLatin1Char(' '), fit);
+        const qsizetype cut = space > 0 ? space : fit;
+        out << rest.left(cut);
+        rest = rest.mid(cut).trimmed();
+    }
+    out << fm.elidedText(rest, Qt::ElideRight, width);
+    return out;
+}
+
+// The label's lines with the name shortened to `nameLines` lines and, with `all`, every
+// other line to one.
+std::vector<LabelLine> shortLabel(const std::vector<LabelLine>& lines, int width, int nameLines,
+                                  bool all) {
+    const QImage device = page300(QSize(1, 1)); // measured as the label is laid out
+    std::vector<LabelLine> out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const LabelLine& line = lines[i];
+        const QFontMetricsF fm(ReportFont(line.size, line.bold), &device);
+        const QStringList parts = i == 0 ? shortened(line.text, fm, width, nameLines)
+                                  : all  ? shortened(line.text, fm, width, 1)
+                                         : QStringList{line.text};
+        for (const QString& part : parts)
+            out.push_back({part, line.size, line.bold});
+    }
+    return out;
+}
+
+} // namespace
+
 int FitLabelReport(ReportDocument& doc, const LabelInputs& in, const QSizeF& pageMm) {
     const QSize area = printArea(pageMm);
     for (int points = 18; points > 5; --points) {
         BuildLabelReport(doc, in, points);
-        QImage page = page300(area);
-        QPainter p(&page);
-        bool fits = RenderReport(p, doc, page.rect()) < 0;
-        // Each line on one line: a label's line is not wrapped.
-        for (const ReportLine& line : doc.lines()) {
-            if (!fits)
-                break;
-            const QFontMetricsF fm(ReportFont(line.lineFormat.size, line.lineFormat.bold), &page);
-            fits = fm.horizontalAdvance(line.text) <= area.width();
-        }
-        if (fits)
+        if (fitsOneLabel(doc, area, true))
             return points;
     }
+    // At the smallest size a line may wrap, as long as the label stays one label.
     BuildLabelReport(doc, in, 5);
+    if (fitsOneLabel(doc, area, false))
+        return 5;
+    // Otherwise the name is shortened to two lines, at the largest size the rest fits.
+    for (int points = 18; points > 5; --points) {
+        fill(doc, shortLabel(labelLines(in, points), area.width(), 2, false));
+        if (fitsOneLabel(doc, area, true))
+            return points;
+    }
+    // Then, at the smallest size, the name to two lines, then one, then every line to one;
+    // on a page smaller still the last lines are left out.
+    std::vector<LabelLine> label;
+    for (const auto& [nameLines, all] : {std::pair(2, false), {1, false}, {1, true}}) {
+        label = shortLabel(labelLines(in, 5), area.width(), nameLines, all);
+        fill(doc, label);
+        if (fitsOneLabel(doc, area, false))
+            return 5;
+    }
+    while (label.size() > 1) {
+        label.pop_back();
+        fill(doc, label);
+        if (fitsOneLabel(doc, area, false))
+            break;
+    }
     return 5;
 }
 

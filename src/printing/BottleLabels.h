@@ -43,7 +43,9 @@ inline constexpr double LabelMarginInches = 0.08;
 // and the base's maker.
 void BuildLabelReport(ReportDocument& doc, const LabelInputs& in, int pointSize);
 // The largest text size, from 18 down to 5 points, at which the label fits a page of that
-// size (less the margins); the label is built at it.
+// size (less the margins); the label is built at it. What does not fit even at 5 points is
+// shortened to the one page: the name to two lines ending in an ellipsis, the other lines
+// to one each.
 int FitLabelReport(ReportDocument& doc, const LabelInputs& in, const QSizeF& pageMm);
 // The label as it will print, the page's size in millimetres, scaled to `width` pixels,
 // its edge drawn.

@@ -2,9 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "Reports.h"
+#include "BottleLabels.h"
 #include "MixCalculator.h"
+#include "ReportRenderer.h"
 
 #include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QRegularExpression>
 
 #include <ostream>
 
@@ -310,4 +315,38 @@ TEST(DetailsReport, EdgeCases) {
         EXPECT_TRUE(l.contains(QStringLiteral("Nic Base Strength\t50-50\t0 mg\tNic Base\t  0")));
         EXPECT_TRUE(l.contains(QStringLiteral("Nic Strength\t70-30\t0 mg\tPG\t  0.4")));
     }
+}
+
+TEST(BottleLabel, IsOneLabelWhateverTheNamesLength) {
+    LabelInputs in;
+    in.strength = QStringLiteral("3");
+    in.ratio = QStringLiteral("70-30");
+    in.volume = QStringLiteral("30");
+    in.mixed = QDate(2026, 12, 1);
+    in.ready = QDate(2026, 12, 8);
+    in.baseMaker = QStringLiteral("Capella");
+    const QString words = QStringLiteral("Strawberry Custard ").repeated(108).left(2047);
+    const QString oneWord = QString(2047, QLatin1Char('W'));
+    for (const QSizeF& mm : {QSizeF(50, 25), QSizeF(70, 40), QSizeF(100, 50), QSizeF(30, 15)})
+        for (const QString& name : {QStringLiteral("Lemon Tart"), words, oneWord}) {
+            SCOPED_TRACE(QStringLiteral("%1 x %2 mm, %3 characters")
+                             .arg(mm.width())
+                             .arg(mm.height())
+                             .arg(name.size())
+                             .toStdString());
+            in.name = name;
+            ReportDocument doc;
+            FitLabelReport(doc, in, mm);
+            QBuffer pdf;
+            pdf.open(QIODevice::WriteOnly);
+            ASSERT_TRUE(ExportReportPdf(
+                doc, pdf, QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                LabelMarginInches));
+            const QString bytes = QString::fromLatin1(pdf.data());
+            EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
+            // The name as far as it fits, and an ellipsis where it was shortened.
+            const QString text = doc.PlainText();
+            EXPECT_TRUE(text.startsWith(name.left(10))) << text.toStdString();
+            EXPECT_TRUE(text.contains(name) || text.contains(QChar(0x2026))) << text.toStdString();
+        }
 }

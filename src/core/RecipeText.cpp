@@ -266,20 +266,32 @@ int NearestRatioPosition(int pgPercent) {
     return best;
 }
 
-ParsedRecipe ParseRecipeText(std::string_view text) {
+std::string WithoutControlCharacters(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) >= 0x20 && c != '\x7F') || c == '\t' || c == '\n' ||
+            c == '\r')
+            out += c;
+    return out;
+}
+
+ParsedRecipe ParseRecipeText(std::string_view whole) {
     Parser p;
-    text = text.substr(0, MaxRecipeTextBytes);
+    p.out.textCut = whole.size() > MaxRecipeTextBytes;
+    // What a post hides in control characters reaches no name, flavour or note.
+    const std::string clean = WithoutControlCharacters(whole.substr(0, MaxRecipeTextBytes));
+    std::string_view text = clean;
     // A byte order mark is not part of the first line.
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     std::size_t from = 0;
     while (from <= text.size()) {
-        std::size_t end = text.find('\n', from);
+        // A line ends at LF, CR LF, or a CR of its own (old Mac text).
+        std::size_t end = text.find_first_of("\r\n", from);
         if (end == std::string_view::npos)
             end = text.size();
-        std::string_view line = text.substr(from, end - from);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        const std::string_view line = text.substr(from, end - from);
         // A line longer than any recipe's is not one.
         if (line.size() > 1000)
             p.out.unused.push_back(std::string(line.substr(0, 80)) + "...");
@@ -287,7 +299,7 @@ ParsedRecipe ParseRecipeText(std::string_view text) {
             p.line(std::string(line));
         if (end == text.size())
             break;
-        from = end + 1;
+        from = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
     }
     ParsedRecipe out = std::move(p.out);
     for (std::size_t i = 0; i < p.flavours.size(); ++i)

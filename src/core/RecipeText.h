@@ -37,6 +37,7 @@ struct ParsedRecipe {
     std::optional<int> steepDays;      // 0 for shake and vape
     std::vector<std::string> notes;
     std::vector<std::string> unused; // the lines not understood, as they stood
+    bool textCut = false;            // the text was longer than is read: its start was read
 
     // Whether there is a recipe in it at all: a flavour, or a volume with a strength or
     // a ratio.
@@ -46,10 +47,14 @@ struct ParsedRecipe {
     bool baseRatioRounded() const;
 };
 
-// Longer texts are not recipes; only their start is read.
+// Longer texts are not recipes; only their start is read (and `textCut` says so).
 inline constexpr std::size_t MaxRecipeTextBytes = 256 * 1024;
 
 ParsedRecipe ParseRecipeText(std::string_view text);
+
+// The text without NUL, DEL and the other C0 control characters but the tab and the line
+// breaks: no value of a recipe holds one.
+std::string WithoutControlCharacters(std::string_view text);
 
 // The listed ratio nearest to a PG share; of two as near, the one with more VG.
 int NearestRatioPosition(int pgPercent);

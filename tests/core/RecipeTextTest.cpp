@@ -196,6 +196,21 @@ TEST(RecipeText, KeepsEightFlavoursAndRoundsARatioNotListed) {
     const ParsedRecipe huge =
         ParseRecipeText(std::string(20000, '%') + "\n" + std::string(3000000, 'x'));
     EXPECT_FALSE(huge.holdsRecipe());
+    EXPECT_TRUE(huge.textCut); // and it says it stopped reading
+    EXPECT_FALSE(p.textCut);
+}
+
+TEST(RecipeText, LeavesControlCharactersOutOfTheRecipe) {
+    using namespace std::string_literals;
+    const ParsedRecipe p = ParseRecipeText("Cher\0ry\x7F Pie\n"
+                                           "Lem\x01on (TPA) 10%\n"
+                                           "\x1B[2Jgone\n"
+                                           "Old\rMac 5%\r\n"
+                                           "Notes: shake\0 well\x7F\n"s);
+    EXPECT_EQ(p.name, "Cherry Pie");
+    EXPECT_EQ(p.flavours, (std::vector<TextFlavour>{{"Lemon (TPA)", 10}, {"Mac", 5}}));
+    EXPECT_EQ(p.unused, (std::vector<std::string>{"[2Jgone", "Old"})); // a lone CR ends a line
+    EXPECT_EQ(p.notes, std::vector<std::string>{"shake well"});
 }
 
 TEST(RecipeText, WhatIsCopiedReadsBackTheSame) {

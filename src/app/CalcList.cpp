@@ -15,8 +15,39 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace kovaq {
+namespace {
+
+// A field of the text list: a tab or line break in a name would add a field or a line, so
+// those are written as escapes, and the backslash that starts one as two.
+std::string field(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
 
 int ListRecipes(const CalcOptions& o) {
     const RecipeWalk walk = WalkRecipeFolders(o.folders);
@@ -72,10 +103,15 @@ int ListRecipes(const CalcOptions& o) {
             const std::string made = !e.problem.empty() ? e.problem
                                      : e.canBeMade      ? std::string("yes")
                                                         : e.status;
-            std::printf("%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", e.name.c_str(), e.strength.c_str(),
-                        e.volume.c_str(), e.ratio.c_str(), e.flavourText().c_str(), e.cost.c_str(),
-                        made.c_str(), modified(e).toUtf8().constData(),
-                        ToUtf8(PathFromNative(e.native)).c_str());
+            const std::string fields[] = {
+                e.name,  e.strength,          e.volume,
+                e.ratio, e.flavourText(),     e.cost,
+                made,    ToUtf8(modified(e)), ToUtf8(PathFromNative(e.native))};
+            std::string line;
+            for (const std::string& f : fields)
+                line += field(f) + '\t';
+            line.back() = '\n';
+            std::fwrite(line.data(), 1, line.size(), stdout);
         }
     }
     for (const std::string& f : walk.unreadable)

@@ -82,10 +82,13 @@ int PrintRecipeJson(const MixDocument& doc) {
 }
 
 int RecipeFromText(const CalcOptions& o, MixDocument& doc) {
-    const auto text = readInput(o.path, MaxRecipeTextBytes);
+    // A byte more than is read, so that the reader knows when there was more.
+    const auto text = readInput(o.path, MaxRecipeTextBytes + 1);
     if (!text)
         return 1;
     const ParsedRecipe parsed = ParseRecipeText(*text);
+    if (parsed.textCut)
+        say(QStringLiteral("kovaq-calc: ") + TextCutRemark());
     for (const std::string& line : parsed.unused)
         say(QStringLiteral("kovaq-calc: not used: ") + ToQString(line));
     if (!parsed.holdsRecipe()) {

@@ -66,6 +66,11 @@ QStringList PasteRemarks(const ParsedRecipe& p, const MixDocument& doc) {
     return out;
 }
 
+QString TextCutRemark() {
+    return QStringLiteral("Read the first %1 KB of the text; the rest was not used.")
+        .arg(MaxRecipeTextBytes / 1024);
+}
+
 void PasteRecipe(MixDocument& doc, const ParsedRecipe& p) {
     using T = TextField;
     const auto type = [&doc](T f, const QString& text) {

@@ -26,6 +26,9 @@ std::string CopyRecipeText(const MixDocument& doc, std::optional<int> steepDays,
 // the flavours after the eighth left out, a strength with no base to make it from.
 QStringList PasteRemarks(const ParsedRecipe& recipe, const MixDocument& doc);
 
+// Said when a text was longer than is read (ParsedRecipe::textCut).
+QString TextCutRemark();
+
 // The pasted recipe becomes a new mix, as if typed into the fields (their width rule,
 // tidying and captions apply): the ingredient details of the window's base, PG, VG and
 // vodka/water stay, the flavour rows are the recipe's. A steep time goes into the notes.

@@ -8,6 +8,7 @@
 #include "Numbers.h"
 #include "Prompts.h"
 #include "QtText.h"
+#include "RecipeShare.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -89,7 +90,13 @@ PasteRecipeDialog::PasteRecipeDialog(QWidget* parent, Prompts& prompts, Remarks 
 }
 
 void PasteRecipeDialog::setText(const QString& text) {
-    m_text->setPlainText(text.left(static_cast<qsizetype>(MaxRecipeTextBytes)));
+    showText(text, false);
+}
+
+void PasteRecipeDialog::showText(const QString& text, bool cut) {
+    const auto kept = static_cast<qsizetype>(MaxRecipeTextBytes);
+    m_cut = cut || text.size() > kept;
+    m_text->setPlainText(text.left(kept));
     reread();
     // A recipe that was read is most often taken as it is: Enter uses it. Otherwise the
     // text is where the user goes next.
@@ -111,17 +118,19 @@ void PasteRecipeDialog::openTextFile() {
             QStringLiteral("Unable to open %1.\n%2").arg(path, ToQString(ReadStatusText(file))));
         return;
     }
-    setText(ToQString(DecodeFileText(std::move(file.bytes))));
+    showText(ToQString(DecodeFileText(std::move(file.bytes))), file.truncated);
 }
 
 void PasteRecipeDialog::reread() {
     m_parsed = ParseRecipeText(ToUtf8(m_text->toPlainText()));
     const ParsedRecipe& p = m_parsed;
     QString html;
+    if (m_cut || p.textCut)
+        html += QStringLiteral("<p><i>%1</i></p>").arg(TextCutRemark().toHtmlEscaped());
     if (!p.holdsRecipe()) {
-        html = QStringLiteral("<p style=\"color:#b00000\"><b>There is no recipe in this text.</b> "
-                              "Ko-Vaq looks for flavours with their shares (\"Lemon 3%\"), or a "
-                              "volume with a strength or a PG/VG ratio. Nothing will change.</p>");
+        html += QStringLiteral("<p style=\"color:#b00000\"><b>There is no recipe in this text.</b> "
+                               "Ko-Vaq looks for flavours with their shares (\"Lemon 3%\"), or a "
+                               "volume with a strength or a PG/VG ratio. Nothing will change.</p>");
     } else {
         html += QStringLiteral("<p><b>%1</b><br>")
                     .arg(p.name.empty() ? QStringLiteral("Untitled") : esc(p.name));

@@ -32,12 +32,15 @@ class PasteRecipeDialog : public QDialog {
     QPushButton* okButton() const { return m_ok; }
 
   private:
+    // `cut`: the text is the start of a longer one.
+    void showText(const QString& text, bool cut);
     void reread();
     void openTextFile();
 
     Prompts& m_prompts;
     Remarks m_remarks;
     ParsedRecipe m_parsed;
+    bool m_cut = false; // the text given was longer than is read
     QPlainTextEdit* m_text = nullptr;
     QLabel* m_preview = nullptr;
     QPushButton* m_ok = nullptr;

@@ -384,6 +384,28 @@ TEST(KovaqCalc, ListsTheRecipesOfFoldersWithTheWindowsSearch) {
     EXPECT_TRUE(some.err.contains("cannot read the folder"));
 }
 
+TEST(KovaqCalc, ListTextKeepsOneRecipeALineWhateverItsNames) {
+    // Tabs and line breaks in a file's name or a recipe's texts are written as escapes, so
+    // no name can add a field or a line; --json keeps them as they are.
+    QTemporaryDir dir;
+    write(dir, QStringLiteral("two\nlines\t\\.mix"),
+          "[Title]\nName=Tab\there\\\n[Ingredients]\nFlav1Name=Car\rt\n"
+          "[Spec]\n%Flav1=5\nMixQty=30\n");
+    const CalcRun text = calc({QStringLiteral("--list"), dir.path()});
+    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+    const QList<QByteArray> lines = text.out.split('\n');
+    ASSERT_EQ(lines.size(), 3) << text.out.toStdString(); // the heading, the recipe, the end
+    const QList<QByteArray> fields = lines[1].split('\t');
+    ASSERT_EQ(fields.size(), 9) << lines[1].toStdString();
+    EXPECT_EQ(fields[0], "Tab\\there\\\\");
+    EXPECT_TRUE(fields[4].startsWith("Car\\rt")) << fields[4].toStdString();
+    EXPECT_TRUE(fields[8].endsWith("/two\\nlines\\t\\\\.mix")) << fields[8].toStdString();
+    const CalcRun json = calc({QStringLiteral("--list"), QStringLiteral("--json"), dir.path()});
+    const QJsonObject row = QJsonDocument::fromJson(json.out).array()[0].toObject();
+    EXPECT_EQ(row["name"].toString(), QStringLiteral("Tab\there\\"));
+    EXPECT_TRUE(row["path"].toString().endsWith(QStringLiteral("/two\nlines\t\\.mix")));
+}
+
 TEST(KovaqCalc, ReadsTheStashAndBatchesWithoutWritingThem) {
     QTemporaryDir dir;
     // Missing, and damaged: said, exit 1, and the damaged file left exactly as it is.
@@ -505,6 +527,37 @@ TEST(KovaqCalc, SharesRecipesAsTextAndJson) {
     QFile a(mix), b(again);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+TEST(KovaqCalc, SaysWhenAPostIsLongerThanWhatIsRead) {
+    // A post longer than what is read is read from its start, and that is said; a JSON
+    // file too large to be a recipe is refused rather than read in part.
+    QTemporaryDir dir;
+    const QByteArray post = "Lemon 10%\n" + QByteArray(300 * 1024, 'x') + "\n";
+    const QByteArray said = "Read the first 256 KB of the text; the rest was not used.";
+    const CalcRun file =
+        calc({"--from-text", write(dir, "long.txt", post), dir.filePath("file.mix")});
+    EXPECT_EQ(file.exitCode, 0) << file.err.toStdString();
+    EXPECT_TRUE(file.err.contains(said)) << file.err.toStdString();
+    QProcess piped;
+    piped.start(KOVAQ_CALC, {"--from-text", "-", dir.filePath("piped.mix")});
+    piped.write(post);
+    piped.closeWriteChannel();
+    piped.waitForFinished(20000);
+    EXPECT_EQ(piped.exitCode(), 0);
+    EXPECT_TRUE(piped.readAllStandardError().contains(said));
+    const CalcRun shortPost =
+        calc({"--from-text", write(dir, "short.txt", "Lemon 10%\n"), dir.filePath("short.mix")});
+    EXPECT_EQ(shortPost.exitCode, 0);
+    EXPECT_FALSE(shortPost.err.contains("not used")) << shortPost.err.toStdString();
+
+    QFile huge(dir.filePath("huge.json"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(33 * 1024 * 1024));
+    huge.close();
+    const CalcRun json = calc({"--from-json", huge.fileName(), dir.filePath("huge.mix")});
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_TRUE(json.err.contains("too large")) << json.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("huge.mix")));
 }
 
 TEST(KovaqCalc, ShotsAndFixesSayWhatToAddOrWhyNot) {

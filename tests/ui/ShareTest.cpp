@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -133,4 +134,19 @@ TEST_F(ShareTest, JsonGoesOutAndComesBackAndFilesDropIn) {
     ASSERT_EQ(prompts.errors.size(), 1u);
     EXPECT_TRUE(prompts.errors[0].contains(QStringLiteral("not a Ko-Vaq recipe")));
     EXPECT_EQ(doc().recipeWithNotes(), before);
+}
+
+TEST_F(ShareTest, APasteLongerThanWhatIsReadSaysSo) {
+    const QString said =
+        QStringLiteral("Read the first 256 KB of the text; the rest was not used.");
+    PasteRecipeDialog& paste = controller->share().pasteDialog();
+    paste.setText(QStringLiteral("Lemon 10%\n") + QString(300 * 1024, QLatin1Char('x')));
+    EXPECT_TRUE(paste.preview()->text().contains(said));
+    EXPECT_TRUE(paste.okButton()->isEnabled());
+    paste.setText(QStringLiteral("Lemon 10%\n"));
+    EXPECT_FALSE(paste.preview()->text().contains(said));
+    // Typed or pasted into the dialog itself: 100 K euro signs are 300 KB to read.
+    paste.textEdit()->setPlainText(QStringLiteral("Lemon 10%\n") +
+                                   QString(100 * 1024, QChar(0x20AC)));
+    EXPECT_TRUE(paste.preview()->text().contains(said));
 }

@@ -4,7 +4,9 @@
 #include "StashStore.h"
 
 #include "FileAccess.h"
+#include "StashSql.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -15,16 +17,22 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QVariant>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 namespace kovaq {
+
+using stash::text;
+using stash::tr;
 
 QString BottleKindName(BottleKind kind) {
     switch (kind) {
@@ -86,6 +94,7 @@ class StashStore::Lock {
             ::close(m_fd);
     }
     bool take() { return m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) == 0; }
+    bool opened() const { return m_fd >= 0; }
 
   private:
     int m_fd;
@@ -113,6 +122,22 @@ const char* const kToV2[] = {
     "bottle INTEGER REFERENCES bottles(id) ON DELETE SET NULL, ml REAL NOT NULL)",
     "CREATE INDEX deductions_by_batch ON deductions(batch)",
 };
+// Version 3: a removed bottle stays, hidden, while Undo may bring it back (with what its
+// batches took from it); a batch's figures as numbers rather than as the texts shown.
+const char* const kToV3[] = {
+    "ALTER TABLE bottles ADD COLUMN removed INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE batches ADD COLUMN volume_ml REAL NOT NULL DEFAULT 0",
+    "ALTER TABLE batches ADD COLUMN strength_mg REAL NOT NULL DEFAULT 0",
+    "ALTER TABLE batches ADD COLUMN pg_percent REAL NOT NULL DEFAULT -1",
+    "ALTER TABLE batches ADD COLUMN cost_value REAL",
+};
+
+bool isDamageCode(const QSqlError& error) {
+    // SQLITE_CORRUPT and SQLITE_NOTADB; anything else (a busy file, a folder that takes no
+    // journal, a full disk) says nothing about the file itself.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == 11 || code == 26;
+}
 
 QString newConnectionName() {
     static std::atomic<int> next{0};
@@ -126,27 +151,6 @@ bool looksLikeSqlite(const QString& path) {
     return f.size() == 0 || f.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
-// An empty text is stored as one, never as NULL.
-QVariant text(const QString& s) {
-    return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
-}
-
-QString slotsText(const Batch& b) {
-    QJsonArray slots;
-    for (std::size_t i = 0; i < SlotCount; ++i)
-        slots.append(QJsonArray{b.ml[i], b.grams[i]});
-    return QString::fromUtf8(QJsonDocument(slots).toJson(QJsonDocument::Compact));
-}
-
-void readSlots(Batch& b, const QString& text) {
-    const QJsonArray slots = QJsonDocument::fromJson(text.toUtf8()).array();
-    for (std::size_t i = 0; i < SlotCount && i < static_cast<std::size_t>(slots.size()); ++i) {
-        const QJsonArray pair = slots[static_cast<qsizetype>(i)].toArray();
-        b.ml[i] = pair.at(0).toDouble();
-        b.grams[i] = pair.at(1).toDouble();
-    }
-}
-
 } // namespace
 
 QString StashStore::DefaultPath() {
@@ -154,7 +158,8 @@ QString StashStore::DefaultPath() {
            QStringLiteral("/ko-vaq.sqlite");
 }
 
-StashStore::StashStore(QString path) : m_path(std::move(path)), m_connection(newConnectionName()) {}
+StashStore::StashStore(QString path, FolderProbe probe)
+    : m_path(std::move(path)), m_connection(newConnectionName()), m_probe(std::move(probe)) {}
 
 StashStore::~StashStore() {
     if (QSqlDatabase::contains(m_connection)) {
@@ -162,6 +167,83 @@ StashStore::~StashStore() {
         QSqlDatabase::removeDatabase(m_connection);
     }
     delete m_lock;
+}
+
+int StashStore::ProbeFolder(const QString& folder) {
+    // A block written, not only a name made: a full disk still takes names.
+    const std::string probe =
+        NativeFromPath(folder + QStringLiteral("/.ko-vaq-probe-%1").arg(::getpid()));
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    static const char block[4096] = {};
+    const ssize_t written = ::write(fd, block, sizeof block);
+    const int error = written == static_cast<ssize_t>(sizeof block) ? 0
+                      : written < 0                                 ? errno
+                                                                    : ENOSPC;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return error;
+}
+
+std::optional<QString> StashStore::refused() const {
+    if (writable())
+        return std::nullopt;
+    return m_problem.isEmpty() ? tr("The stash cannot be changed.") : m_problem;
+}
+
+bool StashStore::connectTo(bool ro, bool immutable) {
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    if (immutable) {
+        // Read as a file that nothing changes: no journal's shared memory is made beside it.
+        db.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?immutable=1"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+    } else {
+        db.setDatabaseName(m_path);
+        db.setConnectOptions(ro ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000")
+                                : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    }
+    return db.open();
+}
+
+void StashStore::keepDamagedCopy() {
+    // One copy of a damaged file, however often it is opened: a copy of the same size and
+    // time is the copy of it.
+    const QFileInfo file(m_path);
+    const qint64 size = file.size();
+    const QDateTime modified = file.lastModified();
+    const QDir folder = file.absoluteDir();
+    for (const QFileInfo& c : folder.entryInfoList({file.fileName() + QStringLiteral(".damaged-*")},
+                                                   QDir::Files | QDir::Hidden)) {
+        if (!c.fileName().endsWith(QStringLiteral("-wal")) && c.size() == size &&
+            c.lastModified().toMSecsSinceEpoch() == modified.toMSecsSinceEpoch()) {
+            m_damagedCopy = c.absoluteFilePath();
+            return;
+        }
+    }
+    const QString copy = m_path + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    const auto copyWithTime = [](const QString& from, const QString& to) {
+        const QDateTime time = QFileInfo(from).lastModified();
+        if (!QFile::copy(from, to)) {
+            QFile::remove(to);
+            return false;
+        }
+        QFile out(to);
+        return out.open(QIODevice::ReadWrite) &&
+               out.setFileTime(time, QFileDevice::FileModificationTime);
+    };
+    if (!copyWithTime(m_path, copy))
+        return;
+    const QString wal = m_path + QStringLiteral("-wal");
+    if (QFile::exists(wal))
+        copyWithTime(wal, copy + QStringLiteral("-wal"));
+    m_damagedCopy = copy;
 }
 
 std::optional<QString> StashStore::fail(const QString& what, const QSqlQuery* query) const {
@@ -173,87 +255,130 @@ std::optional<QString> StashStore::fail(const QString& what, const QSqlQuery* qu
 
 StashStore::State StashStore::open(bool readOnly) {
     m_problem.clear();
-    const auto unavailable = [&](const QString& why) {
+    m_condition = Condition::Fine;
+    m_state = State::Closed;
+    const auto unavailable = [&](Condition condition, const QString& why) {
+        if (QSqlDatabase::contains(m_connection))
+            QSqlDatabase::database(m_connection, false).close();
         m_state = State::Unavailable;
+        m_condition = condition;
         m_problem = why;
         return m_state;
     };
     const QFileInfo file(m_path);
+    const QString folder = file.absolutePath();
     if (!file.exists()) {
         if (readOnly)
-            return unavailable(QStringLiteral("There is no stash yet at %1.").arg(m_path));
-        if (!QDir().mkpath(file.absolutePath()))
-            return unavailable(
-                QStringLiteral("Unable to make the folder %1.").arg(file.absolutePath()));
+            return unavailable(Condition::Missing, tr("There is no stash yet at %1.").arg(m_path));
+        if (!QDir().mkpath(folder))
+            return unavailable(Condition::Unwritable,
+                               tr("Unable to make the folder %1.").arg(folder));
     } else if (!file.isFile()) {
-        return unavailable(QStringLiteral("%1 is not a database file.").arg(m_path));
+        return unavailable(Condition::Unreadable, tr("%1 is not a database file.").arg(m_path));
     }
 
-    // A second Ko-Vaq, or kovaq-calc, reads only.
+    // What keeps it from being written is found out first, and said as it is: a folder that
+    // takes no file or a full disk is not a damaged stash.
     bool onlyRead = readOnly;
+    bool noJournal = false; // nothing can be made beside the file
     if (!readOnly) {
-        m_lock = new Lock(m_path);
-        if (!m_lock->take()) {
-            onlyRead = true;
-            m_problem = QStringLiteral("Another Ko-Vaq is using the stash: it is open read-only.");
+        if (const int error = m_probe(folder)) {
+            onlyRead = noJournal = true;
+            const QString why = QString::fromLocal8Bit(std::strerror(error));
+            if (error == ENOSPC || error == EDQUOT) {
+                m_condition = Condition::Full;
+                m_problem = tr("The disk holding the stash is full: %1 (%2). The stash is shown "
+                               "read only.")
+                                .arg(folder, why);
+            } else {
+                m_condition = Condition::Unwritable;
+                m_problem = tr("The stash's folder cannot be written: %1 (%2). The stash is "
+                               "shown read only.")
+                                .arg(folder, why);
+            }
+            if (!file.exists())
+                return unavailable(m_condition, m_problem);
+        } else {
+            if (!m_lock)
+                m_lock = new Lock(m_path);
+            // A second Ko-Vaq, or kovaq-calc, reads only.
+            if (!m_lock->take()) {
+                onlyRead = true;
+                m_condition = Condition::Busy;
+                m_problem = tr("Another Ko-Vaq is using the stash: it is open read-only.");
+            }
         }
     }
 
-    // Whatever is there is looked at without a write; damage is copied aside first.
-    const auto connect = [&](bool ro) {
-        if (QSqlDatabase::contains(m_connection)) {
-            QSqlDatabase::database(m_connection, false).close();
-            QSqlDatabase::removeDatabase(m_connection);
-        }
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(m_path);
-        db.setConnectOptions(ro ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000")
-                                : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
-        return db.open();
-    };
+    // Whatever is there is looked at without a write.
     bool damaged = file.exists() && !looksLikeSqlite(m_path);
     int version = 0;
+    bool immutable = false;
     if (!damaged && file.exists() && file.size() > 0) {
-        if (!connect(true))
-            return unavailable(QStringLiteral("Unable to open the stash %1.").arg(m_path));
-        QSqlQuery check(QSqlDatabase::database(m_connection));
-        damaged = !check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next() ||
-                  check.value(0).toString() != QLatin1String("ok");
+        QString why;
+        const auto look = [&](bool asImmutable) {
+            if (!connectTo(true, asImmutable)) {
+                const QSqlError error = QSqlDatabase::database(m_connection, false).lastError();
+                damaged = isDamageCode(error);
+                why = error.text();
+                return false;
+            }
+            QSqlQuery check(QSqlDatabase::database(m_connection));
+            if (!check.exec(QStringLiteral("PRAGMA quick_check"))) {
+                damaged = isDamageCode(check.lastError());
+                why = check.lastError().text();
+                return false;
+            }
+            damaged = !check.next() || check.value(0).toString() != QLatin1String("ok");
+            return true;
+        };
+        bool looked = look(false);
+        if (!looked && !damaged && noJournal)
+            looked = immutable = look(true);
+        if (!looked && !damaged)
+            return unavailable(Condition::Unreadable,
+                               tr("Unable to read the stash %1: %2.").arg(m_path, why.trimmed()));
         QSqlQuery v(QSqlDatabase::database(m_connection));
         if (!damaged && v.exec(QStringLiteral("PRAGMA user_version")) && v.next())
             version = v.value(0).toInt();
     }
     if (damaged && readOnly) // only reading is asked: nothing is written, not even a copy
-        return unavailable(QStringLiteral("The stash database %1 is damaged.").arg(m_path));
+        return unavailable(Condition::Damaged, tr("The stash database %1 is damaged.").arg(m_path));
     if (damaged) {
-        const QString copy =
-            m_path + QStringLiteral(".damaged-") +
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-        QFile::copy(m_path, copy);
-        if (QFile::exists(m_path + QStringLiteral("-wal")))
-            QFile::copy(m_path + QStringLiteral("-wal"), copy + QStringLiteral("-wal"));
-        m_problem = QStringLiteral("The stash database is damaged; a copy is kept as %1. It is "
-                                   "not changed until you say so.")
-                        .arg(copy);
-        if (!connect(true))
-            return unavailable(m_problem);
+        // Copied aside once, then left as it is until the person says what to do.
+        if (!noJournal)
+            keepDamagedCopy();
+        m_condition = Condition::Damaged;
+        m_problem = m_damagedCopy.isEmpty()
+                        ? tr("The stash database %1 is damaged. It is not changed until you say "
+                             "so.")
+                              .arg(m_path)
+                        : tr("The stash database is damaged; a copy is kept as %1. It is not "
+                             "changed until you say so.")
+                              .arg(m_damagedCopy);
+        if (!connectTo(true, noJournal))
+            return unavailable(Condition::Damaged, m_problem);
+        m_version = 0; // its columns are not known: read as the oldest
         m_state = State::ReadOnly;
         return m_state;
     }
-    if (version > SchemaVersion) {
-        m_problem =
-            QStringLiteral("The stash was written by a newer Ko-Vaq: it is open read-only.");
+    if (version > SchemaVersion && !onlyRead) {
+        m_condition = Condition::Newer;
+        m_problem = tr("The stash was written by a newer Ko-Vaq: it is open read-only.");
         onlyRead = true;
     }
-    if (!connect(onlyRead))
-        return unavailable(QStringLiteral("Unable to open the stash %1.").arg(m_path));
+    if (!immutable && !connectTo(onlyRead, false))
+        return unavailable(Condition::Unreadable, tr("Unable to open the stash %1.").arg(m_path));
+    m_version = version;
     QSqlDatabase db = QSqlDatabase::database(m_connection);
     QSqlQuery q(db);
     q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
     if (onlyRead) {
-        m_state = version == 0 ? State::Unavailable : State::ReadOnly;
-        if (version == 0 && m_problem.isEmpty())
-            m_problem = QStringLiteral("There is no stash yet at %1.").arg(m_path);
+        if (version == 0)
+            return unavailable(m_condition == Condition::Fine ? Condition::Missing : m_condition,
+                               m_problem.isEmpty() ? tr("There is no stash yet at %1.").arg(m_path)
+                                                   : m_problem);
+        m_state = State::ReadOnly;
         return m_state;
     }
     // Written through a journal beside it, and every commit on the disk before it returns.
@@ -261,10 +386,46 @@ StashStore::State StashStore::open(bool readOnly) {
     q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
     if (version < SchemaVersion) {
         if (const auto error = migrate(version))
-            return unavailable(*error);
+            return unavailable(Condition::Unreadable, *error);
     }
+    m_version = SchemaVersion;
+    // Bottles removed in an earlier run can no longer be brought back.
+    q.exec(QStringLiteral("DELETE FROM bottles WHERE removed = 1"));
     m_state = State::ReadWrite;
     return m_state;
+}
+
+StashStore::State StashStore::reopen() {
+    if (QSqlDatabase::contains(m_connection))
+        QSqlDatabase::database(m_connection, false).close();
+    return open(false);
+}
+
+std::optional<QString> StashStore::startNew(QString* kept) {
+    if (m_condition != Condition::Damaged)
+        return tr("The stash is not damaged.");
+    if (m_damagedCopy.isEmpty())
+        keepDamagedCopy();
+    if (m_damagedCopy.isEmpty())
+        return tr("Unable to keep a copy of the damaged stash in %1; nothing was changed.")
+            .arg(QFileInfo(m_path).absolutePath());
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    // Its copy holds it now.
+    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        QFile f(m_path + suffix);
+        if (f.exists() && !f.remove())
+            return tr("Unable to put the damaged stash aside: %1.").arg(f.errorString());
+    }
+    const QString copy = m_damagedCopy;
+    if (open(false) != State::ReadWrite)
+        return m_problem;
+    m_damagedCopy = copy;
+    if (kept)
+        *kept = copy;
+    return std::nullopt;
 }
 
 std::optional<QString> StashStore::migrate(int from) {
@@ -280,6 +441,11 @@ std::optional<QString> StashStore::migrate(int from) {
     if (from < 2)
         for (const char* s : kToV2)
             ok = ok && run(s);
+    if (from < 3) {
+        for (const char* s : kToV3)
+            ok = ok && run(s);
+        ok = ok && stash::migrateBatchFigures(db);
+    }
     ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
     if (!ok) {
         const auto error = fail(QStringLiteral("Unable to prepare the stash"));
@@ -291,14 +457,17 @@ std::optional<QString> StashStore::migrate(int from) {
     return std::nullopt;
 }
 
-std::vector<Bottle> StashStore::bottles() const {
+std::vector<Bottle> StashStore::bottles(bool withRemoved) const {
     std::vector<Bottle> out;
     if (m_state != State::ReadWrite && m_state != State::ReadOnly)
         return out;
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
+    const bool hidden = m_version >= 3 && !withRemoved;
     if (!q.exec(QStringLiteral("SELECT id, kind, name, maker, on_hand, size, price, ratio, "
-                               "strength, gravity, notes FROM bottles ORDER BY id")))
+                               "strength, %2, notes FROM bottles %1 ORDER BY id")
+                    .arg(hidden ? QStringLiteral("WHERE removed = 0") : QString(),
+                         m_version >= 2 ? QStringLiteral("gravity") : QStringLiteral("''"))))
         return out;
     while (q.next()) {
         Bottle b;
@@ -336,279 +505,85 @@ void bindBottle(QSqlQuery& q, const Bottle& b) {
 } // namespace
 
 std::optional<QString> StashStore::addBottle(Bottle& b) {
-    if (!writable())
-        return m_problem.isEmpty() ? QStringLiteral("The stash cannot be changed.") : m_problem;
+    if (const auto no = refused())
+        return no;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("INSERT INTO bottles(id, kind, name, maker, on_hand, size, price, "
-                             "ratio, strength, gravity, notes) VALUES(:id, :kind, :name, :maker, "
+    q.prepare(QStringLiteral("INSERT INTO bottles(kind, name, maker, on_hand, size, price, "
+                             "ratio, strength, gravity, notes) VALUES(:kind, :name, :maker, "
                              ":on_hand, :size, :price, :ratio, :strength, :gravity, :notes)"));
     bindBottle(q, b);
-    q.bindValue(QStringLiteral(":id"), b.id > 0 ? QVariant(qint64(b.id)) : QVariant());
     if (!q.exec())
-        return fail(QStringLiteral("Unable to add the bottle"));
+        return fail(tr("Unable to add the bottle"), &q);
     b.id = q.lastInsertId().toLongLong();
     return std::nullopt;
 }
 
-std::optional<QString> StashStore::updateBottle(const Bottle& b) {
-    if (!writable())
-        return m_problem.isEmpty() ? QStringLiteral("The stash cannot be changed.") : m_problem;
+std::optional<QString> StashStore::changeBottle(std::int64_t id, const Bottle& from,
+                                                const Bottle& to) {
+    if (const auto no = refused())
+        return no;
+    QStringList sets;
+    QVariantList values;
+    const auto set = [&](const char* column, const QVariant& value) {
+        sets << QStringLiteral("%1 = ?").arg(QLatin1String(column));
+        values << value;
+    };
+    if (from.kind != to.kind)
+        set("kind", static_cast<int>(to.kind));
+    if (from.name != to.name)
+        set("name", text(to.name));
+    if (from.maker != to.maker)
+        set("maker", text(to.maker));
+    if (from.size != to.size)
+        set("size", to.size);
+    if (from.price != to.price)
+        set("price", to.price);
+    if (from.ratio != to.ratio)
+        set("ratio", to.ratio);
+    if (from.strength != to.strength)
+        set("strength", to.strength);
+    if (from.gravity != to.gravity)
+        set("gravity", text(to.gravity));
+    if (from.notes != to.notes)
+        set("notes", text(to.notes));
+    if (from.onHand != to.onHand) {
+        sets << QStringLiteral("on_hand = MAX(0, on_hand + ?)");
+        values << to.onHand - from.onHand;
+    }
+    if (sets.isEmpty())
+        return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("UPDATE bottles SET kind = :kind, name = :name, maker = :maker, "
-                             "on_hand = :on_hand, size = :size, price = :price, ratio = :ratio, "
-                             "strength = :strength, gravity = :gravity, notes = :notes "
-                             "WHERE id = :id"));
-    bindBottle(q, b);
-    q.bindValue(QStringLiteral(":id"), qint64(b.id));
+    q.prepare(QStringLiteral("UPDATE bottles SET %1 WHERE id = ?").arg(sets.join(u", ")));
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    q.addBindValue(qint64(id));
     if (!q.exec())
-        return fail(QStringLiteral("Unable to change the bottle"));
+        return fail(tr("Unable to change the bottle"), &q);
     return std::nullopt;
 }
 
 std::optional<QString> StashStore::removeBottle(std::int64_t id) {
-    if (!writable())
-        return m_problem.isEmpty() ? QStringLiteral("The stash cannot be changed.") : m_problem;
+    if (const auto no = refused())
+        return no;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("DELETE FROM bottles WHERE id = :id"));
+    q.prepare(QStringLiteral("UPDATE bottles SET removed = 1 WHERE id = :id"));
     q.bindValue(QStringLiteral(":id"), qint64(id));
     if (!q.exec())
-        return fail(QStringLiteral("Unable to remove the bottle"));
+        return fail(tr("Unable to remove the bottle"), &q);
     return std::nullopt;
 }
 
-std::vector<Batch> StashStore::batches(bool whole) const {
-    return readBatches(whole, 0);
-}
-
-std::vector<Batch> StashStore::readBatches(bool whole, std::int64_t only) const {
-    std::vector<Batch> out;
-    if (m_state != State::ReadWrite && m_state != State::ReadOnly)
-        return out;
+std::optional<QString> StashStore::restoreBottle(std::int64_t id) {
+    if (const auto no = refused())
+        return no;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.setForwardOnly(true);
-    const QString heavy = whole ? QStringLiteral("slots, recipe") : QStringLiteral("'', ''");
-    q.prepare(QStringLiteral("SELECT id, mixed_at, name, volume, strength, ratio, %1, cost, "
-                             "file, steep_days, note, shortfall FROM batches %2 "
-                             "ORDER BY mixed_at DESC, id DESC")
-                  .arg(heavy, only ? QStringLiteral("WHERE id = :id") : QString()));
-    if (only)
-        q.bindValue(QStringLiteral(":id"), qint64(only));
+    q.prepare(QStringLiteral("UPDATE bottles SET removed = 0 WHERE id = :id"));
+    q.bindValue(QStringLiteral(":id"), qint64(id));
     if (!q.exec())
-        return out;
-    while (q.next()) {
-        Batch b;
-        b.id = q.value(0).toLongLong();
-        b.mixedAt = q.value(1).toLongLong();
-        b.name = q.value(2).toString();
-        b.volume = q.value(3).toString();
-        b.strength = q.value(4).toString();
-        b.ratio = q.value(5).toString();
-        if (whole)
-            readSlots(b, q.value(6).toString());
-        b.recipeText = q.value(7).toString();
-        b.cost = q.value(8).toString();
-        b.file = q.value(9).toString();
-        b.steepDays = q.value(10).toInt();
-        b.note = q.value(11).toString();
-        b.shortfall = q.value(12).toString();
-        out.push_back(std::move(b));
-    }
-    return out;
-}
-
-std::optional<Batch> StashStore::batch(std::int64_t id) const {
-    std::vector<Batch> one = readBatches(true, id);
-    if (one.empty())
-        return std::nullopt;
-    return std::move(one.front());
-}
-
-std::optional<int> StashStore::steepDaysOf(const QString& file) const {
-    if (file.isEmpty() || (m_state != State::ReadWrite && m_state != State::ReadOnly))
-        return std::nullopt;
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT steep_days FROM batches WHERE file = :file "
-                             "ORDER BY mixed_at DESC, id DESC LIMIT 1"));
-    q.bindValue(QStringLiteral(":file"), file);
-    if (!q.exec() || !q.next())
-        return std::nullopt;
-    return q.value(0).toInt();
-}
-
-std::optional<QString> StashStore::recordBatch(Batch& batch, const std::vector<Need>& needs) {
-    if (!writable())
-        return m_problem.isEmpty() ? QStringLiteral("The stash cannot be changed.") : m_problem;
-    QSqlDatabase db = QSqlDatabase::database(m_connection);
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(QStringLiteral("Unable to record the batch"));
-    const QSqlQuery* last = &q;
-    const auto abandon = [&] {
-        const auto error = fail(QStringLiteral("Unable to record the batch"), last);
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        batch.deductions.clear();
-        return error;
-    };
-    q.prepare(QStringLiteral("INSERT INTO batches(mixed_at, name, volume, strength, ratio, slots, "
-                             "cost, file, recipe, steep_days, note) VALUES(:at, :name, :volume, "
-                             ":strength, :ratio, :slots, :cost, :file, :recipe, :steep, :note)"));
-    q.bindValue(QStringLiteral(":at"), qint64(batch.mixedAt));
-    q.bindValue(QStringLiteral(":name"), text(batch.name));
-    q.bindValue(QStringLiteral(":volume"), text(batch.volume));
-    q.bindValue(QStringLiteral(":strength"), text(batch.strength));
-    q.bindValue(QStringLiteral(":ratio"), text(batch.ratio));
-    q.bindValue(QStringLiteral(":slots"), slotsText(batch));
-    q.bindValue(QStringLiteral(":cost"), text(batch.cost));
-    q.bindValue(QStringLiteral(":file"), text(batch.file));
-    q.bindValue(QStringLiteral(":recipe"), text(batch.recipeText));
-    q.bindValue(QStringLiteral(":steep"), batch.steepDays);
-    q.bindValue(QStringLiteral(":note"), text(batch.note));
-    if (!q.exec())
-        return abandon();
-    batch.id = q.lastInsertId().toLongLong();
-    batch.deductions.clear();
-
-    // Each need from its bottles, in the order they were bought.
-    QStringList short_;
-    for (const Need& need : needs) {
-        if (need.ml <= 0)
-            continue;
-        // The names are compared here, as the window compares them, not by SQLite's
-        // ASCII-only NOCASE.
-        QSqlQuery pick(db);
-        pick.prepare(QStringLiteral("SELECT id, on_hand, kind, name FROM bottles WHERE id = :id "
-                                    "OR kind = :kind ORDER BY id = :id DESC, id"));
-        pick.bindValue(QStringLiteral(":id"), qint64(need.bottle));
-        pick.bindValue(QStringLiteral(":kind"), static_cast<int>(KindOfSlot(need.slot)));
-        last = &pick;
-        if (!pick.exec())
-            return abandon();
-        double wanted = need.ml;
-        bool anyBottle = false;
-        while (wanted > 1e-9 && pick.next()) {
-            Bottle candidate;
-            candidate.id = pick.value(0).toLongLong();
-            candidate.kind = static_cast<BottleKind>(pick.value(2).toInt());
-            candidate.name = pick.value(3).toString();
-            if (!BottleServes(candidate, need))
-                continue;
-            anyBottle = true;
-            const std::int64_t id = candidate.id;
-            const double onHand = pick.value(1).toDouble();
-            const double taken = std::min(onHand, wanted);
-            if (taken <= 0)
-                continue;
-            QSqlQuery take(db);
-            take.prepare(QStringLiteral("UPDATE bottles SET on_hand = :left WHERE id = :id"));
-            take.bindValue(QStringLiteral(":left"), onHand - taken);
-            take.bindValue(QStringLiteral(":id"), qint64(id));
-            QSqlQuery note(db);
-            note.prepare(QStringLiteral(
-                "INSERT INTO deductions(batch, bottle, ml) VALUES(:batch, :bottle, :ml)"));
-            note.bindValue(QStringLiteral(":batch"), qint64(batch.id));
-            note.bindValue(QStringLiteral(":bottle"), qint64(id));
-            note.bindValue(QStringLiteral(":ml"), taken);
-            last = &take;
-            if (!take.exec())
-                return abandon();
-            last = &note;
-            if (!note.exec())
-                return abandon();
-            batch.deductions.push_back({id, taken});
-            wanted -= taken;
-        }
-        const std::string_view row = RowLabelBase(need.slot);
-        const QString what =
-            !need.name.trimmed().isEmpty() ? need.name.trimmed()
-            : isFlavour(need.slot)
-                ? QString::fromLatin1(row.data(), static_cast<qsizetype>(row.size()))
-                : BottleKindName(KindOfSlot(need.slot));
-        if (!anyBottle)
-            short_ << QStringLiteral("%1: no bottle in the stash").arg(what);
-        else if (wanted > 1e-9)
-            short_ << QStringLiteral("%1: %2 ml short").arg(what, QString::number(wanted, 'g', 6));
-    }
-    batch.shortfall = short_.join(QStringLiteral("; "));
-    QSqlQuery finish(db);
-    finish.prepare(QStringLiteral(
-        "UPDATE batches SET shortfall = :shortfall, deductions = :count WHERE id = :id"));
-    finish.bindValue(QStringLiteral(":shortfall"), text(batch.shortfall));
-    finish.bindValue(QStringLiteral(":count"), static_cast<int>(batch.deductions.size()));
-    finish.bindValue(QStringLiteral(":id"), qint64(batch.id));
-    last = &finish;
-    if (!finish.exec())
-        return abandon();
-    QSqlQuery commit(db);
-    last = &commit;
-    if (!commit.exec(QStringLiteral("COMMIT")))
-        return abandon();
+        return fail(tr("Unable to bring the bottle back"), &q);
+    if (q.numRowsAffected() != 1)
+        return tr("The bottle is no longer in the stash.");
     return std::nullopt;
-}
-
-std::optional<QString> StashStore::undoLastBatch() {
-    if (!writable())
-        return m_problem.isEmpty() ? QStringLiteral("The stash cannot be changed.") : m_problem;
-    QSqlDatabase db = QSqlDatabase::database(m_connection);
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(QStringLiteral("Unable to undo the batch"));
-    const auto abandon = [&] {
-        const auto error = fail(QStringLiteral("Unable to undo the batch"));
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return error;
-    };
-    if (!q.exec(QStringLiteral("SELECT id FROM batches ORDER BY mixed_at DESC, id DESC LIMIT 1")))
-        return abandon();
-    if (!q.next()) {
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return QStringLiteral("There is no batch to undo.");
-    }
-    const qint64 id = q.value(0).toLongLong();
-    // Exactly what it took goes back into the bottles still there.
-    QSqlQuery give(db);
-    give.prepare(QStringLiteral("UPDATE bottles SET on_hand = on_hand + (SELECT TOTAL(ml) FROM "
-                                "deductions WHERE batch = :id AND bottle = bottles.id) WHERE id IN "
-                                "(SELECT bottle FROM deductions WHERE batch = :id)"));
-    give.bindValue(QStringLiteral(":id"), id);
-    QSqlQuery drop(db);
-    drop.prepare(QStringLiteral("DELETE FROM batches WHERE id = :id"));
-    drop.bindValue(QStringLiteral(":id"), id);
-    if (!give.exec() || !drop.exec() || !QSqlQuery(db).exec(QStringLiteral("COMMIT")))
-        return abandon();
-    return std::nullopt;
-}
-
-std::string BatchesCsv(const std::vector<Batch>& batches) {
-    const auto field = [](const QString& text) {
-        // RFC 4180: quoted where it holds a comma, a quote or a line break; quotes doubled.
-        if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-            !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-            return text;
-        QString quoted = text;
-        quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-        return QLatin1Char('"') + quoted + QLatin1Char('"');
-    };
-    const auto date = [](std::int64_t ms) {
-        return QDateTime::fromMSecsSinceEpoch(ms).toLocalTime().toString(Qt::ISODate);
-    };
-    QString out = QStringLiteral("Mixed,Name,Volume (ml),Strength (mg),PG/VG,Cost,Steep days,"
-                                 "Ready,File,Note,Shortfall\r\n");
-    for (const Batch& b : batches) {
-        const QStringList row = {
-            date(b.mixedAt),
-            field(b.name),
-            field(b.volume),
-            field(b.strength),
-            field(b.ratio),
-            field(b.cost),
-            QString::number(b.steepDays),
-            QDateTime::fromMSecsSinceEpoch(b.readyAt()).date().toString(Qt::ISODate),
-            field(b.file),
-            field(b.note),
-            field(b.shortfall)};
-        out += row.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    }
-    return out.toStdString();
 }
 
 } // namespace kovaq

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,6 +53,12 @@ struct Batch {
     std::int64_t id = 0;
     std::int64_t mixedAt = 0; // milliseconds since 1970, UTC
     QString name;             // the mix name with its strength, volume and ratio
+    // The figures as numbers, as they are stored; the texts beside them are what the lists
+    // and labels show, made from the numbers by SetBatchFigures.
+    double volumeMl = 0;
+    double strengthMg = 0;
+    double pgPercent = -1;           // the mix's PG share; -1 when it has none
+    std::optional<double> costValue; // none when the mix was not priced
     QString volume;
     QString strength;
     QString ratio;
@@ -67,6 +74,12 @@ struct Batch {
     // When it is steeped, at the local midnight starting that day.
     std::int64_t readyAt() const;
 };
+
+// Sets a batch's figures and the texts shown for them.
+void SetBatchFigures(Batch& batch, double volumeMl, double strengthMg, double pgPercent,
+                     std::optional<double> cost);
+// "70-30", "PG", "VG" for a PG share of the ratio list; empty for any other.
+QString RatioTextOfPg(double pgPercent);
 
 // What a batch asks of the stash: a slot's millilitres, from the bottle the row was filled
 // from (`bottle`, when still there) or else from the bottles of its kind with its name.
@@ -90,12 +103,20 @@ bool BottleServes(const Bottle& bottle, const Need& need);
 class StashStore {
   public:
     enum class State { Closed, ReadWrite, ReadOnly, Unavailable };
-    static constexpr int SchemaVersion = 2;
+    // Why it is not open for writing, told apart because each asks something else of the
+    // person: a damaged file to be replaced, a folder or a disk to be freed, a second
+    // Ko-Vaq to be closed.
+    enum class Condition { Fine, Missing, Busy, Newer, Damaged, Unwritable, Full, Unreadable };
+    static constexpr int SchemaVersion = 3;
+    // Whether the stash's folder takes a new file: 0, or the errno of the failure. Tests
+    // replace it to play a read-only folder or a full disk.
+    using FolderProbe = std::function<int(const QString& folder)>;
+    static int ProbeFolder(const QString& folder);
 
     // AppDataLocation/ko-vaq.sqlite.
     static QString DefaultPath();
 
-    explicit StashStore(QString path);
+    explicit StashStore(QString path, FolderProbe probe = &StashStore::ProbeFolder);
     ~StashStore();
     StashStore(const StashStore&) = delete;
     StashStore& operator=(const StashStore&) = delete;
@@ -103,17 +124,34 @@ class StashStore {
     // Opens, making the file when it is missing (unless only reading is asked for).
     State open(bool readOnly = false);
     State state() const { return m_state; }
+    Condition condition() const { return m_condition; }
     bool writable() const { return m_state == State::ReadWrite; }
     // Why it is not open for writing, in one line; empty when it is.
     const QString& problem() const { return m_problem; }
     const QString& path() const { return m_path; }
 
-    std::vector<Bottle> bottles() const;
+    // Opens again, as at start: after the folder or the disk has been freed.
+    State reopen();
+    // A damaged stash is put aside (its copy kept) and a new, empty one started in its
+    // place. Gives the reason when it did not happen; `kept` is where the damaged one is.
+    std::optional<QString> startNew(QString* kept = nullptr);
+    // Where a damaged stash's copy is; empty when there is none.
+    const QString& damagedCopy() const { return m_damagedCopy; }
+
+    // The bottles in the stash; with those removed but still to be brought back by Undo
+    // when asked.
+    std::vector<Bottle> bottles(bool withRemoved = false) const;
     // Each gives the reason when it did not happen.
-    // Sets its id; a bottle with an id (one removed and brought back) keeps it.
+    // Sets its id.
     std::optional<QString> addBottle(Bottle& bottle);
-    std::optional<QString> updateBottle(const Bottle& bottle);
+    // A removed bottle keeps its id and what its batches took from it, until the next
+    // start: Undo brings it back whole.
     std::optional<QString> removeBottle(std::int64_t id);
+    std::optional<QString> restoreBottle(std::int64_t id);
+    // Applies the change from `from` to `to` and nothing else: the fields that differ are
+    // set, and on hand moves by the difference, so that what batches took since stays
+    // taken.
+    std::optional<QString> changeBottle(std::int64_t id, const Bottle& from, const Bottle& to);
 
     // Newest first; without their recipes' texts and slots unless asked (the list needs
     // neither, and 10,000 of them would be megabytes).
@@ -126,23 +164,38 @@ class StashStore {
     // the bottle asked, else those of the kind and name, oldest first; what they do not
     // hold goes into the batch's shortfall, and no bottle goes below 0.
     std::optional<QString> recordBatch(Batch& batch, const std::vector<Need>& needs);
-    // Removes the newest batch and gives back exactly what it took.
-    std::optional<QString> undoLastBatch();
+    // Removes the newest batch and gives back exactly what it took; `removed` receives it
+    // whole, with what it took, to be put back by restoreBatch.
+    std::optional<QString> undoLastBatch(Batch* removed = nullptr);
+    std::optional<QString> removeBatch(std::int64_t id, Batch* removed = nullptr);
+    // Puts back a batch removed, with its id, and takes again exactly what it took.
+    std::optional<QString> restoreBatch(const Batch& batch);
 
   private:
     std::optional<QString> migrate(int from);
+    std::optional<QString> refused() const;
+    bool connectTo(bool readOnly, bool immutable);
+    void keepDamagedCopy();
     std::vector<Batch> readBatches(bool whole, std::int64_t only) const;
+    std::optional<QString> insertBatch(const Batch& batch, bool withId, std::int64_t* id);
     std::optional<QString> fail(const QString& what, const QSqlQuery* query = nullptr) const;
 
     QString m_path;
     QString m_connection;
+    FolderProbe m_probe;
     State m_state = State::Closed;
+    Condition m_condition = Condition::Fine;
     QString m_problem;
+    QString m_damagedCopy;
+    int m_version = 0; // the schema of the file open
     class Lock;
     Lock* m_lock = nullptr;
 };
 
-// The batches as CSV (RFC 4180, UTF-8, a header row, ISO dates).
+// One CSV cell (RFC 4180): quoted where it holds a comma, a quote or a line break. A cell
+// that a spreadsheet would run as a formula is written behind an apostrophe.
+QString CsvCell(const QString& text);
+// The batches as CSV (UTF-8, a header row, ISO dates).
 std::string BatchesCsv(const std::vector<Batch>& batches);
 
 } // namespace kovaq

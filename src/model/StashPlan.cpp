@@ -80,6 +80,15 @@ std::vector<NeedLine> DescribeNeeds(const std::vector<Need>& needs,
     return lines;
 }
 
+namespace {
+
+// The mix's PG share, -1 where no ratio is chosen.
+double pgOf(int position) {
+    return position >= 0 && position < RatioListSize ? RatioPgPercent(position) : -1;
+}
+
+} // namespace
+
 Batch MakeBatch(const MixDocument& doc, const QString& file, int steepDays, const QString& note,
                 std::int64_t mixedAt) {
     const MixRecipe& r = doc.recipe();
@@ -89,15 +98,17 @@ Batch MakeBatch(const MixDocument& doc, const QString& file, int steepDays, cons
     const std::string ratio = doc.ratio(RatioField::MixNicPGVG).RatioText;
     b.name = ToQString(ComposeMixName(ToUtf8(doc.mixName()), r[TextField::MixStrength],
                                       r[TextField::MixQty], ratio));
-    b.volume = ToQString(r[TextField::MixQty]);
-    b.strength = ToQString(r[TextField::MixStrength]);
-    b.ratio = ToQString(ratio).trimmed();
     const WeightResult weights = ComputeWeights(r, result);
     for (std::size_t i = 0; i < SlotCount; ++i) {
         b.ml[i] = std::max(0.0, result.slots[i].Volume);
         b.grams[i] = std::max(0.0, weights.slots[i].grams);
     }
-    b.cost = r.IgnoreCost ? QString() : ToQString(result.TotalCostText);
+    // The cost is left out where it is not worked out, or not asked for.
+    std::optional<double> cost;
+    if (!r.IgnoreCost)
+        cost = ParseWholeNumber(result.TotalCostText);
+    SetBatchFigures(b, ParseNumber(r[TextField::MixQty]), ParseNumber(r[TextField::MixStrength]),
+                    pgOf(doc.ratio(RatioField::MixNicPGVG).position), cost);
     b.file = file;
     IniDocument ini;
     RecipeToIni(ini, doc.recipeWithNotes());

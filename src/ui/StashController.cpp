@@ -14,6 +14,7 @@
 #include "Prompts.h"
 #include "QtText.h"
 #include "RecipeFile.h"
+#include "StashCommands.h"
 #include "StashDialogs.h"
 #include "StashModels.h"
 #include "StashWindow.h"
@@ -34,30 +35,6 @@ namespace kovaq {
 namespace {
 
 const QString kCaption = QStringLiteral("Stash");
-
-using Step = std::function<std::optional<QString>()>;
-
-// One change of the stash that Undo takes back; a step the store refuses is said and
-// leaves the stack as it was.
-class BottleCommand : public QUndoCommand {
-  public:
-    BottleCommand(const QString& text, Step redo, Step undo,
-                  std::function<void(const std::optional<QString>&)> done)
-        : QUndoCommand(text), m_redo(std::move(redo)), m_undo(std::move(undo)),
-          m_done(std::move(done)) {}
-    void redo() override { run(m_redo); }
-    void undo() override { run(m_undo); }
-
-  private:
-    void run(const Step& step) {
-        const std::optional<QString> error = step();
-        if (error)
-            setObsolete(true);
-        m_done(error);
-    }
-    Step m_redo, m_undo;
-    std::function<void(const std::optional<QString>&)> m_done;
-};
 
 std::optional<SlotId> slotOfName(TextField f) {
     for (std::size_t i = 0; i < SlotCount; ++i)
@@ -103,7 +80,7 @@ bool StashController::storeExists() const {
 
 StashStore& StashController::store() {
     if (!m_store) {
-        m_store = std::make_unique<StashStore>(m_path);
+        m_store = std::make_unique<StashStore>(m_path, m_probe);
         m_store->open();
         m_bottles = m_store->bottles();
     }
@@ -133,9 +110,7 @@ StashWindow& StashController::window() {
         return *m_window;
     m_window = new StashWindow(&m_app.window());
     StashWindow& w = *m_window;
-    StashStore& s = store();
-    w.setProblem(s.problem());
-    w.setWritable(s.writable());
+    showState();
     w.bottles().setEditor(
         [this](const Bottle& before, const Bottle& after) { editBottle(before, after); });
     QAction* undo = undoStack().createUndoAction(&w, QStringLiteral("Undo"));
@@ -151,6 +126,10 @@ StashWindow& StashController::window() {
     connect(&w, &StashWindow::printLabelRequested, this, &StashController::printLabel);
     connect(&w, &StashWindow::exportRequested, this, &StashController::exportCsv);
     connect(&w, &StashWindow::openCopyRequested, this, &StashController::openCopy);
+    connect(&w, &StashWindow::startNewRequested, this, &StashController::startNewStash);
+    connect(&w, &StashWindow::keepReadOnlyRequested, this,
+            [this] { m_window->setProblem(store().problem(), StashWindow::Offer::None); });
+    connect(&w, &StashWindow::writeAgainRequested, this, &StashController::writeAgain);
     connect(&w, &StashWindow::batchesShown, this, [this] {
         if (!m_batchesLoaded) {
             m_batchesLoaded = true;
@@ -204,12 +183,7 @@ void StashController::reload() {
     const auto selected = m_window->selectedBottle();
     m_window->bottles().setBottles(m_bottles);
     if (selected)
-        if (const int row = m_window->bottles().rowOf(selected->id); row >= 0) {
-            auto* proxy = m_window->bottleView()->model();
-            const QModelIndex at = static_cast<QSortFilterProxyModel*>(proxy)->mapFromSource(
-                m_window->bottles().index(row, BottleModel::Name));
-            m_window->bottleView()->setCurrentIndex(at);
-        }
+        m_window->selectBottle(selected->id);
     reloadBatches();
     updateNeeds();
 }
@@ -244,30 +218,28 @@ bool StashController::checkWritable(QWidget* parent) {
     return false;
 }
 
+StashStepDone StashController::stepDone() {
+    return [this](const std::optional<QString>& error) {
+        if (error)
+            m_prompts.errorBox(parentWidget(), *error + QLatin1Char('.'));
+        reload();
+    };
+}
+
 void StashController::addBottle() {
     if (!checkWritable(m_window))
         return;
-    auto bottle = std::make_shared<Bottle>();
+    Bottle bottle;
     if (const auto selected = m_window->selectedBottle())
-        bottle->kind = selected->kind; // bottles come in runs of a kind
-    undoStack().push(new BottleCommand(
-        QStringLiteral("Add Bottle"), [this, bottle] { return store().addBottle(*bottle); },
-        [this, bottle] { return store().removeBottle(bottle->id); },
-        [this](const std::optional<QString>& error) {
-            if (error)
-                m_prompts.errorBox(m_window, *error + QLatin1Char('.'));
-            reload();
-        }));
+        bottle.kind = selected->kind; // bottles come in runs of a kind
+    auto* add = new AddBottleCommand(store(), bottle, stepDone());
+    undoStack().push(add);
     // Straight into its name.
-    const int row = m_window->bottles().rowOf(bottle->id);
+    const int row = m_window->bottles().rowOf(add->bottleId());
     if (row < 0)
         return;
     m_window->bottleSearch()->clear();
-    auto* proxy = static_cast<QSortFilterProxyModel*>(m_window->bottleView()->model());
-    const QModelIndex at = proxy->mapFromSource(m_window->bottles().index(row, BottleModel::Name));
-    m_window->bottleView()->setCurrentIndex(at);
-    m_window->bottleView()->scrollTo(at);
-    m_window->bottleView()->edit(at);
+    m_window->editBottle(add->bottleId(), BottleModel::Name);
 }
 
 void StashController::removeBottle(std::int64_t id) {
@@ -276,35 +248,52 @@ void StashController::removeBottle(std::int64_t id) {
     const int row = m_window->bottles().rowOf(id);
     if (row < 0)
         return;
-    const Bottle bottle = m_window->bottles().bottleAt(row);
-    undoStack().push(new BottleCommand(
-        QStringLiteral("Remove %1")
-            .arg(bottle.name.isEmpty() ? QStringLiteral("Bottle") : bottle.name),
-        [this, id] { return store().removeBottle(id); },
-        [this, bottle] {
-            Bottle back = bottle; // with its id, so that it is the same bottle again
-            return store().addBottle(back);
-        },
-        [this](const std::optional<QString>& error) {
-            if (error)
-                m_prompts.errorBox(m_window, *error + QLatin1Char('.'));
-            reload();
-        }));
+    undoStack().push(
+        new RemoveBottleCommand(store(), m_window->bottles().bottleAt(row), stepDone()));
 }
 
 void StashController::editBottle(const Bottle& before, const Bottle& after) {
     if (!checkWritable(m_window))
         return;
-    undoStack().push(new BottleCommand(
-        QStringLiteral("Change %1")
-            .arg(after.name.isEmpty() ? QStringLiteral("Bottle") : after.name),
-        [this, after] { return store().updateBottle(after); },
-        [this, before] { return store().updateBottle(before); },
-        [this](const std::optional<QString>& error) {
-            if (error)
-                m_prompts.errorBox(m_window, *error + QLatin1Char('.'));
-            reload();
-        }));
+    undoStack().push(new ChangeBottleCommand(store(), before, after, stepDone()));
+}
+
+void StashController::showState() {
+    if (!m_window)
+        return;
+    StashStore& s = store();
+    using C = StashStore::Condition;
+    const C c = s.condition();
+    m_window->setProblem(s.problem(), c == C::Damaged ? StashWindow::Offer::StartNew
+                                      : c == C::Unwritable || c == C::Full
+                                          ? StashWindow::Offer::WriteAgain
+                                          : StashWindow::Offer::None);
+    m_window->setWritable(s.writable());
+}
+
+void StashController::startNewStash() {
+    StashStore& s = store();
+    if (m_prompts.message(m_window,
+                          tr("Start a new, empty stash? The damaged one is kept as %1, "
+                             "unchanged.")
+                              .arg(s.damagedCopy()),
+                          kCaption, Prompts::Icon::Warning,
+                          Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+        return;
+    QString kept;
+    if (const auto error = s.startNew(&kept))
+        m_prompts.errorBox(m_window, *error);
+    undoStack().clear();
+    reload();
+    showState();
+}
+
+void StashController::writeAgain() {
+    StashStore& s = store();
+    if (s.reopen() != StashStore::State::ReadWrite)
+        m_prompts.errorBox(m_window, s.problem());
+    reload();
+    showState();
 }
 
 MixItDialog& StashController::mixItDialog() {
@@ -361,11 +350,7 @@ void StashController::mixIt() {
         batch.note = dialog.note();
         batch.mixedAt = QDateTime::currentMSecsSinceEpoch();
         settings.SteepDays = QString::number(batch.steepDays);
-        if (const auto error = store().recordBatch(batch, needs)) {
-            m_prompts.errorBox(parent, *error + QLatin1Char('.'));
-            return;
-        }
-        reload();
+        undoStack().push(new MixItCommand(store(), batch, needs, stepDone()));
     });
 }
 
@@ -387,9 +372,7 @@ void StashController::undoLastBatch() {
                               kCaption, Prompts::Icon::Warning,
                               Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
             return;
-        if (const auto error = store().undoLastBatch())
-            m_prompts.errorBox(parent, *error + QLatin1Char('.'));
-        reload();
+        undoStack().push(new UndoLastBatchCommand(store(), all.front().name, stepDone()));
     });
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Recipe.h"
+#include "StashCommands.h"
 #include "StashPlan.h"
 #include "StashStore.h"
 
@@ -37,6 +38,8 @@ class StashController : public QObject {
     // Where the database is; tests choose their own. Before first use only.
     void setStorePath(const QString& path) { m_path = path; }
     const QString& storePath() const { return m_path; }
+    // How the store finds out whether its folder takes a file; tests play a full disk.
+    void setStoreProbe(StashStore::FolderProbe probe) { m_probe = std::move(probe); }
     // Opened, or tried, the first time it is asked for.
     StashStore& store();
     bool storeExists() const;
@@ -77,6 +80,12 @@ class StashController : public QObject {
     void addBottle();
     void removeBottle(std::int64_t id);
     void editBottle(const Bottle& before, const Bottle& after);
+    // Said after each step of the stash's commands: the store's reason, and the lists again.
+    StashStepDone stepDone();
+    // The window's line of why it cannot be changed, and what it offers to do about it.
+    void showState();
+    void startNewStash();
+    void writeAgain();
     // False (and said so) when the stash cannot be changed.
     bool checkWritable(QWidget* parent);
     QWidget* parentWidget() const;
@@ -84,6 +93,7 @@ class StashController : public QObject {
     AppController& m_app;
     Prompts& m_prompts;
     QString m_path;
+    StashStore::FolderProbe m_probe = &StashStore::ProbeFolder;
     std::unique_ptr<StashStore> m_store;
     StashWindow* m_window = nullptr;
     QUndoStack* m_undo = nullptr;

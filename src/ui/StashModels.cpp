@@ -68,10 +68,24 @@ QVariant BottleModel::data(const QModelIndex& index, int role) const {
         }
         return m_search[static_cast<std::size_t>(index.row())];
     }
-    if (role == Qt::UserRole && index.column() == Kind)
-        return static_cast<int>(b.kind);
-    if (role == Qt::UserRole && index.column() == Ratio)
-        return b.ratio;
+    if (role == Qt::UserRole) { // what the column sorts by
+        switch (index.column()) {
+        case Kind:
+            return static_cast<int>(b.kind);
+        case Ratio:
+            return b.ratio;
+        case OnHand:
+            return b.onHand;
+        case Size:
+            return b.size;
+        case Price:
+            return b.price;
+        case Strength:
+            return b.kind == BottleKind::NicotineBase ? b.strength : -1.0;
+        default:
+            return {};
+        }
+    }
     if (role == Qt::TextAlignmentRole && index.column() >= OnHand && index.column() <= Strength &&
         index.column() != Ratio)
         return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -210,10 +224,20 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const {
         }
         return m_search[static_cast<std::size_t>(index.row())];
     }
-    if (role == Qt::UserRole) // the order of the dates is that of their times
-        return index.column() == Mixed   ? QVariant(qint64(b.mixedAt))
-               : index.column() == Ready ? QVariant(qint64(b.readyAt()))
-                                         : QVariant();
+    if (role == Qt::UserRole) { // what the column sorts by: dates by their times
+        switch (index.column()) {
+        case Mixed:
+            return qint64(b.mixedAt);
+        case Ready:
+            return qint64(b.readyAt());
+        case Volume:
+            return b.volumeMl;
+        case Strength:
+            return b.strengthMg;
+        default:
+            return {};
+        }
+    }
     if (role == Qt::ToolTipRole && !b.shortfall.isEmpty())
         return QStringLiteral("Short: ") + b.shortfall;
     if (role == Qt::ForegroundRole && index.column() == State &&
@@ -266,15 +290,9 @@ bool SearchProxy::lessThan(const QModelIndex& left, const QModelIndex& right) co
     const QVariant l = left.data(Qt::UserRole);
     const QVariant r = right.data(Qt::UserRole);
     if (l.isValid() && r.isValid())
-        return l.toLongLong() < r.toLongLong();
-    const QString a = left.data().toString();
-    const QString b = right.data().toString();
-    bool na = false, nb = false;
-    const double x = a.split(QLatin1Char(' ')).value(0).toDouble(&na);
-    const double y = b.split(QLatin1Char(' ')).value(0).toDouble(&nb);
-    if (na && nb)
-        return x < y;
-    return QString::localeAwareCompare(a, b) < 0;
+        return l.typeId() == QMetaType::LongLong ? l.toLongLong() < r.toLongLong()
+                                                 : l.toDouble() < r.toDouble();
+    return QString::localeAwareCompare(left.data().toString(), right.data().toString()) < 0;
 }
 
 QWidget* BottleDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,

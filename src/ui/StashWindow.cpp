@@ -57,6 +57,20 @@ StashWindow::StashWindow(QWidget* main)
     m_problem->setStyleSheet(QStringLiteral("color: #b00000"));
     m_problem->hide();
     outer->addWidget(m_problem);
+    m_offers = new QWidget(this);
+    auto* offers = new QHBoxLayout(m_offers);
+    offers->setContentsMargins(0, 0, 0, 0);
+    m_startNew = button(m_offers, tr("Start a New Stash"), "StartNewStashButton");
+    m_keepReadOnly = button(m_offers, tr("Keep It Read Only"), "KeepReadOnlyButton");
+    m_writeAgain = button(m_offers, tr("Write Again"), "WriteAgainButton");
+    for (QPushButton* b : {m_startNew, m_keepReadOnly, m_writeAgain})
+        offers->addWidget(b);
+    offers->addStretch(1);
+    m_offers->hide();
+    outer->addWidget(m_offers);
+    connect(m_startNew, &QPushButton::clicked, this, &StashWindow::startNewRequested);
+    connect(m_keepReadOnly, &QPushButton::clicked, this, &StashWindow::keepReadOnlyRequested);
+    connect(m_writeAgain, &QPushButton::clicked, this, &StashWindow::writeAgainRequested);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("StashTabs"));
     m_tabs->addTab(buildStashTab(), QStringLiteral("Stash"));
@@ -192,9 +206,32 @@ void StashWindow::showBatches() {
     m_tabs->setCurrentIndex(1);
 }
 
-void StashWindow::setProblem(const QString& line) {
+void StashWindow::setProblem(const QString& line, Offer offer) {
     m_problem->setText(line);
     m_problem->setVisible(!line.isEmpty());
+    m_startNew->setVisible(offer == Offer::StartNew);
+    m_keepReadOnly->setVisible(offer == Offer::StartNew);
+    m_writeAgain->setVisible(offer == Offer::WriteAgain);
+    m_offers->setVisible(offer != Offer::None);
+}
+
+void StashWindow::selectBottle(std::int64_t id) {
+    const int row = m_bottles->rowOf(id);
+    if (row < 0)
+        return;
+    const QModelIndex at = m_bottleProxy->mapFromSource(m_bottles->index(row, BottleModel::Name));
+    m_bottleView->setCurrentIndex(at);
+    m_bottleView->scrollTo(at);
+}
+
+void StashWindow::editBottle(std::int64_t id, int column) {
+    const int row = m_bottles->rowOf(id);
+    if (row < 0)
+        return;
+    const QModelIndex at = m_bottleProxy->mapFromSource(m_bottles->index(row, column));
+    m_bottleView->setCurrentIndex(at);
+    m_bottleView->scrollTo(at);
+    m_bottleView->edit(at);
 }
 
 void StashWindow::setNeeds(const QStringList& lines, const std::vector<bool>& enough) {

@@ -31,8 +31,10 @@ class StashWindow : public QWidget {
     void showStash();
     void showBatches();
     void placeBesideMain();
+    // What the window offers beside the line that says why the stash cannot be changed.
+    enum class Offer { None, StartNew, WriteAgain };
     // The one line that says why the stash cannot be changed; hidden when it can.
-    void setProblem(const QString& line);
+    void setProblem(const QString& line, Offer offer = Offer::None);
     // "Lemon: needs 3 ml, 12 ml on hand", one a line, red where there is not enough.
     void setNeeds(const QStringList& lines, const std::vector<bool>& enough);
     // What changes the stash is offered only while it can be changed.
@@ -48,6 +50,10 @@ class StashWindow : public QWidget {
     QLabel* needsLine() const { return m_needs; }
     QLabel* problemLine() const { return m_problem; }
     QPushButton* mixItButton() const { return m_mixIt; }
+    // The bottle's row made current (and the list scrolled to it), found by its id.
+    void selectBottle(std::int64_t id);
+    // Its cell opened for typing.
+    void editBottle(std::int64_t id, int column);
     // The selected rows, if any.
     std::optional<Bottle> selectedBottle() const;
     std::optional<Batch> selectedBatch() const;
@@ -63,6 +69,10 @@ class StashWindow : public QWidget {
     void openFileRequested(const QString& path);
     // The Batches tab is shown: its list is filled only once it is looked at.
     void batchesShown();
+    // The answers to a damaged stash, and to one that could not be written.
+    void startNewRequested();
+    void keepReadOnlyRequested();
+    void writeAgainRequested();
 
   private:
     QWidget* buildStashTab();
@@ -71,6 +81,10 @@ class StashWindow : public QWidget {
     QWidget* m_main;
     QTabWidget* m_tabs = nullptr;
     QLabel* m_problem = nullptr;
+    QWidget* m_offers = nullptr;
+    QPushButton* m_startNew = nullptr;
+    QPushButton* m_keepReadOnly = nullptr;
+    QPushButton* m_writeAgain = nullptr;
     BottleModel* m_bottles = nullptr;
     SearchProxy* m_bottleProxy = nullptr;
     QTableView* m_bottleView = nullptr;

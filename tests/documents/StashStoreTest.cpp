@@ -17,6 +17,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <random>
 #include <set>
 #include <signal.h>
@@ -69,37 +70,71 @@ TEST_F(StashStoreTest, IsMadeOnFirstUseAndMovedOnFromAnOlderSchema) {
     EXPECT_EQ(scalar(file(), "PRAGMA user_version").toInt(), StashStore::SchemaVersion);
     EXPECT_EQ(scalar(file(), "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
 
-    // A database of version 1, as the first Ko-Vaq with a stash left it.
-    const QString old = dir.filePath(QStringLiteral("v1.sqlite"));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "v1");
-        db.setDatabaseName(old);
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        for (const char* s :
-             {"CREATE TABLE bottles(id INTEGER PRIMARY KEY, kind INTEGER NOT NULL, name TEXT NOT "
-              "NULL DEFAULT '', maker TEXT NOT NULL DEFAULT '', on_hand REAL NOT NULL DEFAULT 0, "
-              "size REAL NOT NULL DEFAULT 0, price REAL NOT NULL DEFAULT 0, ratio INTEGER NOT "
-              "NULL DEFAULT -1, strength REAL NOT NULL DEFAULT 0, notes TEXT NOT NULL DEFAULT '')",
-              "CREATE TABLE batches(id INTEGER PRIMARY KEY, mixed_at INTEGER NOT NULL, name TEXT "
-              "NOT NULL, volume TEXT NOT NULL, strength TEXT NOT NULL, ratio TEXT NOT NULL, slots "
-              "TEXT NOT NULL, cost TEXT NOT NULL, file TEXT NOT NULL, recipe TEXT NOT NULL, "
-              "steep_days INTEGER NOT NULL, note TEXT NOT NULL)",
-              "INSERT INTO bottles(kind, name, on_hand) VALUES(3, 'Lemon', 12)",
-              "INSERT INTO batches VALUES(1, 1700000000000, 'Old', '30', '3', '70-30', '[]', "
-              "'2', '', '', 7, '')",
-              "PRAGMA user_version = 1"})
-            ASSERT_TRUE(q.exec(QString::fromLatin1(s))) << s;
+    // Databases of versions 1 and 2, as earlier Ko-Vaqs left them: their batches' figures
+    // were texts, read into numbers once; read only, they are read as they are.
+    struct Case {
+        int version;
+        const char* ratio;
+        const char* cost;
+        double pg;
+        std::optional<double> costValue;
+    };
+    for (const Case& c :
+         {Case{1, "70-30", "2", 70, 2.0}, Case{2, "  VG", "N/A", 0, {}}, Case{2, "", "", -1, {}}}) {
+        SCOPED_TRACE(c.version);
+        const QString old = dir.filePath(QStringLiteral("v%1-%2.sqlite").arg(c.version).arg(c.pg));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "old");
+            db.setDatabaseName(old);
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            std::vector<QString> statements = {
+                "CREATE TABLE bottles(id INTEGER PRIMARY KEY, kind INTEGER NOT NULL, name TEXT "
+                "NOT NULL DEFAULT '', maker TEXT NOT NULL DEFAULT '', on_hand REAL NOT NULL "
+                "DEFAULT 0, size REAL NOT NULL DEFAULT 0, price REAL NOT NULL DEFAULT 0, ratio "
+                "INTEGER NOT NULL DEFAULT -1, strength REAL NOT NULL DEFAULT 0, notes TEXT NOT "
+                "NULL DEFAULT '')",
+                "CREATE TABLE batches(id INTEGER PRIMARY KEY, mixed_at INTEGER NOT NULL, name "
+                "TEXT NOT NULL, volume TEXT NOT NULL, strength TEXT NOT NULL, ratio TEXT NOT "
+                "NULL, slots TEXT NOT NULL, cost TEXT NOT NULL, file TEXT NOT NULL, recipe TEXT "
+                "NOT NULL, steep_days INTEGER NOT NULL, note TEXT NOT NULL)",
+                "INSERT INTO bottles(kind, name, on_hand) VALUES(3, 'Lemon', 12)",
+                QStringLiteral("INSERT INTO batches VALUES(1, 1700000000000, 'Old', '30', '3', "
+                               "'%1', '[]', '%2', '', '', 7, '')")
+                    .arg(QLatin1String(c.ratio), QLatin1String(c.cost))};
+            if (c.version == 2)
+                for (const char* v2 :
+                     {"ALTER TABLE bottles ADD COLUMN gravity TEXT NOT NULL DEFAULT ''",
+                      "ALTER TABLE batches ADD COLUMN shortfall TEXT NOT NULL DEFAULT ''",
+                      "ALTER TABLE batches ADD COLUMN deductions INTEGER NOT NULL DEFAULT 0",
+                      "CREATE TABLE deductions(batch INTEGER NOT NULL REFERENCES batches(id) ON "
+                      "DELETE CASCADE, bottle INTEGER REFERENCES bottles(id) ON DELETE SET NULL, "
+                      "ml REAL NOT NULL)"})
+                    statements.push_back(QString::fromLatin1(v2));
+            statements.push_back(QStringLiteral("PRAGMA user_version = %1").arg(c.version));
+            for (const QString& st : statements)
+                ASSERT_TRUE(q.exec(st)) << st.toStdString();
+        }
+        QSqlDatabase::removeDatabase("old");
+        for (bool readOnly : {true, false}) {
+            StashStore store(old);
+            ASSERT_NE(store.open(readOnly), StashStore::State::Unavailable)
+                << store.problem().toStdString();
+            ASSERT_EQ(store.bottles().size(), 1u);
+            EXPECT_EQ(store.bottles()[0].name, QStringLiteral("Lemon"));
+            EXPECT_EQ(store.bottles()[0].gravity, QString());
+            ASSERT_EQ(store.batches().size(), 1u);
+            const Batch b = store.batches()[0];
+            EXPECT_EQ(b.name, QStringLiteral("Old"));
+            EXPECT_DOUBLE_EQ(b.volumeMl, 30);
+            EXPECT_DOUBLE_EQ(b.strengthMg, 3);
+            EXPECT_DOUBLE_EQ(b.pgPercent, c.pg);
+            EXPECT_EQ(b.costValue, c.costValue);
+            EXPECT_EQ(b.ratio, QString::fromLatin1(c.ratio).trimmed());
+            EXPECT_EQ(scalar(old, "PRAGMA user_version").toInt(),
+                      readOnly ? c.version : StashStore::SchemaVersion);
+        }
     }
-    QSqlDatabase::removeDatabase("v1");
-    StashStore store(old);
-    ASSERT_EQ(store.open(), StashStore::State::ReadWrite) << store.problem().toStdString();
-    ASSERT_EQ(store.bottles().size(), 1u);
-    EXPECT_EQ(store.bottles()[0].name, QStringLiteral("Lemon"));
-    EXPECT_EQ(store.bottles()[0].gravity, QString());
-    ASSERT_EQ(store.batches().size(), 1u);
-    EXPECT_EQ(store.batches()[0].name, QStringLiteral("Old"));
-    EXPECT_EQ(scalar(old, "PRAGMA user_version").toInt(), StashStore::SchemaVersion);
 }
 
 TEST_F(StashStoreTest, ABatchTakesWhatItNeedsAndUndoGivesItBack) {
@@ -198,7 +233,7 @@ TEST_F(StashStoreTest, ADamagedNewerOrBusyDatabaseIsLeftAsItIs) {
         EXPECT_TRUE(store.addBottle(b).has_value());
     }
     EXPECT_EQ(hashOf(file()), newer);
-    scalar(file(), "PRAGMA user_version = 2");
+    scalar(file(), QStringLiteral("PRAGMA user_version = %1").arg(StashStore::SchemaVersion));
 
     // In use by a second Ko-Vaq: the second reads.
     StashStore first(file());
@@ -207,6 +242,129 @@ TEST_F(StashStoreTest, ADamagedNewerOrBusyDatabaseIsLeftAsItIs) {
     EXPECT_EQ(second.open(), StashStore::State::ReadOnly);
     EXPECT_EQ(second.problem(),
               QStringLiteral("Another Ko-Vaq is using the stash: it is open read-only."));
+}
+
+TEST_F(StashStoreTest, ADamagedStashIsCopiedOnceAndANewOneStartedOnlyWhenAsked) {
+    QFile junk(file());
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(8192, '\x5a'));
+    junk.close();
+    const QByteArray damaged = hashOf(file());
+    const auto copies = [&] {
+        return QDir(dir.path()).entryList({QStringLiteral("ko-vaq.sqlite.damaged-*")});
+    };
+    // Every start sees it damaged, and the first one keeps the one copy.
+    for (int start = 0; start < 3; ++start) {
+        StashStore store(file());
+        store.open();
+        EXPECT_EQ(store.condition(), StashStore::Condition::Damaged);
+        ASSERT_EQ(copies().size(), 1) << start;
+        // As though that start had been long ago.
+        QDir(dir.path())
+            .rename(copies()[0],
+                    QStringLiteral("ko-vaq.sqlite.damaged-2000010%1-000000").arg(start));
+    }
+    StashStore store(file());
+    store.open();
+    QString kept;
+    ASSERT_EQ(store.startNew(&kept), std::nullopt);
+    EXPECT_EQ(store.state(), StashStore::State::ReadWrite);
+    EXPECT_EQ(store.condition(), StashStore::Condition::Fine);
+    EXPECT_EQ(hashOf(kept), damaged);
+    EXPECT_EQ(copies(), QStringList{QFileInfo(kept).fileName()});
+    Bottle b = bottle(BottleKind::PG, "PG", 1);
+    EXPECT_EQ(store.addBottle(b), std::nullopt);
+    EXPECT_EQ(store.startNew(), QStringLiteral("The stash is not damaged."));
+}
+
+TEST_F(StashStoreTest, AFolderThatTakesNoFileOrAFullDiskIsSaidAsItIsAndTheBottlesShown) {
+    {
+        StashStore store(file());
+        ASSERT_EQ(store.open(), StashStore::State::ReadWrite);
+        Bottle b = bottle(BottleKind::PG, "PG", 500);
+        store.addBottle(b);
+    }
+    const QByteArray before = hashOf(file());
+    struct Case {
+        int error;
+        StashStore::Condition condition;
+        const char* says;
+    };
+    for (const Case& c : {Case{EROFS, StashStore::Condition::Unwritable, "cannot be written"},
+                          Case{EACCES, StashStore::Condition::Unwritable, "cannot be written"},
+                          Case{ENOSPC, StashStore::Condition::Full, "is full"}}) {
+        SCOPED_TRACE(c.says);
+        int answer = c.error;
+        StashStore store(file(), [&](const QString&) { return answer; });
+        EXPECT_EQ(store.open(), StashStore::State::ReadOnly) << store.problem().toStdString();
+        EXPECT_EQ(store.condition(), c.condition);
+        EXPECT_TRUE(store.problem().contains(QLatin1String(c.says)))
+            << store.problem().toStdString();
+        EXPECT_TRUE(store.problem().endsWith(QStringLiteral("The stash is shown read only.")));
+        EXPECT_FALSE(store.problem().contains(QStringLiteral("damaged")));
+        EXPECT_EQ(store.bottles().size(), 1u);
+        EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.damaged-*")}).isEmpty());
+        EXPECT_EQ(hashOf(file()), before);
+        // Freed, it is written again without a restart.
+        answer = 0;
+        EXPECT_EQ(store.reopen(), StashStore::State::ReadWrite);
+        EXPECT_EQ(store.condition(), StashStore::Condition::Fine);
+        EXPECT_TRUE(store.problem().isEmpty());
+    }
+}
+
+TEST_F(StashStoreTest, ARemovedBottleKeepsItsIdAndWhatItsBatchesTook) {
+    auto store = std::make_unique<StashStore>(file());
+    ASSERT_EQ(store->open(), StashStore::State::ReadWrite);
+    Bottle lemon = bottle(BottleKind::Flavour, "Lemon", 10);
+    Bottle pg = bottle(BottleKind::PG, "PG", 1000);
+    store->addBottle(lemon);
+    store->addBottle(pg);
+    Batch batch;
+    ASSERT_EQ(store->recordBatch(batch, {{SlotId::Flav1, QStringLiteral("Lemon"), 3, 0},
+                                         {SlotId::PG, QString(), 13, 0}}),
+              std::nullopt);
+    ASSERT_EQ(store->removeBottle(lemon.id), std::nullopt);
+    EXPECT_EQ(store->bottles().size(), 1u);
+    // A removed bottle is not taken from.
+    Batch second;
+    store->recordBatch(second, {{SlotId::Flav1, QStringLiteral("Lemon"), 1, lemon.id}});
+    EXPECT_EQ(second.shortfall, QStringLiteral("Lemon: no bottle in the stash"));
+    store->undoLastBatch();
+    ASSERT_EQ(store->restoreBottle(lemon.id), std::nullopt);
+    ASSERT_EQ(store->undoLastBatch(), std::nullopt);
+    const std::vector<Bottle> back = store->bottles();
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].id, lemon.id);
+    EXPECT_DOUBLE_EQ(back[0].onHand, 10);
+    EXPECT_DOUBLE_EQ(back[1].onHand, 1000);
+
+    // An edit moves only what it changed: on hand by its difference.
+    Batch third;
+    store->recordBatch(third, {{SlotId::PG, QString(), 13, 0}});
+    Bottle renamed = back[1];
+    renamed.name = QStringLiteral("PG USP");
+    ASSERT_EQ(store->changeBottle(pg.id, back[1], renamed), std::nullopt);
+    EXPECT_DOUBLE_EQ(store->bottles()[1].onHand, 987);
+    Bottle less = renamed;
+    less.onHand = 500;
+    store->changeBottle(pg.id, renamed, less);
+    EXPECT_DOUBLE_EQ(store->bottles()[1].onHand, 487);
+    store->changeBottle(pg.id, renamed, back[1]); // back to the old name only
+    EXPECT_EQ(store->bottles()[1].name, QStringLiteral("PG"));
+    EXPECT_DOUBLE_EQ(store->bottles()[1].onHand, 487);
+
+    // Removed in an earlier run: gone for good, its batches' links with it.
+    store->removeBottle(lemon.id);
+    StashStore next(file());
+    EXPECT_EQ(next.open(), StashStore::State::ReadOnly); // this one holds it still
+    EXPECT_EQ(next.bottles(true).size(), 2u);
+    store.reset();
+    store = std::make_unique<StashStore>(file());
+    ASSERT_EQ(store->open(), StashStore::State::ReadWrite);
+    EXPECT_EQ(store->bottles(true).size(), 1u);
+    EXPECT_EQ(store->restoreBottle(lemon.id),
+              QStringLiteral("The bottle is no longer in the stash."));
 }
 
 TEST(BatchesCsv, QuotesWhatNeedsQuoting) {
@@ -222,6 +380,19 @@ TEST(BatchesCsv, QuotesWhatNeedsQuoting) {
     EXPECT_NE(csv.find(",\"Cherry, \"\"the\"\" best\",30,"), std::string::npos) << csv;
     EXPECT_NE(csv.find(",2026-12-08,,\"line one\nline two\",\r\n"), std::string::npos) << csv;
     EXPECT_NE(csv.find("2026-12-01T18:30:00"), std::string::npos);
+
+    // What a spreadsheet would run is text behind an apostrophe.
+    for (const auto& [cell, written] : std::vector<std::pair<QString, QString>>{
+             {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+             {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"},
+             {"+1", "'+1"},
+             {"-2", "'-2"},
+             {"@SUM(A1)", "'@SUM(A1)"},
+             {"\tx", "'\tx"},
+             {"\rx", "\"'\rx\""},
+             {"Lemon = sour", "Lemon = sour"},
+             {"", ""}})
+        EXPECT_EQ(CsvCell(cell), written) << cell.toStdString();
 }
 
 TEST_F(StashStoreTest, WritersKilledAnywhereLoseNothingCommittedAndHalfNothing) {

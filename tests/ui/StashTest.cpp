@@ -269,3 +269,108 @@ TEST_F(StashTest, AStashInUseElsewhereIsOnlyRead) {
     EXPECT_EQ(prompts.errors, std::vector<QString>{QStringLiteral(
                                   "Another Ko-Vaq is using the stash: it is open read-only.")});
 }
+
+TEST_F(StashTest, UndoInTheStashWindowTakesBackBatchesAndBottlesWithoutConjuringMillilitres) {
+    // 30 ml at 10 % Lemon, unsaved (the question answered Yes), from the stash's PG and Lemon.
+    typeMix();
+    type(T::Flav1Name, QStringLiteral("Lemon"));
+    const auto mix = [&] {
+        prompts.answers = {Answer::Yes};
+        prompts.dialogActions = {[](QDialog&) { return int(QDialog::Accepted); }};
+        stash().mixIt();
+    };
+    const std::int64_t pg = bottles()[2].id;
+    stash().showStash();
+    StashWindow& win = stash().window();
+    const auto undo = [&] {
+        // Pressed on the Stash window's list, as the person would after Mix It in the main
+        // window.
+        QApplication::setActiveWindow(&win);
+        win.bottleView()->setFocus();
+        QTest::keyClick(win.bottleView(), Qt::Key_Z, Qt::ControlModifier);
+    };
+    const double pgAtStart = onHand(pg);
+
+    // A rename, Mix It, then Ctrl+Z: the batch goes and gives back, the rename stays.
+    BottleModel& model = win.bottles();
+    model.setData(model.index(model.rowOf(pg), BottleModel::Name), QStringLiteral("PG USP"),
+                  Qt::EditRole);
+    mix();
+    ASSERT_EQ(stash().store().batches().size(), 1u);
+    const double taken = pgAtStart - onHand(pg);
+    EXPECT_GT(taken, 0);
+    undo();
+    EXPECT_TRUE(stash().store().batches().empty());
+    EXPECT_DOUBLE_EQ(onHand(pg), pgAtStart);
+    // Undo Last Batch has nothing left to give back.
+    prompts.clear();
+    stash().undoLastBatch();
+    EXPECT_DOUBLE_EQ(onHand(pg), pgAtStart);
+
+    // Mix It, Remove Lemon, Ctrl+Z, Undo Last Batch: Lemon gets its 3 ml back too.
+    mix();
+    EXPECT_DOUBLE_EQ(onHand(lemon), 9);
+    win.removeRequested(lemon);
+    EXPECT_EQ(onHand(lemon), -1);
+    undo();
+    prompts.clear();
+    prompts.answers = {Answer::Yes};
+    stash().undoLastBatch();
+    EXPECT_TRUE(prompts.errors.empty());
+    EXPECT_DOUBLE_EQ(onHand(lemon), 12);
+    EXPECT_DOUBLE_EQ(onHand(pg), pgAtStart);
+    // And Ctrl+Z puts the batch back, taking exactly that again.
+    undo();
+    EXPECT_DOUBLE_EQ(onHand(lemon), 9);
+    EXPECT_DOUBLE_EQ(onHand(pg), pgAtStart - taken);
+}
+
+TEST_F(StashTest, ADamagedStashOffersANewOneAndAnUnwritableOneOffersToWriteAgain) {
+    controller.reset();
+    {
+        QFile junk(db());
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        junk.write(QByteArray(8192, 'x'));
+    }
+    QFile::remove(db() + QStringLiteral("-wal"));
+    QFile::remove(db() + QStringLiteral("-shm"));
+    const auto restart = [&](StashStore::FolderProbe probe) {
+        controller.reset();
+        controller = std::make_unique<AppController>(prompts, *store);
+        controller->stash().setStorePath(db());
+        controller->stash().setStoreProbe(std::move(probe));
+        stash().showStash();
+    };
+    restart(&StashStore::ProbeFolder);
+    StashWindow* win = &stash().window();
+    auto* startNew = win->findChild<QPushButton*>(QStringLiteral("StartNewStashButton"));
+    EXPECT_TRUE(win->problemLine()->text().contains(QStringLiteral("damaged")));
+    EXPECT_TRUE(startNew->isVisible());
+    prompts.clear();
+    prompts.answers = {Answer::Yes};
+    QTest::mouseClick(startNew, Qt::LeftButton);
+    EXPECT_TRUE(prompts.errors.empty());
+    EXPECT_FALSE(win->problemLine()->isVisible());
+    EXPECT_TRUE(win->mixItButton()->isEnabled());
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("stash.sqlite.damaged-*")}).size(), 1);
+
+    // A folder that takes no file: the bottles shown read only, and written again once it does.
+    {
+        Bottle b;
+        b.name = QStringLiteral("Lemon");
+        stash().store().addBottle(b);
+    }
+    int error = EROFS;
+    restart([&](const QString&) { return error; });
+    win = &stash().window();
+    EXPECT_TRUE(win->problemLine()->text().contains(QStringLiteral("cannot be written")));
+    EXPECT_EQ(win->bottles().rowCount(), 1);
+    EXPECT_FALSE(win->mixItButton()->isEnabled());
+    auto* writeAgain = win->findChild<QPushButton*>(QStringLiteral("WriteAgainButton"));
+    EXPECT_TRUE(writeAgain->isVisible());
+    error = 0;
+    QTest::mouseClick(writeAgain, Qt::LeftButton);
+    EXPECT_FALSE(win->problemLine()->isVisible());
+    EXPECT_TRUE(win->mixItButton()->isEnabled());
+    EXPECT_TRUE(stash().store().writable());
+}

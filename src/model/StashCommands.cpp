@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "StashCommands.h"
+
+#include <QCoreApplication>
+
+namespace kovaq {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("kovaq::StashCommand", text);
+}
+
+QString nameOr(const QString& name) {
+    return name.trimmed().isEmpty() ? tr("Bottle") : name.trimmed();
+}
+
+} // namespace
+
+StashCommand::StashCommand(StashStore& store, const QString& text, StashStepDone done)
+    : QUndoCommand(text), m_store(store), m_done(std::move(done)) {}
+
+void StashCommand::redo() {
+    run(apply());
+}
+
+void StashCommand::undo() {
+    run(revert());
+}
+
+void StashCommand::run(std::optional<QString> error) {
+    // A step the store refused leaves the stack as it was.
+    if (error)
+        setObsolete(true);
+    if (m_done)
+        m_done(error);
+}
+
+AddBottleCommand::AddBottleCommand(StashStore& store, Bottle bottle, StashStepDone done)
+    : StashCommand(store, tr("Add Bottle"), std::move(done)), m_bottle(std::move(bottle)) {}
+
+std::optional<QString> AddBottleCommand::apply() {
+    if (m_bottle.id == 0)
+        return m_store.addBottle(m_bottle);
+    return m_store.restoreBottle(m_bottle.id);
+}
+
+std::optional<QString> AddBottleCommand::revert() {
+    return m_store.removeBottle(m_bottle.id);
+}
+
+RemoveBottleCommand::RemoveBottleCommand(StashStore& store, const Bottle& bottle,
+                                         StashStepDone done)
+    : StashCommand(store, tr("Remove %1").arg(nameOr(bottle.name)), std::move(done)),
+      m_id(bottle.id) {}
+
+std::optional<QString> RemoveBottleCommand::apply() {
+    return m_store.removeBottle(m_id);
+}
+
+std::optional<QString> RemoveBottleCommand::revert() {
+    return m_store.restoreBottle(m_id);
+}
+
+ChangeBottleCommand::ChangeBottleCommand(StashStore& store, const Bottle& before,
+                                         const Bottle& after, StashStepDone done)
+    : StashCommand(store, tr("Change %1").arg(nameOr(after.name)), std::move(done)),
+      m_before(before), m_after(after) {}
+
+std::optional<QString> ChangeBottleCommand::apply() {
+    return m_store.changeBottle(m_after.id, m_before, m_after);
+}
+
+std::optional<QString> ChangeBottleCommand::revert() {
+    return m_store.changeBottle(m_after.id, m_after, m_before);
+}
+
+MixItCommand::MixItCommand(StashStore& store, Batch batch, std::vector<Need> needs,
+                           StashStepDone done)
+    : StashCommand(store, tr("Mix It"), std::move(done)), m_batch(std::move(batch)),
+      m_needs(std::move(needs)) {}
+
+std::optional<QString> MixItCommand::apply() {
+    if (m_recorded)
+        return m_store.restoreBatch(m_batch);
+    const auto error = m_store.recordBatch(m_batch, m_needs);
+    m_recorded = !error;
+    return error;
+}
+
+std::optional<QString> MixItCommand::revert() {
+    return m_store.removeBatch(m_batch.id);
+}
+
+UndoLastBatchCommand::UndoLastBatchCommand(StashStore& store, const QString& name,
+                                           StashStepDone done)
+    : StashCommand(store, tr("Undo Batch %1").arg(name), std::move(done)) {}
+
+std::optional<QString> UndoLastBatchCommand::apply() {
+    Batch removed;
+    const auto error =
+        m_removed ? m_store.removeBatch(m_removed->id) : m_store.undoLastBatch(&removed);
+    if (!error && !m_removed)
+        m_removed = std::move(removed);
+    return error;
+}
+
+std::optional<QString> UndoLastBatchCommand::revert() {
+    return m_removed ? m_store.restoreBatch(*m_removed) : std::nullopt;
+}
+
+} // namespace kovaq

@@ -176,6 +176,33 @@ void BM_MixIt(benchmark::State& state) {
 }
 BENCHMARK(BM_MixIt)->Unit(benchmark::kMillisecond)->Iterations(20);
 
+// Undo Last Batch, asked and answered, from the command to the bottles given back and the
+// lists shown again; each round's batch is mixed untimed.
+void BM_UndoLastBatch(benchmark::State& state) {
+    makeStash();
+    Program program;
+    StashController& stash = program.controller->stash();
+    stash.showStash();
+    MainWindow& w = program.controller->window();
+    w.field(TextField::MixQty)->setText(QStringLiteral("30"));
+    w.field(TextField::Flav1Name)->setText(QStringLiteral("Lemon 1"));
+    w.field(TextField::PctFlav1)->setText(QStringLiteral("5"));
+    w.document().setMixSaved(true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.prompts.answers = {test::FakePrompts::Answer::Yes};
+        stash.mixIt();
+        program.prompts.answers = {test::FakePrompts::Answer::Yes};
+        state.ResumeTiming();
+        stash.undoLastBatch();
+        if (!program.prompts.errors.empty()) {
+            state.SkipWithError(program.prompts.errors.front().toLocal8Bit().constData());
+            break;
+        }
+    }
+}
+BENCHMARK(BM_UndoLastBatch)->Unit(benchmark::kMillisecond)->Iterations(20);
+
 // A keystroke in a flavour's name field with 1,000 names under it, the list filtered.
 void BM_NameKeystrokeWithCompleter(benchmark::State& state) {
     makeStash();

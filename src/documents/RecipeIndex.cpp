@@ -137,10 +137,32 @@ bool IsRecipeFileName(std::string_view name) {
     return tail == ".mix";
 }
 
-RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots) {
+namespace {
+
+std::int64_t nanoseconds(const struct timespec& t) {
+    return static_cast<std::int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+} // namespace
+
+std::optional<std::int64_t> FolderTimeOf(const std::string& native) {
+    struct stat st {};
+    if (::stat(native.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return std::nullopt;
+    return nanoseconds(st.st_mtim);
+}
+
+RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots,
+                             const std::atomic<bool>* cancelled,
+                             const std::vector<std::string>* within) {
     RecipeWalk walk;
+    const auto stop = [&] {
+        if (cancelled && cancelled->load(std::memory_order_relaxed))
+            walk.complete = false;
+        return !walk.complete;
+    };
     std::vector<std::string> canonicalRoots;
-    for (const std::string& root : roots) {
+    for (const std::string& root : within ? *within : roots) {
         if (char* real = ::realpath(root.c_str(), nullptr)) {
             canonicalRoots.emplace_back(real);
             std::free(real);
@@ -169,9 +191,7 @@ RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots) {
     std::vector<std::string> linkedFolders, linkedFiles;
     const auto found = [&](const std::string& path, const struct stat& st) {
         walk.files.push_back(path);
-        walk.stamps.push_back(
-            {static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-             static_cast<std::int64_t>(st.st_size)});
+        walk.stamps.push_back({nanoseconds(st.st_mtim), static_cast<std::int64_t>(st.st_size)});
     };
     const auto take = [&](const std::string& path, const struct stat& st, bool recipeName) {
         if (S_ISDIR(st.st_mode)) {
@@ -184,6 +204,8 @@ RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots) {
         }
     };
     for (std::size_t next = 0;; ++next) {
+        if (stop())
+            break;
         if (next == queue.size()) {
             if (linkedFolders.empty() && linkedFiles.empty())
                 break;
@@ -208,7 +230,15 @@ RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots) {
             continue;
         }
         walk.folders.push_back(folder);
-        while (const dirent* d = ::readdir(dir)) {
+        {
+            struct stat st {};
+            walk.folderTimes.push_back(::fstat(::dirfd(dir), &st) == 0 ? nanoseconds(st.st_mtim)
+                                                                       : 0);
+        }
+        while (!stop()) {
+            const dirent* d = ::readdir(dir);
+            if (!d)
+                break;
             const std::string_view name = d->d_name;
             if (name == "." || name == "..")
                 continue;
@@ -222,9 +252,9 @@ RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots) {
                 char* real = ::realpath(path.c_str(), nullptr);
                 if (!real)
                     continue;
-                const bool within = inside(real);
+                const bool isInside = inside(real);
                 std::free(real);
-                if (!within || ::stat(path.c_str(), &st) != 0)
+                if (!isInside || ::stat(path.c_str(), &st) != 0)
                     continue;
                 if (S_ISDIR(st.st_mode))
                     linkedFolders.push_back(path);
@@ -242,7 +272,7 @@ RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots) {
 namespace {
 
 constexpr quint32 kIndexMagic = 0x4b564958; // "KVIX"
-constexpr quint32 kIndexVersion = 2;
+constexpr quint32 kIndexVersion = 3;
 
 QByteArray bytes(const std::string& s) {
     return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
@@ -253,10 +283,11 @@ std::string text(const QByteArray& b) {
 
 } // namespace
 
-bool SaveRecipeIndex(const std::string& native, const std::vector<RecipeEntry>& entries) {
+bool SaveRecipeIndex(const std::string& native, const std::vector<RecipeEntry>& entries,
+                     std::string_view program) {
     QByteArray out;
     QDataStream s(&out, QIODevice::WriteOnly);
-    s << kIndexMagic << kIndexVersion << quint32(entries.size());
+    s << kIndexMagic << kIndexVersion << bytes(std::string(program)) << quint32(entries.size());
     for (const RecipeEntry& e : entries) {
         s << bytes(e.native) << qint64(e.modified) << qint64(e.size) << bytes(e.problem)
           << bytes(e.name) << bytes(e.strength) << bytes(e.volume) << bytes(e.ratio)
@@ -269,15 +300,20 @@ bool SaveRecipeIndex(const std::string& native, const std::vector<RecipeEntry>& 
     return ReplaceFileContents(native, std::string_view(out.constData(), out.size()));
 }
 
-std::vector<RecipeEntry> LoadRecipeIndex(const std::string& native) {
+std::vector<RecipeEntry> LoadRecipeIndex(const std::string& native, std::string_view program) {
     const FileBytes file = ReadRegularFile(native, std::size_t(1) << 30);
     if (file.status != ReadStatus::Ok || file.truncated)
         return {};
     const QByteArray in = QByteArray::fromRawData(file.bytes.data(), qsizetype(file.bytes.size()));
     QDataStream s(in);
     quint32 magic = 0, version = 0, count = 0;
-    s >> magic >> version >> count;
+    QByteArray writtenBy;
+    s >> magic >> version;
     if (magic != kIndexMagic || version != kIndexVersion)
+        return {};
+    // Every summary holds the calculation's results: another program's are read afresh.
+    s >> writtenBy >> count;
+    if (text(writtenBy) != program)
         return {};
     std::vector<RecipeEntry> entries;
     // A damaged count must not fill memory: every entry takes more than 40 bytes.

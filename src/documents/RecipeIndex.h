@@ -3,11 +3,15 @@
 
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "Version.h"
 
 namespace kovaq {
 
@@ -66,21 +70,32 @@ RecipeEntry SummarizeRecipeFile(const std::string& native);
 void FoldForSearch(RecipeEntry& entry);
 
 // Every *.mix file below the roots, each once. Links are followed, to files and folders that
-// lie inside one of the roots; nothing outside them is read, and no folder twice. `folders`
-// gets every folder walked (for watching); `unreadable` the roots that could not be read.
+// lie inside one of the roots (or of `within`, when given); nothing outside them is read,
+// and no folder twice. `folders` gets every folder walked (for watching) with its time;
+// `unreadable` the roots that could not be read. A set `cancelled` stops the walk before
+// its next entry, with `complete` false: a folder on a slow share must not hold anyone.
 struct RecipeWalk {
     std::vector<std::string> files;
     std::vector<FileStamp> stamps; // of each file, as the walk found it
     std::vector<std::string> folders;
+    std::vector<std::int64_t> folderTimes; // of each folder, nanoseconds since 1970
     std::vector<std::string> unreadable;
+    bool complete = true;
 };
-RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots);
+RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots,
+                             const std::atomic<bool>* cancelled = nullptr,
+                             const std::vector<std::string>* within = nullptr);
+// A folder's modification time in nanoseconds; nothing when it is gone.
+std::optional<std::int64_t> FolderTimeOf(const std::string& native);
 // Whether a name ends in .mix, in any case.
 bool IsRecipeFileName(std::string_view name);
 
 // The index kept between runs, so that a start reads only what changed. False when the
-// file could not be written; an unreadable or older cache reads as none.
-bool SaveRecipeIndex(const std::string& native, const std::vector<RecipeEntry>& entries);
-std::vector<RecipeEntry> LoadRecipeIndex(const std::string& native);
+// file could not be written; an unreadable or older cache reads as none, and so does one
+// written by another version of the program, whose calculation may differ.
+bool SaveRecipeIndex(const std::string& native, const std::vector<RecipeEntry>& entries,
+                     std::string_view program = Version);
+std::vector<RecipeEntry> LoadRecipeIndex(const std::string& native,
+                                         std::string_view program = Version);
 
 } // namespace kovaq

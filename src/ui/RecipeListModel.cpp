@@ -24,26 +24,24 @@ double number(const std::string& text) {
 
 RecipeListModel::RecipeListModel(RecipeLibrary& library, QObject* parent)
     : QAbstractTableModel(parent), m_library(library) {
-    connect(&m_library, &RecipeLibrary::changed, this, [this] {
-        beginResetModel();
-        resort();
-        refilter();
+    connect(&m_library, &RecipeLibrary::aboutToReset, this, [this] { beginResetModel(); });
+    connect(&m_library, &RecipeLibrary::resetDone, this, [this] {
+        rebuild();
         endResetModel();
     });
-    resort();
-    refilter();
+    connect(&m_library, &RecipeLibrary::added, this, &RecipeListModel::onAdded);
+    connect(&m_library, &RecipeLibrary::aboutToRemove, this, &RecipeListModel::onAboutToRemove);
+    connect(&m_library, &RecipeLibrary::updated, this, &RecipeListModel::onUpdated);
+    rebuild();
 }
 
 const RecipeEntry& RecipeListModel::entryAt(int row) const {
-    return m_library.item(m_rows[static_cast<std::size_t>(row)]).entry;
+    return m_rows[static_cast<std::size_t>(row)]->item->entry;
 }
 
 int RecipeListModel::rowOf(const std::string& native) const {
-    const int index = m_library.indexOf(native);
-    if (index < 0)
-        return -1;
-    const auto at = std::find(m_rows.begin(), m_rows.end(), index);
-    return at == m_rows.end() ? -1 : static_cast<int>(at - m_rows.begin());
+    const auto found = m_keys.find(native);
+    return found == m_keys.end() ? -1 : shownAt(&found->second);
 }
 
 void RecipeListModel::setQuery(const QString& typed) {
@@ -64,66 +62,85 @@ void RecipeListModel::sort(int column, Qt::SortOrder order) {
     endResetModel();
 }
 
-void RecipeListModel::resort() {
-    const int n = m_library.count();
-    // Each entry's key for the column, worked out once: a sort then only compares.
-    std::vector<double> numbers(static_cast<std::size_t>(n));
-    std::vector<std::string> texts(static_cast<std::size_t>(n));
-    const bool numeric = m_column == Strength || m_column == Volume || m_column == Cost ||
-                         m_column == Made || m_column == Modified;
-    for (int i = 0; i < n; ++i) {
-        const RecipeEntry& e = m_library.item(i).entry;
-        auto& num = numbers[static_cast<std::size_t>(i)];
-        auto& text = texts[static_cast<std::size_t>(i)];
-        switch (m_column) {
-        case Strength:
-            num = number(e.strength);
-            break;
-        case Volume:
-            num = number(e.volume);
-            break;
-        case Cost:
-            num = number(e.cost);
-            break;
-        case Made:
-            num = e.canBeMade ? 0 : 1;
-            break;
-        case Modified:
-            num = static_cast<double>(e.modified);
-            break;
-        case Ratio:
-            text = e.ratio;
-            break;
-        case Flavours:
-            text = e.flavourText();
-            break;
-        case Folder:
-            text = e.folder();
-            break;
-        default:
-            break;
-        }
+void RecipeListModel::fillKey(Key& key) const {
+    const RecipeEntry& e = key.item->entry;
+    key.name = key.item->key.name;
+    key.number = 0;
+    key.text.clear();
+    switch (m_column) {
+    case Strength:
+        key.number = number(e.strength);
+        break;
+    case Volume:
+        key.number = number(e.volume);
+        break;
+    case Cost:
+        key.number = number(e.cost);
+        break;
+    case Made:
+        key.number = e.canBeMade ? 0 : 1;
+        break;
+    case Modified:
+        key.number = static_cast<double>(e.modified);
+        break;
+    case Ratio:
+        key.text = e.ratio;
+        break;
+    case Flavours:
+        key.text = e.flavourText();
+        break;
+    case Folder:
+        key.text = e.folder();
+        break;
+    default:
+        break;
     }
-    m_sorted.resize(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i)
-        m_sorted[static_cast<std::size_t>(i)] = i;
-    const auto less = [&](int a, int b) {
-        const auto x = static_cast<std::size_t>(a);
-        const auto y = static_cast<std::size_t>(b);
-        if (numeric && numbers[x] != numbers[y])
-            return numbers[x] < numbers[y];
-        if (!numeric && texts[x] != texts[y])
-            return texts[x] < texts[y];
-        // Then by name, then by file: the order is always the same.
-        const RecipeLibrary::Item& p = m_library.item(a);
-        const RecipeLibrary::Item& q = m_library.item(b);
-        if (p.key.name != q.key.name)
-            return p.key.name < q.key.name;
-        return p.entry.native < q.entry.native;
-    };
-    std::sort(m_sorted.begin(), m_sorted.end(), less);
+}
+
+bool RecipeListModel::before(const Key* a, const Key* b) const {
     if (m_order == Qt::DescendingOrder)
-        std::reverse(m_sorted.begin(), m_sorted.end());
+        std::swap(a, b);
+    if (a->number != b->number)
+        return a->number < b->number;
+    if (a->text != b->text)
+        return a->text < b->text;
+    // Then by name, then by file: the order is always the same.
+    if (a->name != b->name)
+        return a->name < b->name;
+    return a->item->entry.native < b->item->entry.native;
+}
+
+std::vector<const RecipeListModel::Key*>::iterator
+RecipeListModel::placeIn(std::vector<const Key*>& list, const Key* key) {
+    return std::lower_bound(list.begin(), list.end(), key,
+                            [this](const Key* a, const Key* b) { return before(a, b); });
+}
+
+int RecipeListModel::shownAt(const Key* key) const {
+    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), key,
+                                     [this](const Key* a, const Key* b) { return before(a, b); });
+    return at != m_rows.end() && *at == key ? static_cast<int>(at - m_rows.begin()) : -1;
+}
+
+void RecipeListModel::rebuild() {
+    m_keys.clear();
+    for (int i = 0; i < m_library.count(); ++i) {
+        const RecipeLibrary::Item& item = m_library.item(i);
+        m_keys[item.entry.native].item = &item;
+    }
+    resort();
+    refilter();
+}
+
+void RecipeListModel::resort() {
+    m_sorted.clear();
+    m_sorted.reserve(m_keys.size());
+    for (auto& [path, key] : m_keys) {
+        fillKey(key);
+        m_sorted.push_back(&key);
+    }
+    std::sort(m_sorted.begin(), m_sorted.end(),
+              [this](const Key* a, const Key* b) { return before(a, b); });
 }
 
 void RecipeListModel::refilter() {
@@ -132,9 +149,87 @@ void RecipeListModel::refilter() {
         m_rows = m_sorted;
         return;
     }
-    for (int i : m_sorted)
-        if (Matches(m_library.item(i).key, m_query))
-            m_rows.push_back(i);
+    for (const Key* k : m_sorted)
+        if (Matches(k->item->key, m_query))
+            m_rows.push_back(k);
+}
+
+void RecipeListModel::onAdded(const std::string& native) {
+    const RecipeLibrary::Item* item = m_library.find(native);
+    if (!item)
+        return;
+    if (m_keys.count(native)) { // already held: as a change
+        onUpdated(native);
+        return;
+    }
+    Key& key = m_keys[native];
+    key.item = item;
+    fillKey(key);
+    m_sorted.insert(placeIn(m_sorted, &key), &key);
+    if (!Matches(item->key, m_query))
+        return;
+    const auto at = placeIn(m_rows, &key);
+    const int row = static_cast<int>(at - m_rows.begin());
+    beginInsertRows({}, row, row);
+    m_rows.insert(at, &key);
+    endInsertRows();
+}
+
+void RecipeListModel::onAboutToRemove(const std::string& native) {
+    const auto found = m_keys.find(native);
+    if (found == m_keys.end())
+        return;
+    const Key* key = &found->second;
+    const auto sorted = placeIn(m_sorted, key);
+    if (sorted != m_sorted.end() && *sorted == key)
+        m_sorted.erase(sorted);
+    const int row = shownAt(key);
+    if (row >= 0) {
+        beginRemoveRows({}, row, row);
+        m_rows.erase(m_rows.begin() + row);
+        endRemoveRows();
+    }
+    m_keys.erase(found);
+}
+
+void RecipeListModel::onUpdated(const std::string& native) {
+    const auto found = m_keys.find(native);
+    if (found == m_keys.end()) {
+        onAdded(native);
+        return;
+    }
+    Key& key = found->second;
+    // Found where it stood by what it was sorted by, then placed by what it is now.
+    const auto sorted = placeIn(m_sorted, &key);
+    if (sorted != m_sorted.end() && *sorted == &key)
+        m_sorted.erase(sorted);
+    const int from = shownAt(&key);
+    if (from >= 0)
+        m_rows.erase(m_rows.begin() + from);
+    fillKey(key);
+    m_sorted.insert(placeIn(m_sorted, &key), &key);
+    const bool shown = Matches(key.item->key, m_query);
+    const int to = shown ? static_cast<int>(placeIn(m_rows, &key) - m_rows.begin()) : -1;
+    if (from >= 0) // as it was, until the views are told
+        m_rows.insert(m_rows.begin() + from, &key);
+    if (from >= 0 && to == from) {
+        Q_EMIT dataChanged(index(from, 0), index(from, Columns - 1));
+    } else if (from >= 0 && to >= 0) {
+        // Qt counts the place to move to before the row leaves.
+        beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+        m_rows.erase(m_rows.begin() + from);
+        m_rows.insert(m_rows.begin() + to, &key);
+        endMoveRows();
+        Q_EMIT dataChanged(index(to, 0), index(to, Columns - 1));
+    } else if (from >= 0) {
+        beginRemoveRows({}, from, from);
+        m_rows.erase(m_rows.begin() + from);
+        endRemoveRows();
+    } else if (to >= 0) {
+        beginInsertRows({}, to, to);
+        m_rows.insert(m_rows.begin() + to, &key);
+        endInsertRows();
+    }
 }
 
 int RecipeListModel::rowCount(const QModelIndex& parent) const {
@@ -146,10 +241,7 @@ int RecipeListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
-    // Between the library's change and the reset that follows it, a row may stand for an
-    // item that is gone: such a row has nothing to show.
-    if (!index.isValid() || index.row() >= rowCount() ||
-        m_rows[static_cast<std::size_t>(index.row())] >= m_library.count())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     const RecipeEntry& e = entryAt(index.row());
     const bool problem = !e.problem.empty();

@@ -8,13 +8,17 @@
 
 #include <QAbstractTableModel>
 
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kovaq {
 
 // The rows of the Recipes list: the library's entries that match the search, in the order
 // of the column chosen. A keystroke filters the sorted entries once; nothing is sorted
-// again until the entries or the order change.
+// again until the order changes. Each row stands for a file by its path: the library's
+// changes come one by one and move, add or take away just their rows, so that a row never
+// shows one recipe while standing for another and the selection stays on its recipe.
 class RecipeListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -40,15 +44,31 @@ class RecipeListModel : public QAbstractTableModel {
     void sort(int column, Qt::SortOrder order) override;
 
   private:
+    // An entry with what it is sorted by, worked out once: a sort then only compares.
+    struct Key {
+        const RecipeLibrary::Item* item = nullptr;
+        double number = 0;
+        std::string text;
+        std::string name; // folded
+    };
+    void fillKey(Key& key) const;
+    bool before(const Key* a, const Key* b) const;
+    std::vector<const Key*>::iterator placeIn(std::vector<const Key*>& list, const Key* key);
+    int shownAt(const Key* key) const;
+    void rebuild();
     void resort();
     void refilter();
+    void onAdded(const std::string& native);
+    void onAboutToRemove(const std::string& native);
+    void onUpdated(const std::string& native);
 
     RecipeLibrary& m_library;
     RecipeQuery m_query;
     int m_column = Name;
     Qt::SortOrder m_order = Qt::AscendingOrder;
-    std::vector<int> m_sorted; // every entry, in order
-    std::vector<int> m_rows;   // those shown
+    std::unordered_map<std::string, Key> m_keys; // every entry, by path
+    std::vector<const Key*> m_sorted;            // every entry, in order
+    std::vector<const Key*> m_rows;              // those shown
 };
 
 } // namespace kovaq

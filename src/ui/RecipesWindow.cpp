@@ -30,6 +30,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace kovaq {
 namespace {
 
@@ -104,6 +106,21 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
 
     m_model = new RecipeListModel(library, this);
     m_list = new QTableView(this);
+    // The chosen recipe's file went. The view would choose the next row in its place; none
+    // is chosen instead, and Enter says the recipe is gone rather than open another. Told
+    // before the view, which is connected to the model after this.
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) {
+                const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+                if (rows.isEmpty() || rows.first().row() < first || rows.first().row() > last)
+                    return;
+                m_gone = rows.first().data(RecipeListModel::PathRole).toString();
+                m_selectionGone = true;
+            });
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this] {
+        if (std::exchange(m_selectionGone, false))
+            m_list->selectionModel()->clearSelection();
+    });
     m_list->setObjectName(QStringLiteral("RecipeList"));
     m_list->setAccessibleName(QStringLiteral("Recipes"));
     m_list->setModel(m_model);
@@ -149,8 +166,13 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     outer->addLayout(row);
     resize(880, 420);
 
-    connect(m_search, &QLineEdit::textChanged, m_model, &RecipeListModel::setQuery);
-    connect(m_list, &QTableView::doubleClicked, this, &RecipesWindow::openSelected);
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& typed) {
+        m_gone.clear(); // a new search: Enter means its first row
+        m_model->setQuery(typed);
+    });
+    connect(m_list, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        openPath(index.data(RecipeListModel::PathRole).toString());
+    });
     connect(folders, &QPushButton::clicked, this, &RecipesWindow::editFolders);
     connect(open, &QPushButton::clicked, this, &RecipesWindow::openSelected);
     connect(stash, &QPushButton::clicked, this, &RecipesWindow::stashRequested);
@@ -158,9 +180,13 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     // The selection stays on its recipe when the rows are renewed. It is noted as it is
     // made: once the library has changed, the old rows can no longer be read.
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!m_resetting)
-            m_keepSelected = selectedPath();
+        if (m_resetting || m_selectionGone)
+            return;
+        m_keepSelected = selectedPath();
+        if (!m_keepSelected.isEmpty())
+            m_gone.clear();
     });
+
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { m_resetting = true; });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
@@ -174,6 +200,11 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
         m_readTotal = total;
         updateStatus();
     });
+    connect(&m_library, &RecipeLibrary::readingStarted, this, [this] {
+        m_readDone = m_readTotal = 0;
+        updateStatus();
+    });
+    connect(&m_library, &RecipeLibrary::changed, this, &RecipesWindow::updateStatus);
     connect(&m_library, &RecipeLibrary::idle, this, &RecipesWindow::updateStatus);
     updateStatus();
 }
@@ -197,8 +228,8 @@ void RecipesWindow::updateStatus() {
     if (m_library.reading() && m_readTotal > 0 && m_readDone < m_readTotal)
         text = QStringLiteral("Reading recipes\u2026 %1 of %2")
                    .arg(grouped(m_readDone), grouped(m_readTotal));
-    else if (m_library.reading())
-        text = QStringLiteral("Reading recipes\u2026");
+    else if (m_library.reading() || !m_library.indexed())
+        text = QStringLiteral("Reading recipes\u2026"); // not "0 recipes" while a folder is slow
     else if (m_model->query().empty())
         text = m_library.count() == 1
                    ? QStringLiteral("1 recipe")
@@ -209,16 +240,37 @@ void RecipesWindow::updateStatus() {
     for (const std::string& f : m_library.unreadableFolders())
         text += QStringLiteral(" \u2014 cannot read %1").arg(PathFromNative(f));
     if (m_library.polling())
-        text += QStringLiteral(" \u2014 folders read every second");
+        text += tr(" \u2014 some folders read every %n seconds", nullptr, m_library.pollSeconds());
     m_status->setText(text);
+}
+
+bool RecipesWindow::stillThere(const QString& path) {
+    const std::string native = NativeFromPath(path);
+    if (StampOf(native))
+        return true;
+    m_library.refreshFile(native); // its row goes now
+    m_prompts.message(this, tr("%1 is no longer there.").arg(QFileInfo(path).fileName()), kWarning,
+                      Prompts::Icon::Warning, Prompts::Buttons::Ok);
+    return false;
 }
 
 void RecipesWindow::openSelected() {
     QString path = selectedPath();
+    if (path.isEmpty() && !m_gone.isEmpty())
+        path = std::exchange(m_gone, {}); // the chosen recipe, gone: said so below
     if (path.isEmpty() && m_model->rowCount() > 0)
         path = m_model->index(0, 0).data(RecipeListModel::PathRole).toString();
-    if (!path.isEmpty())
+    openPath(path);
+}
+
+void RecipesWindow::openPath(const QString& path) {
+    if (!path.isEmpty() && stillThere(path))
         Q_EMIT openRequested(path);
+}
+
+void RecipesWindow::duplicatePath(const QString& path) {
+    if (!path.isEmpty() && stillThere(path))
+        Q_EMIT duplicateRequested(path);
 }
 
 void RecipesWindow::showSelectedInFolder() {
@@ -234,12 +286,18 @@ void RecipesWindow::copySelectedPath() {
 }
 
 void RecipesWindow::trashSelected() {
-    const QString path = selectedPath();
-    if (path.isEmpty())
+    trashPath(selectedPath());
+}
+
+void RecipesWindow::trashPath(const QString& path) {
+    if (path.isEmpty() || !stillThere(path))
         return;
     if (m_prompts.message(
             this, QStringLiteral("Move %1 to the trash?").arg(QFileInfo(path).fileName()), kWarning,
             Prompts::Icon::Warning, Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+        return;
+    // The folder may have changed while the question was up: still the file asked about?
+    if (!stillThere(path))
         return;
     // The desktop's trash, where there is one; never a plain delete.
     if (!QFile::moveToTrash(path))
@@ -252,17 +310,21 @@ void RecipesWindow::showRowMenu(const QPoint& at) {
     if (!index.isValid())
         return;
     m_list->selectRow(index.row());
+    // Every command acts on the recipe clicked, whatever the rows do while the menu is up.
+    const QString path = index.data(RecipeListModel::PathRole).toString();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("RecipeMenu"));
-    menu.addAction(QStringLiteral("Open"), this, &RecipesWindow::openSelected);
-    menu.addAction(QStringLiteral("Show in folder"), this, &RecipesWindow::showSelectedInFolder);
+    menu.addAction(QStringLiteral("Open"), this, [this, path] { openPath(path); });
+    menu.addAction(QStringLiteral("Show in folder"), this, [this, path] {
+        m_prompts.openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+    });
     menu.addAction(QStringLiteral("Copy Recipe"), this,
-                   [this] { Q_EMIT copyRecipeRequested(selectedPath()); });
-    menu.addAction(QStringLiteral("Copy path"), this, &RecipesWindow::copySelectedPath);
-    menu.addAction(QStringLiteral("Duplicate"), this,
-                   [this] { Q_EMIT duplicateRequested(selectedPath()); });
+                   [this, path] { Q_EMIT copyRecipeRequested(path); });
+    menu.addAction(QStringLiteral("Copy path"), this,
+                   [path] { QGuiApplication::clipboard()->setText(path); });
+    menu.addAction(QStringLiteral("Duplicate"), this, [this, path] { duplicatePath(path); });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Move to trash..."), this, &RecipesWindow::trashSelected);
+    menu.addAction(QStringLiteral("Move to trash..."), this, [this, path] { trashPath(path); });
     menu.exec(m_list->viewport()->mapToGlobal(at));
 }
 

@@ -40,11 +40,15 @@ class RecipesWindow : public QWidget {
     void editFolders();
     // Beside the main window, on its left where there is room.
     void placeBesideMain();
-    // The row's commands, also on its right-click menu.
+    // The row's commands, also on its right-click menu. Each acts on a file by its path,
+    // looked for again just before: one that has gone is said to be no longer there.
     void openSelected();
     void showSelectedInFolder();
     void copySelectedPath();
     void trashSelected();
+    void openPath(const QString& path);
+    void duplicatePath(const QString& path);
+    void trashPath(const QString& path);
 
   Q_SIGNALS:
     void openRequested(const QString& path);
@@ -60,6 +64,7 @@ class RecipesWindow : public QWidget {
   private:
     void showRowMenu(const QPoint& at);
     void updateStatus();
+    bool stillThere(const QString& path);
 
     RecipeLibrary& m_library;
     Prompts& m_prompts;
@@ -69,6 +74,8 @@ class RecipesWindow : public QWidget {
     QTableView* m_list = nullptr;
     QLabel* m_status = nullptr;
     QString m_keepSelected; // across a renewal of the rows
+    QString m_gone;         // the selected recipe, when its file went
+    bool m_selectionGone = false;
     bool m_resetting = false;
     int m_readDone = 0;
     int m_readTotal = 0;

@@ -10,11 +10,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,12 +93,27 @@ TEST_F(RecipeLibraryTest, TheKeptIndexIsRenewedByWhatChangedEvenAtTheSameSize) {
     // Same length, other content: only the time tells.
     recipe("a.mix", "Cherri", "Lemon");
     fs::remove(path("b.mix"));
-    RecipeLibrary second(index);
-    second.setFolders({root});
-    second.start();
-    ASSERT_EVENTUALLY(!second.reading());
-    ASSERT_EQ(second.count(), 1);
-    EXPECT_EQ(second.item(0).entry.name, "Cherri");
+    {
+        RecipeLibrary second(index);
+        second.setFolders({root});
+        second.start();
+        ASSERT_EVENTUALLY(!second.reading());
+        ASSERT_EQ(second.count(), 1);
+        EXPECT_EQ(second.item(0).entry.name, "Cherri");
+    }
+    // Kept by another version of the program, whose calculation may differ: every file is
+    // read again, even where its size and time are the same.
+    std::vector<RecipeEntry> kept = LoadRecipeIndex(index);
+    ASSERT_EQ(kept.size(), 1u);
+    kept[0].name = "As the other version summed it up";
+    ASSERT_TRUE(SaveRecipeIndex(index, kept, "0.0.1-other"));
+    EXPECT_TRUE(LoadRecipeIndex(index).empty());
+    RecipeLibrary third(index);
+    third.setFolders({root});
+    third.start();
+    ASSERT_EVENTUALLY(!third.reading());
+    ASSERT_EQ(third.count(), 1);
+    EXPECT_EQ(third.item(0).entry.name, "Cherri");
 }
 
 TEST_F(RecipeLibraryTest, ChangesBehindItsBackShowWithinASecond) {
@@ -125,4 +145,94 @@ TEST_F(RecipeLibraryTest, ChangesBehindItsBackShowWithinASecond) {
     // The whole folder removed while it is watched.
     fs::remove_all(root);
     EXPECT_TRUE(within([&] { return lib.count() == 0; }));
+}
+
+TEST_F(RecipeLibraryTest, ClosingDoesNotWaitForAFolderThatAnswersSlowly) {
+    fs::create_directories(root);
+    recipe("a.mix", "Cherry", "Lemon");
+    std::atomic<bool> walking{false}, stopped{false};
+    auto lib = std::make_unique<RecipeLibrary>(dir.path().toStdString() + "/index");
+    // A share where every entry takes long: half a minute to read through.
+    lib->setWalker([&](const std::vector<std::string>& roots, const std::atomic<bool>& cancelled,
+                       const std::vector<std::string>& within) {
+        walking = true;
+        for (int i = 0; i < 3000 && !cancelled; ++i)
+            QThread::msleep(10);
+        stopped = cancelled.load();
+        return WalkRecipeFolders(roots, &cancelled, &within);
+    });
+    lib->setFolders({root});
+    lib->start();
+    ASSERT_EVENTUALLY(walking);
+    EXPECT_TRUE(lib->reading());
+    EXPECT_FALSE(lib->indexed());
+    QElapsedTimer closing;
+    closing.start();
+    lib.reset();
+    EXPECT_LT(closing.elapsed(), 2000);
+    EXPECT_TRUE(stopped); // told to stop, rather than left behind
+    // The walk itself stops before its next entry.
+    std::atomic<bool> cancelled{true};
+    const RecipeWalk walk = WalkRecipeFolders({root}, &cancelled);
+    EXPECT_FALSE(walk.complete);
+    EXPECT_TRUE(walk.files.empty());
+}
+
+TEST_F(RecipeLibraryTest, UnwatchedFoldersAreComparedAndOnlyWhatChangedIsTold) {
+    fs::create_directories(path("a"));
+    fs::create_directories(path("b"));
+    recipe("a/one.mix", "One", "Lemon");
+    recipe("b/two.mix", "Two", "Mint");
+    RecipeLibrary lib("");
+    std::mutex mutex;
+    std::vector<std::vector<std::string>> walks;
+    bool walkedOnWindowThread = false;
+    lib.setWalker([&](const std::vector<std::string>& roots, const std::atomic<bool>& cancelled,
+                      const std::vector<std::string>& within) {
+        const std::lock_guard lock(mutex);
+        walks.push_back(roots);
+        walkedOnWindowThread |= QThread::currentThread() == qApp->thread();
+        return WalkRecipeFolders(roots, &cancelled, &within);
+    });
+    lib.setWatchLimit(1); // the root is watched; a and b are looked at
+    lib.setPollInterval(50);
+    lib.setFolders({root});
+    lib.start();
+    ASSERT_EVENTUALLY(!lib.reading());
+    ASSERT_EQ(lib.count(), 2);
+    EXPECT_TRUE(lib.polling());
+    int told = 0, renewed = 0;
+    QObject::connect(&lib, &RecipeLibrary::added, [&] { ++told; });
+    QObject::connect(&lib, &RecipeLibrary::updated, [&] { ++told; });
+    QObject::connect(&lib, &RecipeLibrary::aboutToRemove, [&] { ++told; });
+    QObject::connect(&lib, &RecipeLibrary::aboutToReset, [&] { ++renewed; });
+    QObject::connect(&lib, &RecipeLibrary::readingStarted, [&] { ++renewed; });
+    walks.clear();
+    // Nothing changed: looked at many times, nothing read again and nothing told.
+    test::Eventually([] { return false; }, 700);
+    EXPECT_EQ(told, 0);
+    EXPECT_TRUE(walks.empty());
+    // A file added and one removed in a, one written in place in b: each told once, and
+    // only a read through again.
+    recipe("a/three.mix", "Three", "Kiwi");
+    fs::remove(path("a/one.mix"));
+    std::ofstream(path("b/two.mix"), std::ios::trunc) << "[Title]\nName=Edited\n";
+    EXPECT_EVENTUALLY(lib.indexOf(path("a/three.mix")) >= 0 && lib.indexOf(path("a/one.mix")) < 0 &&
+                      lib.indexOf(path("b/two.mix")) >= 0 &&
+                      lib.item(lib.indexOf(path("b/two.mix"))).entry.name == "Edited");
+    EXPECT_EQ(told, 3);
+    EXPECT_EQ(renewed, 0);
+    {
+        const std::lock_guard lock(mutex);
+        for (const auto& roots : walks)
+            EXPECT_EQ(roots, std::vector<std::string>{path("a")});
+    }
+    // A folder moved in, with its recipes: read off the window's thread.
+    fs::create_directories(outside.path().toStdString() + "/moved");
+    std::ofstream(outside.path().toStdString() + "/moved/m.mix") << "[Title]\nName=Moved\n";
+    fs::rename(outside.path().toStdString() + "/moved", path("moved"));
+    EXPECT_EVENTUALLY(lib.indexOf(path("moved/m.mix")) >= 0);
+    EXPECT_EQ(renewed, 0);
+    const std::lock_guard lock(mutex);
+    EXPECT_FALSE(walkedOnWindowThread);
 }

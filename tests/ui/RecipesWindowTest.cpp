@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 //
 // "Recipes" as a person uses it: opened with Ctrl+R, a recipe opened from the list through
-// the unsaved-changes guard, and a folder taken away while the window is up.
+// the unsaved-changes guard, a folder taken away while the window is up, rows that act on
+// the recipe they show while the folders change, and a slow folder at start and close.
 #include "RecipesWindow.h"
 #include "AppFixture.h"
 #include "Eventually.h"
 #include "FakePrompts.h"
+#include "FileAccess.h"
 #include "MainWindow.h"
 #include "RecipeFile.h"
 #include "RecipeLibrary.h"
@@ -17,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -24,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <filesystem>
 
 using namespace kovaq;
@@ -109,4 +113,83 @@ TEST_F(RecipesWindowTest, ItsFolderCanGoWhileItIsShown) {
     ASSERT_TRUE(controller->saveRecipe());
     EXPECT_EQ(recipes().model().rowCount(), 1);
     EXPECT_EQ(recipes().selectedPath(), folder + QStringLiteral("/saved.mix"));
+}
+
+TEST_F(RecipesWindowTest, ARowActsOnTheRecipeItShowsWhileTheFoldersChange) {
+    for (int i = 0; i < 30; ++i)
+        recipe(QStringLiteral("Apple%1.mix").arg(i), "Apple " + std::to_string(i));
+    controller->recipes().show();
+    RecipeLibrary& library = controller->recipes().library();
+    RecipeListModel& model = recipes().model();
+    ASSERT_EVENTUALLY(!library.reading() && model.rowCount() == 32);
+    const auto file = [&](int i) { return folder + QStringLiteral("/Apple%1.mix").arg(i); };
+    const auto gone = [&](int i) {
+        return QStringLiteral("Apple%1.mix is no longer there.").arg(i);
+    };
+    const QString title = w().windowTitle();
+    recipes().selectPath(file(13));
+    // The folders are being read again when the chosen recipe and another go.
+    library.setFolders({NativeFromPath(folder), NativeFromPath(dir.filePath("more"))});
+    ASSERT_TRUE(library.reading());
+    for (int i : {13, 3}) {
+        QFile::remove(file(i));
+        library.refreshFile(NativeFromPath(file(i)));
+    }
+    EXPECT_EQ(model.rowCount(), 30);
+    EXPECT_TRUE(recipes().selectedPath().isEmpty());
+    QTest::keyClick(recipes().list(), Qt::Key_Return);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages.back().text, gone(13));
+    EXPECT_EQ(w().windowTitle(), title);
+    // Gone before the list heard of it: looked for again just before it opens.
+    recipes().selectPath(file(7));
+    QFile::remove(file(7));
+    QTest::keyClick(recipes().list(), Qt::Key_Return);
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages.back().text, gone(7));
+    EXPECT_EQ(w().windowTitle(), title);
+    EXPECT_EQ(model.rowOf(NativeFromPath(file(7))), -1);
+    // Gone while the trash question was up: nothing is trashed, and it is said.
+    prompts.answers = {Answer::Yes};
+    prompts.onMessage = [&](const test::FakePrompts::Message&) {
+        prompts.onMessage = nullptr;
+        QFile::remove(file(20));
+    };
+    recipes().trashPath(file(20));
+    ASSERT_EQ(prompts.messages.size(), 4u);
+    EXPECT_EQ(prompts.messages[2].text, QStringLiteral("Move Apple20.mix to the trash?"));
+    EXPECT_EQ(prompts.messages[3].text, gone(20));
+    EXPECT_EQ(QDir(folder).entryList({QStringLiteral("*.mix")}).size(), 28);
+    // Every row still shows the recipe it stands for once the reading is done.
+    ASSERT_EVENTUALLY(!library.reading());
+    ASSERT_EQ(model.rowCount(), 28);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QString path = model.index(row, 0).data(RecipeListModel::PathRole).toString();
+        const std::string name = model.index(row, 0).data().toString().toStdString();
+        EXPECT_EQ(library.item(library.indexOf(NativeFromPath(path))).entry.name, name);
+    }
+}
+
+TEST_F(RecipesWindowTest, ASlowFolderSaysReadingAndDoesNotHoldTheClose) {
+    std::atomic<bool> walking{false}, stopped{false};
+    controller->recipes().library().setWalker([&](const std::vector<std::string>& roots,
+                                                  const std::atomic<bool>& cancelled,
+                                                  const std::vector<std::string>& within) {
+        walking = true;
+        for (int i = 0; i < 3000 && !cancelled; ++i) // half a minute
+            QThread::msleep(10);
+        stopped = cancelled.load();
+        return WalkRecipeFolders(roots, &cancelled, &within);
+    });
+    controller->recipes().show();
+    EXPECT_EQ(recipes().statusLine()->text(), QStringLiteral("Reading recipes\u2026"));
+    ASSERT_EVENTUALLY(walking);
+    test::Eventually([] { return false; }, 300);
+    EXPECT_EQ(recipes().statusLine()->text(), QStringLiteral("Reading recipes\u2026"));
+    QElapsedTimer closing;
+    closing.start();
+    w().close();
+    controller.reset();
+    EXPECT_LT(closing.elapsed(), 2000);
+    EXPECT_TRUE(stopped); // told to stop, rather than left behind
 }

@@ -396,6 +396,8 @@ void RecipeLibrary::watch(const std::vector<std::string>& folders,
             connect(m_notifier, &QSocketNotifier::activated, this, &RecipeLibrary::readEvents);
         }
     }
+    // What changed between the walk and the watch would go unseen: read again.
+    std::vector<std::string> changedSince, goneSince;
     for (std::size_t k = 0; k < folders.size(); ++k) {
         const std::string& folder = folders[k];
         if (m_watchOf.count(folder))
@@ -408,13 +410,21 @@ void RecipeLibrary::watch(const std::vector<std::string>& folders,
                 m_watches[wd] = folder;
                 m_watchOf[folder] = wd;
                 m_polled.erase(folder);
+                if (k < times.size() && FolderTimeOf(folder) != times[k])
+                    changedSince.push_back(folder);
                 continue;
             }
+            if (errno == ENOENT || errno == ENOTDIR)
+                goneSince.push_back(folder);
             if (errno != ENOSPC && errno != ENOMEM)
-                continue; // gone meanwhile, or not to be read
+                continue;
         }
         m_polled[folder] = k < times.size() ? times[k] : 0;
     }
+    for (const std::string& folder : goneSince)
+        removeUnder(folder);
+    if (!changedSince.empty())
+        rewalk(changedSince);
     if (m_polled.empty())
         m_pollTimer.stop();
     else if (!m_pollTimer.isActive())

@@ -29,6 +29,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <random>
 
 using namespace kovaq;
 using T = TextField;
@@ -127,6 +128,12 @@ TEST_F(RecipesWindowTest, ARowActsOnTheRecipeItShowsWhileTheFoldersChange) {
         return QStringLiteral("Apple%1.mix is no longer there.").arg(i);
     };
     const QString title = w().windowTitle();
+    // Renamed inside, so that its row moves to the end: still the one chosen.
+    recipes().selectPath(file(25));
+    recipe(QStringLiteral("Apple25.mix"), "Zucchini");
+    library.refreshFile(NativeFromPath(file(25)));
+    EXPECT_EQ(model.rowOf(NativeFromPath(file(25))), 31);
+    EXPECT_EQ(recipes().selectedPath(), file(25));
     recipes().selectPath(file(13));
     // The folders are being read again when the chosen recipe and another go.
     library.setFolders({NativeFromPath(folder), NativeFromPath(dir.filePath("more"))});
@@ -192,4 +199,53 @@ TEST_F(RecipesWindowTest, ASlowFolderSaysReadingAndDoesNotHoldTheClose) {
     controller.reset();
     EXPECT_LT(closing.elapsed(), 2000);
     EXPECT_TRUE(stopped); // told to stop, rather than left behind
+}
+
+// Told each change one by one, the list holds what a list made afresh would, row for row,
+// in any order and under any search.
+TEST(RecipeListModelTest, FollowsEachChangeAsAFreshListWould) {
+    QTemporaryDir dir;
+    const std::string root = dir.path().toStdString();
+    const auto write = [&](int i, int name, int strength) {
+        MixRecipe r = FreshMix();
+        r.Name = "Mix " + std::to_string(name);
+        r[T::MixStrength] = std::to_string(strength);
+        r[T::Flav1Name] = name % 2 ? "Lemon" : "Mint";
+        r[T::PctFlav1] = "5";
+        WriteRecipe(root + "/r" + std::to_string(i) + ".mix", r);
+    };
+    for (int i = 0; i < 20; ++i)
+        write(i, i, i % 7);
+    RecipeLibrary library("");
+    library.setFolders({root});
+    library.start();
+    ASSERT_EVENTUALLY(!library.reading());
+    RecipeListModel model(library);
+    const auto rows = [](const RecipeListModel& m) {
+        std::vector<QString> out;
+        for (int row = 0; row < m.rowCount(); ++row)
+            out.push_back(m.index(row, 0).data(RecipeListModel::PathRole).toString());
+        return out;
+    };
+    std::mt19937 rng(5);
+    QString typed;
+    for (int round = 0; round < 300; ++round) {
+        if (round % 60 == 0) {
+            const int column = static_cast<int>(rng() % RecipeListModel::Columns);
+            model.sort(column, rng() % 2 ? Qt::AscendingOrder : Qt::DescendingOrder);
+            typed = rng() % 2 ? QStringLiteral("lemon") : QString();
+            model.setQuery(typed);
+        }
+        const int i = static_cast<int>(rng() % 30);
+        const std::string file = root + "/r" + std::to_string(i) + ".mix";
+        if (rng() % 3 == 0)
+            std::remove(file.c_str());
+        else
+            write(i, static_cast<int>(rng() % 40), static_cast<int>(rng() % 7));
+        library.refreshFile(file);
+        RecipeListModel fresh(library);
+        fresh.sort(model.sortColumn(), model.sortOrder());
+        fresh.setQuery(typed);
+        ASSERT_EQ(rows(model), rows(fresh)) << "round " << round;
+    }
 }

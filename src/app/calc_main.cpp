@@ -161,8 +161,11 @@ int printReport(const CalcOptions& o, const MixDocument& doc, LazyGuiApplication
     }
     if (!o.pdf.empty()) {
         gui.ensure();
-        if (!ExportReportPdf(report, PathFromNative(o.pdf), page, margin)) {
-            std::fprintf(stderr, "kovaq-calc: cannot write %s\n", QuotedName(o.pdf).c_str());
+        if (const WriteResult written =
+                ExportReportPdf(report, PathFromNative(o.pdf), page, margin);
+            !written) {
+            std::fprintf(stderr, "kovaq-calc: cannot write %s: %s\n", QuotedName(o.pdf).c_str(),
+                         written.reason().c_str());
             return 1;
         }
         return finish(0);

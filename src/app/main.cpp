@@ -3,9 +3,9 @@
 
 #include "AppController.h"
 #include "Application.h"
+#include "DesktopPrompts.h"
 #include "FileAccess.h"
 #include "MainWindow.h"
-#include "Prompts.h"
 #include "QtText.h"
 #include "Settings.h"
 #include "StartMark.h"

@@ -245,9 +245,10 @@ std::string ReadStatusText(const FileBytes& file) {
     return std::strerror(file.error);
 }
 
-bool ReplaceFileContents(const std::string& nativePath, std::string_view bytes) {
+WriteResult ReplaceFileContents(const std::string& nativePath, std::string_view bytes) {
+    const auto failed = [](int error) { return WriteResult{error != 0 ? error : EIO, {}}; };
     if (nativePath.empty())
-        return false;
+        return failed(ENOENT);
     // A link is followed, so that the file it names is replaced and the link stays.
     std::string target = nativePath;
     struct stat st {};
@@ -256,20 +257,27 @@ bool ReplaceFileContents(const std::string& nativePath, std::string_view bytes) 
         if (S_ISLNK(st.st_mode)) {
             char resolved[PATH_MAX];
             if (!::realpath(nativePath.c_str(), resolved) || ::stat(resolved, &st) != 0)
-                return false;
+                return failed(errno);
             target = resolved;
         }
         exists = true;
-        if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-            return false;
+        if (S_ISDIR(st.st_mode))
+            return failed(EISDIR);
+        if (!S_ISREG(st.st_mode))
+            return WriteResult{EINVAL, "Not a regular file"};
+        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+            return failed(EACCES);
     } else if (errno != ENOENT) {
-        return false;
+        return failed(errno);
     }
     const std::string folder = folderOf(target);
     struct stat folderStat {};
-    if (::stat(folder.c_str(), &folderStat) != 0 || !S_ISDIR(folderStat.st_mode) ||
-        (folderStat.st_mode & 0222) == 0 || ::access(folder.c_str(), W_OK) != 0)
-        return false;
+    if (::stat(folder.c_str(), &folderStat) != 0)
+        return failed(errno);
+    if (!S_ISDIR(folderStat.st_mode))
+        return failed(ENOTDIR);
+    if ((folderStat.st_mode & 0222) == 0 || ::access(folder.c_str(), W_OK) != 0)
+        return failed(EACCES);
 
     // A hidden name beside the file, short enough for any file system.
     const std::size_t slash = target.find_last_of('/');
@@ -277,25 +285,31 @@ bool ReplaceFileContents(const std::string& nativePath, std::string_view bytes) 
     std::string tempPath = folder + "/." + base.substr(0, 200) + ".XXXXXX";
     Fd fd(::mkostemp(tempPath.data(), O_CLOEXEC));
     if (fd.get() < 0)
-        return false;
+        return failed(errno);
     TempFile temp(tempPath);
     const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~currentUmask());
     if (exists)
         (void)::fchown(fd.get(), st.st_uid, st.st_gid); // best effort: keep the owners
     if (::fchmod(fd.get(), mode) != 0)
-        return false;
+        return failed(errno);
     if (!writeAll(fd.get(), bytes))
-        return false;
+        return failed(errno);
     if (::fsync(fd.get()) != 0 || !fd.close())
-        return false;
+        return failed(errno);
     if (::rename(tempPath.c_str(), target.c_str()) != 0)
-        return false;
+        return failed(errno);
     temp.keep();
     // The new name is on the disk once the folder is.
     Fd dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dirFd.get() >= 0)
         (void)::fsync(dirFd.get());
-    return true;
+    return {};
+}
+
+std::string WriteResult::reason() const {
+    if (ok())
+        return {};
+    return why.empty() ? std::string(std::strerror(error)) : why;
 }
 
 std::string QuotedName(std::string_view native) {

@@ -44,13 +44,23 @@ bool IsRegularFile(const std::string& nativePath);
 // the system's message.
 std::string ReadStatusText(const FileBytes& file);
 
+// What a write did: 0, or the system's errno, and the reason for a person.
+struct WriteResult {
+    int error = 0;
+    std::string why; // where the system gives no errno ("Not a regular file")
+    bool ok() const { return error == 0; }
+    explicit operator bool() const { return ok(); }
+    // The system's message ("No space left on device"); empty when it went through.
+    std::string reason() const;
+};
+
 // Replaces a file's content in one step: a new file beside it is written with every write
 // checked, flushed to the disk and renamed over the old one, so a failure at any point
 // leaves the old file byte for byte as it was. A symbolic link keeps pointing at the file
 // it names, and an existing file keeps its permissions. Refuses a target that is not a
 // regular file and one without any write permission (read-only, as on Windows, even for
-// an administrator). Returns false on any failure.
-bool ReplaceFileContents(const std::string& nativePath, std::string_view bytes);
+// an administrator). Says why on any failure.
+WriteResult ReplaceFileContents(const std::string& nativePath, std::string_view bytes);
 
 // Quotes a name for a message so that control characters and bytes that are not UTF-8 can
 // be seen: 'a\nb' and 'x\xFF.mix'.

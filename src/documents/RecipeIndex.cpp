@@ -297,7 +297,7 @@ bool SaveRecipeIndex(const std::string& native, const std::vector<RecipeEntry>& 
             s << bytes(e.flavours[i].name) << bytes(e.flavours[i].percent)
               << bytes(i < e.folded.flavours.size() ? e.folded.flavours[i] : std::string());
     }
-    return ReplaceFileContents(native, std::string_view(out.constData(), out.size()));
+    return ReplaceFileContents(native, std::string_view(out.constData(), out.size())).ok();
 }
 
 std::vector<RecipeEntry> LoadRecipeIndex(const std::string& native, std::string_view program) {

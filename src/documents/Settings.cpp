@@ -114,7 +114,7 @@ bool DropDamagedSettings(const QString& path) {
     std::string kept = keptLines(file.bytes, false);
     if (kept.size() > kLargeSettingsFile)
         kept = keptLines(kept, true);
-    return ReplaceFileContents(native, kept);
+    return ReplaceFileContents(native, kept).ok();
 }
 
 } // namespace kovaq

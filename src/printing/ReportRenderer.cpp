@@ -3,6 +3,8 @@
 
 #include "ReportRenderer.h"
 
+#include <cerrno>
+
 #include "FileAccess.h"
 
 #include <QBuffer>
@@ -121,14 +123,14 @@ PagesOutcome RenderReportPages(QPainter& painter, const ReportDocument& doc, con
     }
 }
 
-bool ExportReportPdf(const ReportDocument& doc, const QString& path, const QPageSize& page,
-                     double marginInches) {
+WriteResult ExportReportPdf(const ReportDocument& doc, const QString& path, const QPageSize& page,
+                            double marginInches) {
     // Made in memory, then written by the checked writer: a full disk or a read-only
     // folder is a failure, and an old file of that name stays as it was until the end.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!ExportReportPdf(doc, buffer, page, marginInches))
-        return false;
+        return WriteResult{EIO, "The PDF could not be made"};
     const QByteArray& bytes = buffer.data();
     return ReplaceFileContents(
         NativeFromPath(path),

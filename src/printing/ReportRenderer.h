@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "FileAccess.h"
 #include "ReportDocument.h"
 
 #include <QFont>
@@ -39,10 +40,11 @@ PagesOutcome RenderReportPages(QPainter& painter, const ReportDocument& doc, con
                                const std::function<bool()>& newPage);
 
 // Writes the report to a PDF on A4 with quarter-inch margins, over as many pages as it
-// takes. Returns false when the file cannot be written; the file is replaced in one step.
+// takes. Says why when the file cannot be written; the file is replaced in one step.
 // Another page and margin: a label, say.
-bool ExportReportPdf(const ReportDocument& doc, const QString& path,
-                     const QPageSize& page = QPageSize(QPageSize::A4), double marginInches = 0.25);
+WriteResult ExportReportPdf(const ReportDocument& doc, const QString& path,
+                            const QPageSize& page = QPageSize(QPageSize::A4),
+                            double marginInches = 0.25);
 bool ExportReportPdf(const ReportDocument& doc, QIODevice& out,
                      const QPageSize& page = QPageSize(QPageSize::A4), double marginInches = 0.25);
 

@@ -5,6 +5,7 @@
 
 #include "AppController.h"
 #include "FileAccess.h"
+#include "FileFlows.h"
 #include "MainWindow.h"
 #include "MixDocument.h"
 #include "PasteRecipeDialog.h"
@@ -87,18 +88,9 @@ void ShareController::exportJson() {
             return;
         if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
             path += QStringLiteral(".json");
-        if ((QFileInfo::exists(path) || QFileInfo(path).isSymLink()) &&
-            m_prompts.message(&w,
-                              QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                  .arg(QFileInfo(path).fileName()),
-                              QStringLiteral("Warning..."), Prompts::Icon::Warning,
-                              Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
-            return;
         const QByteArray json = RecipeJsonFile(doc.recipeWithNotes());
-        if (!ReplaceFileContents(
-                NativeFromPath(path),
-                std::string_view(json.constData(), static_cast<std::size_t>(json.size()))))
-            m_prompts.errorBox(&w, QStringLiteral("Unable to write to %1.").arg(path));
+        WriteChosenFile(m_prompts, &w, path,
+                        std::string_view(json.constData(), static_cast<std::size_t>(json.size())));
     });
 }
 

@@ -6,6 +6,7 @@
 #include "AppController.h"
 #include "BottleLabels.h"
 #include "FileAccess.h"
+#include "FileFlows.h"
 #include "IniDocument.h"
 #include "MainWindow.h"
 #include "MixDocument.h"
@@ -434,15 +435,7 @@ void StashController::exportCsv() {
             return;
         if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
             path += QStringLiteral(".csv");
-        if ((QFileInfo::exists(path) || QFileInfo(path).isSymLink()) &&
-            m_prompts.message(parent,
-                              QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                  .arg(QFileInfo(path).fileName()),
-                              QStringLiteral("Warning..."), Prompts::Icon::Warning,
-                              Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
-            return;
-        if (!ReplaceFileContents(NativeFromPath(path), BatchesCsv(store().batches())))
-            m_prompts.errorBox(parent, QStringLiteral("Unable to write to %1.").arg(path));
+        WriteChosenFile(m_prompts, parent, path, BatchesCsv(store().batches()));
     });
 }
 

@@ -105,6 +105,29 @@ TEST_F(FileAccessTest, ASaveThatRunsOutOfRoomFailsAndKeepsTheOldFile) {
     EXPECT_EQ(entries(), (std::vector<std::string>{"large.mix", "small.mix"})); // no leftovers
 }
 
+TEST_F(FileAccessTest, AFailedWriteSaysTheSystemsReason) {
+    put(path("plain"), "x");
+    ::mkdir(path("folder").c_str(), 0755);
+    ::mkfifo(path("fifo").c_str(), 0644);
+    struct Case {
+        std::string target;
+        int error;
+        const char* reason;
+    };
+    for (const Case& c : {Case{path("gone/new.csv"), ENOENT, "No such file or directory"},
+                          Case{path("plain/new.csv"), ENOTDIR, "Not a directory"},
+                          Case{path("folder"), EISDIR, "Is a directory"},
+                          Case{path("fifo"), EINVAL, "Not a regular file"}}) {
+        const WriteResult written = ReplaceFileContents(c.target, "data");
+        EXPECT_FALSE(written) << c.target;
+        EXPECT_EQ(written.error, c.error) << c.target;
+        EXPECT_EQ(written.reason(), c.reason) << c.target;
+    }
+    const WriteResult fine = ReplaceFileContents(path("plain"), "y");
+    EXPECT_TRUE(fine);
+    EXPECT_EQ(fine.reason(), "");
+}
+
 TEST_F(FileAccessTest, OnlyRegularFilesAreRead) {
     const std::string fifo = path("fifo.mix");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);

@@ -374,3 +374,12 @@ TEST_F(StashTest, ADamagedStashOffersANewOneAndAnUnwritableOneOffersToWriteAgain
     EXPECT_TRUE(win->mixItButton()->isEnabled());
     EXPECT_TRUE(stash().store().writable());
 }
+
+TEST_F(StashTest, AnExportThatCannotBeWrittenSaysWhy) {
+    const QString path = dir.filePath(QStringLiteral("gone/batches.csv"));
+    prompts.fileNames = {path};
+    stash().exportCsv();
+    EXPECT_EQ(prompts.errors,
+              std::vector<QString>{
+                  QStringLiteral("Unable to write to %1: No such file or directory.").arg(path)});
+}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
-#include "Prompts.h"
+#include "DesktopPrompts.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -177,8 +177,8 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     connect(open, &QPushButton::clicked, this, &RecipesWindow::openSelected);
     connect(stash, &QPushButton::clicked, this, &RecipesWindow::stashRequested);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    // The selection stays on its recipe when the rows are renewed. It is noted as it is
-    // made: once the library has changed, the old rows can no longer be read.
+    // The selection moves with its row as the rows change; when they are all renewed (a
+    // search, an order), it is chosen again by its path, noted as it is made.
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (m_resetting || m_selectionGone)
             return;
@@ -186,7 +186,6 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
         if (!m_keepSelected.isEmpty())
             m_gone.clear();
     });
-
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { m_resetting = true; });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {

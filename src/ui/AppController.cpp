@@ -149,9 +149,26 @@ MixDocument& AppController::document() const {
     return m_window->document();
 }
 
+QWidget& AppController::mainWidget() const {
+    return *m_window;
+}
+
+QLineEdit* AppController::nameField(TextField field) const {
+    return m_window->field(field);
+}
+
+bool AppController::mayReplaceMix() {
+    return confirmDiscard(Caller::Open);
+}
+
 RecipesController& AppController::recipes() {
-    if (!m_recipes)
-        m_recipes = new RecipesController(*this, m_prompts);
+    if (!m_recipes) {
+        m_recipes = new RecipesController(*this, m_prompts, this);
+        connect(m_recipes, &RecipesController::stashRequested, this,
+                [this] { stash().showStash(); });
+        connect(m_recipes, &RecipesController::copyRecipeRequested, this,
+                [this](const QString& path) { share().copyRecipeFile(path); });
+    }
     return *m_recipes;
 }
 
@@ -180,14 +197,17 @@ QPrinter& AppController::labelPrinter() {
 }
 
 ShareController& AppController::share() {
-    if (!m_share)
-        m_share = new ShareController(*this, m_prompts);
+    if (!m_share) {
+        m_share = new ShareController(*this, m_prompts, this);
+        m_share->setSteepDaysSource(
+            [this](const QString& file) { return stash().steepDaysOf(file); });
+    }
     return *m_share;
 }
 
 StashController& AppController::stash() {
     if (!m_stash)
-        m_stash = new StashController(*this, m_prompts);
+        m_stash = new StashController(*this, m_prompts, this);
     return *m_stash;
 }
 

@@ -5,6 +5,7 @@
 
 #include "Recipe.h"
 #include "Settings.h"
+#include "Workbench.h"
 
 #include <QImage>
 #include <QObject>
@@ -35,7 +36,7 @@ class ShotsWindow;
 
 // The program as a whole: builds the windows, runs the document commands (Open, Save,
 // New Mix, closing), keeps the settings and starts up.
-class AppController : public QObject {
+class AppController : public QObject, public Workbench {
     Q_OBJECT
   public:
     enum class Caller { Open, NewMix, Closing };
@@ -47,15 +48,15 @@ class AppController : public QObject {
     // The windows beside the main one, made when first asked for.
     RetainDialog& retainDialog();
     WelcomeDialog& welcomeDialog();
-    AppSettings& settings() { return m_settings; }
-    const AppSettings& settings() const { return m_settings; }
+    AppSettings& settings() override { return m_settings; }
+    const AppSettings& settings() const override { return m_settings; }
     // The drops per ml the user set for their dropper, kept within what droppers give.
-    int dropsPerMl() const;
+    int dropsPerMl() const override;
     const QString& startupDir() const { return m_startupDir; }
     // The file the mix in the window was opened from or saved to; empty for a new one.
-    const QString& currentFile() const { return m_currentFile; }
+    const QString& currentFile() const override { return m_currentFile; }
     // The mix shown came from no file (a paste, an import).
-    void forgetCurrentFile() { m_currentFile.clear(); }
+    void forgetCurrentFile() override { m_currentFile.clear(); }
     bool firstShowPending() const { return m_firstShowPending; }
     QTimer& welcomeTimer() { return m_welcomeTimer; }
 
@@ -82,21 +83,21 @@ class AppController : public QObject {
     // "Recipes": the library of the user's recipe folders and its window.
     RecipesController& recipes();
     // A recipe from the list: opened as Open opens a file, through its guard.
-    void openRecipeFile(const QString& path);
+    void openRecipeFile(const QString& path) override;
     // A recipe's text (a batch's copy) opened through Open's guard as a mix of that name
     // that is not saved anywhere.
-    void openRecipeText(const QString& text, const QString& name);
+    void openRecipeText(const QString& text, const QString& name) override;
 
     // The stash, the batch log and their window; the database waits for first use.
     StashController& stash();
     // Copy, paste, JSON and dropped files.
     ShareController& share();
     // Labels keep their own printer, so that a label's page never becomes the reports'.
-    QPrinter& labelPrinter();
+    QPrinter& labelPrinter() override;
 
     // Runs a command; what it throws is reported in the general error box, never thrown on
     // through Qt. False when it threw.
-    bool guarded(const std::function<void()>& command);
+    bool guarded(const std::function<void()>& command) override;
 
     PrintOptionsDialog& printDialog();
     WeightsWindow& weightsWindow();
@@ -114,7 +115,10 @@ class AppController : public QObject {
     const QImage& screenCapture() const { return m_capture; }
     void setScreenPpiProvider(std::function<int()> provider) { m_screenPpi = std::move(provider); }
 
-    MixDocument& document() const;
+    MixDocument& document() const override;
+    QWidget& mainWidget() const override;
+    QLineEdit* nameField(TextField field) const override;
+    bool mayReplaceMix() override;
     // Open's load: the file becomes the mix, said so when it was cut at the reader's limit.
     void loadFile(const QString& path);
 

@@ -3,15 +3,12 @@
 
 #include "RecipesController.h"
 
-#include "AppController.h"
 #include "FileAccess.h"
-#include "MainWindow.h"
 #include "Prompts.h"
 #include "RecipeLibrary.h"
 #include "RecipeListModel.h"
 #include "RecipesWindow.h"
-#include "ShareController.h"
-#include "StashController.h"
+#include "Workbench.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,8 +27,8 @@ std::vector<std::string> nativeFolders(const QStringList& folders) {
 
 } // namespace
 
-RecipesController::RecipesController(AppController& app, Prompts& prompts)
-    : QObject(&app), m_app(app), m_prompts(prompts) {}
+RecipesController::RecipesController(Workbench& app, Prompts& prompts, QObject* parent)
+    : QObject(parent), m_app(app), m_prompts(prompts) {}
 
 QStringList RecipesController::folders() const {
     const AppSettings& s = m_app.settings();
@@ -61,7 +58,7 @@ RecipeLibrary& RecipesController::library() {
 RecipesWindow& RecipesController::window() {
     if (m_window)
         return *m_window;
-    m_window = new RecipesWindow(library(), m_prompts, &m_app.window());
+    m_window = new RecipesWindow(library(), m_prompts, &m_app.mainWidget());
     const QStringList sort = m_app.settings().RecipesSort.split(QLatin1Char(' '));
     bool ok = false;
     const int column = sort.value(0).toInt(&ok);
@@ -69,11 +66,12 @@ RecipesWindow& RecipesController::window() {
         m_window->list()->sortByColumn(column, sort.value(1) == QStringLiteral("desc")
                                                    ? Qt::DescendingOrder
                                                    : Qt::AscendingOrder);
-    connect(m_window, &RecipesWindow::openRequested, &m_app, &AppController::openRecipeFile);
+    connect(m_window, &RecipesWindow::openRequested, this,
+            [this](const QString& path) { m_app.openRecipeFile(path); });
     connect(m_window, &RecipesWindow::duplicateRequested, this, &RecipesController::duplicate);
-    connect(m_window, &RecipesWindow::stashRequested, this, [this] { m_app.stash().showStash(); });
+    connect(m_window, &RecipesWindow::stashRequested, this, &RecipesController::stashRequested);
     connect(m_window, &RecipesWindow::copyRecipeRequested, this,
-            [this](const QString& path) { m_app.share().copyRecipeFile(path); });
+            &RecipesController::copyRecipeRequested);
     connect(m_window, &RecipesWindow::foldersChosen, this, [this](const QStringList& f) {
         m_app.settings().RecipeFolders = f;
         library().setFolders(nativeFolders(f));

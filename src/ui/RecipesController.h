@@ -9,7 +9,7 @@
 
 namespace kovaq {
 
-class AppController;
+class Workbench;
 class Prompts;
 class RecipeLibrary;
 class RecipesWindow;
@@ -19,7 +19,7 @@ class RecipesWindow;
 class RecipesController : public QObject {
     Q_OBJECT
   public:
-    RecipesController(AppController& app, Prompts& prompts);
+    RecipesController(Workbench& app, Prompts& prompts, QObject* parent = nullptr);
 
     QStringList folders() const;
     RecipeLibrary& library();
@@ -39,8 +39,13 @@ class RecipesController : public QObject {
     void fileSaved(const QString& path);
     void fileOpened(const QString& path);
 
+  Q_SIGNALS:
+    // Asked of the rest of the program from the window: the stash shown, a recipe copied.
+    void stashRequested();
+    void copyRecipeRequested(const QString& path);
+
   private:
-    AppController& m_app;
+    Workbench& m_app;
     Prompts& m_prompts;
     RecipeLibrary* m_library = nullptr;
     RecipesWindow* m_window = nullptr;

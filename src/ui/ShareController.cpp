@@ -3,17 +3,15 @@
 
 #include "ShareController.h"
 
-#include "AppController.h"
 #include "FileAccess.h"
 #include "FileFlows.h"
-#include "MainWindow.h"
 #include "MixDocument.h"
 #include "PasteRecipeDialog.h"
 #include "Prompts.h"
 #include "QtText.h"
 #include "RecipeJson.h"
 #include "RecipeShare.h"
-#include "StashController.h"
+#include "Workbench.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -26,8 +24,12 @@ const QString kJsonFilter = QStringLiteral("Ko-Vaq recipe JSON (*.json)");
 
 } // namespace
 
-ShareController::ShareController(AppController& app, Prompts& prompts)
-    : QObject(&app), m_app(app), m_prompts(prompts) {}
+ShareController::ShareController(Workbench& app, Prompts& prompts, QObject* parent)
+    : QObject(parent), m_app(app), m_prompts(prompts) {}
+
+std::optional<int> ShareController::steepDaysOf(const QString& file) const {
+    return m_steepDaysOf ? m_steepDaysOf(file) : std::nullopt;
+}
 
 int ShareController::dropsPerMl() const {
     const AppSettings& s = m_app.settings();
@@ -37,8 +39,8 @@ int ShareController::dropsPerMl() const {
 void ShareController::copyRecipe() {
     m_app.guarded([this] {
         const QString file = m_app.currentFile();
-        QGuiApplication::clipboard()->setText(ToQString(
-            CopyRecipeText(m_app.document(), m_app.stash().steepDaysOf(file), dropsPerMl())));
+        QGuiApplication::clipboard()->setText(
+            ToQString(CopyRecipeText(m_app.document(), steepDaysOf(file), dropsPerMl())));
     });
 }
 
@@ -53,15 +55,16 @@ void ShareController::copyRecipeFile(const QString& path) {
             return;
         }
         QGuiApplication::clipboard()->setText(
-            ToQString(CopyRecipeText(recipe, m_app.stash().steepDaysOf(path), dropsPerMl())));
+            ToQString(CopyRecipeText(recipe, steepDaysOf(path), dropsPerMl())));
     });
 }
 
 PasteRecipeDialog& ShareController::pasteDialog() {
     if (!m_paste)
-        m_paste = new PasteRecipeDialog(&m_app.window(), m_prompts, [this](const ParsedRecipe& p) {
-            return PasteRemarks(p, m_app.document());
-        });
+        m_paste =
+            new PasteRecipeDialog(&m_app.mainWidget(), m_prompts, [this](const ParsedRecipe& p) {
+                return PasteRemarks(p, m_app.document());
+            });
     return *m_paste;
 }
 
@@ -71,7 +74,7 @@ void ShareController::pasteRecipe() {
         dialog.setText(QGuiApplication::clipboard()->text());
         if (m_prompts.execDialog(dialog) != QDialog::Accepted || !dialog.parsed().holdsRecipe())
             return;
-        if (!m_app.confirmDiscard(AppController::Caller::Open))
+        if (!m_app.mayReplaceMix())
             return;
         PasteRecipe(m_app.document(), dialog.parsed());
         m_app.forgetCurrentFile();
@@ -80,7 +83,7 @@ void ShareController::pasteRecipe() {
 
 void ShareController::exportJson() {
     m_app.guarded([this] {
-        MainWindow& w = m_app.window();
+        QWidget& w = m_app.mainWidget();
         const MixDocument& doc = m_app.document();
         QString path = m_prompts.saveFileName(&w, m_app.settings().SaveDir,
                                               doc.mixName() + QStringLiteral(".json"), kJsonFilter);
@@ -97,7 +100,7 @@ void ShareController::exportJson() {
 void ShareController::importJson() {
     m_app.guarded([this] {
         const QString path =
-            m_prompts.openFileName(&m_app.window(), m_app.settings().LoadDir, kJsonFilter);
+            m_prompts.openFileName(&m_app.mainWidget(), m_app.settings().LoadDir, kJsonFilter);
         if (!path.isEmpty())
             importJsonFile(path);
     });
@@ -105,7 +108,7 @@ void ShareController::importJson() {
 
 void ShareController::importJsonFile(const QString& path) {
     m_app.guarded([&] {
-        MainWindow& w = m_app.window();
+        QWidget& w = m_app.mainWidget();
         // Read and checked first: a file that is refused asks nothing about the mix shown.
         FileBytes file =
             ReadRegularFile(NativeFromPath(path), static_cast<std::size_t>(MaxRecipeJsonBytes) + 1);
@@ -121,7 +124,7 @@ void ShareController::importJsonFile(const QString& path) {
                                        .arg(QFileInfo(path).fileName(), json.error));
             return;
         }
-        if (!m_app.confirmDiscard(AppController::Caller::Open))
+        if (!m_app.mayReplaceMix())
             return;
         m_app.document().loadRecipe(*json.recipe);
         m_app.forgetCurrentFile();

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <QObject>
+
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace kovaq {
 
-class AppController;
+class Workbench;
 class PasteRecipeDialog;
 class Prompts;
 
@@ -17,7 +20,11 @@ class Prompts;
 class ShareController : public QObject {
     Q_OBJECT
   public:
-    ShareController(AppController& app, Prompts& prompts);
+    ShareController(Workbench& app, Prompts& prompts, QObject* parent = nullptr);
+    // Where the steep days of a recipe file's last batch come from (the stash).
+    void setSteepDaysSource(std::function<std::optional<int>(const QString& file)> source) {
+        m_steepDaysOf = std::move(source);
+    }
 
     // The mix in the window, or a recipe file, onto the clipboard as text.
     void copyRecipe();
@@ -33,9 +40,11 @@ class ShareController : public QObject {
     void openDropped(const QString& path);
 
   private:
+    std::optional<int> steepDaysOf(const QString& file) const;
     int dropsPerMl() const;
 
-    AppController& m_app;
+    Workbench& m_app;
+    std::function<std::optional<int>(const QString& file)> m_steepDaysOf;
     Prompts& m_prompts;
     PasteRecipeDialog* m_paste = nullptr;
 };

@@ -3,12 +3,10 @@
 
 #include "StashController.h"
 
-#include "AppController.h"
 #include "BottleLabels.h"
 #include "FileAccess.h"
 #include "FileFlows.h"
 #include "IniDocument.h"
-#include "MainWindow.h"
 #include "MixDocument.h"
 #include "PrintJob.h"
 #include "PrintOptionsDialog.h"
@@ -19,6 +17,7 @@
 #include "StashDialogs.h"
 #include "StashModels.h"
 #include "StashWindow.h"
+#include "Workbench.h"
 
 #include <QAction>
 #include <QCompleter>
@@ -58,8 +57,8 @@ QStringList namesOf(const std::vector<Bottle>& bottles, BottleKind kind) {
 
 } // namespace
 
-StashController::StashController(AppController& app, Prompts& prompts)
-    : QObject(&app), m_app(app), m_prompts(prompts), m_path(StashStore::DefaultPath()) {
+StashController::StashController(Workbench& app, Prompts& prompts, QObject* parent)
+    : QObject(parent), m_app(app), m_prompts(prompts), m_path(StashStore::DefaultPath()) {
     MixDocument& doc = m_app.document();
     connect(&doc, &MixDocument::recalculated, this, [this] {
         if (m_window && m_window->isVisible())
@@ -97,7 +96,7 @@ std::optional<int> StashController::steepDaysOf(const QString& file) {
 QWidget* StashController::parentWidget() const {
     if (m_window && m_window->isVisible())
         return m_window;
-    return &m_app.window();
+    return &m_app.mainWidget();
 }
 
 QUndoStack& StashController::undoStack() {
@@ -109,7 +108,7 @@ QUndoStack& StashController::undoStack() {
 StashWindow& StashController::window() {
     if (m_window)
         return *m_window;
-    m_window = new StashWindow(&m_app.window());
+    m_window = new StashWindow(&m_app.mainWidget());
     StashWindow& w = *m_window;
     showState();
     w.bottles().setEditor(
@@ -299,7 +298,7 @@ void StashController::writeAgain() {
 
 MixItDialog& StashController::mixItDialog() {
     if (!m_mixIt)
-        m_mixIt = new MixItDialog(&m_app.window());
+        m_mixIt = new MixItDialog(&m_app.mainWidget());
     return *m_mixIt;
 }
 
@@ -379,7 +378,7 @@ void StashController::undoLastBatch() {
 
 LabelDialog& StashController::labelDialog() {
     if (!m_label)
-        m_label = new LabelDialog(&m_app.window(), [this] {
+        m_label = new LabelDialog(&m_app.mainWidget(), [this] {
             return m_app.labelPrinter().pageLayout().fullRect(QPageLayout::Millimeter).size();
         });
     return *m_label;
@@ -458,13 +457,12 @@ void StashController::installCompleters() {
     m_baseNames = new QStringListModel(this);
     m_flavourNames = new QStringListModel(this);
     reload();
-    MainWindow& w = m_app.window();
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotId slot = slotAt(i);
         const auto field = NameField(slot);
         if (!field)
             continue;
-        QLineEdit* edit = w.field(*field);
+        QLineEdit* edit = m_app.nameField(*field);
         auto* c = new QCompleter(slot == SlotId::NicBase ? m_baseNames : m_flavourNames, edit);
         c->setCaseSensitivity(Qt::CaseInsensitive);
         c->setFilterMode(Qt::MatchContains);

@@ -20,7 +20,7 @@ class QUndoStack;
 
 namespace kovaq {
 
-class AppController;
+class Workbench;
 class LabelDialog;
 class MixItDialog;
 class Prompts;
@@ -32,7 +32,7 @@ class StashWindow;
 class StashController : public QObject {
     Q_OBJECT
   public:
-    StashController(AppController& app, Prompts& prompts);
+    StashController(Workbench& app, Prompts& prompts, QObject* parent = nullptr);
     ~StashController() override;
 
     // Where the database is; tests choose their own. Before first use only.
@@ -90,7 +90,7 @@ class StashController : public QObject {
     bool checkWritable(QWidget* parent);
     QWidget* parentWidget() const;
 
-    AppController& m_app;
+    Workbench& m_app;
     Prompts& m_prompts;
     QString m_path;
     StashStore::FolderProbe m_probe = &StashStore::ProbeFolder;

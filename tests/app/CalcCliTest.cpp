@@ -248,10 +248,12 @@ TEST(KovaqCalc, OutputThatCannotBeWrittenIsAFailure) {
     // A PDF into a folder that cannot be written, or onto a device: nothing is left behind.
     const std::string locked = dir.filePath("locked").toStdString();
     ASSERT_EQ(mkdir(locked.c_str(), 0500), 0);
-    for (const std::string& pdf : {locked + "/r.pdf", std::string("/dev/full")}) {
+    // The system's reason is said with it.
+    for (const auto& [pdf, why] : std::vector<std::pair<std::string, std::string>>{
+             {locked + "/r.pdf", "Permission denied"}, {"/dev/full", "Not a regular file"}}) {
         const CalcRun run = calcBytes({"--report", "summary", "--pdf", pdf, file}, dir);
         EXPECT_EQ(run.exitCode, 1) << pdf;
-        EXPECT_EQ(run.err.toStdString(), "kovaq-calc: cannot write '" + pdf + "'\n");
+        EXPECT_EQ(run.err.toStdString(), "kovaq-calc: cannot write '" + pdf + "': " + why + "\n");
     }
     struct stat st {};
     EXPECT_NE(stat((locked + "/r.pdf").c_str(), &st), 0);

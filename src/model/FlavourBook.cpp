@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "FlavourBook.h"
+
+#include "FlavourName.h"
+#include "Numbers.h"
+#include "QtText.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kovaq {
+
+std::size_t FlavourBook::flavourOf(const QString& name) {
+    // Most names come back in recipe after recipe: each spelling is folded once.
+    std::string spelling = ToUtf8(name);
+    if (const auto it = m_bySpelling.find(spelling); it != m_bySpelling.end())
+        return it->second;
+    const QString key = FlavourKey(name);
+    std::string k = ToUtf8(key);
+    auto [at, added] = m_byKey.emplace(std::move(k), m_flavours.size());
+    if (added)
+        m_flavours.push_back({key, name.trimmed(), {}});
+    m_bySpelling.emplace(std::move(spelling), at->second);
+    return at->second;
+}
+
+void FlavourBook::addRecipe(const std::vector<FlavourShare>& shares) {
+    // A recipe has at most eight flavours: a short list beats a map.
+    std::vector<std::pair<std::size_t, double>> mine;
+    for (const FlavourShare& s : shares) {
+        if (!(s.percent > 0) || !std::isfinite(s.percent) || FoldName(s.name).isEmpty())
+            continue;
+        const std::size_t f = flavourOf(s.name);
+        const auto same =
+            std::find_if(mine.begin(), mine.end(), [f](const auto& m) { return m.first == f; });
+        if (same != mine.end())
+            same->second += s.percent;
+        else
+            mine.emplace_back(f, s.percent);
+    }
+    for (const auto& [f, percent] : mine)
+        m_flavours[f].shares.push_back(percent);
+}
+
+void FlavourBook::addEntry(const RecipeEntry& entry) {
+    if (!entry.problem.empty())
+        return;
+    std::vector<FlavourShare> shares;
+    shares.reserve(entry.flavours.size());
+    for (const RecipeFlavour& f : entry.flavours)
+        shares.push_back({ToQString(f.name), ParseNumber(f.percent)});
+    addRecipe(shares);
+}
+
+FlavourFigures FlavourBook::figuresOf(const Flavour& f) const {
+    FlavourFigures out;
+    out.key = f.key;
+    out.name = f.name;
+    out.recipes = static_cast<int>(f.shares.size());
+    if (f.shares.empty())
+        return out;
+    std::vector<double> s = f.shares;
+    std::sort(s.begin(), s.end());
+    const std::size_t n = s.size();
+    out.minPercent = s.front();
+    out.maxPercent = s.back();
+    out.medianPercent = n % 2 ? s[n / 2] : (s[n / 2 - 1] + s[n / 2]) / 2;
+    return out;
+}
+
+std::vector<FlavourFigures> FlavourBook::figures() const {
+    std::vector<FlavourFigures> out;
+    out.reserve(m_flavours.size());
+    for (const Flavour& f : m_flavours)
+        if (!f.shares.empty())
+            out.push_back(figuresOf(f));
+    std::sort(out.begin(), out.end(), [](const FlavourFigures& a, const FlavourFigures& b) {
+        const int byName = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+        return byName != 0 ? byName < 0 : a.key < b.key;
+    });
+    return out;
+}
+
+std::optional<FlavourFigures> FlavourBook::figuresOf(const QString& name) const {
+    const auto it = m_byKey.find(ToUtf8(FlavourKey(name)));
+    if (it == m_byKey.end() || m_flavours[it->second].shares.empty())
+        return std::nullopt;
+    return figuresOf(m_flavours[it->second]);
+}
+
+QString FlavourHint(const FlavourFigures& f) {
+    const auto percent = [](double v) { return ToQString(FormatNumber(RoundDecimals(v, 2))); };
+    const QString range = f.minPercent == f.maxPercent
+                              ? percent(f.minPercent)
+                              : percent(f.minPercent) + QChar(0x2013) + percent(f.maxPercent);
+    return QCoreApplication::translate("kovaq::FlavourBook",
+                                       "%1: in %n of your recipes, %2 %, usually %3 %", nullptr,
+                                       f.recipes)
+        .arg(f.name, range, percent(f.medianPercent));
+}
+
+} // namespace kovaq

@@ -1,0 +1,457 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
+
+#include "StashMatch.h"
+
+#include "FlavourName.h"
+#include "MixCalculator.h"
+#include "Numbers.h"
+#include "QtText.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+
+namespace kovaq {
+namespace {
+
+QString tr(const char* text, const char* disambiguation = nullptr, int n = -1) {
+    return QCoreApplication::translate("kovaq::StashMatch", text, disambiguation, n);
+}
+
+// Kinds other than flavours are told apart from every folded name by a control character.
+const std::string kBase = "\x01"
+                          "base";
+const std::string kPg = "\x01"
+                        "pg";
+const std::string kVg = "\x01"
+                        "vg";
+const std::string kVodkaWater = "\x01"
+                                "vodka/water";
+
+const std::string& kindTag(BottleKind kind) {
+    switch (kind) {
+    case BottleKind::NicotineBase:
+        return kBase;
+    case BottleKind::PG:
+        return kPg;
+    case BottleKind::VG:
+        return kVg;
+    default:
+        return kVodkaWater;
+    }
+}
+
+bool servesBase(const Bottle& bottle, double strength) {
+    // The tolerance is of what is typed: 0.05 mg away still serves.
+    return std::fabs(bottle.strength - strength) <= BaseStrengthTolerance + 1e-9;
+}
+
+// Within what the calculation counts as zero, the need is met.
+bool enough(double onHand, double need) {
+    return onHand >= need - 1e-9 * std::max(1.0, need);
+}
+
+} // namespace
+
+std::string Ingredient::id() const {
+    switch (kind) {
+    case BottleKind::Flavour:
+        return key;
+    case BottleKind::NicotineBase:
+        return kBase + ' ' + FormatNumber(strength);
+    default:
+        return kindTag(kind);
+    }
+}
+
+Ingredient IngredientOf(const IngredientNeed& need, double baseStrength) {
+    Ingredient i;
+    i.kind = KindOfSlot(need.slot);
+    if (i.kind == BottleKind::Flavour)
+        i.key = need.key;
+    else if (i.kind == BottleKind::NicotineBase)
+        i.strength = baseStrength;
+    return i;
+}
+
+QString IngredientName(const Ingredient& ingredient, const QString& recipeName) {
+    switch (ingredient.kind) {
+    case BottleKind::Flavour:
+        return !recipeName.isEmpty()     ? recipeName
+               : !ingredient.key.empty() ? ToQString(ingredient.key)
+                                         : tr("A flavour without a name");
+    case BottleKind::NicotineBase:
+        return tr("Nicotine base %1 mg").arg(ToQString(FormatNumber(ingredient.strength)));
+    default:
+        return BottleKindName(ingredient.kind);
+    }
+}
+
+StashTotals::StashTotals(const std::vector<Bottle>& bottles) {
+    m_bottles.reserve(bottles.size());
+    for (const Bottle& b : bottles)
+        put(b);
+}
+
+std::vector<std::string> StashTotals::servedBy(const Bottle& bottle) {
+    if (bottle.kind != BottleKind::Flavour)
+        return {kindTag(bottle.kind)};
+    std::vector<std::string> keys{ToUtf8(FlavourKey(bottle.name))};
+    if (keys[0].empty()) // a flavour without a name serves no recipe
+        return {};
+    std::string withMaker = ToUtf8(FlavourKey(bottle.name, bottle.maker));
+    if (withMaker != keys[0])
+        keys.push_back(std::move(withMaker));
+    return keys;
+}
+
+void StashTotals::add(const Bottle& bottle) {
+    remove(bottle.id);
+    put(bottle);
+}
+
+void StashTotals::put(const Bottle& bottle) {
+    m_bottles.emplace(bottle.id, bottle);
+    if (bottle.kind == BottleKind::NicotineBase) {
+        m_bases.push_back(bottle);
+        return;
+    }
+    for (const std::string& key : servedBy(bottle)) {
+        Pool& pool = m_pools[key];
+        pool.bottles.push_back(bottle);
+        pool.total += std::max(0.0, bottle.onHand);
+    }
+}
+
+void StashTotals::remove(std::int64_t bottleId) {
+    const auto it = m_bottles.find(bottleId);
+    if (it == m_bottles.end())
+        return;
+    const Bottle old = it->second;
+    m_bottles.erase(it);
+    const auto drop = [&](std::vector<Bottle>& list) {
+        list.erase(std::remove_if(list.begin(), list.end(),
+                                  [&](const Bottle& b) { return b.id == bottleId; }),
+                   list.end());
+    };
+    if (old.kind == BottleKind::NicotineBase) {
+        drop(m_bases);
+        return;
+    }
+    for (const std::string& key : servedBy(old)) {
+        const auto pool = m_pools.find(key);
+        if (pool == m_pools.end())
+            continue;
+        drop(pool->second.bottles);
+        if (pool->second.bottles.empty()) {
+            m_pools.erase(pool);
+            continue;
+        }
+        // Added up again rather than taken away: no trace of rounding is left behind.
+        pool->second.total = 0;
+        for (const Bottle& b : pool->second.bottles)
+            pool->second.total += std::max(0.0, b.onHand);
+    }
+}
+
+const StashTotals::Pool* StashTotals::poolOf(const Ingredient& ingredient) const {
+    if (ingredient.kind == BottleKind::Flavour && ingredient.key.empty())
+        return nullptr;
+    const auto it = m_pools.find(ingredient.kind == BottleKind::Flavour ? ingredient.key
+                                                                        : kindTag(ingredient.kind));
+    return it == m_pools.end() ? nullptr : &it->second;
+}
+
+double StashTotals::onHand(const Ingredient& ingredient) const {
+    if (ingredient.kind == BottleKind::NicotineBase) {
+        double total = 0;
+        for (const Bottle& b : m_bases)
+            if (servesBase(b, ingredient.strength))
+                total += std::max(0.0, b.onHand);
+        return total;
+    }
+    const Pool* pool = poolOf(ingredient);
+    return pool ? pool->total : 0.0;
+}
+
+const Bottle* StashTotals::newestSized(const Ingredient& ingredient) const {
+    const Bottle* newest = nullptr;
+    const auto look = [&](const std::vector<Bottle>& list) {
+        for (const Bottle& b : list)
+            if (b.size > 0 && (!newest || b.id > newest->id) &&
+                (b.kind != BottleKind::NicotineBase || servesBase(b, ingredient.strength)))
+                newest = &b;
+    };
+    if (ingredient.kind == BottleKind::NicotineBase)
+        look(m_bases);
+    else if (const Pool* pool = poolOf(ingredient))
+        look(pool->bottles);
+    return newest;
+}
+
+Makeable CanMake(const RecipeNeeds& needs, const StashTotals& stash) {
+    Makeable out;
+    if (!needs.mixable)
+        return out;
+    double ratio = std::numeric_limits<double>::infinity();
+    for (const IngredientNeed& need : needs.ingredients) {
+        if (!(need.ml > 0))
+            continue;
+        const Ingredient ingredient = IngredientOf(need, needs.baseStrength);
+        const double onHand = stash.onHand(ingredient);
+        ratio = std::min(ratio, onHand / need.ml);
+        if (!enough(onHand, need.ml))
+            out.missing.push_back({need.slot, ingredient,
+                                   IngredientName(ingredient, ToQString(need.name)), need.ml,
+                                   onHand});
+    }
+    out.canMake = out.missing.empty();
+    out.maxMl = std::isfinite(ratio) ? needs.volumeMl * ratio : needs.volumeMl;
+    if (out.canMake) // a hair below within the noise is still the whole recipe
+        out.maxMl = std::max(out.maxMl, needs.volumeMl);
+    return out;
+}
+
+void MakeableTable::setBottles(const std::vector<Bottle>& bottles) {
+    m_stash = StashTotals(bottles);
+    for (std::uint32_t p = 0; p < m_results.size(); ++p)
+        if (!m_ids[p].empty())
+            rework(p);
+}
+
+bool MakeableTable::rework(std::uint32_t place) {
+    Makeable fresh = CanMake(m_needs[place], m_stash);
+    if (fresh == m_results[place])
+        return false;
+    m_results[place] = std::move(fresh);
+    return true;
+}
+
+std::vector<MakeableTable::Id> MakeableTable::bottleChanged(const Bottle* before,
+                                                            const Bottle* after) {
+    std::vector<std::string> keys;
+    if (before) {
+        keys = StashTotals::servedBy(*before);
+        m_stash.remove(before->id);
+    }
+    if (after) {
+        for (std::string& k : StashTotals::servedBy(*after))
+            keys.push_back(std::move(k));
+        m_stash.add(*after);
+    }
+    std::vector<Id> changed;
+    const bool everyone = std::any_of(keys.begin(), keys.end(),
+                                      [](const std::string& k) { return k.front() == '\x01'; });
+    if (everyone) {
+        // PG, VG and the bases serve nearly every recipe: looking through all costs less
+        // than keeping who uses them.
+        for (std::uint32_t p = 0; p < m_results.size(); ++p)
+            if (!m_ids[p].empty() && rework(p))
+                changed.push_back(m_ids[p]);
+        return changed;
+    }
+    std::vector<std::uint32_t> places;
+    for (const std::string& k : keys)
+        if (const auto it = m_usersOf.find(k); it != m_usersOf.end())
+            places.insert(places.end(), it->second.begin(), it->second.end());
+    std::sort(places.begin(), places.end());
+    places.erase(std::unique(places.begin(), places.end()), places.end());
+    for (const std::uint32_t p : places)
+        if (rework(p))
+            changed.push_back(m_ids[p]);
+    return changed;
+}
+
+void MakeableTable::index(std::uint32_t place, bool add) {
+    for (const IngredientNeed& need : m_needs[place].ingredients) {
+        if (!isFlavour(need.slot) || need.key.empty())
+            continue;
+        std::vector<std::uint32_t>& users = m_usersOf[need.key];
+        if (add) {
+            users.push_back(place);
+            continue;
+        }
+        users.erase(std::remove(users.begin(), users.end(), place), users.end());
+        if (users.empty())
+            m_usersOf.erase(need.key);
+    }
+}
+
+void MakeableTable::setRecipe(const Id& id, RecipeNeeds needs) {
+    std::uint32_t place;
+    if (const auto it = m_slotOf.find(id); it != m_slotOf.end()) {
+        place = it->second;
+        index(place, false);
+    } else if (!m_free.empty()) {
+        place = m_free.back();
+        m_free.pop_back();
+        m_slotOf.emplace(id, place);
+    } else {
+        place = static_cast<std::uint32_t>(m_results.size());
+        m_needs.emplace_back();
+        m_results.emplace_back();
+        m_ids.emplace_back();
+        m_slotOf.emplace(id, place);
+    }
+    m_ids[place] = id;
+    m_needs[place] = std::move(needs);
+    index(place, true);
+    m_results[place] = CanMake(m_needs[place], m_stash);
+}
+
+void MakeableTable::removeRecipe(const Id& id) {
+    const auto it = m_slotOf.find(id);
+    if (it == m_slotOf.end())
+        return;
+    const std::uint32_t place = it->second;
+    index(place, false);
+    m_needs[place] = {};
+    m_results[place] = {};
+    m_ids[place].clear();
+    m_free.push_back(place);
+    m_slotOf.erase(it);
+}
+
+const Makeable* MakeableTable::find(const Id& id) const {
+    const auto it = m_slotOf.find(id);
+    return it == m_slotOf.end() ? nullptr : &m_results[it->second];
+}
+
+const RecipeNeeds* MakeableTable::needsOf(const Id& id) const {
+    const auto it = m_slotOf.find(id);
+    return it == m_slotOf.end() ? nullptr : &m_needs[it->second];
+}
+
+std::vector<MissingBottle> OneBottleAway(const std::vector<Makeable>& results) {
+    std::unordered_map<std::string, MissingBottle> byId;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const Makeable& r = results[i];
+        if (r.canMake || r.missing.size() != 1)
+            continue;
+        const Shortfall& s = r.missing.front();
+        MissingBottle& m = byId[s.ingredient.id()];
+        if (m.recipes == 0) {
+            m.ingredient = s.ingredient;
+            m.name = s.name;
+        }
+        ++m.recipes;
+        m.shortMl = std::max(m.shortMl, s.needMl - s.onHandMl);
+        m.which.push_back(i);
+    }
+    std::vector<MissingBottle> out;
+    out.reserve(byId.size());
+    for (auto& [id, m] : byId)
+        out.push_back(std::move(m));
+    std::sort(out.begin(), out.end(), [](const MissingBottle& a, const MissingBottle& b) {
+        if (a.recipes != b.recipes)
+            return a.recipes > b.recipes;
+        const int byName = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+        return byName != 0 ? byName < 0 : a.ingredient.id() < b.ingredient.id();
+    });
+    return out;
+}
+
+double ShoppingList::cost() const {
+    double total = 0;
+    for (const ShoppingItem& i : items)
+        total += i.cost();
+    return total;
+}
+
+ShoppingList MakeShoppingList(const std::vector<ShoppingOrder>& orders, const StashTotals& stash) {
+    ShoppingList list;
+    std::map<std::string, ShoppingItem> byId; // in one order, whatever the hash
+    for (const ShoppingOrder& order : orders) {
+        if (!order.needs)
+            continue;
+        const RecipeNeeds& needs = *order.needs;
+        if (!needs.mixable || !(needs.volumeMl > 0)) {
+            list.unmixable << order.name;
+            continue;
+        }
+        const double scale = order.ml > 0 ? order.ml / needs.volumeMl : 1.0;
+        for (const IngredientNeed& need : needs.ingredients) {
+            const Ingredient ingredient = IngredientOf(need, needs.baseStrength);
+            ShoppingItem& item = byId[ingredient.id()];
+            if (item.name.isEmpty()) {
+                item.ingredient = ingredient;
+                item.name = IngredientName(ingredient, ToQString(need.name));
+            }
+            item.needMl += need.ml * scale;
+        }
+    }
+    for (auto& [id, item] : byId) {
+        item.onHandMl = stash.onHand(item.ingredient);
+        if (enough(item.onHandMl, item.needMl))
+            continue;
+        item.shortMl = item.needMl - item.onHandMl;
+        if (const Bottle* known = stash.newestSized(item.ingredient)) {
+            item.bottleMl = known->size;
+            // A whole bottle for what is short, not one more for a trace of rounding.
+            item.bottles = static_cast<int>(std::ceil(item.shortMl / known->size - 1e-9));
+            item.price = known->price;
+        }
+        list.items.push_back(std::move(item));
+    }
+    std::sort(list.items.begin(), list.items.end(),
+              [](const ShoppingItem& a, const ShoppingItem& b) {
+                  return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+              });
+    return list;
+}
+
+namespace {
+
+QString ml(double v) {
+    return ToQString(FormatNumber(RoundDecimals(v, 2)));
+}
+
+QString money(double v) {
+    return ToQString(FormatNumber(RoundDecimals(v, 2)));
+}
+
+} // namespace
+
+QString ShoppingListText(const ShoppingList& list) {
+    QString out;
+    for (const ShoppingItem& i : list.items) {
+        QString line = tr("%1: %2 ml short (%3 ml needed, %4 ml on hand)")
+                           .arg(i.name, ml(i.shortMl), ml(i.needMl), ml(i.onHandMl));
+        if (i.bottles > 0)
+            line += i.price > 0
+                        ? tr(", %n bottle(s) of %1 ml at %2", nullptr, i.bottles)
+                              .arg(ml(i.bottleMl), money(i.price))
+                        : tr(", %n bottle(s) of %1 ml", nullptr, i.bottles).arg(ml(i.bottleMl));
+        out += line + QLatin1Char('\n');
+    }
+    if (list.items.empty())
+        out += tr("Nothing is short: the stash holds all of it.") + QLatin1Char('\n');
+    else if (list.cost() > 0)
+        out += tr("Total: %1").arg(money(list.cost())) + QLatin1Char('\n');
+    for (const QString& name : list.unmixable)
+        out += tr("%1 cannot be mixed as it stands: left out.").arg(name) + QLatin1Char('\n');
+    return out;
+}
+
+std::string ShoppingListCsv(const ShoppingList& list) {
+    QString out = QStringLiteral(
+        "Ingredient,Needed (ml),On hand (ml),Short (ml),Bottle (ml),Bottles,Price,Cost\r\n");
+    for (const ShoppingItem& i : list.items) {
+        const QStringList row = {CsvCell(i.name),
+                                 ml(i.needMl),
+                                 ml(i.onHandMl),
+                                 ml(i.shortMl),
+                                 i.bottles > 0 ? ml(i.bottleMl) : QString(),
+                                 i.bottles > 0 ? QString::number(i.bottles) : QString(),
+                                 i.bottles > 0 ? money(i.price) : QString(),
+                                 i.bottles > 0 ? money(i.cost()) : QString()};
+        out += row.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return out.toStdString();
+}
+
+} // namespace kovaq

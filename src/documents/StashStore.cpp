@@ -132,6 +132,13 @@ const char* const kToV3[] = {
     "ALTER TABLE batches ADD COLUMN cost_value REAL",
 };
 
+// Version 4: the flavour book's notes, rating and preferred share of each flavour.
+const char* const kToV4[] = {
+    "CREATE TABLE flavour_notes(key TEXT PRIMARY KEY, name TEXT NOT NULL DEFAULT '', "
+    "notes TEXT NOT NULL DEFAULT '', rating INTEGER CHECK(rating BETWEEN 1 AND 5), "
+    "share REAL CHECK(share > 0 AND share <= 100))",
+};
+
 bool isDamageCode(const QSqlError& error) {
     // SQLITE_CORRUPT and SQLITE_NOTADB; anything else (a busy file, a folder that takes no
     // journal, a full disk) says nothing about the file itself.
@@ -446,6 +453,9 @@ std::optional<QString> StashStore::migrate(int from) {
             ok = ok && run(s);
         ok = ok && stash::migrateBatchFigures(db);
     }
+    if (from < 4)
+        for (const char* s : kToV4)
+            ok = ok && run(s);
     ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
     if (!ok) {
         const auto error = fail(QStringLiteral("Unable to prepare the stash"));

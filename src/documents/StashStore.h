@@ -90,6 +90,19 @@ struct Need {
     std::int64_t bottle = 0;
 };
 
+// What the user keeps about one flavour in the flavour book, keyed by its FlavourKey.
+struct FlavourNote {
+    QString key;  // set by the store from the name
+    QString name; // as the user last saw it
+    QString notes;
+    std::optional<int> rating;   // 1 to 5
+    std::optional<double> share; // the share the user prefers, percent
+    bool empty() const { return notes.trimmed().isEmpty() && !rating && !share; }
+    bool operator==(const FlavourNote&) const = default;
+};
+
+struct StashImport;
+
 // Whether a bottle can give to a need: the bottle asked for, or one of the slot's kind with
 // the need's name (blanks around and case aside). A need without a name takes any bottle of
 // its kind, except a flavour's: an unnamed flavour could be any of them.
@@ -107,7 +120,7 @@ class StashStore {
     // person: a damaged file to be replaced, a folder or a disk to be freed, a second
     // Ko-Vaq to be closed.
     enum class Condition { Fine, Missing, Busy, Newer, Damaged, Unwritable, Full, Unreadable };
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
     // Whether the stash's folder takes a new file: 0, or the errno of the failure. Tests
     // replace it to play a read-only folder or a full disk.
     using FolderProbe = std::function<int(const QString& folder)>;
@@ -170,6 +183,17 @@ class StashStore {
     std::optional<QString> removeBatch(std::int64_t id, Batch* removed = nullptr);
     // Puts back a batch removed, with its id, and takes again exactly what it took.
     std::optional<QString> restoreBatch(const Batch& batch);
+
+    // The flavour book's notes (none before a stash of version 4 is opened for writing).
+    std::vector<FlavourNote> flavourNotes() const;
+    std::optional<FlavourNote> flavourNote(const QString& name) const;
+    // Kept under the name's FlavourKey (set into `note.key`); a note with nothing in it is
+    // removed. Refuses a rating outside 1 to 5 and a share outside 0 to 100 %.
+    std::optional<QString> setFlavourNote(FlavourNote& note);
+
+    // Adds and updates the bottles of an import read by ReadStashCsv, in one transaction:
+    // all of it or, on any failure, none. The added bottles get their ids.
+    std::optional<QString> importBottles(StashImport& import);
 
   private:
     std::optional<QString> migrate(int from);

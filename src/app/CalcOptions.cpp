@@ -56,7 +56,11 @@ const char* const CalcUsage =
     "       kovaq-calc --shots ML BOTTLE SHOT_MG SHOT_ML TARGET [--scale G] [--json]\n"
     "       kovaq-calc --dilute ML FROM_MG TO_MG [--base MG] [--scale G] [--json]\n"
     "       kovaq-calc --ratio ML PG TO_PG [--scale G] [--json]\n"
-    "       kovaq-calc --stash [--json] [--db FILE]\n"
+    "       kovaq-calc --stash [--json | --csv] [--db FILE]\n"
+    "       kovaq-calc --stash-import FILE.csv [--db FILE]\n"
+    "       kovaq-calc --makeable [--json] [--db FILE] FOLDER...\n"
+    "       kovaq-calc --flavours [--json] FOLDER...\n"
+    "       kovaq-calc --shopping [--json | --csv] [--db FILE] FILE.mix...\n"
     "       kovaq-calc --batches [--json | --csv] [--db FILE]\n"
     "       kovaq-calc --version | --help\n"
     "\n"
@@ -95,9 +99,24 @@ const char* const CalcUsage =
     "  --stash        list the bottles of the stash: kind, name, maker, ml on hand,\n"
     "                 bottle size, price, PG/VG, nicotine strength, gravity\n"
     "  --batches      list the batches mixed, newest first, with when each is ready\n"
-    "  --csv          with --batches, the list as CSV (RFC 4180, UTF-8, ISO dates)\n"
+    "  --csv          with --batches, the list as CSV (RFC 4180, UTF-8, ISO dates); with\n"
+    "                 --stash, the bottles in the columns --stash-import reads\n"
+    "  --stash-import FILE.csv\n"
+    "                 add the bottles of a CSV to the stash and update those of the same\n"
+    "                 kind, name and maker (columns named in the header row, in any order:\n"
+    "                 kind, name, maker, on_hand_ml, bottle_ml, price, pgvg, strength,\n"
+    "                 gravity, notes); refused lines go to standard error with their\n"
+    "                 number and reason, exit status 3; refused whole while Ko-Vaq has the\n"
+    "                 stash open\n"
+    "  --makeable     for each recipe in the folders, whether the stash holds all it needs,\n"
+    "                 how much of it could be made, and what is missing\n"
+    "  --flavours     for each flavour in the folders' recipes, how many use it and its\n"
+    "                 lowest, median and highest share\n"
+    "  --shopping     what the recipe files need that the stash lacks, in ml and in whole\n"
+    "                 bottles of the sizes the stash knows, at the last price\n"
     "  --db FILE      the stash database (default: the one Ko-Vaq keeps,\n"
-    "                 $XDG_DATA_HOME/Tresquall/Ko-Vaq/ko-vaq.sqlite); never written\n"
+    "                 $XDG_DATA_HOME/Tresquall/Ko-Vaq/ko-vaq.sqlite); only\n"
+    "                 --stash-import writes it\n"
     "  --notes        include the notes in the report\n"
     "  --unused       include unused ingredients (details report)\n"
     "  --text-size N  report text size in points (default 12)\n"
@@ -108,7 +127,7 @@ const char* const CalcUsage =
     "\n"
     "Exit status: 0 when done, 1 when the file or the stash cannot be read or the output\n"
     "cannot be written, 2 for a wrong command line, 3 when --check finds a mix that cannot\n"
-    "be made.\n";
+    "be made or --stash-import refuses a line.\n";
 
 namespace {
 
@@ -131,8 +150,15 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
         parsed.usageError = usage;
         return parsed;
     };
-    for (int i = 1; i < argc; ++i) // with --list, every name is a folder, wherever it stands
-        o.list = o.list || std::string(argv[i]) == "--list";
+    // With --list, --makeable, --flavours and --shopping, every name is a folder (or a recipe
+    // file), wherever it stands.
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        o.list = o.list || arg == "--list";
+        o.makeable = o.makeable || arg == "--makeable";
+        o.flavours = o.flavours || arg == "--flavours";
+        o.shopping = o.shopping || arg == "--shopping";
+    }
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -206,6 +232,10 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             o.share = arg.substr(2);
         } else if (arg == "--stash") {
             o.stash = true;
+        } else if (arg == "--stash-import" && hasValue) {
+            o.stashImport = argv[++i];
+        } else if (arg == "--makeable" || arg == "--flavours" || arg == "--shopping") {
+            // read above
         } else if (arg == "--batches") {
             o.batches = true;
         } else if (arg == "--csv") {
@@ -232,7 +262,7 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             o.folders.push_back(arg);
         } else if (o.out.empty() && o.share.rfind("from-", 0) == 0) {
             o.out = arg;
-        } else if (o.list) {
+        } else if (o.list || o.makeable || o.flavours || o.shopping) {
             o.folders.push_back(arg);
         } else {
             return fail("only one file at a time");
@@ -253,6 +283,33 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
         return fail("--base goes with --dilute");
     if (o.scale != 0.01 && o.report != "weights")
         return fail("--scale goes with --shots, --dilute, --ratio and --report weights");
+    if (!o.stashImport.empty() || o.makeable || o.flavours || o.shopping) {
+        if (!o.stashImport.empty() + o.makeable + o.flavours + o.shopping + o.list + o.stash +
+                o.batches + !o.share.empty() >
+            1)
+            return fail("--stash-import, --makeable, --flavours and --shopping go one at a time");
+        if (!o.report.empty() || o.check || o.weights || !o.pdf.empty() || labelOptions ||
+            o.notes || o.unused || !o.search.empty())
+            return fail("--stash-import, --makeable, --flavours and --shopping go with --json, "
+                        "--csv and --db only");
+        if (!o.stashImport.empty()) {
+            if (!o.path.empty() || o.json || o.csv)
+                return fail("--stash-import goes with --db only");
+            return parsed;
+        }
+        if (o.flavours && (!o.db.empty() || o.csv))
+            return fail("--flavours goes with --json only");
+        if (o.makeable && o.csv)
+            return fail("--makeable goes with --json and --db only");
+        if (o.json && o.csv)
+            return fail("--json and --csv go one at a time");
+        if (o.path.empty())
+            return fail(o.shopping ? "--shopping needs a recipe file"
+                                   : "--makeable and --flavours "
+                                     "need a folder",
+                        true);
+        return parsed;
+    }
     if (!o.share.empty()) {
         if (o.list || o.stash || o.batches || !o.report.empty() || o.check || o.weights || o.json ||
             !o.pdf.empty() || labelOptions || o.csv)
@@ -274,12 +331,12 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
         if (!o.path.empty() || o.list || !o.report.empty() || o.check || o.weights ||
             !o.pdf.empty() || labelOptions)
             return fail("--stash and --batches go with --json, --csv and --db only");
-        if (o.csv && (o.stash || o.json))
-            return fail("--csv goes with --batches alone");
+        if (o.csv && o.json)
+            return fail("--json and --csv go one at a time");
         return parsed;
     }
     if (o.csv)
-        return fail("--csv goes with --batches");
+        return fail("--csv goes with --stash, --batches or --shopping");
     if (labelOptions && o.report != "label")
         return fail("--label-size and --steep go with --report label");
     if (!o.db.empty() && o.report != "label")

@@ -32,6 +32,13 @@ struct CalcOptions {
     bool batches = false;
     bool csv = false;
     std::string db;
+    // --makeable and --flavours: the recipes of `folders` against the stash, and what they
+    // say of each flavour; --shopping: what the recipe files `folders` need that the stash
+    // lacks; --stash-import: a CSV of bottles into the stash, the one command that writes it.
+    bool makeable = false;
+    bool flavours = false;
+    bool shopping = false;
+    std::string stashImport;
     // --report label: the label of a batch of the recipe mixed today.
     std::string labelSize = "50x25";
     int steepDays = 7;

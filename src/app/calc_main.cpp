@@ -4,6 +4,7 @@
 // kovaq-calc: loads a recipe as the window's Open does and prints what the window would
 // show, for scripts and for checking the calculation from outside.
 #include "BottleLabels.h"
+#include "CalcBench.h"
 #include "CalcJson.h"
 #include "CalcList.h"
 #include "CalcOptions.h"
@@ -217,6 +218,10 @@ int main(int argc, char** argv) {
     // The store is read where the window keeps it.
     QCoreApplication::setOrganizationName(QStringLiteral("Tresquall"));
     QCoreApplication::setApplicationName(QStringLiteral("Ko-Vaq"));
+    if (IsBenchCommand(o)) {
+        gui.ensure(); // the database driver is a plug-in, found through the application
+        return finish(RunBenchCommand(o));
+    }
     if (o.stash || o.batches) {
         gui.ensure(); // the database driver is a plug-in, found through the application
         return finish(o.stash ? PrintStash(o) : PrintBatches(o));

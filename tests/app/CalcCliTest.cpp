@@ -488,7 +488,7 @@ TEST(KovaqCalc, ReadsTheStashAndBatchesWithoutWritingThem) {
     EXPECT_EQ(after.readAll(), before);
 
     for (const QStringList& wrong :
-         {QStringList{"--stash", "--csv"}, QStringList{"--stash", "--batches"},
+         {QStringList{"--stash", "--csv", "--json"}, QStringList{"--stash", "--batches"},
           QStringList{"--batches", kThirtyMl}, QStringList{"--label-size", "70x40", kThirtyMl},
           QStringList{"--report", "label", "--steep", "400", kThirtyMl}})
         EXPECT_EQ(calc(wrong).exitCode, 2) << wrong.join(' ').toStdString();
@@ -588,4 +588,93 @@ TEST(KovaqCalc, ShotsAndFixesSayWhatToAddOrWhyNot) {
         EXPECT_EQ(bad.exitCode, 2) << c.says;
         EXPECT_TRUE(bad.err.contains(c.says)) << bad.err.toStdString();
     }
+}
+
+TEST(KovaqCalc, WhatCanBeMadeWhatToBuyAndWhatTheRecipesSayOfEachFlavour) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("recipes");
+    // 30 ml at 3 mg from 18 mg: 5 ml of base, 1.5 ml of Lemon (TPA), 0.6 ml of Cream.
+    write(dir, "recipes/pie.mix",
+          "[Title]\nName=Lemon pie\n[Ingredients]\nBaseNicStrength=18\nFlav1Name=Lemon (TPA)\n"
+          "Flav2Name=Cream\n[Spec]\nMixStrength=3\nMixQty=30\n%Flav1=5\n%Flav2=2\n");
+    write(dir, "recipes/tart.mix",
+          "[Title]\nName=Tart\n[Ingredients]\nFlav1Name=lemon(tpa)\n[Spec]\nMixQty=10\n%Flav1=8\n");
+    const QString db = dir.filePath("stash.sqlite");
+    const QString csv = write(dir, "stash.csv",
+                              "name,kind,maker,on_hand_ml,bottle_ml,price,strength\n"
+                              "Base,base,,100,100,20,18.02\n,pg,,500,,,\n,vg,,500,,,\n"
+                              "Lemon,flavour,TPA,10,10,4,\nCream,flavour,,0.5,10,3.5,\n"
+                              ",syrup,,1,,,\n");
+
+    // The import takes the lock as the window does: while another holds it, nothing.
+    {
+        int argc = 1;
+        char name[] = "test";
+        char* argv[] = {name, nullptr};
+        QCoreApplication app(argc, argv);
+        kovaq::StashStore window(db);
+        ASSERT_EQ(window.open(), kovaq::StashStore::State::ReadWrite);
+        const CalcRun busy = calc({"--stash-import", csv, "--db", db});
+        EXPECT_EQ(busy.exitCode, 1);
+        EXPECT_TRUE(busy.err.contains("Another Ko-Vaq is using the stash"))
+            << busy.err.toStdString();
+        EXPECT_TRUE(window.bottles().empty());
+    }
+    const CalcRun imported = calc({"--stash-import", csv, "--db", db});
+    EXPECT_EQ(imported.exitCode, 3); // one line refused, the rest in
+    EXPECT_TRUE(imported.err.contains("line 7: The kind \"syrup\"")) << imported.err.toStdString();
+    EXPECT_EQ(imported.out, "Added 5, updated 0, unchanged 0, refused 1.\n");
+
+    // What --stash --csv writes, imported again, is the same stash.
+    const CalcRun exported = calc({"--stash", "--csv", "--db", db});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(exported.out.startsWith(
+        "kind,name,maker,on_hand_ml,bottle_ml,price,pgvg,strength,gravity,notes\r\n"));
+    const CalcRun again =
+        calc({"--stash-import", write(dir, "again.csv", exported.out), "--db", db});
+    EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(again.out, "Added 0, updated 0, unchanged 5, refused 0.\n");
+
+    const CalcRun makeable = calc({"--makeable", "--json", "--db", db, dir.filePath("recipes")});
+    ASSERT_EQ(makeable.exitCode, 0) << makeable.err.toStdString();
+    const QJsonArray rows = QJsonDocument::fromJson(makeable.out).array();
+    ASSERT_EQ(rows.size(), 2);
+    const QJsonObject pie = rows[0].toObject();
+    EXPECT_EQ(pie["name"].toString(), "Lemon pie");
+    EXPECT_FALSE(pie["canMake"].toBool());
+    EXPECT_NEAR(pie["maxMl"].toDouble(), 25, 1e-9); // 0.5 ml of the 0.6 ml of Cream
+    const QJsonArray missing = pie["missing"].toArray();
+    ASSERT_EQ(missing.size(), 1);
+    EXPECT_EQ(missing[0].toObject()["slot"].toString(), "Flav2");
+    EXPECT_EQ(missing[0].toObject()["name"].toString(), "Cream");
+    EXPECT_NEAR(missing[0].toObject()["needMl"].toDouble(), 0.6, 1e-9);
+    EXPECT_NEAR(missing[0].toObject()["onHandMl"].toDouble(), 0.5, 1e-9);
+    const QJsonObject tart = rows[1].toObject();
+    EXPECT_TRUE(tart["canMake"].toBool());
+    EXPECT_NEAR(tart["maxMl"].toDouble(), 125, 1e-9); // 10 ml of Lemon for 0.8 ml a 10 ml
+
+    const CalcRun flavours = calc({"--flavours", "--json", dir.filePath("recipes")});
+    ASSERT_EQ(flavours.exitCode, 0) << flavours.err.toStdString();
+    const QJsonArray book = QJsonDocument::fromJson(flavours.out).array();
+    ASSERT_EQ(book.size(), 2);
+    const QJsonObject lemon = book[1].toObject();
+    EXPECT_EQ(lemon["name"].toString(), "Lemon (TPA)");
+    EXPECT_EQ(lemon["recipes"].toInt(), 2);
+    EXPECT_EQ(lemon["minPercent"].toDouble(), 5);
+    EXPECT_EQ(lemon["medianPercent"].toDouble(), 6.5);
+    EXPECT_EQ(lemon["maxPercent"].toDouble(), 8);
+
+    const CalcRun shopping = calc({"--shopping", "--db", db, dir.filePath("recipes/pie.mix"),
+                                   dir.filePath("recipes/tart.mix")});
+    ASSERT_EQ(shopping.exitCode, 0) << shopping.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(shopping.out),
+              "Cream: 0.1 ml short (0.6 ml needed, 0.5 ml on hand), 1 bottle(s) of 10 ml at 3.5\n"
+              "Total: 3.5\n");
+    EXPECT_EQ(calc({"--shopping", "--db", db, dir.filePath("none.mix")}).exitCode, 1);
+
+    for (const QStringList& wrong :
+         {QStringList{"--makeable"}, QStringList{"--flavours", "--db", db, dir.path()},
+          QStringList{"--makeable", "--flavours", dir.path()},
+          QStringList{"--stash-import", csv, "--json"}, QStringList{"--shopping", "--check", csv}})
+        EXPECT_EQ(calc(wrong).exitCode, 2) << wrong.join(' ').toStdString();
 }

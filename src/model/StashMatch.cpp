@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -193,27 +194,97 @@ const Bottle* StashTotals::newestSized(const Ingredient& ingredient) const {
     return newest;
 }
 
-Makeable CanMake(const RecipeNeeds& needs, const StashTotals& stash) {
+double StashTotals::onHandFor(const IngredientNeed& need, double baseStrength) const {
+    // The same as onHand(IngredientOf(need)), without a key copied: this runs for every
+    // ingredient of every recipe.
+    switch (KindOfSlot(need.slot)) {
+    case BottleKind::Flavour: {
+        if (need.key.empty())
+            return 0;
+        const auto it = m_pools.find(need.key);
+        return it == m_pools.end() ? 0.0 : it->second.total;
+    }
+    case BottleKind::NicotineBase: {
+        double total = 0;
+        for (const Bottle& b : m_bases)
+            if (servesBase(b, baseStrength))
+                total += std::max(0.0, b.onHand);
+        return total;
+    }
+    default: {
+        const auto it = m_pools.find(kindTag(KindOfSlot(need.slot)));
+        return it == m_pools.end() ? 0.0 : it->second.total;
+    }
+    }
+}
+
+namespace {
+
+// The most that can be made, from the smallest share on hand of what is needed.
+double mostOf(const RecipeNeeds& needs, double ratio, bool canMake) {
+    const double most = std::isfinite(ratio) ? needs.volumeMl * ratio : needs.volumeMl;
+    // A hair below within the noise is still the whole recipe.
+    return canMake ? std::max(most, needs.volumeMl) : most;
+}
+
+// The figures from what is on hand for each ingredient (in the order of the needs).
+Makeable judge(const RecipeNeeds& needs, const std::vector<double>& onHand) {
     Makeable out;
     if (!needs.mixable)
         return out;
     double ratio = std::numeric_limits<double>::infinity();
-    for (const IngredientNeed& need : needs.ingredients) {
+    for (std::size_t i = 0; i < needs.ingredients.size(); ++i) {
+        const IngredientNeed& need = needs.ingredients[i];
         if (!(need.ml > 0))
             continue;
-        const Ingredient ingredient = IngredientOf(need, needs.baseStrength);
-        const double onHand = stash.onHand(ingredient);
-        ratio = std::min(ratio, onHand / need.ml);
-        if (!enough(onHand, need.ml))
+        ratio = std::min(ratio, onHand[i] / need.ml);
+        if (!enough(onHand[i], need.ml)) {
+            const Ingredient ingredient = IngredientOf(need, needs.baseStrength);
             out.missing.push_back({need.slot, ingredient,
                                    IngredientName(ingredient, ToQString(need.name)), need.ml,
-                                   onHand});
+                                   onHand[i]});
+        }
     }
     out.canMake = out.missing.empty();
-    out.maxMl = std::isfinite(ratio) ? needs.volumeMl * ratio : needs.volumeMl;
-    if (out.canMake) // a hair below within the noise is still the whole recipe
-        out.maxMl = std::max(out.maxMl, needs.volumeMl);
+    out.maxMl = mostOf(needs, ratio, out.canMake);
     return out;
+}
+
+// Whether judge would give `old` again: told without a text made, since after most edits
+// most recipes' figures stay as they were.
+bool judgedAs(const Makeable& old, const RecipeNeeds& needs, const std::vector<double>& onHand) {
+    if (!needs.mixable)
+        return old == Makeable{};
+    double ratio = std::numeric_limits<double>::infinity();
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < needs.ingredients.size(); ++i) {
+        const IngredientNeed& need = needs.ingredients[i];
+        if (!(need.ml > 0))
+            continue;
+        ratio = std::min(ratio, onHand[i] / need.ml);
+        if (enough(onHand[i], need.ml))
+            continue;
+        if (k >= old.missing.size() || old.missing[k].slot != need.slot ||
+            old.missing[k].onHandMl != onHand[i] || old.missing[k].needMl != need.ml)
+            return false;
+        ++k;
+    }
+    const bool canMake = k == 0;
+    return k == old.missing.size() && old.canMake == canMake &&
+           old.maxMl == mostOf(needs, ratio, canMake);
+}
+
+std::vector<double> onHandOf(const RecipeNeeds& needs, const StashTotals& stash) {
+    std::vector<double> onHand(needs.ingredients.size());
+    for (std::size_t i = 0; i < onHand.size(); ++i)
+        onHand[i] = stash.onHandFor(needs.ingredients[i], needs.baseStrength);
+    return onHand;
+}
+
+} // namespace
+
+Makeable CanMake(const RecipeNeeds& needs, const StashTotals& stash) {
+    return judge(needs, onHandOf(needs, stash));
 }
 
 void MakeableTable::setBottles(const std::vector<Bottle>& bottles) {
@@ -224,16 +295,24 @@ void MakeableTable::setBottles(const std::vector<Bottle>& bottles) {
 }
 
 bool MakeableTable::rework(std::uint32_t place) {
-    Makeable fresh = CanMake(m_needs[place], m_stash);
-    if (fresh == m_results[place])
+    m_onHand[place] = onHandOf(m_needs[place], m_stash);
+    return settle(place);
+}
+
+bool MakeableTable::settle(std::uint32_t place) {
+    if (judgedAs(m_results[place], m_needs[place], m_onHand[place]))
         return false;
-    m_results[place] = std::move(fresh);
+    m_results[place] = judge(m_needs[place], m_onHand[place]);
     return true;
 }
 
 std::vector<MakeableTable::Id> MakeableTable::bottleChanged(const Bottle* before,
                                                             const Bottle* after) {
     std::vector<std::string> keys;
+    std::array<bool, BottleKindCount> kinds{};
+    for (const Bottle* b : {before, after})
+        if (b && b->kind != BottleKind::Flavour)
+            kinds[static_cast<std::size_t>(b->kind)] = true;
     if (before) {
         keys = StashTotals::servedBy(*before);
         m_stash.remove(before->id);
@@ -244,15 +323,39 @@ std::vector<MakeableTable::Id> MakeableTable::bottleChanged(const Bottle* before
         m_stash.add(*after);
     }
     std::vector<Id> changed;
-    const bool everyone = std::any_of(keys.begin(), keys.end(),
-                                      [](const std::string& k) { return k.front() == '\x01'; });
-    if (everyone) {
-        // PG, VG and the bases serve nearly every recipe: looking through all costs less
-        // than keeping who uses them.
-        for (std::uint32_t p = 0; p < m_results.size(); ++p)
-            if (!m_ids[p].empty() && rework(p))
+    if (std::any_of(kinds.begin(), kinds.end(), [](bool k) { return k; })) {
+        // PG, VG and the bases serve nearly every recipe: rather than keep who uses them,
+        // each recipe's figure for that kind is asked again (a base's once a strength), and
+        // only a recipe whose figure moved is judged again.
+        std::vector<std::pair<double, double>> bases; // strength, on hand
+        const auto baseOnHand = [&](const IngredientNeed& need, double strength) {
+            for (const auto& [s, v] : bases)
+                if (s == strength)
+                    return v;
+            bases.emplace_back(strength, m_stash.onHandFor(need, strength));
+            return bases.back().second;
+        };
+        for (std::uint32_t p = 0; p < m_results.size(); ++p) {
+            if (m_ids[p].empty())
+                continue;
+            const RecipeNeeds& needs = m_needs[p];
+            bool moved = false;
+            for (std::size_t i = 0; i < needs.ingredients.size(); ++i) {
+                const IngredientNeed& need = needs.ingredients[i];
+                const BottleKind kind = KindOfSlot(need.slot);
+                if (!kinds[static_cast<std::size_t>(kind)])
+                    continue;
+                const double v = kind == BottleKind::NicotineBase
+                                     ? baseOnHand(need, needs.baseStrength)
+                                     : m_stash.onHandFor(need, needs.baseStrength);
+                if (v != m_onHand[p][i]) {
+                    m_onHand[p][i] = v;
+                    moved = true;
+                }
+            }
+            if (moved && settle(p))
                 changed.push_back(m_ids[p]);
-        return changed;
+        }
     }
     std::vector<std::uint32_t> places;
     for (const std::string& k : keys)
@@ -261,7 +364,7 @@ std::vector<MakeableTable::Id> MakeableTable::bottleChanged(const Bottle* before
     std::sort(places.begin(), places.end());
     places.erase(std::unique(places.begin(), places.end()), places.end());
     for (const std::uint32_t p : places)
-        if (rework(p))
+        if (rework(p) && std::find(changed.begin(), changed.end(), m_ids[p]) == changed.end())
             changed.push_back(m_ids[p]);
     return changed;
 }
@@ -293,6 +396,7 @@ void MakeableTable::setRecipe(const Id& id, RecipeNeeds needs) {
     } else {
         place = static_cast<std::uint32_t>(m_results.size());
         m_needs.emplace_back();
+        m_onHand.emplace_back();
         m_results.emplace_back();
         m_ids.emplace_back();
         m_slotOf.emplace(id, place);
@@ -300,7 +404,8 @@ void MakeableTable::setRecipe(const Id& id, RecipeNeeds needs) {
     m_ids[place] = id;
     m_needs[place] = std::move(needs);
     index(place, true);
-    m_results[place] = CanMake(m_needs[place], m_stash);
+    m_onHand[place] = onHandOf(m_needs[place], m_stash);
+    m_results[place] = judge(m_needs[place], m_onHand[place]);
 }
 
 void MakeableTable::removeRecipe(const Id& id) {
@@ -310,6 +415,7 @@ void MakeableTable::removeRecipe(const Id& id) {
     const std::uint32_t place = it->second;
     index(place, false);
     m_needs[place] = {};
+    m_onHand[place] = {};
     m_results[place] = {};
     m_ids[place].clear();
     m_free.push_back(place);

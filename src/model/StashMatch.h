@@ -52,6 +52,8 @@ class StashTotals {
     void remove(std::int64_t bottleId);
 
     double onHand(const Ingredient& ingredient) const;
+    // What is on hand for one need of a recipe with a base of that strength.
+    double onHandFor(const IngredientNeed& need, double baseStrength) const;
     // The newest bottle serving it that has a size, for what to buy; null when none has.
     const Bottle* newestSized(const Ingredient& ingredient) const;
     // The ingredient ids a bottle serves: a flavour under its name and under its name
@@ -118,9 +120,11 @@ class MakeableTable {
   private:
     void index(std::uint32_t place, bool add);
     bool rework(std::uint32_t place);
+    bool settle(std::uint32_t place);
 
     StashTotals m_stash;
     std::vector<RecipeNeeds> m_needs;
+    std::vector<std::vector<double>> m_onHand; // for each of a recipe's needs
     std::vector<Makeable> m_results;
     std::vector<Id> m_ids;
     std::vector<std::uint32_t> m_free;

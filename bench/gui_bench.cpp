@@ -3,8 +3,10 @@
 //
 // Benchmarks that need Qt Gui or Widgets; they run headless.
 #include "FakePrompts.h"
+#include "FieldMetrics.h"
 #include "MainWindow.h"
 #include "MixCalculator.h"
+#include "MixSession.h"
 #include "PrintJob.h"
 #include "PrintOptionsDialog.h"
 #include "PrintProgress.h"
@@ -47,7 +49,8 @@ void setUpMix(MainWindow& w) {
 // One keystroke in a number field until the results are on the labels.
 void BM_KeystrokeToResults(benchmark::State& state) {
     test::FakePrompts prompts;
-    MainWindow w(prompts);
+    MixSession session(WindowFieldRule());
+    MainWindow w(session.document(), prompts);
     setUpMix(w);
     for (std::size_t s = 0; s < SlotCount; ++s) {
         w.field(CostField(slotAt(s)))->setText(QStringLiteral("9.5"));
@@ -67,7 +70,8 @@ BENCHMARK(BM_KeystrokeToResults)->Unit(benchmark::kMicrosecond);
 // The same keystroke with "Mix By Weight" open: both windows' labels follow.
 void BM_KeystrokeToResultsAndWeights(benchmark::State& state) {
     test::FakePrompts prompts;
-    MainWindow w(prompts);
+    MixSession session(WindowFieldRule());
+    MainWindow w(session.document(), prompts);
     setUpMix(w);
     w.show();
     WeightsWindow weights(w.document(), prompts, &w);
@@ -85,7 +89,8 @@ BENCHMARK(BM_KeystrokeToResultsAndWeights)->Unit(benchmark::kMicrosecond);
 // main window with it open, which follows the mix's base and gravities.
 void BM_KeystrokeInShotsAndFixes(benchmark::State& state) {
     test::FakePrompts prompts;
-    MainWindow w(prompts);
+    MixSession session(WindowFieldRule());
+    MainWindow w(session.document(), prompts);
     setUpMix(w);
     w.show();
     ShotsWindow shots(w.document(), prompts, &w);
@@ -103,7 +108,8 @@ BENCHMARK(BM_KeystrokeInShotsAndFixes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrose
 // A 20,000-character paste into a name field: the width rule finds the cut in one step.
 void BM_PasteLongTextIntoAName(benchmark::State& state) {
     test::FakePrompts prompts;
-    MainWindow w(prompts);
+    MixSession session(WindowFieldRule());
+    MainWindow w(session.document(), prompts);
     w.show();
     QString text;
     for (int i = 0; i < 20000; ++i)

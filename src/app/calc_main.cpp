@@ -15,6 +15,7 @@
 #include "FieldMetrics.h"
 #include "FileAccess.h"
 #include "MixDocument.h"
+#include "MixSession.h"
 #include "Numbers.h"
 #include "QtText.h"
 #include "RecipeFile.h"
@@ -235,9 +236,8 @@ int main(int argc, char** argv) {
     // it: the same width rule (measured in the window's font, the fonts started only when a
     // text could be too wide), the same number check, the same calculation. The path stays
     // the bytes it was given: a name that is not UTF-8 still opens.
-    MixDocument doc(
-        [measure = std::make_shared<FieldMeasure>([&gui] { gui.ensure(); })](
-            TextField f, const std::u16string& text) { return measure->fits(f, text); });
+    MixSession session(WindowFieldRule([&gui] { gui.ensure(); }));
+    MixDocument& doc = session.document();
     if (o.share == "from-text")
         return finish(RecipeFromText(o, doc));
     const MixDocument::LoadOutcome loaded = doc.load(o.path);

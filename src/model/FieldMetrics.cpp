@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "FieldMetrics.h"
+
 #include "QtText.h"
+#include <memory>
 
 #include <QFontMetrics>
 #include <QString>
@@ -60,6 +62,12 @@ MixRecipe SettleLoadedRecipe(MixRecipe recipe, const FieldMeasure& measure) {
         recipe.texts[i] = ToUtf8(out.text);
     }
     return recipe;
+}
+
+std::function<bool(TextField, const std::u16string&)>
+WindowFieldRule(std::function<void()> beforeFirstMeasure) {
+    return [measure = std::make_shared<FieldMeasure>(std::move(beforeFirstMeasure))](
+               TextField f, const std::u16string& text) { return measure->fits(f, text); };
 }
 
 } // namespace kovaq

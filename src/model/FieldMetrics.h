@@ -43,6 +43,10 @@ class FieldMeasure {
     mutable std::optional<QFont> m_font;
 };
 
+// The width rule as a documents' rule, measured by one FieldMeasure kept with it.
+std::function<bool(TextField, const std::u16string&)>
+WindowFieldRule(std::function<void()> beforeFirstMeasure = {});
+
 // A recipe as the window's fields hold it once it is loaded: every text through the width
 // rule and, for numbers, the number check.
 MixRecipe SettleLoadedRecipe(MixRecipe recipe, const FieldMeasure& measure);

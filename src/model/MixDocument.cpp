@@ -207,18 +207,26 @@ void MixDocument::recalculate() {
     Q_EMIT volumesComputed(res);
     if (res.Beep)
         Q_EMIT beepRequested();
+    std::optional<CannotBeMade> cannot;
     if (res.ShowCannotBeAchieved) {
         QString text = ToQString(CannotBeAchievedText);
         if (!figuresText.empty())
             text += QStringLiteral("\n\n") + ToQString(figuresText);
-        Q_EMIT cannotBeAchieved(text, figures.nearestRatio);
+        cannot = CannotBeMade{text, figures.nearestRatio};
     }
     m_feasibilityText = std::move(figuresText);
     m_labels.applyResets(res);
     m_infoComplete = res.InfoComplete;
     m_result = res;
+    m_cannotBeMade = std::move(cannot);
     Q_EMIT recalculated();
-    if (m_recalcDepth == 1 && m_useRatio)
+    // The person is asked once everything the run changed is in place, and by the outermost
+    // run only: the box's loop never runs in the middle of an update.
+    if (m_recalcDepth != 1)
+        return;
+    if (m_cannotBeMade)
+        Q_EMIT cannotBeAchieved(m_cannotBeMade->text, m_cannotBeMade->nearestRatio);
+    if (m_useRatio)
         pickRatio(RatioField::MixNicPGVG, *std::exchange(m_useRatio, std::nullopt));
 }
 

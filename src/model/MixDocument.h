@@ -10,8 +10,9 @@
 //     -> the entry rule: width check, then NumberEntryCheck or the name's captions
 //     -> fieldChanged: the text and caret as they now stand
 //     -> recalculate(): Recalculate() (core) turns the recipe into a MixResult
-//     -> volumesComputed, then the beep and cannotBeAchieved of a mix that cannot be made,
-//        then recalculated: costs, marks, captions and status are final; the mix is unsaved.
+//     -> volumesComputed, then the beep, then recalculated: costs, marks, captions and status
+//        are final; the mix is unsaved. Then, once the run has settled, cannotBeAchieved of
+//        a mix that cannot be made.
 //
 // The main window, "Mix By Weight", the document commands and kovaq-calc are its clients;
 // none of them keeps a copy of the recipe, so they cannot disagree.
@@ -62,6 +63,13 @@ class MixDocument : public QObject {
     const RowLabels& rowLabels() const { return m_labels; }
     // What could be made instead, while the mix cannot be.
     const std::string& feasibilityText() const { return m_feasibilityText; }
+    // The last run found a mix that cannot be made, and said so: the box's text and the
+    // nearest ratio that can be made.
+    struct CannotBeMade {
+        QString text;
+        std::optional<int> nearestRatio;
+    };
+    const std::optional<CannotBeMade>& cannotBeMade() const { return m_cannotBeMade; }
     bool mixStrengthEnabled() const { return m_strengthEnabled; }
     bool infoComplete() const { return m_infoComplete; }
     int volumeDecimals() const { return VolumeDecimalsFor(m_recipe.HiPrecision); }
@@ -145,7 +153,7 @@ class MixDocument : public QObject {
     void savedChanged(bool saved);
     void labelsChanged();
     // A run of the calculation: begun (the strength field's state is known), the volumes
-    // known, the box of a mix that cannot be made, and done.
+    // known, done, and after it the box of a mix that cannot be made.
     void calculationStarted();
     void volumesComputed(const MixResult& result);
     void cannotBeAchieved(const QString& text, std::optional<int> nearestRatio);
@@ -173,6 +181,7 @@ class MixDocument : public QObject {
     RowLabels m_labels;
     MixResult m_result;
     std::string m_feasibilityText;
+    std::optional<CannotBeMade> m_cannotBeMade;
     bool m_strengthEnabled = true;
     bool m_infoComplete = false;
     bool m_saved = true;

@@ -4,10 +4,12 @@
 #include "AppController.h"
 
 #include "Dialogs.h"
+#include "FieldMetrics.h"
 #include "FileAccess.h"
 #include "MainWindow.h"
 #include "MixDocument.h"
 #include "MixName.h"
+#include "MixSession.h"
 #include "PrintJob.h"
 #include "PrintOptionsDialog.h"
 #include "PrintProgress.h"
@@ -80,7 +82,9 @@ QString FindHtmlHelp() {
 
 AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent)
     : QObject(parent), m_prompts(prompts), m_store(store) {
-    m_window = std::make_unique<MainWindow>(prompts);
+    // The window's fields take what the window's font shows whole.
+    m_session = std::make_unique<MixSession>(WindowFieldRule());
+    m_window = std::make_unique<MainWindow>(m_session->document(), prompts);
     MainWindow& w = *m_window;
     document().setMixSaved(true);
     m_settings.LastFile.clear();
@@ -146,7 +150,19 @@ AppController::~AppController() {
 }
 
 MixDocument& AppController::document() const {
-    return m_window->document();
+    return m_session->document();
+}
+
+std::unique_ptr<MixDocument> AppController::otherDocument() const {
+    return m_session->otherDocument();
+}
+
+const QString& AppController::currentFile() const {
+    return m_session->currentFile();
+}
+
+void AppController::forgetCurrentFile() {
+    m_session->forgetCurrentFile();
 }
 
 QWidget& AppController::mainWidget() const {
@@ -412,7 +428,7 @@ bool AppController::saveRecipe() {
         m_settings.SaveDir = folderOf(path);
         m_settings.LoadDir = m_settings.SaveDir;
         m_settings.LastFile = path;
-        m_currentFile = path;
+        m_session->setCurrentFile(path);
         doc.setMixSaved(true);
         // A recipe saved into a recipe folder is in the list at once.
         if (m_recipes)
@@ -463,7 +479,7 @@ void AppController::openRecipeText(const QString& text, const QString& name) {
         if (!confirmDiscard(Caller::Open))
             return;
         document().loadText(ToUtf8(text), name);
-        m_currentFile.clear();
+        m_session->forgetCurrentFile();
     });
 }
 
@@ -473,7 +489,7 @@ void AppController::openChosen(const QString& path, QWidget* focused) {
     m_settings.LoadDir = folderOf(path);
     m_settings.SaveDir = m_settings.LoadDir;
     m_settings.LastFile = path;
-    m_currentFile = path;
+    m_session->setCurrentFile(path);
     if (focused && focused->window() == &w)
         w.setLastActiveControl(focused);
     document().setMixSaved(true);
@@ -501,7 +517,7 @@ void AppController::newMix() {
     if (!m_firstShowPending && m_prompts.execDialog(retain) != QDialog::Accepted)
         return;
     document().startNewMix(retain.ingredientsBox()->isChecked(), retain.notesBox()->isChecked());
-    m_currentFile.clear();
+    m_session->forgetCurrentFile();
     QLineEdit* strength = w.field(TextField::BaseNicStrength);
     strength->setFocus();
     w.setLastActiveControl(strength);
@@ -616,7 +632,7 @@ void AppController::startupChecks() {
         m_welcomeTimer.start();
     } else {
         loadFile(file);
-        m_currentFile = file;
+        m_session->setCurrentFile(file);
     }
     QLineEdit* volume = w.field(TextField::MixQty);
     volume->setFocus();

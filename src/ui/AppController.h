@@ -22,6 +22,7 @@ namespace kovaq {
 
 class MainWindow;
 class MixDocument;
+class MixSession;
 class PrintOptionsDialog;
 class PrintProgressWindow;
 class PrintTicker;
@@ -54,9 +55,10 @@ class AppController : public QObject, public Workbench {
     int dropsPerMl() const override;
     const QString& startupDir() const { return m_startupDir; }
     // The file the mix in the window was opened from or saved to; empty for a new one.
-    const QString& currentFile() const override { return m_currentFile; }
+    const QString& currentFile() const override;
     // The mix shown came from no file (a paste, an import).
-    void forgetCurrentFile() override { m_currentFile.clear(); }
+    void forgetCurrentFile() override;
+    MixSession& session() const { return *m_session; }
     bool firstShowPending() const { return m_firstShowPending; }
     QTimer& welcomeTimer() { return m_welcomeTimer; }
 
@@ -116,6 +118,7 @@ class AppController : public QObject, public Workbench {
     void setScreenPpiProvider(std::function<int()> provider) { m_screenPpi = std::move(provider); }
 
     MixDocument& document() const override;
+    std::unique_ptr<MixDocument> otherDocument() const override;
     QWidget& mainWidget() const override;
     QLineEdit* nameField(TextField field) const override;
     bool mayReplaceMix() override;
@@ -139,13 +142,13 @@ class AppController : public QObject, public Workbench {
 
     Prompts& m_prompts;
     QSettings& m_store;
+    std::unique_ptr<MixSession> m_session; // before the window, which binds to it
     std::unique_ptr<MainWindow> m_window;
     RetainDialog* m_retain = nullptr;
     WelcomeDialog* m_welcome = nullptr;
     AppSettings m_settings;
     QString m_startupDir;
     QString m_startupFile;
-    QString m_currentFile;
     QString m_htmlHelp;
     bool m_firstShowPending = true;
     bool m_ending = false;

@@ -76,10 +76,9 @@ bool markable(TextField f) {
 
 } // namespace
 
-MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), m_prompts(prompts) {
+MainWindow::MainWindow(MixDocument& document, Prompts& prompts, QWidget* parent)
+    : QWidget(parent), m_prompts(prompts), m_doc(&document) {
     const look::ApplicationFontWhileBuilding builtInWindowFont(look::windowFont());
-    m_doc = new MixDocument(
-        [this](TextField f, const std::u16string& text) { return m_measure.fits(f, text); }, this);
     setObjectName(QStringLiteral("TForm1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -131,6 +130,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), m_p
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    m_doc->setNotesSource({}); // the notes' widget goes with the window
     delete m_entryHint;
 }
 
@@ -325,18 +325,28 @@ void MainWindow::bindDocument() {
         field(TextField::MixStrength)->setEnabled(m_doc->mixStrengthEnabled());
         m_spec->strengthCaption()->setEnabled(m_doc->mixStrengthEnabled());
     });
-    connect(&d, &MixDocument::volumesComputed, this, [this](const MixResult& r) {
-        applyVolumes(r);
-        applyMarks(r, true);
-    });
-    connect(&d, &MixDocument::cannotBeAchieved, this, &MainWindow::askCannotBeAchieved);
+    connect(&d, &MixDocument::volumesComputed, this, &MainWindow::applyVolumes);
+    // A mix that cannot be made is shown as the person has always seen it: its volumes,
+    // then the box, then its costs and status. The run itself has settled by then.
     connect(&d, &MixDocument::recalculated, this, [this] {
-        const MixResult& r = m_doc->result();
-        applyCostsAndStatus(r);
-        m_status->setToolTip(ToQString(m_doc->feasibilityText()));
-        applyMarks(r, false);
-        updateCaptions();
+        if (m_doc->cannotBeMade())
+            applyMarks(m_doc->result(), true);
+        else
+            applyResults();
     });
+    connect(&d, &MixDocument::cannotBeAchieved, this,
+            [this](const QString& text, std::optional<int> nearestRatio) {
+                askCannotBeAchieved(text, nearestRatio);
+                applyResults();
+            });
+}
+
+void MainWindow::applyResults() {
+    const MixResult& r = m_doc->result();
+    applyCostsAndStatus(r);
+    m_status->setToolTip(ToQString(m_doc->feasibilityText()));
+    applyMarks(r, false);
+    updateCaptions();
 }
 
 void MainWindow::bindWidgets() {
@@ -405,7 +415,6 @@ void MainWindow::showField(TextField f, bool cut) {
     if (cut)
         e->setCursorPosition(0); // the view scrolls back to the start
     e->setCursorPosition(m_doc->caret(f));
-    e->repaint(); // before a box of the calculation can hold the loop
 }
 
 void MainWindow::showEntryHint(QWidget* anchor) {
@@ -488,9 +497,8 @@ void MainWindow::applyVolumes(const MixResult& r) {
 void MainWindow::applyMarks(const MixResult& r, bool volumeMarksOnly) {
     for (std::size_t i = 0; i < TextFieldCount; ++i) {
         const TextField f = textFieldAt(i);
-        bool marked = r.MissingMarks.contains(f);
-        if (volumeMarksOnly && f != TextField::MixQty && f != TextField::MixStrength)
-            marked = false;
+        const bool volumeMark = f == TextField::MixQty || f == TextField::MixStrength;
+        const bool marked = r.MissingMarks.contains(f) && (volumeMark || !volumeMarksOnly);
         look::setFieldBackground(m_fields[i], markable(f) && marked);
     }
 }

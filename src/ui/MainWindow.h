@@ -57,7 +57,8 @@ inline const QString SupportEmail = ToQString(MakerSupportEmail);
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit MainWindow(Prompts& prompts, QWidget* parent = nullptr);
+    // Bound to the document it is given, which outlives it.
+    MainWindow(MixDocument& document, Prompts& prompts, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The recipe and all its state.
@@ -147,6 +148,8 @@ class MainWindow : public QWidget {
     void applyIgnoreCostState(bool on);
     void applyVolumes(const MixResult& r);
     void applyMarks(const MixResult& r, bool volumeMarksOnly);
+    // Costs, status, marks and captions of the run that has settled.
+    void applyResults();
     void applyCostsAndStatus(const MixResult& r);
     void updateCaptions();
     void updateAccessibleNames();
@@ -156,7 +159,6 @@ class MainWindow : public QWidget {
     void centreOnScreen();
 
     Prompts& m_prompts;
-    FieldMeasure m_measure;
     MixDocument* m_doc = nullptr;
     IngredientPanel* m_ingredients = nullptr;
     SpecPanel* m_spec = nullptr;

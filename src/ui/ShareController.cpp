@@ -46,7 +46,9 @@ void ShareController::copyRecipe() {
 
 void ShareController::copyRecipeFile(const QString& path) {
     m_app.guarded([&] {
-        MixDocument recipe;
+        // Read as the window would read it, under the same width rule.
+        const std::unique_ptr<MixDocument> other = m_app.otherDocument();
+        MixDocument& recipe = *other;
         const MixDocument::LoadOutcome loaded = recipe.load(NativeFromPath(path));
         if (!loaded.readable) {
             m_prompts.errorBox(

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QLineEdit;
 class QPrinter;
@@ -26,6 +27,8 @@ class Workbench {
     virtual ~Workbench() = default;
 
     virtual MixDocument& document() const = 0;
+    // A document beside it, for a file read without being opened, under the same rules.
+    virtual std::unique_ptr<MixDocument> otherDocument() const = 0;
     // The file the mix came from; empty for a new one or a paste.
     virtual const QString& currentFile() const = 0;
     virtual void forgetCurrentFile() = 0;

@@ -83,7 +83,7 @@ TEST(MixDocument, AMixThatCannotBeMadeSaysSoBetweenVolumesAndCosts) {
     // The last text makes it impossible; "Use 50-50" is taken once that run is done.
     const std::vector<std::string> lastRuns(log.said.end() - 6, log.said.end());
     EXPECT_EQ(lastRuns,
-              (std::vector<std::string>{"volumes", "cannot", "done", "volumes", "done", "picked"}));
+              (std::vector<std::string>{"volumes", "done", "cannot", "volumes", "done", "picked"}));
     EXPECT_EQ(d.ratio(RatioField::MixNicPGVG).RatioText, "50-50");
     EXPECT_TRUE(d.result().VolumesOk);
     EXPECT_EQ(d.feasibilityText(), "");

@@ -436,7 +436,8 @@ TEST_F(MainWindowTest, LayoutGivesTheNotesTheirCaretBack) {
 TEST_F(MainWindowTest, StartsWithPendingStatusAndTheTitleHint) {
     FakePrompts fresh;
     const QFont desktopFont = QApplication::font();
-    MainWindow window(fresh);
+    MixSession freshSession(WindowFieldRule());
+    MainWindow window(freshSession.document(), fresh);
     // Built under the window's font, which menus and dialogs do not take on.
     EXPECT_EQ(QApplication::font(), desktopFont);
     EXPECT_EQ(QFontInfo(window.field(T::MixQty)->font()).pixelSize(), 11);

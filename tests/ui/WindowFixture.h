@@ -4,8 +4,10 @@
 #pragma once
 
 #include "FakePrompts.h"
+#include "FieldMetrics.h"
 #include "Fields.h"
 #include "MainWindow.h"
+#include "MixSession.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +26,7 @@ using T = TextField;
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        w = std::make_unique<MainWindow>(prompts);
+        w = std::make_unique<MainWindow>(session.document(), prompts);
         for (std::size_t i = 0; i < RatioFieldCount; ++i) {
             w->document().selectRatio(ratioFieldAt(i), 0);
             w->document().setPgPercentFromChoice(ratioFieldAt(i));
@@ -63,6 +65,7 @@ class MainWindowTest : public ::testing::Test {
     }
 
     FakePrompts prompts;
+    MixSession session{WindowFieldRule()};
     std::unique_ptr<MainWindow> w;
 };
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "AppController.h"
+#include "AppPaths.h"
 
 #include "Dialogs.h"
 #include "FieldMetrics.h"
@@ -53,17 +54,6 @@ template <typename ToolWindow> void showToolWindow(ToolWindow& window) {
     window.show();
     window.raise();
     window.activateWindow();
-}
-
-const QString kFilter = QStringLiteral("Ko-Vaq files (*.mix)");
-const QString kWarning = QStringLiteral("Warning...");
-
-// Names and folders of paths, worked out on the bytes the system uses.
-QString mixNameOf(const QString& path) {
-    return PathFromNative(MixNameFromPath(NativeFromPath(path)));
-}
-QString folderOf(const QString& path) {
-    return PathFromNative(FolderOfPath(NativeFromPath(path)));
 }
 
 } // namespace
@@ -361,169 +351,6 @@ void AppController::reportSettingsTrouble() {
                                           "last file or layout."));
 }
 
-bool AppController::confirmDiscard(Caller caller) {
-    MainWindow& w = *m_window;
-    if (document().mixSaved())
-        return true;
-    const QString text =
-        caller == Caller::Open
-            ? QStringLiteral(
-                  "Your Current Mix Has Not Been Saved \n         Do You Want To Save It?")
-            : QStringLiteral("      Your Current Mix Has Not Been Saved \n"
-                             "               Do You Want To Save It?");
-    switch (m_prompts.message(&w, text, kWarning, Prompts::Icon::Warning,
-                              Prompts::Buttons::YesNoCancel)) {
-    case Prompts::Answer::Yes:
-        // Going on after a cancelled or failed save would lose the mix just kept.
-        return saveRecipe();
-    case Prompts::Answer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool AppController::saveRecipe() {
-    bool saved = false;
-    guarded([&] {
-        MainWindow& w = *m_window;
-        MixDocument& doc = document();
-        if (!doc.infoComplete()) {
-            const auto answer = m_prompts.message(
-                &w,
-                QStringLiteral("There is Information Outstanding \n    Do You Still Want To Save?"),
-                kWarning, Prompts::Icon::Warning, Prompts::Buttons::OkCancel);
-            if (answer != Prompts::Answer::Ok)
-                return;
-        }
-        const MixRecipe& r = doc.recipe();
-        QString proposed = ToQString(ComposeMixName(ToUtf8(doc.mixName()),
-                                                    r[TextField::MixStrength], r[TextField::MixQty],
-                                                    doc.ratio(RatioField::MixNicPGVG).RatioText));
-        QString path;
-        while (true) {
-            path = m_prompts.saveFileName(&w, m_settings.SaveDir, proposed, kFilter);
-            if (path.isEmpty()) {
-                restoreWorkingDir();
-                return;
-            }
-            // A name with a point in it ("1.5ml", "4.5mg") looks to the dialog as if it had
-            // an extension already: every recipe is saved as .mix, so the Open dialog shows it.
-            if (!path.endsWith(QStringLiteral(".mix"), Qt::CaseInsensitive))
-                path += QStringLiteral(".mix");
-            if (!IsRegularFile(NativeFromPath(path)) && !QFileInfo(path).isSymLink())
-                break;
-            const auto replace =
-                m_prompts.message(&w,
-                                  QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                      .arg(QFileInfo(path).fileName()),
-                                  kWarning, Prompts::Icon::Warning, Prompts::Buttons::YesNo);
-            if (replace == Prompts::Answer::Yes)
-                break;
-            proposed = QFileInfo(path).fileName(); // back to the dialog with the name kept
-        }
-        doc.setMixName(mixNameOf(path));
-        if (!writeDocument(path))
-            return;
-        m_settings.SaveDir = folderOf(path);
-        m_settings.LoadDir = m_settings.SaveDir;
-        m_settings.LastFile = path;
-        m_session->setCurrentFile(path);
-        doc.setMixSaved(true);
-        // A recipe saved into a recipe folder is in the list at once.
-        if (m_recipes)
-            m_recipes->fileSaved(path);
-        if (w.lastActiveControl() == w.openButton())
-            w.setLastActiveControl(w.saveButton());
-        else if (w.lastActiveControl())
-            w.lastActiveControl()->setFocus();
-        restoreWorkingDir();
-        saved = true;
-    });
-    return saved;
-}
-
-bool AppController::writeDocument(const QString& path) {
-    try {
-        WriteRecipe(NativeFromPath(path), document().recipeWithNotes());
-        return true;
-    } catch (const RecipeWriteError& e) {
-        m_prompts.errorBox(m_window.get(), ToQString(e.what()) + QLatin1Char('.'));
-        return false;
-    }
-}
-
-void AppController::openRecipe() {
-    guarded([this] {
-        if (!confirmDiscard(Caller::Open))
-            return;
-        // The control that has the focus now; while the dialog is up and just after it, none
-        // of the window's controls has it.
-        QWidget* focused = QApplication::focusWidget();
-        const QString path = m_prompts.openFileName(m_window.get(), m_settings.LoadDir, kFilter);
-        if (!path.isEmpty())
-            openChosen(path, focused);
-        restoreWorkingDir();
-    });
-}
-
-void AppController::openRecipeFile(const QString& path) {
-    guarded([&] {
-        if (confirmDiscard(Caller::Open))
-            openChosen(path, QApplication::focusWidget());
-    });
-}
-
-void AppController::openRecipeText(const QString& text, const QString& name) {
-    guarded([&] {
-        if (!confirmDiscard(Caller::Open))
-            return;
-        document().loadText(ToUtf8(text), name);
-        m_session->forgetCurrentFile();
-    });
-}
-
-void AppController::openChosen(const QString& path, QWidget* focused) {
-    MainWindow& w = *m_window;
-    loadFile(path);
-    m_settings.LoadDir = folderOf(path);
-    m_settings.SaveDir = m_settings.LoadDir;
-    m_settings.LastFile = path;
-    m_session->setCurrentFile(path);
-    if (focused && focused->window() == &w)
-        w.setLastActiveControl(focused);
-    document().setMixSaved(true);
-    if (m_recipes)
-        m_recipes->fileOpened(path);
-}
-
-void AppController::loadFile(const QString& path) {
-    const MixDocument::LoadOutcome loaded = document().load(NativeFromPath(path));
-    // A partial recipe must not pass for the whole.
-    if (loaded.truncated)
-        m_prompts.message(m_window.get(),
-                          QStringLiteral("%1 is longer than %2 MiB; only its first %2 MiB were "
-                                         "read.\nThe recipe shown may not be the whole of it.")
-                              .arg(path)
-                              .arg(MaxRecipeFileBytes >> 20),
-                          kWarning, Prompts::Icon::Warning, Prompts::Buttons::Ok);
-}
-
-void AppController::newMix() {
-    if (!confirmDiscard(Caller::NewMix))
-        return;
-    MainWindow& w = *m_window;
-    RetainDialog& retain = retainDialog();
-    if (!m_firstShowPending && m_prompts.execDialog(retain) != QDialog::Accepted)
-        return;
-    document().startNewMix(retain.ingredientsBox()->isChecked(), retain.notesBox()->isChecked());
-    m_session->forgetCurrentFile();
-    QLineEdit* strength = w.field(TextField::BaseNicStrength);
-    strength->setFocus();
-    w.setLastActiveControl(strength);
-    document().setMixSaved(true);
-}
-
 void AppController::openHelp() {
     restoreWorkingDir();
     const QString chm = QDir(m_startupDir).filePath(QStringLiteral("KoVaqHelp.chm"));
@@ -544,12 +371,12 @@ void AppController::printCommand() {
 void AppController::printWithOptions() {
     MainWindow& w = *m_window;
     if (!document().infoComplete()) {
-        const auto answer =
-            m_prompts.message(&w,
-                              QStringLiteral("  There is Information Outstanding \n"
-                                             "So Your Mix Name May Not Be Correct\n"
-                                             "        Do You Still Want To Print?"),
-                              kWarning, Prompts::Icon::Warning, Prompts::Buttons::OkCancel);
+        const auto answer = m_prompts.message(&w,
+                                              QStringLiteral("  There is Information Outstanding \n"
+                                                             "So Your Mix Name May Not Be Correct\n"
+                                                             "        Do You Still Want To Print?"),
+                                              app::warningCaption(), Prompts::Icon::Warning,
+                                              Prompts::Buttons::OkCancel);
         if (answer != Prompts::Answer::Ok)
             return;
     }
@@ -620,7 +447,7 @@ void AppController::startupChecks() {
         if (probe.status == ReadStatus::Ok) {
             file = named;
             m_settings.LastFile = file;
-            m_settings.LoadDir = folderOf(file);
+            m_settings.LoadDir = app::folderOf(file);
             m_settings.SaveDir = m_settings.LoadDir;
         } else {
             m_prompts.errorBox(&w, QStringLiteral("Unable to open %1.\n%2")

@@ -4,12 +4,15 @@
 #include "Settings.h"
 
 #include "FileAccess.h"
+#include "Shots.h"
 
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <string_view>
 #include <sys/stat.h>
+#include <type_traits>
 
 namespace kovaq {
 namespace {
@@ -52,18 +55,57 @@ std::string keptLines(const std::string& text, bool onlyOurs) {
     return out;
 }
 
+// A stored text as a value of the key's type, within its limits; the default where it is
+// none.
+void readValue(AppSettings& s, const SettingKey& key, const QString& text,
+               const AppSettings& defaults) {
+    std::visit(
+        [&](auto member) {
+            using Value = std::remove_reference_t<decltype(s.*member)>;
+            if constexpr (std::is_same_v<Value, QString>) {
+                s.*member = text;
+            } else if constexpr (std::is_same_v<Value, bool>) {
+                s.*member = text.trimmed() == QLatin1String("1");
+            } else if constexpr (std::is_same_v<Value, int>) {
+                bool ok = false;
+                const int n = text.trimmed().toInt(&ok);
+                s.*member = ok ? std::clamp(n, key.least, key.most) : defaults.*member;
+            } else {
+                bool ok = false;
+                const double n = text.trimmed().toDouble(&ok);
+                s.*member = ok ? ValidScaleResolution(n) : defaults.*member;
+            }
+        },
+        key.member);
+}
+
+QString storedText(const AppSettings& s, const SettingKey& key) {
+    return std::visit(
+        [&](auto member) -> QString {
+            using Value = std::remove_cvref_t<decltype(s.*member)>;
+            if constexpr (std::is_same_v<Value, QString>)
+                return s.*member;
+            else if constexpr (std::is_same_v<Value, bool>)
+                return s.*member ? QStringLiteral("1") : QStringLiteral("0");
+            else
+                return QString::number(s.*member);
+        },
+        key.member);
+}
+
 } // namespace
 
 AppSettings ReadSettings(QSettings& store, const QString& workingDir, SettingsTrouble* trouble) {
     AppSettings defaults;
     defaults.LoadDir = workingDir;
     defaults.SaveDir = workingDir;
-    AppSettings s;
+    AppSettings s = defaults;
     for (const SettingKey& key : SettingKeys) {
         const QString value = store.value(QString::fromLatin1(key.name)).toString();
         const bool usable =
             store.contains(QString::fromLatin1(key.name)) && value.size() <= MaxSettingLength;
-        s.*key.member = usable ? value : defaults.*key.member;
+        if (usable)
+            readValue(s, key, value, defaults);
     }
     const QStringList folders = store.value(QString::fromLatin1(RecipeFoldersKey)).toStringList();
     if (folders.join(QLatin1Char('\n')).size() <= MaxSettingLength)
@@ -71,7 +113,7 @@ AppSettings ReadSettings(QSettings& store, const QString& workingDir, SettingsTr
     const bool readable = store.status() == QSettings::NoError;
     if (readable) {
         for (const SettingKey& key : SettingKeys)
-            store.setValue(QString::fromLatin1(key.name), s.*key.member);
+            store.setValue(QString::fromLatin1(key.name), storedText(s, key));
         store.sync();
     }
     if (trouble)
@@ -88,7 +130,7 @@ AppSettings ReadSettings(QSettings& store, const QString& workingDir, SettingsTr
 
 bool WriteSettings(QSettings& store, const AppSettings& settings) {
     for (const SettingKey& key : SettingKeys)
-        store.setValue(QString::fromLatin1(key.name), settings.*key.member);
+        store.setValue(QString::fromLatin1(key.name), storedText(settings, key));
     if (settings.RecipeFolders.isEmpty())
         store.remove(QString::fromLatin1(RecipeFoldersKey));
     else

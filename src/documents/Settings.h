@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <variant>
 
 class QSettings;
 
@@ -19,34 +20,40 @@ struct AppSettings {
     QString SaveDir;
     QString LastFile;
     QString Layout = QStringLiteral("Landscape");
-    // Whether "Mix By Weight" was open when the program last closed: "1" or "0".
-    QString WeightsOpen = QStringLiteral("0");
-    // The Recipes window: open at the last close ("1" or "0"), its order ("column order",
-    // as "2 desc"), and the folders it reads (none chosen: the open and save folders).
-    QString RecipesOpen = QStringLiteral("0");
+    // Whether "Mix By Weight" was open when the program last closed.
+    bool WeightsOpen = false;
+    // The Recipes window: open at the last close, its order ("column order", as "2 desc"),
+    // and the folders it reads (none chosen: the open and save folders).
+    bool RecipesOpen = false;
     QString RecipesSort = QStringLiteral("0 asc");
     QStringList RecipeFolders;
-    // The Stash window: open at the last close ("1" or "0"); the steep days last given to a
-    // batch; the label size last printed (its place in the list of sizes).
-    QString StashOpen = QStringLiteral("0");
-    QString SteepDays = QStringLiteral("7");
-    QString LabelSize = QStringLiteral("0");
-    // Drops beside millilitres, for those who measure by dropper ("1" or "0"), and how
-    // many drops the user's dropper gives to the ml.
-    QString ShowDrops = QStringLiteral("0");
-    QString DropsPerMl = QStringLiteral("20");
-    // What the user's scale reads to, in grams ("0.1", "0.01" or "0.001"), for the hint on
+    // The Stash window: open at the last close; the steep days last given to a batch; the
+    // label size last printed (its place in the list of sizes).
+    bool StashOpen = false;
+    int SteepDays = 7;
+    int LabelSize = 0;
+    // Drops beside millilitres, for those who measure by dropper, and how many drops the
+    // user's dropper gives to the ml.
+    bool ShowDrops = false;
+    int DropsPerMl = 20;
+    // What the user's scale reads to, in grams (0.1, 0.01 or 0.001), for the hint on
     // amounts too small to weigh; the Shots and Fixes window open at the last close, and its
     // page.
-    QString ScaleResolution = QStringLiteral("0.01");
-    QString ShotsOpen = QStringLiteral("0");
-    QString ShotsPage = QStringLiteral("0");
+    double ScaleResolution = 0.01;
+    bool ShotsOpen = false;
+    int ShotsPage = 0;
 };
 
-// The keys and their defaults in one place.
+// The keys, their types and limits in one place. They are stored as text, as they always
+// were: a flag as "1" or "0", a number as its digits. A value that is no value of its type
+// reads as the default; a number out of its limits is brought within them.
 struct SettingKey {
     const char* name;
-    QString AppSettings::*member;
+    std::variant<QString AppSettings::*, bool AppSettings::*, int AppSettings::*,
+                 double AppSettings::*>
+        member;
+    int least = 0;
+    int most = 0;
 };
 inline constexpr SettingKey SettingKeys[] = {
     {"LoadDir", &AppSettings::LoadDir},
@@ -57,13 +64,13 @@ inline constexpr SettingKey SettingKeys[] = {
     {"RecipesOpen", &AppSettings::RecipesOpen},
     {"RecipesSort", &AppSettings::RecipesSort},
     {"StashOpen", &AppSettings::StashOpen},
-    {"SteepDays", &AppSettings::SteepDays},
-    {"LabelSize", &AppSettings::LabelSize},
+    {"SteepDays", &AppSettings::SteepDays, 0, 365},
+    {"LabelSize", &AppSettings::LabelSize, 0, 3},
     {"ShowDrops", &AppSettings::ShowDrops},
-    {"DropsPerMl", &AppSettings::DropsPerMl},
-    {"ScaleResolution", &AppSettings::ScaleResolution},
+    {"DropsPerMl", &AppSettings::DropsPerMl, 5, 100},
+    {"ScaleResolution", &AppSettings::ScaleResolution}, // 0.1, 0.01 or 0.001
     {"ShotsOpen", &AppSettings::ShotsOpen},
-    {"ShotsPage", &AppSettings::ShotsPage},
+    {"ShotsPage", &AppSettings::ShotsPage, 0, 2},
 };
 // The recipe folders are a list of their own.
 inline constexpr char RecipeFoldersKey[] = "RecipeFolders";

@@ -252,16 +252,16 @@ WeightsWindow& AppController::weightsWindow() {
     if (!m_weights) {
         m_weights = new WeightsWindow(document(), m_prompts, m_window.get());
         connect(m_weights, &WeightsWindow::printRequested, this, &AppController::printWeights);
-        m_weights->setDrops(m_settings.ShowDrops == QStringLiteral("1"), dropsPerMl());
+        m_weights->setDrops(m_settings.ShowDrops, dropsPerMl());
         m_weights->setScaleResolution(scaleResolution());
         connect(m_weights, &WeightsWindow::dropsChanged, this, [this](bool on, int count) {
-            m_settings.ShowDrops = on ? QStringLiteral("1") : QStringLiteral("0");
-            m_settings.DropsPerMl = QString::number(count);
+            m_settings.ShowDrops = on;
+            m_settings.DropsPerMl = std::clamp(count, 5, 100);
             if (m_shots)
                 m_shots->setScale(scaleResolution(), dropsPerMl());
         });
         connect(m_weights, &WeightsWindow::scaleChanged, this, [this](double grams) {
-            m_settings.ScaleResolution = QString::number(grams);
+            m_settings.ScaleResolution = ValidScaleResolution(grams);
             if (m_shots)
                 m_shots->setScale(scaleResolution(), dropsPerMl());
         });
@@ -273,13 +273,13 @@ ShotsWindow& AppController::shotsWindow() {
     if (!m_shots) {
         m_shots = new ShotsWindow(document(), m_prompts, m_window.get());
         m_shots->setScale(scaleResolution(), dropsPerMl());
-        m_shots->setPage(m_settings.ShotsPage.toInt());
+        m_shots->setPage(m_settings.ShotsPage);
         // The batch log only once there is one: opening this window makes no database.
         m_shots->setBatchSource([this] {
             return stash().storeExists() ? stash().store().batches() : std::vector<Batch>{};
         });
         connect(m_shots, &ShotsWindow::pageChanged, this,
-                [this](int page) { m_settings.ShotsPage = QString::number(page); });
+                [this](int page) { m_settings.ShotsPage = page; });
     }
     return *m_shots;
 }
@@ -289,14 +289,11 @@ void AppController::showShots() {
 }
 
 double AppController::scaleResolution() const {
-    return ValidScaleResolution(m_settings.ScaleResolution.toDouble());
+    return m_settings.ScaleResolution; // read within its choices
 }
 
 int AppController::dropsPerMl() const {
-    // A hand-edited or damaged value falls back to the common dropper, not to nonsense.
-    bool ok = false;
-    const int perMl = m_settings.DropsPerMl.toInt(&ok);
-    return ok ? std::clamp(perMl, 5, 100) : 20;
+    return m_settings.DropsPerMl; // read within what droppers give
 }
 
 bool AppController::guarded(const std::function<void()>& command) {
@@ -320,16 +317,12 @@ void AppController::onClosing() {
     if (m_ending)
         return;
     m_settings.Layout = m_window->layoutName();
-    m_settings.WeightsOpen =
-        m_weights && m_weights->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
-    m_settings.RecipesOpen =
-        m_recipes && m_recipes->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
+    m_settings.WeightsOpen = m_weights && m_weights->isVisible();
+    m_settings.RecipesOpen = m_recipes && m_recipes->isVisible();
     if (m_recipes && m_recipes->windowMade())
         m_settings.RecipesSort = m_recipes->sortText();
-    m_settings.StashOpen =
-        m_stash && m_stash->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
-    m_settings.ShotsOpen =
-        m_shots && m_shots->isVisible() ? QStringLiteral("1") : QStringLiteral("0");
+    m_settings.StashOpen = m_stash && m_stash->isVisible();
+    m_settings.ShotsOpen = m_shots && m_shots->isVisible();
     if (!WriteSettings(m_store, m_settings)) {
         if (m_settingsTrouble == SettingsTrouble::None)
             m_settingsTrouble = SettingsTrouble::CannotWrite;
@@ -473,17 +466,17 @@ void AppController::startupChecks() {
         else
             connect(&w, &MainWindow::firstPainted, this, std::move(step), Qt::SingleShotConnection);
     };
-    if (m_settings.RecipesOpen == QStringLiteral("1"))
+    if (m_settings.RecipesOpen)
         afterPaint([this] { recipes().show(); });
-    if (m_settings.StashOpen == QStringLiteral("1"))
+    if (m_settings.StashOpen)
         afterPaint([this] { stash().showStash(); });
     afterPaint([this] {
         if (stash().storeExists())
             stash().installCompleters();
     });
-    if (m_settings.WeightsOpen == QStringLiteral("1"))
+    if (m_settings.WeightsOpen)
         showWeights();
-    if (m_settings.ShotsOpen == QStringLiteral("1"))
+    if (m_settings.ShotsOpen)
         afterPaint([this] { showShots(); });
 }
 

@@ -33,7 +33,7 @@ std::optional<int> ShareController::steepDaysOf(const QString& file) const {
 
 int ShareController::dropsPerMl() const {
     const AppSettings& s = m_app.settings();
-    return s.ShowDrops == QStringLiteral("1") ? m_app.dropsPerMl() : 0;
+    return s.ShowDrops ? m_app.dropsPerMl() : 0;
 }
 
 void ShareController::copyRecipe() {

@@ -338,9 +338,7 @@ void StashController::mixIt() {
                               Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
             return;
         AppSettings& settings = m_app.settings();
-        bool ok = false;
-        int steep = settings.SteepDays.toInt(&ok);
-        steep = ok ? std::clamp(steep, 0, 365) : 7;
+        const int steep = settings.SteepDays;
         Batch batch = MakeBatch(doc, m_app.currentFile(), steep, QString(), 0);
         MixItDialog& dialog = mixItDialog();
         dialog.prepare(batch.name, steep, lacking);
@@ -349,7 +347,7 @@ void StashController::mixIt() {
         batch.steepDays = dialog.steepDays();
         batch.note = dialog.note();
         batch.mixedAt = QDateTime::currentMSecsSinceEpoch();
-        settings.SteepDays = QString::number(batch.steepDays);
+        settings.SteepDays = std::clamp(batch.steepDays, 0, 365);
         undoStack().push(new MixItCommand(store(), batch, needs, stepDone()));
     });
 }
@@ -399,10 +397,10 @@ void StashController::printLabel(std::int64_t id) {
                 in.baseMaker = b->maker;
         }
         LabelDialog& dialog = labelDialog();
-        dialog.prepare(in, m_app.settings().LabelSize.toInt());
+        dialog.prepare(in, m_app.settings().LabelSize);
         if (m_prompts.execDialog(dialog) != QDialog::Accepted)
             return;
-        m_app.settings().LabelSize = QString::number(dialog.sizeChoice());
+        m_app.settings().LabelSize = dialog.sizeChoice();
         QPrinter& printer = m_app.labelPrinter();
         if (dialog.size() != LabelSize::PrinterOwn) {
             // The label's own shape, wider than high: "landscape" would turn it on end.

@@ -78,6 +78,44 @@ TEST(Settings, DefaultsAreWrittenBackAndAMissingLastFileIsDropped) {
     EXPECT_EQ(store.value("LoadDir").toString(), QStringLiteral("/a")); // stored as read
 }
 
+TEST(Settings, FlagsAndNumbersAreReadOnceWithinTheirLimitsAndStoredAsBefore) {
+    QTemporaryDir dir;
+    QSettings store(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat);
+    struct Case {
+        const char* key;
+        const char* stored;
+        const char* readBack; // as written back
+    };
+    const Case cases[] = {
+        {"SteepDays", "10", "10"},
+        {"SteepDays", "400", "365"},
+        {"SteepDays", "x", "7"},
+        {"DropsPerMl", "3", "5"},
+        {"DropsPerMl", "", "20"},
+        {"LabelSize", "9", "3"},
+        {"ShotsPage", "-1", "0"},
+        {"ScaleResolution", "0.001", "0.001"},
+        {"ScaleResolution", "0.5", "0.01"},
+        {"WeightsOpen", "1", "1"},
+        {"WeightsOpen", "yes", "0"},
+        {"StashOpen", "0", "0"},
+    };
+    for (const Case& c : cases) {
+        store.setValue(QString::fromLatin1(c.key), QString::fromLatin1(c.stored));
+        ReadSettings(store, QStringLiteral("/work"));
+        EXPECT_EQ(store.value(QString::fromLatin1(c.key)).toString(),
+                  QString::fromLatin1(c.readBack))
+            << c.key << " " << c.stored;
+    }
+    store.setValue("SteepDays", "400");
+    store.setValue("ShowDrops", "1");
+    store.setValue("ScaleResolution", "0.1");
+    const AppSettings s = ReadSettings(store, QStringLiteral("/work"));
+    EXPECT_EQ(s.SteepDays, 365);
+    EXPECT_TRUE(s.ShowDrops);
+    EXPECT_DOUBLE_EQ(s.ScaleResolution, 0.1);
+}
+
 TEST(Settings, DamageBeyondAnyRealNameIsIgnoredAndCannotSlowTheStart) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("x.mix"));

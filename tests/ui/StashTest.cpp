@@ -190,7 +190,7 @@ TEST_F(StashTest, MixItRecordsTakesFromTheStashAndUndoGivesBack) {
     EXPECT_EQ(batches[0].note, QStringLiteral("first try"));
     EXPECT_DOUBLE_EQ(batches[0].ml[index(SlotId::Flav1)], 3);
     EXPECT_TRUE(batches[0].recipeText.contains(QStringLiteral("Flav1Name=Lemon")));
-    EXPECT_EQ(controller->settings().SteepDays, QStringLiteral("10"));
+    EXPECT_EQ(controller->settings().SteepDays, 10);
     EXPECT_DOUBLE_EQ(onHand(lemon), 9);
     EXPECT_DOUBLE_EQ(onHand(base), 80 - 2.5);
     stash().showBatches();
@@ -219,7 +219,7 @@ TEST_F(StashTest, MixItRecordsTakesFromTheStashAndUndoGivesBack) {
     QFile label(pdf);
     ASSERT_TRUE(label.open(QIODevice::ReadOnly));
     EXPECT_TRUE(label.readAll().contains("/MediaBox [0 0 198")); // lying down
-    EXPECT_EQ(controller->settings().LabelSize, QStringLiteral("1"));
+    EXPECT_EQ(controller->settings().LabelSize, 1);
 
     // The copy kept with the batch opens as a mix that is not saved anywhere.
     stash().openCopy(batches[0].id);

@@ -14,6 +14,7 @@
 #include "QtText.h"
 #include "Version.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -25,7 +26,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QToolTip>
@@ -158,28 +158,7 @@ void MainWindow::buildHeader() {
     m_recipesIcon = new BookIcon(this);
     m_recipesIcon->setObjectName(QStringLiteral("RecipesIcon"));
     connect(m_recipesIcon, &BookIcon::clicked, this, &MainWindow::recipesRequested);
-    // Anywhere in the program, as the icons' hints say.
-    auto* weights = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
-    weights->setContext(Qt::ApplicationShortcut);
-    connect(weights, &QShortcut::activated, this, &MainWindow::weightsRequested);
-    auto* recipes = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
-    recipes->setContext(Qt::ApplicationShortcut);
-    connect(recipes, &QShortcut::activated, this, &MainWindow::recipesRequested);
-    auto* stash = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
-    stash->setContext(Qt::ApplicationShortcut);
-    connect(stash, &QShortcut::activated, this, &MainWindow::stashRequested);
-    auto* shots = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
-    shots->setContext(Qt::ApplicationShortcut);
-    connect(shots, &QShortcut::activated, this, &MainWindow::shotsRequested);
-    auto* mixIt = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
-    mixIt->setContext(Qt::ApplicationShortcut);
-    connect(mixIt, &QShortcut::activated, this, &MainWindow::mixItRequested);
-    auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
-    copy->setContext(Qt::ApplicationShortcut);
-    connect(copy, &QShortcut::activated, this, &MainWindow::copyRecipeRequested);
-    auto* paste = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this);
-    paste->setContext(Qt::ApplicationShortcut);
-    connect(paste, &QShortcut::activated, this, &MainWindow::pasteRecipeRequested);
+    buildCommands();
     // A recipe file dropped anywhere on the window opens; the fields take dropped text.
     setAcceptDrops(true);
 }
@@ -195,30 +174,54 @@ QString DroppedRecipe(const QMimeData* mime) {
     return suffix == QLatin1String("mix") || suffix == QLatin1String("json") ? path : QString();
 }
 
+void MainWindow::buildCommands() {
+    // Each command once, with its keys: they work anywhere in the program, as the icons'
+    // hints say, and the window's menu shows the same actions with their keys.
+    struct Command {
+        const char* text;
+        QKeySequence keys;
+        void (MainWindow::*signal)();
+    };
+    const Command commands[] = {
+        {QT_TR_NOOP("Copy Recipe"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+         &MainWindow::copyRecipeRequested},
+        {QT_TR_NOOP("Paste Recipe..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+         &MainWindow::pasteRecipeRequested},
+        {QT_TR_NOOP("Export JSON..."), {}, &MainWindow::exportJsonRequested},
+        {QT_TR_NOOP("Import JSON..."), {}, &MainWindow::importJsonRequested},
+        {nullptr, {}, nullptr},
+        {QT_TR_NOOP("Recipes"), QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::recipesRequested},
+        {QT_TR_NOOP("Stash"), QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::stashRequested},
+        {QT_TR_NOOP("Mix It..."), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::mixItRequested},
+        {QT_TR_NOOP("Mix By Weight"), QKeySequence(Qt::CTRL | Qt::Key_G),
+         &MainWindow::weightsRequested},
+        {QT_TR_NOOP("Shots and Fixes"), QKeySequence(Qt::CTRL | Qt::Key_K),
+         &MainWindow::shotsRequested},
+    };
+    for (const Command& c : commands) {
+        if (!c.text) {
+            m_commands.push_back(nullptr); // a separator in the menu
+            continue;
+        }
+        auto* action = new QAction(tr(c.text), this);
+        action->setShortcut(c.keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        connect(action, &QAction::triggered, this, c.signal);
+        addAction(action);
+        m_commands.push_back(action);
+    }
+}
+
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     // The window's commands beyond its buttons, where a right-click looks for them.
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("WindowMenu"));
-    const auto item = [&](const QString& text, QKeySequence keys, void (MainWindow::*signal)()) {
-        QAction* a = menu.addAction(text, this, signal);
-        a->setShortcut(keys);
-    };
-    item(QStringLiteral("Copy Recipe"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-         &MainWindow::copyRecipeRequested);
-    item(QStringLiteral("Paste Recipe..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-         &MainWindow::pasteRecipeRequested);
-    item(QStringLiteral("Export JSON..."), {}, &MainWindow::exportJsonRequested);
-    item(QStringLiteral("Import JSON..."), {}, &MainWindow::importJsonRequested);
-    menu.addSeparator();
-    item(QStringLiteral("Recipes"), QKeySequence(Qt::CTRL | Qt::Key_R),
-         &MainWindow::recipesRequested);
-    item(QStringLiteral("Stash"), QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::stashRequested);
-    item(QStringLiteral("Mix It..."), QKeySequence(Qt::CTRL | Qt::Key_B),
-         &MainWindow::mixItRequested);
-    item(QStringLiteral("Mix By Weight"), QKeySequence(Qt::CTRL | Qt::Key_G),
-         &MainWindow::weightsRequested);
-    item(QStringLiteral("Shots and Fixes"), QKeySequence(Qt::CTRL | Qt::Key_K),
-         &MainWindow::shotsRequested);
+    for (QAction* action : m_commands) {
+        if (action)
+            menu.addAction(action);
+        else
+            menu.addSeparator();
+    }
     menu.exec(event->globalPos());
 }
 

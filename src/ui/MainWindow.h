@@ -25,7 +25,9 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -137,6 +139,7 @@ class MainWindow : public QWidget {
 
   private:
     void buildHeader();
+    void buildCommands();
     void buildButtonsAndLinks();
     void buildHint();
     void bindDocument();
@@ -160,6 +163,7 @@ class MainWindow : public QWidget {
 
     Prompts& m_prompts;
     MixDocument* m_doc = nullptr;
+    std::vector<QAction*> m_commands; // the window's menu, in order; null for a separator
     IngredientPanel* m_ingredients = nullptr;
     SpecPanel* m_spec = nullptr;
     ResultsPanel* m_volumes = nullptr;

@@ -161,15 +161,13 @@ int PrintBatches(const CalcOptions& o) {
 }
 
 QString BaseMakerFromStash(const CalcOptions& o, const MixDocument& doc) {
-    if (!(doc.result().slots[index(SlotId::NicBase)].Volume > 0))
-        return {};
+    const double baseMl = doc.result().slots[index(SlotId::NicBase)].Volume;
+    if (!(baseMl > 0))
+        return {}; // no stash is opened for a mix without a base
     StashStore store(dbPath(o));
     if (store.open(true) == StashStore::State::Unavailable)
         return {};
-    const std::vector<Bottle> bottles = store.bottles();
-    const Bottle* base =
-        BottleNamed(bottles, BottleKind::NicotineBase, ToQString(doc.text(TextField::NicBaseName)));
-    return base ? base->maker : QString();
+    return BaseMakerOf(doc.recipe(), baseMl, store.bottles());
 }
 
 } // namespace kovaq

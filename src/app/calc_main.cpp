@@ -21,6 +21,7 @@
 #include "RecipeFile.h"
 #include "ReportRenderer.h"
 #include "Reports.h"
+#include "Settings.h"
 #include "Shots.h"
 #include "StashPlan.h"
 #include "Version.h"
@@ -156,10 +157,8 @@ int printReport(const CalcOptions& o, const MixDocument& doc, LazyGuiApplication
         BuildDetailsReport(report, inputs);
     else {
         const WeightResult weights = ComputeWeights(recipe, doc.result());
-        BuildWeightsReport(
-            report, inputs, weights,
-            QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")),
-            SmallAmountHints(doc.result(), weights, o.scale, DefaultDropsPerMl));
+        BuildWeightsReport(report, inputs, weights, SheetDate(QDate::currentDate()),
+                           SmallAmountHints(doc.result(), weights, o.scale, DefaultDropsPerMl));
     }
     if (!o.pdf.empty()) {
         gui.ensure();
@@ -217,8 +216,8 @@ int main(int argc, char** argv) {
     if (!o.tool.empty())
         return finish(RunShotsTool(o));
     // The store is read where the window keeps it.
-    QCoreApplication::setOrganizationName(QStringLiteral("Tresquall"));
-    QCoreApplication::setApplicationName(QStringLiteral("Ko-Vaq"));
+    QCoreApplication::setOrganizationName(QLatin1String(OrganisationName));
+    QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
     if (IsBenchCommand(o)) {
         gui.ensure(); // the database driver is a plug-in, found through the application
         return finish(RunBenchCommand(o));

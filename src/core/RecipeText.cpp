@@ -3,6 +3,8 @@
 
 #include "RecipeText.h"
 
+#include "Shots.h"
+
 #include "Numbers.h"
 #include "RecipeTextShapes.h"
 
@@ -342,7 +344,7 @@ std::string RecipeAsText(const MixRecipe& r, const CopyExtras& extras) {
         if (extras.dropsPerMl > 0 && f < extras.flavourMl.size() && extras.flavourMl[f] > 0) {
             const double ml = extras.flavourMl[f];
             out += "  " + FormatNumber(RoundDecimals(ml, 2)) + " ml  " +
-                   FormatNumber(std::round(ml * extras.dropsPerMl)) + " drops";
+                   FormatNumber(DropsOf(ml, extras.dropsPerMl)) + " drops";
         }
         out += '\n';
     }

@@ -62,6 +62,10 @@ ScaleGravities ScaleGravitiesOf(const MixRecipe& recipe) {
             gravity(GravityKey::Nicotine, NicotineGravity)};
 }
 
+double DropsOf(double ml, int dropsPerMl) {
+    return std::round(ml * dropsPerMl);
+}
+
 double ValidScaleResolution(double grams) {
     for (double r : {0.1, 0.01, 0.001})
         if (std::fabs(grams - r) < Same)

@@ -28,6 +28,8 @@ ScaleGravities ScaleGravitiesOf(const MixRecipe& recipe);
 // How a figure is shown: the volume decimals of the recipe's precision, and the scale's
 // resolution and the dropper for the small-amount hint.
 inline constexpr int DefaultDropsPerMl = 20;
+// The drops a dropper gives for so many millilitres, to the whole drop.
+double DropsOf(double ml, int dropsPerMl);
 struct ShotsDisplay {
     int volumeDecimals = 1;
     double scaleResolution = 0.01; // g

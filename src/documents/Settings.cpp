@@ -141,7 +141,8 @@ bool WriteSettings(QSettings& store, const AppSettings& settings) {
 
 QString SettingsFilePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Tresquall/Ko-Vaq.conf");
+           QStringLiteral("/%1/%2.conf")
+               .arg(QLatin1String(OrganisationName), QLatin1String(ApplicationName));
 }
 
 bool DropDamagedSettings(const QString& path) {

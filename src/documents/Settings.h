@@ -13,6 +13,11 @@ class QSettings;
 
 namespace kovaq {
 
+// Where the program's settings and data live: <config>/Tresquall/Ko-Vaq.conf and
+// <data>/Tresquall/Ko-Vaq.
+inline constexpr char OrganisationName[] = "Tresquall";
+inline constexpr char ApplicationName[] = "Ko-Vaq";
+
 // The values kept between runs, in the per-user store under "Tresquall/Ko-Vaq": the four of
 // the original program and whether the weights window was open.
 struct AppSettings {

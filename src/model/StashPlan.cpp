@@ -172,4 +172,12 @@ void FillRowFromBottle(MixDocument& doc, SlotId slot, const Bottle& bottle) {
     }
 }
 
+QString BaseMakerOf(const MixRecipe& recipe, double baseMl, const std::vector<Bottle>& bottles) {
+    if (!(baseMl > 0))
+        return {};
+    const Bottle* base =
+        BottleNamed(bottles, BottleKind::NicotineBase, ToQString(recipe[TextField::NicBaseName]));
+    return base ? base->maker : QString();
+}
+
 } // namespace kovaq

@@ -43,6 +43,10 @@ Batch MakeBatch(const MixDocument& doc, const QString& file, int steepDays, cons
 // something in it, else the newest; none when there is no such bottle.
 const Bottle* BottleNamed(const std::vector<Bottle>& bottles, BottleKind kind, const QString& name);
 
+// The maker of the base a mix is poured from, when the stash knows the base by the name the
+// recipe gives it and the mix takes any; empty otherwise. The label prints it.
+QString BaseMakerOf(const MixRecipe& recipe, double baseMl, const std::vector<Bottle>& bottles);
+
 // Fills a row from a bottle as typing would: its price and size into the row's cost and
 // quantity, its ratio into the row's choice, a base's strength, and a flavour's gravity
 // into the weights when it is not the default. The name is the caller's: it was typed or

@@ -41,6 +41,10 @@ struct PageMetrics {
     std::string PaperSizeText() const;
 };
 
+// The width of the print options dialog, whose preview the page's screen figures are made
+// for; a print made without the dialog measures the page the same way.
+inline constexpr int PrintDialogWidth = 420;
+
 // The paper's exact size in inches, when known, gives inW and inH; else the printer pixels do.
 PageMetrics ComputePageMetrics(int dpiX, int dpiY, int physW, int physH, int offX, int offY,
                                int pageW, int pageH, int ppi, int dialogWidth, double paperInW = 0,

@@ -2,7 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "Reports.h"
+
+#include <QLocale>
+
 #include "QtText.h"
+#include <QDate>
 
 #include "Maker.h"
 #include "MixName.h"
@@ -290,6 +294,10 @@ void BuildWeightsReport(ReportDocument& doc, const ReportInputs& in, const Weigh
     doc.SetSize(s - 2);
     doc.AppendLine(kFooter);
     doc.SetSize(s);
+}
+
+QString SheetDate(const QDate& day) {
+    return QLocale::c().toString(day, QStringLiteral("d MMMM yyyy"));
 }
 
 } // namespace kovaq

@@ -15,6 +15,8 @@
 
 #include <array>
 
+class QDate;
+
 namespace kovaq {
 
 // What the reports print, read from what the window shows when they are built.
@@ -51,6 +53,8 @@ void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in);
 // that is used its ml, gravity, grams and what the scale reads, and the total; under it, the
 // hint of each amount too small to weigh.
 TabLayout WeightsTabs(int pointSize);
+// The date as the weighing sheet prints it: "9 December 2026".
+QString SheetDate(const QDate& day);
 void BuildWeightsReport(ReportDocument& doc, const ReportInputs& in, const WeightResult& weights,
                         const QString& date, const SlotHints& hints = {});
 

@@ -493,12 +493,9 @@ void AppController::printWeights() {
         const ReportInputs in = MakeReportInputs(doc.recipe(), doc.result(), doc.rowLabels(), false,
                                                  false, ReportPointSize(options.TextSize));
         ReportDocument sheet;
-        BuildWeightsReport(
-            sheet, in, m_weights->weights(),
-            QLocale::c().toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")),
-            m_weights->hints());
-        const PageMetrics metrics =
-            MetricsOf(printer(), m_screenPpi(), PrintOptionsDialog::DialogWidth);
+        BuildWeightsReport(sheet, in, m_weights->weights(), SheetDate(QDate::currentDate()),
+                           m_weights->hints());
+        const PageMetrics metrics = MetricsOf(printer(), m_screenPpi(), PrintDialogWidth);
         const QString error =
             PrintReport(printer(), sheet, metrics,
                         ComputeMargins(metrics, options.LeftMargin, options.TopMargin));

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "Application.h"
+
 #include "QtText.h"
+#include "Settings.h"
 
 #include "Icons.h"
 #include "Version.h"
@@ -82,8 +84,8 @@ void KoVaqStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
 }
 
 void ConfigureApplication(QApplication& app) {
-    QApplication::setApplicationName(QStringLiteral("Ko-Vaq"));
-    QApplication::setOrganizationName(QStringLiteral("Tresquall"));
+    QApplication::setApplicationName(QLatin1String(ApplicationName));
+    QApplication::setOrganizationName(QLatin1String(OrganisationName));
     QApplication::setApplicationVersion(ToQString(Version));
     QGuiApplication::setDesktopFileName(QStringLiteral("ko-vaq"));
     QApplication::setStyle(new KoVaqStyle);

@@ -65,7 +65,7 @@ class PrintOptionsDialog : public QDialog {
     // Prints what is chosen and closes; false when the printer failed.
     bool printNow();
 
-    static constexpr int DialogWidth = 420;
+    static constexpr int DialogWidth = PrintDialogWidth;
     static const QString ImageWarning;
     static const QString TextWarning;
 

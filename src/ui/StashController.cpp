@@ -9,7 +9,6 @@
 #include "IniDocument.h"
 #include "MixDocument.h"
 #include "PrintJob.h"
-#include "PrintOptionsDialog.h"
 #include "Prompts.h"
 #include "QtText.h"
 #include "RecipeFile.h"
@@ -389,13 +388,8 @@ void StashController::printLabel(std::int64_t id) {
         if (!batch)
             return;
         LabelInputs in = LabelInputsOf(*batch);
-        // The base's maker, when the stash knows the base by the recipe's name for it.
-        if (batch->ml[index(SlotId::NicBase)] > 0) {
-            const QString base = ToQString(
-                RecipeFromIni(IniDocument(ToUtf8(batch->recipeText)))[TextField::NicBaseName]);
-            if (const Bottle* b = BottleNamed(m_bottles, BottleKind::NicotineBase, base))
-                in.baseMaker = b->maker;
-        }
+        in.baseMaker = BaseMakerOf(RecipeFromIni(IniDocument(ToUtf8(batch->recipeText))),
+                                   batch->ml[index(SlotId::NicBase)], m_bottles);
         LabelDialog& dialog = labelDialog();
         dialog.prepare(in, m_app.settings().LabelSize);
         if (m_prompts.execDialog(dialog) != QDialog::Accepted)
@@ -414,7 +408,7 @@ void StashController::printLabel(std::int64_t id) {
         // Fitted again to the page the printer will really use.
         ReportDocument label;
         FitLabelReport(label, in, printer.pageLayout().fullRect(QPageLayout::Millimeter).size());
-        const PageMetrics metrics = MetricsOf(printer, 96, PrintOptionsDialog::DialogWidth);
+        const PageMetrics metrics = MetricsOf(printer, 96, PrintDialogWidth);
         const QString error = PrintReport(printer, label, metrics, MarginMetrics{});
         if (!error.isEmpty())
             m_prompts.errorBox(parent, error);

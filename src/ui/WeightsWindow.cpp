@@ -3,6 +3,8 @@
 
 #include "WeightsWindow.h"
 
+#include "Shots.h"
+
 #include "Numbers.h"
 
 #include "Fields.h"
@@ -262,7 +264,7 @@ void WeightsWindow::refresh() {
         const double ml = result.slots[i].Volume;
         m_drops[i]->setVisible(drops);
         m_drops[i]->setText(drops && result.VolumesOk && ml > 0
-                                ? ToQString(FormatNumber(std::round(ml * m_dropsPerMl->value())))
+                                ? ToQString(FormatNumber(DropsOf(ml, m_dropsPerMl->value())))
                                 : QString());
     }
     m_total->setText(ToQString(m_weights.totalGramsText));

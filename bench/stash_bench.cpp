@@ -153,11 +153,8 @@ void BM_ShowBatchesTab(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowBatchesTab)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// Mix It, asked nothing (the mix is saved and the stash holds it), from the shortcut to
-// the batch on the disk and in the list.
-void BM_MixIt(benchmark::State& state) {
-    makeStash();
-    Program program;
+// The Stash window shown beside a saved mix of 30 ml with 5 % of "Lemon 1".
+StashController& showStashWithSavedMix(Program& program) {
     StashController& stash = program.controller->stash();
     stash.showStash();
     MainWindow& w = program.controller->window();
@@ -165,6 +162,15 @@ void BM_MixIt(benchmark::State& state) {
     w.field(TextField::Flav1Name)->setText(QStringLiteral("Lemon 1"));
     w.field(TextField::PctFlav1)->setText(QStringLiteral("5"));
     w.document().setMixSaved(true);
+    return stash;
+}
+
+// Mix It, asked nothing (the mix is saved and the stash holds it), from the shortcut to
+// the batch on the disk and in the list.
+void BM_MixIt(benchmark::State& state) {
+    makeStash();
+    Program program;
+    StashController& stash = showStashWithSavedMix(program);
     for (auto _ : state) {
         program.prompts.answers = {test::FakePrompts::Answer::Yes}; // record what is short
         stash.mixIt();
@@ -181,13 +187,7 @@ BENCHMARK(BM_MixIt)->Unit(benchmark::kMillisecond)->Iterations(20);
 void BM_UndoLastBatch(benchmark::State& state) {
     makeStash();
     Program program;
-    StashController& stash = program.controller->stash();
-    stash.showStash();
-    MainWindow& w = program.controller->window();
-    w.field(TextField::MixQty)->setText(QStringLiteral("30"));
-    w.field(TextField::Flav1Name)->setText(QStringLiteral("Lemon 1"));
-    w.field(TextField::PctFlav1)->setText(QStringLiteral("5"));
-    w.document().setMixSaved(true);
+    StashController& stash = showStashWithSavedMix(program);
     for (auto _ : state) {
         state.PauseTiming();
         program.prompts.answers = {test::FakePrompts::Answer::Yes};

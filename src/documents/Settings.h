@@ -47,6 +47,14 @@ struct AppSettings {
     double ScaleResolution = 0.01;
     bool ShotsOpen = false;
     int ShotsPage = 0;
+    // Where each tool window was left, as Qt writes a window's place; empty until it has
+    // been on the screen.
+    QString RecipesPlace;
+    QString StashPlace;
+    QString WeightsPlace;
+    QString ShotsPlace;
+    // Labels of batches with nicotine say so.
+    bool LabelNicotineWarning = true;
 };
 
 // The keys, their types and limits in one place. They are stored as text, as they always
@@ -76,6 +84,11 @@ inline constexpr SettingKey SettingKeys[] = {
     {"ScaleResolution", &AppSettings::ScaleResolution}, // 0.1, 0.01 or 0.001
     {"ShotsOpen", &AppSettings::ShotsOpen},
     {"ShotsPage", &AppSettings::ShotsPage, 0, 2},
+    {"RecipesPlace", &AppSettings::RecipesPlace},
+    {"StashPlace", &AppSettings::StashPlace},
+    {"WeightsPlace", &AppSettings::WeightsPlace},
+    {"ShotsPlace", &AppSettings::ShotsPlace},
+    {"LabelNicotineWarning", &AppSettings::LabelNicotineWarning},
 };
 // The recipe folders are a list of their own.
 inline constexpr char RecipeFoldersKey[] = "RecipeFolders";

@@ -23,6 +23,7 @@
 #include "ShotsWindow.h"
 #include "StashController.h"
 #include "StashWindow.h"
+#include "ToolWindow.h"
 #include "WeightsWindow.h"
 
 #include <QApplication>
@@ -44,19 +45,6 @@
 #include <QUrl>
 
 namespace kovaq {
-namespace {
-
-// A tool window brought up: beside the main window when it comes up, where it is when it is
-// already up.
-template <typename ToolWindow> void showToolWindow(ToolWindow& window) {
-    if (!window.isVisible())
-        window.placeBesideMain();
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-} // namespace
 
 QString FindHtmlHelp() {
     const QString appDir = QCoreApplication::applicationDirPath();
@@ -251,6 +239,7 @@ PrintOptionsDialog& AppController::printDialog() {
 WeightsWindow& AppController::weightsWindow() {
     if (!m_weights) {
         m_weights = new WeightsWindow(document(), m_prompts, m_window.get());
+        AdoptToolWindow(*m_weights, m_settings.WeightsPlace, m_window.get());
         connect(m_weights, &WeightsWindow::printRequested, this, &AppController::printWeights);
         m_weights->setDrops(m_settings.ShowDrops, dropsPerMl());
         m_weights->setScaleResolution(scaleResolution());
@@ -272,6 +261,7 @@ WeightsWindow& AppController::weightsWindow() {
 ShotsWindow& AppController::shotsWindow() {
     if (!m_shots) {
         m_shots = new ShotsWindow(document(), m_prompts, m_window.get());
+        AdoptToolWindow(*m_shots, m_settings.ShotsPlace, m_window.get(), true);
         m_shots->setScale(scaleResolution(), dropsPerMl());
         m_shots->setPage(m_settings.ShotsPage);
         // The batch log only once there is one: opening this window makes no database.
@@ -285,7 +275,7 @@ ShotsWindow& AppController::shotsWindow() {
 }
 
 void AppController::showShots() {
-    showToolWindow(shotsWindow());
+    ShowToolWindow(shotsWindow());
 }
 
 double AppController::scaleResolution() const {
@@ -350,9 +340,17 @@ void AppController::openHelp() {
     if (QFileInfo(chm).isFile() && m_prompts.openUrl(QUrl::fromLocalFile(chm)))
         return;
     // Linux desktops rarely open .chm files: the HTML help says the same.
-    if (!m_htmlHelp.isEmpty() && QFileInfo(m_htmlHelp).isFile() &&
-        m_prompts.openUrl(QUrl::fromLocalFile(m_htmlHelp)))
+    if (!m_htmlHelp.isEmpty() && QFileInfo(m_htmlHelp).isFile()) {
+        if (m_prompts.openUrl(QUrl::fromLocalFile(m_htmlHelp)))
+            return;
+        // The help is there, but nothing on this desktop shows web pages: say where it is.
+        m_prompts.message(m_window.get(),
+                          tr("No program to show the help is available.\nThe help is in %1")
+                              .arg(QDir::toNativeSeparators(m_htmlHelp)),
+                          QStringLiteral("Ko-Vaq"), Prompts::Icon::Information,
+                          Prompts::Buttons::Ok);
         return;
+    }
     m_prompts.message(m_window.get(), QStringLiteral("Help File Missing"), QStringLiteral("Ko-Vaq"),
                       Prompts::Icon::None, Prompts::Buttons::Ok);
 }
@@ -481,7 +479,7 @@ void AppController::startupChecks() {
 }
 
 void AppController::showWeights() {
-    showToolWindow(weightsWindow());
+    ShowToolWindow(weightsWindow());
 }
 
 void AppController::printWeights() {

@@ -158,7 +158,12 @@ void MainWindow::buildHeader() {
     m_recipesIcon = new BookIcon(this);
     m_recipesIcon->setObjectName(QStringLiteral("RecipesIcon"));
     connect(m_recipesIcon, &BookIcon::clicked, this, &MainWindow::recipesRequested);
+    m_menuIcon = new MenuIcon(this);
+    m_menuIcon->setObjectName(QStringLiteral("MenuIcon"));
     buildCommands();
+    connect(m_menuIcon, &MenuIcon::clicked, this, [this] {
+        m_windowMenu->popup(m_menuIcon->mapToGlobal(QPoint(0, m_menuIcon->height())));
+    });
     // A recipe file dropped anywhere on the window opens; the fields take dropped text.
     setAcceptDrops(true);
 }
@@ -183,6 +188,12 @@ void MainWindow::buildCommands() {
         void (MainWindow::*signal)();
     };
     const Command commands[] = {
+        {QT_TR_NOOP("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openRequested},
+        {QT_TR_NOOP("Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveRequested},
+        {QT_TR_NOOP("New Mix..."), QKeySequence(Qt::CTRL | Qt::Key_N),
+         &MainWindow::newMixRequested},
+        {QT_TR_NOOP("Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printRequested},
+        {nullptr, {}, nullptr},
         {QT_TR_NOOP("Copy Recipe"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
          &MainWindow::copyRecipeRequested},
         {QT_TR_NOOP("Paste Recipe..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
@@ -205,24 +216,28 @@ void MainWindow::buildCommands() {
         }
         auto* action = new QAction(tr(c.text), this);
         action->setShortcut(c.keys);
-        action->setShortcutContext(Qt::ApplicationShortcut);
+        // The document's keys belong to this window: a tool window's Ctrl+P prints its own.
+        const bool document =
+            c.signal == &MainWindow::openRequested || c.signal == &MainWindow::saveRequested ||
+            c.signal == &MainWindow::newMixRequested || c.signal == &MainWindow::printRequested;
+        action->setShortcutContext(document ? Qt::WindowShortcut : Qt::ApplicationShortcut);
         connect(action, &QAction::triggered, this, c.signal);
         addAction(action);
         m_commands.push_back(action);
     }
+    // One menu, opened by the header's button and by a right-click anywhere on the window.
+    m_windowMenu = new QMenu(this);
+    m_windowMenu->setObjectName(QStringLiteral("WindowMenu"));
+    for (QAction* action : m_commands) {
+        if (action)
+            m_windowMenu->addAction(action);
+        else
+            m_windowMenu->addSeparator();
+    }
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-    // The window's commands beyond its buttons, where a right-click looks for them.
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("WindowMenu"));
-    for (QAction* action : m_commands) {
-        if (action)
-            menu.addAction(action);
-        else
-            menu.addSeparator();
-    }
-    menu.exec(event->globalPos());
+    m_windowMenu->exec(event->globalPos());
 }
 
 void MainWindow::buildButtonsAndLinks() {
@@ -298,6 +313,9 @@ QWidget* MainWindow::scalesIcon() const {
 QWidget* MainWindow::recipesIcon() const {
     return m_recipesIcon;
 }
+QWidget* MainWindow::menuIcon() const {
+    return m_menuIcon;
+}
 QWidget* MainWindow::websiteLink() const {
     return m_website;
 }
@@ -330,6 +348,7 @@ void MainWindow::applyArrangement(bool portrait) {
     m_helpIcon->move(place::helpIcon.at(portrait).topLeft());
     m_scalesIcon->move(m_helpIcon->pos() - QPoint(place::iconPitch, 0));
     m_recipesIcon->move(m_scalesIcon->pos() - QPoint(place::iconPitch, 0));
+    m_menuIcon->move(m_recipesIcon->pos() - QPoint(place::iconPitch, 0));
     m_website->setGeometry(place::website.at(portrait));
     m_email->setGeometry(place::email.at(portrait));
     const std::pair<QPushButton*, Place> buttons[] = {

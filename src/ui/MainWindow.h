@@ -28,6 +28,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -49,6 +50,7 @@ class RatioChoice;
 class ResultsPanel;
 class ScalesIcon;
 class BookIcon;
+class MenuIcon;
 class SpecPanel;
 class StatusPanel;
 
@@ -84,6 +86,9 @@ class MainWindow : public QWidget {
     QWidget* helpIcon() const;
     QWidget* scalesIcon() const;
     QWidget* recipesIcon() const;
+    // The header's menu button and the menu it opens: the window's commands with their keys.
+    QWidget* menuIcon() const;
+    QMenu* windowMenu() const { return m_windowMenu; }
     QWidget* websiteLink() const;
     QWidget* emailLink() const;
 
@@ -177,6 +182,8 @@ class MainWindow : public QWidget {
     HelpIcon* m_helpIcon = nullptr;
     ScalesIcon* m_scalesIcon = nullptr;
     BookIcon* m_recipesIcon = nullptr;
+    MenuIcon* m_menuIcon = nullptr;
+    QMenu* m_windowMenu = nullptr;
     ClickLabel* m_website = nullptr;
     ClickLabel* m_email = nullptr;
     QPushButton* m_openButton = nullptr;

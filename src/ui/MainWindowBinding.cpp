@@ -140,6 +140,10 @@ void MainWindow::setTabOrder() {
          std::initializer_list<QWidget*>{m_openButton, m_saveButton, m_printButton, m_newMixButton,
                                          m_layoutButton, m_closeButton})
         order.push_back(b);
+    // The header's buttons, left to right, after the window's own.
+    for (QWidget* icon : {menuIcon(), recipesIcon(), scalesIcon(), helpIcon()})
+        order.push_back(icon);
+    order.push_back(order.front()); // and round again
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }

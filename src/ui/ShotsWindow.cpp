@@ -409,9 +409,4 @@ void ShotsWindow::refresh() {
     }
 }
 
-void ShotsWindow::placeBesideMain() {
-    adjustSize();
-    MoveBesideMain(this, m_main, true);
-}
-
 } // namespace kovaq

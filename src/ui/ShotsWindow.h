@@ -37,7 +37,6 @@ class ShotsWindow : public QWidget {
     void setBatchSource(BatchSource source);
     int page() const;
     void setPage(int page);
-    void placeBesideMain();
     // A page's figure field or PG/VG choice by its name ("ShotsLiquid", "FixBaseRatio").
     QLineEdit* field(const QString& name) const;
     QComboBox* ratio(const QString& name) const;

@@ -8,6 +8,7 @@
 #include "FileFlows.h"
 #include "IniDocument.h"
 #include "MixDocument.h"
+#include "Numbers.h"
 #include "PrintJob.h"
 #include "Prompts.h"
 #include "QtText.h"
@@ -16,19 +17,23 @@
 #include "StashDialogs.h"
 #include "StashModels.h"
 #include "StashWindow.h"
+#include "ToolWindow.h"
 #include "Workbench.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCompleter>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QStringListModel>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QUndoStack>
 
-#include <set>
+#include <cmath>
+#include <map>
+#include <optional>
 
 namespace kovaq {
 namespace {
@@ -42,16 +47,40 @@ std::optional<SlotId> slotOfName(TextField f) {
     return std::nullopt;
 }
 
-QStringList namesOf(const std::vector<Bottle>& bottles, BottleKind kind) {
-    std::set<QString> seen; // one entry a name, whatever its case
-    QStringList names;
+// The names offered under a field: one a name, whatever its case, with the maker of the
+// newest bottle of that name shown beside it.
+NameList namesOf(const std::vector<Bottle>& bottles, BottleKind kind) {
+    std::map<QString, std::pair<QString, QString>> seen; // folded name: name, maker
     for (const Bottle& b : bottles) {
         const QString name = b.name.trimmed();
-        if (b.kind == kind && !name.isEmpty() && seen.insert(name.toCaseFolded()).second)
-            names << name;
+        if (b.kind == kind && !name.isEmpty())
+            seen[name.toCaseFolded()] = {name, b.maker.trimmed()};
     }
-    names.sort(Qt::CaseInsensitive);
+    NameList names;
+    for (const auto& [folded, entry] : seen) {
+        names.names << entry.first;
+        names.makers << entry.second;
+    }
     return names;
+}
+
+// What a bottle's name says of its kind: "PG", "VG", a nicotine base with its strength
+// ("Nic 48 mg", "base 36"); nothing otherwise.
+std::optional<std::pair<BottleKind, double>> kindFromName(const QString& name) {
+    static const QRegularExpression glycol(QStringLiteral("^\\s*(PG|VG)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression base(QStringLiteral("\\b(nic|nicotine|base|salt)\\b"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression strength(QStringLiteral("(\\d+(?:[.,]\\d+)?)\\s*(mg)?"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    if (const auto m = glycol.match(name); m.hasMatch())
+        return std::pair{
+            m.captured(1).toUpper() == QLatin1String("PG") ? BottleKind::PG : BottleKind::VG, 0.0};
+    if (base.match(name).hasMatch())
+        if (const auto m = strength.match(name); m.hasMatch())
+            return std::pair{BottleKind::NicotineBase,
+                             m.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble()};
+    return std::nullopt;
 }
 
 } // namespace
@@ -109,6 +138,7 @@ StashWindow& StashController::window() {
         return *m_window;
     m_window = new StashWindow(&m_app.mainWidget());
     StashWindow& w = *m_window;
+    AdoptToolWindow(w, m_app.settings().StashPlace, &m_app.mainWidget());
     showState();
     w.bottles().setEditor(
         [this](const Bottle& before, const Bottle& after) { editBottle(before, after); });
@@ -153,12 +183,8 @@ bool StashController::isVisible() const {
 void StashController::showStash() {
     m_app.guarded([this] {
         StashWindow& w = window();
-        if (!w.isVisible())
-            w.placeBesideMain();
         w.showStash();
-        w.show();
-        w.raise();
-        w.activateWindow();
+        ShowToolWindow(w);
         updateNeeds();
     });
 }
@@ -172,17 +198,16 @@ void StashController::showBatches() {
 void StashController::reload() {
     if (m_store)
         m_bottles = m_store->bottles();
+    // Names typed before the stash existed get their list with its first bottle.
+    if (!m_completersInstalled && m_store && !m_bottles.empty())
+        installCompleters();
     if (m_baseNames)
-        m_baseNames->setStringList(namesOf(m_bottles, BottleKind::NicotineBase));
+        m_baseNames->setNames(namesOf(m_bottles, BottleKind::NicotineBase));
     if (m_flavourNames)
-        m_flavourNames->setStringList(namesOf(m_bottles, BottleKind::Flavour));
+        m_flavourNames->setNames(namesOf(m_bottles, BottleKind::Flavour));
     if (!m_window)
         return;
-    // The selection and the place in the list outlive the reload.
-    const auto selected = m_window->selectedBottle();
-    m_window->bottles().setBottles(m_bottles);
-    if (selected)
-        m_window->selectBottle(selected->id);
+    m_window->setBottles(m_bottles);
     reloadBatches();
     updateNeeds();
 }
@@ -196,13 +221,34 @@ void StashController::updateNeeds() {
     if (!m_window)
         return;
     const MixDocument& doc = m_app.document();
-    const auto lines = DescribeNeeds(NeedsOf(doc.recipe(), doc.result(), m_chosen), m_bottles,
-                                     doc.volumeDecimals());
+    const std::vector<Need> needs = NeedsOf(doc.recipe(), doc.result(), m_chosen);
+    const auto lines = DescribeNeeds(needs, m_bottles, doc.volumeDecimals());
     QStringList texts;
     std::vector<bool> enough;
     for (const NeedLine& l : lines) {
         texts << l.text;
         enough.push_back(l.enough);
+    }
+    // A base of another strength would make another mix than the one shown: said, not used
+    // without a word.
+    const double wanted = ParseNumber(doc.recipe()[TextField::BaseNicStrength]);
+    for (const Need& need : needs) {
+        if (need.slot != SlotId::NicBase || !(wanted > 0))
+            continue;
+        std::optional<double> other;
+        bool same = false;
+        for (const Bottle& b : m_bottles)
+            if (BottleServes(b, need) && b.strength > 0) {
+                if (std::abs(b.strength - wanted) < 1e-9)
+                    same = true;
+                else
+                    other = b.strength;
+            }
+        if (other && !same) {
+            texts << tr("The stash's base is %1 mg; this mix is worked out for %2 mg.")
+                         .arg(ToQString(FormatNumber(*other)), ToQString(FormatNumber(wanted)));
+            enough.push_back(false);
+        }
     }
     m_window->setNeeds(texts, enough);
 }
@@ -228,11 +274,11 @@ StashStepDone StashController::stepDone() {
 void StashController::addBottle() {
     if (!checkWritable(m_window))
         return;
+    // A flavour until its name says otherwise ("VG", "Nic 48 mg") or the kind is chosen.
     Bottle bottle;
-    if (const auto selected = m_window->selectedBottle())
-        bottle.kind = selected->kind; // bottles come in runs of a kind
     auto* add = new AddBottleCommand(store(), bottle, stepDone());
     undoStack().push(add);
+    m_added = add->bottleId();
     // Straight into its name.
     const int row = m_window->bottles().rowOf(add->bottleId());
     if (row < 0)
@@ -254,7 +300,18 @@ void StashController::removeBottle(std::int64_t id) {
 void StashController::editBottle(const Bottle& before, const Bottle& after) {
     if (!checkWritable(m_window))
         return;
-    undoStack().push(new ChangeBottleCommand(store(), before, after, stepDone()));
+    Bottle changed = after;
+    if (after.id == m_added) {
+        if (after.kind != before.kind)
+            m_added = 0; // chosen
+        else if (after.name != before.name)
+            if (const auto kind = kindFromName(after.name)) {
+                changed.kind = kind->first;
+                if (kind->first == BottleKind::NicotineBase)
+                    changed.strength = kind->second;
+            }
+    }
+    undoStack().push(new ChangeBottleCommand(store(), before, changed, stepDone()));
 }
 
 void StashController::showState() {
@@ -446,8 +503,8 @@ void StashController::installCompleters() {
         return;
     m_completersInstalled = true;
     store();
-    m_baseNames = new QStringListModel(this);
-    m_flavourNames = new QStringListModel(this);
+    m_baseNames = new NameListModel(this);
+    m_flavourNames = new NameListModel(this);
     reload();
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotId slot = slotAt(i);
@@ -460,6 +517,15 @@ void StashController::installCompleters() {
         c->setFilterMode(Qt::MatchContains);
         c->setCompletionMode(QCompleter::PopupCompletion);
         c->setModelSorting(QCompleter::CaseInsensitivelySortedModel);
+        c->setCompletionRole(Qt::EditRole); // the name; the list shows its maker too
+        // Wide enough for the longest name and its maker, whatever the field's width.
+        NameListModel* names = slot == SlotId::NicBase ? m_baseNames : m_flavourNames;
+        const auto fit = [c, names] {
+            c->popup()->setMinimumWidth(std::min(
+                640, c->popup()->fontMetrics().horizontalAdvance(names->longestText()) + 48));
+        };
+        fit();
+        connect(names, &QAbstractItemModel::modelReset, c, fit);
         // The list offers; only a pick fills the row.
         edit->setCompleter(c);
         connect(c, qOverload<const QString&>(&QCompleter::activated), this,

@@ -15,7 +15,6 @@
 #include <memory>
 
 class QCompleter;
-class QStringListModel;
 class QUndoStack;
 
 namespace kovaq {
@@ -23,6 +22,7 @@ namespace kovaq {
 class Workbench;
 class LabelDialog;
 class MixItDialog;
+class NameListModel;
 class Prompts;
 class StashWindow;
 
@@ -100,8 +100,9 @@ class StashController : public QObject {
     MixItDialog* m_mixIt = nullptr;
     LabelDialog* m_label = nullptr;
     std::vector<Bottle> m_bottles;
-    QStringListModel* m_baseNames = nullptr;
-    QStringListModel* m_flavourNames = nullptr;
+    NameListModel* m_baseNames = nullptr;
+    NameListModel* m_flavourNames = nullptr;
+    std::int64_t m_added = 0; // the bottle just added, until its kind is chosen
     std::array<QCompleter*, SlotCount> m_completers{};
     bool m_completersInstalled = false;
     bool m_batchesLoaded = false; // the list is read when the tab is first shown

@@ -38,6 +38,23 @@ void BottleModel::setBottles(std::vector<Bottle> bottles) {
     endResetModel();
 }
 
+bool BottleModel::updateBottles(const std::vector<Bottle>& bottles) {
+    if (bottles.size() != m_bottles.size())
+        return false;
+    for (std::size_t i = 0; i < bottles.size(); ++i)
+        if (bottles[i].id != m_bottles[i].id)
+            return false;
+    m_search.clear();
+    for (std::size_t i = 0; i < bottles.size(); ++i) {
+        if (bottles[i] == m_bottles[i])
+            continue;
+        m_bottles[i] = bottles[i];
+        const int row = static_cast<int>(i);
+        Q_EMIT dataChanged(index(row, 0), index(row, Columns - 1));
+    }
+    return true;
+}
+
 int BottleModel::rowOf(std::int64_t id) const {
     for (std::size_t i = 0; i < m_bottles.size(); ++i)
         if (m_bottles[i].id == id)
@@ -180,6 +197,42 @@ Qt::ItemFlags BottleModel::flags(const QModelIndex& index) const {
     return f;
 }
 
+void NameListModel::setNames(NameList names) {
+    if (names.names == m_names.names && names.makers == m_names.makers)
+        return;
+    beginResetModel();
+    m_names = std::move(names);
+    endResetModel();
+}
+
+QString NameListModel::shown(int row) const {
+    const QString& maker = m_names.makers[row];
+    return maker.isEmpty() ? m_names.names[row]
+                           : tr("%1 — %2", "a name and its maker").arg(m_names.names[row], maker);
+}
+
+QString NameListModel::longestText() const {
+    QString longest;
+    for (int i = 0; i < m_names.names.size(); ++i)
+        if (shown(i).size() > longest.size())
+            longest = shown(i);
+    return longest;
+}
+
+int NameListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_names.names.size());
+}
+
+QVariant NameListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::EditRole)
+        return m_names.names[index.row()];
+    if (role == Qt::DisplayRole)
+        return shown(index.row());
+    return {};
+}
+
 BatchModel::BatchModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void BatchModel::setBatches(std::vector<Batch> batches) {
@@ -305,9 +358,10 @@ QWidget* BottleDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
     }
     if (index.column() == BottleModel::Ratio) {
         auto* box = new QComboBox(parent);
-        box->addItem(QStringLiteral("(none)"), -1);
-        for (int p = 0; p < RatioListSize; ++p)
+        // One "none": the list's own last entry stands for a bottle without a ratio.
+        for (int p = 0; p + 1 < RatioListSize; ++p)
             box->addItem(ToQString(RatioListText(p)).trimmed(), p);
+        box->addItem(ToQString(RatioListText(RatioListSize - 1)).trimmed(), -1);
         return box;
     }
     return QStyledItemDelegate::createEditor(parent, option, index);
@@ -315,7 +369,10 @@ QWidget* BottleDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
 
 void BottleDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
-        box->setCurrentIndex(std::max(0, box->findData(index.data(Qt::UserRole))));
+        int at = box->findData(index.data(Qt::UserRole));
+        if (at < 0 && index.column() == BottleModel::Ratio)
+            at = box->count() - 1; // "none"
+        box->setCurrentIndex(std::max(0, at));
         return;
     }
     QStyledItemDelegate::setEditorData(editor, index);

@@ -5,6 +5,7 @@
 
 #include "StashStore.h"
 
+#include <QAbstractListModel>
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
@@ -40,6 +41,10 @@ class BottleModel : public QAbstractTableModel {
 
     explicit BottleModel(QObject* parent = nullptr);
     void setBottles(std::vector<Bottle> bottles);
+    // The same bottles changed: their rows are redrawn where they stand, never moved or
+    // rebuilt, so an open editor and the current cell stay on their bottle. False (and
+    // nothing changed) when bottles came or went.
+    bool updateBottles(const std::vector<Bottle>& bottles);
     void setEditor(Edit edit) { m_edit = std::move(edit); }
     void setEditable(bool on) { m_editable = on; }
     const Bottle& bottleAt(int row) const { return m_bottles[static_cast<std::size_t>(row)]; }
@@ -58,6 +63,28 @@ class BottleModel : public QAbstractTableModel {
     mutable std::vector<QString> m_search;
     Edit m_edit;
     bool m_editable = true;
+};
+
+// The names of one kind of bottle, each with its maker.
+struct NameList {
+    QStringList names;
+    QStringList makers;
+};
+
+// The list under a name field: it shows "Lemon — TPA" and completes "Lemon".
+class NameListModel : public QAbstractListModel {
+    Q_OBJECT
+  public:
+    using QAbstractListModel::QAbstractListModel;
+    void setNames(NameList names);
+    // The widest entry shown, for the list's width.
+    QString longestText() const;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+  private:
+    QString shown(int row) const;
+    NameList m_names;
 };
 
 // The batches, newest first, with when each is ready.

@@ -14,13 +14,51 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kovaq {
 namespace {
 
-QTableView* table(QWidget* parent, const char* name, QAbstractItemModel* model) {
-    auto* view = new QTableView(parent);
+// A table typed into as a spreadsheet is: Tab goes from cell to cell, opening each, and
+// leaves the table after its last cell (Shift+Tab before its first) for the buttons.
+class CellTable : public QTableView {
+  public:
+    using QTableView::QTableView;
+    bool editing() const { return state() == EditingState; }
+
+  protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        const QModelIndex current = currentIndex();
+        const bool next = action == MoveNext;
+        if ((next || action == MovePrevious) && current.isValid() && model()) {
+            const int rows = model()->rowCount();
+            const int columns = model()->columnCount();
+            const bool last = current.row() == rows - 1 && current.column() == columns - 1;
+            const bool first = current.row() == 0 && current.column() == 0;
+            if ((next && last) || (!next && first)) {
+                QTimer::singleShot(0, this, [this, next] { QWidget::focusNextPrevChild(next); });
+                return {};
+            }
+        }
+        return QTableView::moveCursor(action, modifiers);
+    }
+    bool focusNextPrevChild(bool next) override {
+        const QModelIndex current = currentIndex();
+        if (model() && current.isValid() && state() != EditingState) {
+            const bool last = current.row() == model()->rowCount() - 1 &&
+                              current.column() == model()->columnCount() - 1;
+            const bool first = current.row() == 0 && current.column() == 0;
+            if ((next && last) || (!next && first))
+                return QWidget::focusNextPrevChild(next);
+        }
+        return QTableView::focusNextPrevChild(next);
+    }
+};
+
+QTableView* table(QWidget* parent, const char* name, QAbstractItemModel* model,
+                  bool cells = false) {
+    QTableView* view = cells ? new CellTable(parent) : new QTableView(parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setModel(model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -95,9 +133,14 @@ QWidget* StashWindow::buildStashTab() {
     m_bottles = new BottleModel(this);
     m_bottleProxy = new SearchProxy(this);
     m_bottleProxy->setSourceModel(m_bottles);
-    m_bottleView = table(page, "BottleList", m_bottleProxy);
+    // A row being edited stays where it is; the order is put right when the editing ends.
+    m_bottleProxy->setDynamicSortFilter(false);
+    m_bottleView = table(page, "BottleList", m_bottleProxy, true);
     m_bottleView->setAccessibleName(QStringLiteral("Bottles"));
-    m_bottleView->setItemDelegate(new BottleDelegate(m_bottleView));
+    auto* delegate = new BottleDelegate(m_bottleView);
+    m_bottleView->setItemDelegate(delegate);
+    connect(delegate, &QAbstractItemDelegate::closeEditor, this,
+            [this] { QTimer::singleShot(0, this, &StashWindow::sortWhenIdle); });
     m_bottleView->setEditTriggers(QAbstractItemView::DoubleClicked |
                                   QAbstractItemView::EditKeyPressed |
                                   QAbstractItemView::AnyKeyPressed);
@@ -106,6 +149,11 @@ QWidget* StashWindow::buildStashTab() {
         m_bottleView->setColumnWidth(c, widths[c]);
     m_bottleView->sortByColumn(BottleModel::Kind, Qt::AscendingOrder);
     layout->addWidget(m_bottleView, 1);
+    m_emptyHint = new QLabel(
+        tr("Your stash is empty: press Add, choose the kind and type the bottle's name."), page);
+    m_emptyHint->setObjectName(QStringLiteral("EmptyStashHint"));
+    m_emptyHint->setWordWrap(true);
+    layout->addWidget(m_emptyHint);
     m_needs = new QLabel(page);
     m_needs->setObjectName(QStringLiteral("StashNeeds"));
     m_needs->setTextFormat(Qt::RichText);
@@ -158,7 +206,8 @@ QWidget* StashWindow::buildBatchesTab() {
     QPushButton* label = button(page, QStringLiteral("Print Label..."), "PrintLabelButton");
     QPushButton* undo = m_undoBatch =
         button(page, QStringLiteral("Undo Last Batch"), "UndoBatchButton");
-    QPushButton* csv = button(page, QStringLiteral("Export CSV..."), "ExportBatchesButton");
+    QPushButton* csv = m_exportCsv =
+        button(page, QStringLiteral("Export CSV..."), "ExportBatchesButton");
     for (QPushButton* b : {copy, file, label, undo, csv})
         row->addWidget(b);
     layout->addLayout(row);
@@ -172,6 +221,7 @@ QWidget* StashWindow::buildBatchesTab() {
         label->setEnabled(b.has_value());
         file->setEnabled(b && !b->file.isEmpty());
         file->setToolTip(b && !b->file.isEmpty() ? b->file : QString());
+        updateBatchButtons();
     };
     connect(m_batchProxy, &QAbstractItemModel::modelReset, this, follow);
     connect(m_batchProxy, &QAbstractItemModel::layoutChanged, this, follow);
@@ -215,13 +265,50 @@ void StashWindow::setProblem(const QString& line, Offer offer) {
     m_offers->setVisible(offer != Offer::None);
 }
 
-void StashWindow::selectBottle(std::int64_t id) {
+void StashWindow::setBottles(const std::vector<Bottle>& bottles) {
+    // The current cell follows its bottle, wherever the sort takes it.
+    const QModelIndex current = m_bottleView->currentIndex();
+    std::int64_t id = 0;
+    int column = BottleModel::Name;
+    if (current.isValid()) {
+        id = m_bottles->bottleAt(m_bottleProxy->mapToSource(current).row()).id;
+        column = current.column();
+    }
+    if (!m_bottles->updateBottles(bottles)) {
+        m_bottles->setBottles(bottles);
+        if (id != 0)
+            selectBottle(id, column);
+    }
+    m_emptyHint->setVisible(bottles.empty());
+    sortWhenIdle();
+}
+
+void StashWindow::sortWhenIdle() {
+    if (static_cast<CellTable*>(m_bottleView)->editing())
+        return; // put right when the editor closes
+    const QModelIndex current = m_bottleView->currentIndex();
+    m_bottleProxy->sort(m_bottleProxy->sortColumn(), m_bottleProxy->sortOrder());
+    if (current.isValid())
+        m_bottleView->scrollTo(m_bottleView->currentIndex());
+}
+
+void StashWindow::updateBatchButtons() {
+    const bool any = m_batches->rowCount() > 0;
+    m_undoBatch->setEnabled(any && m_writable);
+    m_exportCsv->setEnabled(any);
+}
+
+void StashWindow::selectBottle(std::int64_t id, int column) {
     const int row = m_bottles->rowOf(id);
     if (row < 0)
         return;
-    const QModelIndex at = m_bottleProxy->mapFromSource(m_bottles->index(row, BottleModel::Name));
+    const QModelIndex at = m_bottleProxy->mapFromSource(m_bottles->index(row, column));
     m_bottleView->setCurrentIndex(at);
     m_bottleView->scrollTo(at);
+}
+
+void StashWindow::selectBottle(std::int64_t id) {
+    selectBottle(id, BottleModel::Name);
 }
 
 void StashWindow::editBottle(std::int64_t id, int column) {
@@ -252,16 +339,18 @@ void StashWindow::setNeeds(const QStringList& lines, const std::vector<bool>& en
 }
 
 void StashWindow::setWritable(bool on) {
-    for (QPushButton* b : {m_add, m_remove, m_undoBatch, m_mixIt})
+    for (QPushButton* b : {m_add, m_remove, m_mixIt})
         b->setEnabled(on);
+    m_writable = on;
+    updateBatchButtons();
     m_bottles->setEditable(on);
 }
 
 std::optional<Bottle> StashWindow::selectedBottle() const {
-    const QModelIndexList rows = m_bottleView->selectionModel()->selectedRows();
-    if (rows.isEmpty())
+    const QModelIndex current = m_bottleView->currentIndex();
+    if (!current.isValid() || !m_bottleView->selectionModel()->isSelected(current))
         return std::nullopt;
-    return m_bottles->bottleAt(m_bottleProxy->mapToSource(rows.first()).row());
+    return m_bottles->bottleAt(m_bottleProxy->mapToSource(current).row());
 }
 
 std::optional<Batch> StashWindow::selectedBatch() const {
@@ -269,10 +358,6 @@ std::optional<Batch> StashWindow::selectedBatch() const {
     if (rows.isEmpty())
         return std::nullopt;
     return m_batches->batchAt(m_batchProxy->mapToSource(rows.first()).row());
-}
-
-void StashWindow::placeBesideMain() {
-    MoveBesideMain(this, m_main);
 }
 
 } // namespace kovaq

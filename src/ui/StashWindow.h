@@ -30,7 +30,6 @@ class StashWindow : public QWidget {
 
     void showStash();
     void showBatches();
-    void placeBesideMain();
     // What the window offers beside the line that says why the stash cannot be changed.
     enum class Offer { None, StartNew, WriteAgain };
     // The one line that says why the stash cannot be changed; hidden when it can.
@@ -50,8 +49,12 @@ class StashWindow : public QWidget {
     QLabel* needsLine() const { return m_needs; }
     QLabel* problemLine() const { return m_problem; }
     QPushButton* mixItButton() const { return m_mixIt; }
+    // The bottles shown, changed where they stand; the order is put right once no cell is
+    // being edited, the current cell following its bottle.
+    void setBottles(const std::vector<Bottle>& bottles);
     // The bottle's row made current (and the list scrolled to it), found by its id.
     void selectBottle(std::int64_t id);
+    void selectBottle(std::int64_t id, int column);
     // Its cell opened for typing.
     void editBottle(std::int64_t id, int column);
     // The selected rows, if any.
@@ -77,6 +80,8 @@ class StashWindow : public QWidget {
   private:
     QWidget* buildStashTab();
     QWidget* buildBatchesTab();
+    void sortWhenIdle();
+    void updateBatchButtons();
 
     QWidget* m_main;
     QTabWidget* m_tabs = nullptr;
@@ -94,6 +99,9 @@ class StashWindow : public QWidget {
     QPushButton* m_add = nullptr;
     QPushButton* m_remove = nullptr;
     QPushButton* m_undoBatch = nullptr;
+    QPushButton* m_exportCsv = nullptr;
+    QLabel* m_emptyHint = nullptr;
+    bool m_writable = true;
     BatchModel* m_batches = nullptr;
     SearchProxy* m_batchProxy = nullptr;
     QTableView* m_batchView = nullptr;

@@ -289,11 +289,6 @@ void WeightsWindow::refresh() {
     m_refreshing = false;
 }
 
-void WeightsWindow::placeBesideMain() {
-    adjustSize();
-    MoveBesideMain(this, m_main);
-}
-
 void WeightsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refresh();

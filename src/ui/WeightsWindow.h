@@ -39,8 +39,6 @@ class WeightsWindow : public QWidget {
 
     // Follows the main window: after every recalculation and gravity typed.
     void refresh();
-    // Beside the main window, on the screen.
-    void placeBesideMain();
 
     QLineEdit* gravityField(GravityKey key) const { return m_gravity[index(key)]; }
     QLabel* gramsLabel(SlotId s) const { return m_grams[index(s)]; }

@@ -383,3 +383,169 @@ TEST_F(StashTest, AnExportThatCannotBeWrittenSaysWhy) {
               std::vector<QString>{
                   QStringLiteral("Unable to write to %1: No such file or directory.").arg(path)});
 }
+
+namespace {
+
+// The open editor of the bottle list, if any.
+QWidget* openEditor(StashWindow& win) {
+    return win.bottleView()->indexWidget(win.bottleView()->currentIndex());
+}
+
+// The bottle of the list's current cell.
+std::int64_t currentBottle(StashWindow& win) {
+    auto* proxy = static_cast<QSortFilterProxyModel*>(win.bottleView()->model());
+    return win.bottles().bottleAt(proxy->mapToSource(win.bottleView()->currentIndex()).row()).id;
+}
+
+} // namespace
+
+TEST_F(StashTest, RowsStayUnderTheCursorWhileEditedAndTabWalksTheCells) {
+    stash().showStash();
+    StashWindow& win = stash().window();
+    QApplication::setActiveWindow(&win);
+    QTableView* view = win.bottleView();
+    auto* proxy = static_cast<QSortFilterProxyModel*>(view->model());
+    // The lemon's kind changed to VG: the row keeps its place while the next cells are typed.
+    const QModelIndex kind =
+        proxy->mapFromSource(win.bottles().index(win.bottles().rowOf(lemon), BottleModel::Kind));
+    const int row = kind.row();
+    view->setFocus();
+    view->setCurrentIndex(kind);
+    view->edit(kind);
+    auto* box = qobject_cast<QComboBox*>(openEditor(win));
+    ASSERT_TRUE(box);
+    box->setCurrentIndex(box->findData(static_cast<int>(BottleKind::VG)));
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(currentBottle(win), lemon);
+    EXPECT_EQ(view->currentIndex().row(), row);
+    for (const char* typed : {"Lemon Drop", "TPA", "9"}) {
+        QWidget* editor = openEditor(win);
+        ASSERT_TRUE(editor) << typed;
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, QString::fromUtf8(typed));
+        QTest::keyClick(editor, Qt::Key_Tab);
+        EXPECT_EQ(currentBottle(win), lemon) << typed;
+        EXPECT_EQ(view->currentIndex().row(), row) << typed;
+    }
+    QTest::keyClick(openEditor(win), Qt::Key_Escape);
+    QApplication::processEvents();
+    // Editing over, the order is put right and the cursor went with the bottle.
+    EXPECT_EQ(currentBottle(win), lemon);
+    for (const Bottle& b : bottles())
+        if (b.id == lemon) {
+            EXPECT_EQ(b.kind, BottleKind::VG);
+            EXPECT_EQ(b.name, QStringLiteral("Lemon Drop"));
+            EXPECT_EQ(b.maker, QStringLiteral("TPA"));
+            EXPECT_DOUBLE_EQ(b.onHand, 9);
+        }
+    for (int r = 1; r < proxy->rowCount(); ++r)
+        EXPECT_LE(proxy->index(r - 1, BottleModel::Kind).data(Qt::UserRole).toInt(),
+                  proxy->index(r, BottleModel::Kind).data(Qt::UserRole).toInt());
+
+    // Typing on a cell opens it with what was typed.
+    view->setFocus();
+    view->setCurrentIndex(proxy->index(0, BottleModel::Maker));
+    QTest::keyClick(view, Qt::Key_Z);
+    ASSERT_TRUE(openEditor(win));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(openEditor(win))->text(), QStringLiteral("z"));
+    QTest::keyClick(openEditor(win), Qt::Key_Escape);
+    // Tab leaves the table after its last cell, Shift+Tab before its first.
+    view->setFocus();
+    view->setCurrentIndex(proxy->index(proxy->rowCount() - 1, BottleModel::Columns - 1));
+    QTest::keyClick(view, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_FALSE(view->isAncestorOf(QApplication::focusWidget()) ||
+                 QApplication::focusWidget() == view);
+    view->setFocus();
+    view->setCurrentIndex(proxy->index(0, 0));
+    QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_NE(QApplication::focusWidget(), view);
+}
+
+TEST_F(StashTest, AddTakesTheKindFromTheNameNotFromTheSelectedRow) {
+    stash().showStash();
+    StashWindow& win = stash().window();
+    EXPECT_FALSE(win.findChild<QLabel*>(QStringLiteral("EmptyStashHint"))->isVisible());
+    struct Case {
+        const char* name;
+        BottleKind kind;
+        double strength;
+    };
+    for (const Case& c :
+         {Case{"VG", BottleKind::VG, 0}, Case{"PG", BottleKind::PG, 0},
+          Case{"Nic 48 mg", BottleKind::NicotineBase, 48}, Case{"Mango", BottleKind::Flavour, 0}}) {
+        SCOPED_TRACE(c.name);
+        win.selectBottle(base); // a row of another kind is selected
+        QTest::mouseClick(win.findChild<QPushButton*>(QStringLiteral("AddBottleButton")),
+                          Qt::LeftButton);
+        QWidget* editor = openEditor(win);
+        ASSERT_TRUE(editor);
+        QTest::keyClicks(editor, QString::fromUtf8(c.name));
+        QTest::keyClick(editor, Qt::Key_Tab);
+        // On to the next cell, open, on the same bottle.
+        ASSERT_TRUE(openEditor(win));
+        EXPECT_EQ(win.bottleView()->currentIndex().column(), BottleModel::Maker);
+        const Bottle added = win.bottles().bottleAt(win.bottles().rowOf(currentBottle(win)));
+        EXPECT_EQ(added.name, QString::fromUtf8(c.name));
+        EXPECT_EQ(added.kind, c.kind);
+        EXPECT_DOUBLE_EQ(added.strength, c.strength);
+        QTest::keyClick(openEditor(win), Qt::Key_Escape);
+    }
+    // The ratio list offers one "none".
+    QTableView* view = win.bottleView();
+    const QModelIndex ratio = view->model()->index(0, BottleModel::Ratio);
+    view->setCurrentIndex(ratio);
+    view->edit(ratio);
+    auto* box = qobject_cast<QComboBox*>(openEditor(win));
+    ASSERT_TRUE(box);
+    int nones = 0;
+    for (int i = 0; i < box->count(); ++i)
+        nones += box->itemText(i).contains(QStringLiteral("none"), Qt::CaseInsensitive);
+    EXPECT_EQ(nones, 1);
+}
+
+TEST_F(StashTest, TheNameListFollowsTheStashAndShowsTheMaker) {
+    stash().showStash();
+    StashWindow& win = stash().window();
+    QTest::mouseClick(win.findChild<QPushButton*>(QStringLiteral("AddBottleButton")),
+                      Qt::LeftButton);
+    QTest::keyClicks(openEditor(win), QStringLiteral("Mango"));
+    QTest::keyClick(openEditor(win), Qt::Key_Tab);
+    QTest::keyClicks(openEditor(win), QStringLiteral("Capella Flavors Inc"));
+    QTest::keyClick(openEditor(win), Qt::Key_Return);
+    QApplication::processEvents(); // the editor hands its text on once back in the loop
+    QCompleter* completer = w().field(T::Flav1Name)->completer();
+    ASSERT_TRUE(completer);
+    QStringList shown;
+    QAbstractItemModel* names = completer->model();
+    for (int r = 0; r < names->rowCount(); ++r)
+        shown << names->index(r, 0).data().toString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Mango — Capella Flavors Inc")));
+    EXPECT_GE(completer->popup()->minimumWidth(),
+              completer->popup()->fontMetrics().horizontalAdvance(
+                  QStringLiteral("Mango — Capella Flavors Inc")));
+}
+
+TEST_F(StashTest, BatchCommandsWaitForABatchAndABaseOfAnotherStrengthIsSaid) {
+    stash().showBatches();
+    StashWindow& win = stash().window();
+    auto* undo = win.findChild<QPushButton*>(QStringLiteral("UndoBatchButton"));
+    auto* csv = win.findChild<QPushButton*>(QStringLiteral("ExportBatchesButton"));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(csv->isEnabled());
+    typeMix();
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    stash().mixIt();
+    ASSERT_EQ(win.batches().rowCount(), 1);
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(csv->isEnabled());
+
+    type(T::NicBaseName, QStringLiteral("Salt 36"));
+    type(T::BaseNicStrength, QStringLiteral("48"));
+    type(T::MixStrength, QStringLiteral("3"));
+    stash().showStash();
+    EXPECT_TRUE(win.needsLine()->text().contains(
+        QStringLiteral("The stash's base is 36 mg; this mix is worked out for 48 mg.")))
+        << win.needsLine()->text().toStdString();
+}

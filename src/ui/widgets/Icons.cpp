@@ -7,28 +7,65 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 
 namespace kovaq {
 
 PaintedIcon::PaintedIcon(Paint paint, const QString& hint, QWidget* parent)
-    : QWidget(parent), m_paint(paint) {
+    : QAbstractButton(parent), m_paint(paint) {
     setFixedSize(20, 20);
     setCursor(Qt::PointingHandCursor);
     setToolTip(hint);
+    setFocusPolicy(Qt::TabFocus);
+    // The name without the keys the hint shows.
+    setAccessibleName(QString(hint).remove(QRegularExpression(QStringLiteral("\\s*\\(.*\\)$"))));
 }
 
 void PaintedIcon::paintEvent(QPaintEvent*) {
     QPainter p(this);
     m_paint(p, rect());
+    if (hasFocus()) {
+        // Where the keyboard is: a ring around the ball.
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(255, 230, 120), 1.5, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75));
+    }
 }
 
-void PaintedIcon::mouseReleaseEvent(QMouseEvent* event) {
-    if (rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
+void PaintedIcon::keyPressEvent(QKeyEvent* event) {
+    // Enter presses it as Space does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 HelpIcon::HelpIcon(QWidget* parent)
     : PaintedIcon(&HelpIcon::paintIcon, QStringLiteral("Help"), parent) {}
+
+MenuIcon::MenuIcon(QWidget* parent)
+    : PaintedIcon(&MenuIcon::paintIcon, MenuIcon::tr("Menu"), parent) {}
+
+void MenuIcon::paintIcon(QPainter& p, const QRect& rect) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(rect.topLeft());
+    const qreal s = rect.width() / 20.0;
+    p.scale(s, s);
+    QRadialGradient glow(QPointF(7, 7), 14);
+    glow.setColorAt(0, QColor(200, 200, 215));
+    glow.setColorAt(1, QColor(90, 90, 115));
+    p.setPen(QPen(Qt::white, 1.2));
+    p.setBrush(glow);
+    p.drawEllipse(QRectF(1, 1, 18, 18));
+    p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
+    for (qreal y : {6.5, 10.0, 13.5})
+        p.drawLine(QPointF(6, y), QPointF(14, y));
+    p.restore();
+}
 
 void HelpIcon::paintIcon(QPainter& painter, const QRect& rect) {
     painter.save();

@@ -3,25 +3,22 @@
 
 #pragma once
 
+#include <QAbstractButton>
 #include <QIcon>
-#include <QWidget>
 
 namespace kovaq {
 
-// A 20 by 20 icon that is drawn rather than loaded, sharp at any screen scale, and acts on
-// a click.
-class PaintedIcon : public QWidget {
+// A 20 by 20 icon that is drawn rather than loaded, sharp at any screen scale: a button,
+// so Tab reaches it, Space or Enter presses it and a screen reader says its name.
+class PaintedIcon : public QAbstractButton {
     Q_OBJECT
   public:
     using Paint = void (*)(QPainter&, const QRect&);
     PaintedIcon(Paint paint, const QString& hint, QWidget* parent);
 
-  Q_SIGNALS:
-    void clicked();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     Paint m_paint;
@@ -48,6 +45,14 @@ class BookIcon : public PaintedIcon {
     Q_OBJECT
   public:
     explicit BookIcon(QWidget* parent);
+    static void paintIcon(QPainter& painter, const QRect& rect);
+};
+
+// The window's menu: three bars on a grey ball.
+class MenuIcon : public PaintedIcon {
+    Q_OBJECT
+  public:
+    explicit MenuIcon(QWidget* parent);
     static void paintIcon(QPainter& painter, const QRect& rect);
 };
 

@@ -30,8 +30,17 @@ struct Parser {
 
     // A nicotine line: the base's strength and ratio, or the mix's strength.
     bool nicotine(std::vector<Token>& ts) {
-        const bool base = has(ts, {"base", "shot", "shots", "booster", "boosters", "stock"});
-        const std::optional<int> ratio = takeRatio(ts);
+        bool base = has(ts, {"base", "shot", "shots", "booster", "boosters", "stock"});
+        std::optional<int> ratio = takeRatio(ts);
+        // "Nicotine 100mg (VG)": a carrier on its own is the base's, which is all VG or PG.
+        if (!ratio)
+            for (Token& t : ts)
+                if (t.kind == Kind::Word && !t.used && (t.lower == "pg" || t.lower == "vg")) {
+                    ratio = t.lower == "pg" ? 100 : 0;
+                    t.used = true;
+                    base = true;
+                    break;
+                }
         std::vector<double> mg = takeUnit(ts, isMg, true);
         const std::vector<std::size_t> pct = percents(ts);
         const std::vector<double> ml = takeUnit(ts, isMl);
@@ -116,8 +125,12 @@ struct Parser {
             return;
         }
         const bool total = has(ts, {"total"});
-        const bool nic = !total && (has(ts, {"nic", "nicotine", "nicsalt", "freebase"}) ||
-                                    hasPrefix(ts, "nicotin"));
+        // "48 mg 50/50 base" is a nicotine line too, without the word.
+        const bool nic =
+            !total &&
+            (has(ts, {"nic", "nicotine", "nicsalt", "freebase"}) || hasPrefix(ts, "nicotin") ||
+             (has(ts, {"base"}) &&
+              std::any_of(ts.begin(), ts.end(), [](const Token& t) { return isMg(t); })));
         const bool thinner =
             has(ts, {"vodka", "water", "everclear", "alcohol", "ethanol", "vodka/water"});
         if (nic) {
@@ -317,6 +330,47 @@ ParsedRecipe ParseRecipeText(std::string_view whole) {
     return out;
 }
 
+std::vector<std::string> ShorterNames(const std::string& name) {
+    std::vector<std::string> forms;
+    const auto add = [&forms](std::string form) {
+        form = trimmed(form);
+        if (!form.empty() && (forms.empty() || forms.back() != form))
+            forms.push_back(std::move(form));
+    };
+    add(name);
+    // Every bracketed part out: the brand, mostly.
+    std::string plain;
+    int depth = 0;
+    for (char c : name) {
+        if (c == '(')
+            ++depth;
+        else if (c == ')' && depth > 0)
+            --depth;
+        else if (depth == 0)
+            plain += c;
+    }
+    std::string words;
+    for (char c : plain) // the spaces a bracket left behind, once
+        if (!(c == ' ' && (words.empty() || words.back() == ' ')))
+            words += c;
+    add(words);
+    words = trimmed(words);
+    for (std::size_t cut = words.rfind(' '); cut != std::string::npos; cut = words.rfind(' ')) {
+        words.resize(cut);
+        // No word left hanging on a joining mark ("Salt &", "Cream -").
+        while (!words.empty() &&
+               std::string_view("&-+/,:;").find(words.back()) != std::string_view::npos)
+            words = trimmed(words.substr(0, words.size() - 1));
+        add(words);
+    }
+    return forms;
+}
+
+std::string PgVgText(double pgPercent) {
+    const double pg = std::clamp(RoundDecimals(pgPercent, 1), 0.0, 100.0);
+    return FormatNumber(pg) + "/" + FormatNumber(RoundDecimals(100 - pg, 1)) + " PG/VG";
+}
+
 std::string RecipeAsText(const MixRecipe& r, const CopyExtras& extras) {
     std::string out = r.Name.empty() ? std::string("Untitled") : r.Name;
     std::vector<std::string> parts;
@@ -326,8 +380,7 @@ std::string RecipeAsText(const MixRecipe& r, const CopyExtras& extras) {
         parts.push_back(FormatNumber(ParseNumber(r[TextField::MixStrength])) + " mg");
     const int mixPos = r[RatioField::MixNicPGVG].position;
     if (mixPos >= 0 && mixPos < RatioNonePosition) {
-        const int pg = RatioPgPercent(mixPos);
-        parts.push_back(std::to_string(pg) + "/" + std::to_string(100 - pg) + " PG/VG");
+        parts.push_back(PgVgText(RatioPgPercent(mixPos)));
     }
     for (std::size_t i = 0; i < parts.size(); ++i)
         out += (i == 0 ? " \xE2\x80\x94 " : ", ") + parts[i];
@@ -355,8 +408,7 @@ std::string RecipeAsText(const MixRecipe& r, const CopyExtras& extras) {
         out += "Nicotine base: " + FormatNumber(base) + " mg";
         const int pos = r[RatioField::BaseNicPGVG].position;
         if (pos >= 0 && pos < RatioNonePosition)
-            out += ", " + std::to_string(RatioPgPercent(pos)) + "/" +
-                   std::to_string(100 - RatioPgPercent(pos));
+            out += ", " + PgVgText(RatioPgPercent(pos));
         out += '\n';
     }
     if (extras.steepDays)

@@ -56,6 +56,15 @@ ParsedRecipe ParseRecipeText(std::string_view text);
 // breaks: no value of a recipe holds one.
 std::string WithoutControlCharacters(std::string_view text);
 
+// The one way Ko-Vaq writes a PG/VG ratio itself: "70/30 PG/VG", PG first, to a tenth
+// where it is not whole ("33.3/66.7 PG/VG").
+std::string PgVgText(double pgPercent);
+
+// A name in ever shorter whole forms, for a field too narrow for it: as it is, then
+// without its bracketed brand ("Strawberry Ripe (TPA)" -> "Strawberry Ripe"), then one word
+// fewer at a time down to the first. Never a dangling bracket or half a word.
+std::vector<std::string> ShorterNames(const std::string& name);
+
 // The listed ratio nearest to a PG share; of two as near, the one with more VG.
 int NearestRatioPosition(int pgPercent);
 

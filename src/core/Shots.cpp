@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "Shots.h"
+#include "RecipeText.h"
 
 #include "Numbers.h"
 #include "Weights.h"
@@ -22,10 +23,7 @@ struct Texts {
     }
     static std::string mg(double v) { return FormatNumber(RoundDecimals(v, 2)) + " mg"; }
     static std::string grams(double v) { return GramsText(v) + " g"; }
-    static std::string ratio(double pg) {
-        return FormatNumber(RoundDecimals(pg, 1)) + "/" + FormatNumber(RoundDecimals(100 - pg, 1)) +
-               " PG/VG";
-    }
+    static std::string ratio(double pg) { return PgVgText(pg); }
 };
 
 // A liquid of this PG share carrying this much nicotine, by weight per ml.
@@ -40,16 +38,35 @@ double mixedPg(double ml1, double pg1, double ml2, double pg2) {
     return total > 0 ? (ml1 * pg1 + ml2 * pg2) / total : pg1;
 }
 
-void addHint(std::vector<std::string>& lines, double grams, double ml, const ShotsDisplay& d) {
+template <typename Plan> void add(Plan& p, std::string line, LineKind kind = LineKind::Result) {
+    p.lines.push_back(std::move(line));
+    p.kinds.push_back(kind);
+}
+
+template <typename Plan> void addHint(Plan& p, double grams, double ml, const ShotsDisplay& d) {
     if (auto hint = SmallAmountHint(grams, ml, d.scaleResolution, d.dropsPerMl))
-        lines.push_back(*hint);
+        add(p, std::move(*hint), LineKind::Hint);
 }
 
 BatchFix refused(std::string why) {
     BatchFix f;
     f.problem = std::move(why);
-    f.lines = {f.problem};
+    add(f, f.problem, LineKind::Problem);
     return f;
+}
+
+// The smallest dilution (1:10, 1:20, 1:50, 1:100) that weighs well, 100 when none does.
+int dilutionFor(double grams, double ml, double scaleResolution, int dropsPerMl) {
+    const double least = 20 * ValidScaleResolution(scaleResolution);
+    const double drop = dropsPerMl > 0 ? 1.0 / dropsPerMl : 0.0;
+    for (int k : {1, 10, 20, 50})
+        if (grams * k >= least - Same && ml * k >= drop - Same)
+            return k;
+    return 100;
+}
+
+std::string mlText(double v) {
+    return FormatNumber(RoundDecimals(v, 2)) + " ml";
 }
 
 } // namespace
@@ -78,19 +95,37 @@ std::optional<std::string> SmallAmountHint(double grams, double ml, double scale
     if (!(grams > 0) || !(ml > 0))
         return std::nullopt;
     // Within 5 %: the scale's last digit must be at most a twentieth of the amount.
-    const double least = 20 * ValidScaleResolution(scaleResolution);
-    const double drop = dropsPerMl > 0 ? 1.0 / dropsPerMl : 0.0;
-    auto weighsWell = [&](double g, double v) { return g >= least - Same && v >= drop - Same; };
-    if (weighsWell(grams, ml))
+    const int parts = dilutionFor(grams, ml, scaleResolution, dropsPerMl);
+    if (parts == 1)
         return std::nullopt;
-    int parts = 100;
-    for (int k : {10, 20, 50})
-        if (weighsWell(grams * k, ml * k)) {
-            parts = k;
-            break;
-        }
     return "Too little to weigh well: pre-dilute 1:" + std::to_string(parts) + " in PG (" +
            GramsText(grams * parts) + " g of the dilution)";
+}
+
+std::optional<std::string> MixAmountHint(double grams, double ml, double scaleResolution,
+                                         int dropsPerMl, double pgMl, double vgMl) {
+    if (!(grams > 0) || !(ml > 0))
+        return std::nullopt;
+    const int parts = dilutionFor(grams, ml, scaleResolution, dropsPerMl);
+    if (parts == 1)
+        return std::nullopt;
+    const std::string head = "Too little to weigh well: pre-dilute 1:";
+    const auto dilution = [&](int k, const char* carrier) {
+        return head + std::to_string(k) + " in " + carrier + " (" + GramsText(grams * k) +
+               " g of the dilution) and leave " + mlText(ml * (k - 1)) + " of " + carrier +
+               " out of the mix";
+    };
+    const double carrier = ml * (parts - 1);
+    if (carrier <= std::max(pgMl, 0.0) + Same)
+        return dilution(parts, "PG");
+    if (carrier <= std::max(vgMl, 0.0) + Same)
+        return dilution(parts, "VG") + ", as the mix's " + mlText(std::max(pgMl, 0.0)) +
+               " of PG cannot take it";
+    for (int k : {50, 20, 10})
+        if (k < parts && ml * (k - 1) <= std::max(pgMl, 0.0) + Same)
+            return dilution(k, "PG") + ", the most the mix's PG can take";
+    return "Too little to weigh well, and the mix's PG and VG cannot take a dilution of it: "
+           "make a bigger batch or weigh it on a finer scale";
 }
 
 SlotHints SmallAmountHints(const MixResult& result, const WeightResult& weights,
@@ -98,9 +133,12 @@ SlotHints SmallAmountHints(const MixResult& result, const WeightResult& weights,
     SlotHints hints{};
     if (!result.VolumesOk)
         return hints;
+    const double pg = result.slots[index(SlotId::PG)].Volume;
+    const double vg = result.slots[index(SlotId::VG)].Volume;
     for (std::size_t i = 0; i < SlotCount; ++i)
-        hints[i] = SmallAmountHint(weights.slots[i].grams, result.slots[i].Volume, scaleResolution,
-                                   dropsPerMl);
+        hints[i] = MixAmountHint(weights.slots[i].grams, result.slots[i].Volume, scaleResolution,
+                                 dropsPerMl, slotAt(i) == SlotId::PG ? 0 : pg,
+                                 slotAt(i) == SlotId::VG ? 0 : vg);
     return hints;
 }
 
@@ -109,7 +147,7 @@ ShotsPlan PlanShots(const ShotsInput& in, const ShotsDisplay& display) {
     ShotsPlan p;
     auto refuse = [&p](std::string why) {
         p.problem = std::move(why);
-        p.lines = {p.problem};
+        add(p, p.problem, LineKind::Problem);
         return p;
     };
     if (!(in.liquidMl > 0))
@@ -148,16 +186,18 @@ ShotsPlan PlanShots(const ShotsInput& in, const ShotsDisplay& display) {
                         t.grams(p.exactGrams) + ")";
     if (p.exactOverflows)
         exact += ", more than the " + t.ml(room) + " of room";
-    p.lines.push_back(exact);
-    addHint(p.lines, p.exactGrams, p.exactMl, display);
+    add(p, exact, p.exactOverflows ? LineKind::Problem : LineKind::Result);
+    addHint(p, p.exactGrams, p.exactMl, display);
     for (const WholeShots& w : p.nearest) {
         std::string line = std::to_string(w.shots) + (w.shots == 1 ? " shot: " : " shots: ") +
                            t.mg(w.strength) + " in " + t.ml(w.volume);
         if (w.overflows)
             line += ", overflows the " + t.ml(in.bottleMl) + " bottle";
-        p.lines.push_back(line);
+        add(p, line, w.overflows ? LineKind::Problem : LineKind::Result);
     }
-    p.lines.push_back("Then: " + t.ml(p.volume) + " at " + t.ratio(p.pgPercent));
+    // What the bottle holds afterwards, only where the exact amount fits in it.
+    if (!p.exactOverflows)
+        add(p, "Then: " + t.ml(p.volume) + " at " + t.ratio(p.pgPercent));
     return p;
 }
 
@@ -172,7 +212,7 @@ BatchFix FixStrength(const StrengthFixInput& in, const ShotsDisplay& display) {
         f.volume = in.batchMl;
         f.pgPercent = in.batchPg;
         f.strength = a;
-        f.lines = {"Already at " + t.mg(a) + ": add nothing"};
+        add(f, "Already at " + t.mg(a) + ": add nothing");
         return f;
     }
     double addPg = 0;
@@ -200,9 +240,9 @@ BatchFix FixStrength(const StrengthFixInput& in, const ShotsDisplay& display) {
     f.volume = in.batchMl + f.addMl;
     f.pgPercent = mixedPg(in.batchMl, in.batchPg, f.addMl, addPg);
     f.strength = b;
-    f.lines.push_back("Add " + t.ml(f.addMl) + " " + what + " (" + t.grams(f.addGrams) + ")");
-    addHint(f.lines, f.addGrams, f.addMl, display);
-    f.lines.push_back("Then: " + t.ml(f.volume) + " of " + t.mg(b) + " at " + t.ratio(f.pgPercent));
+    add(f, "Add " + t.ml(f.addMl) + " " + what + " (" + t.grams(f.addGrams) + ")");
+    addHint(f, f.addGrams, f.addMl, display);
+    add(f, "Then: " + t.ml(f.volume) + " of " + t.mg(b) + " at " + t.ratio(f.pgPercent));
     return f;
 }
 
@@ -217,7 +257,7 @@ BatchFix FixRatio(const RatioFixInput& in, const ShotsDisplay& display) {
     f.pgPercent = p;
     f.strength = in.batchMg;
     if (std::fabs(p - target) < Same) {
-        f.lines = {"Already at " + t.ratio(p) + ": add nothing"};
+        add(f, "Already at " + t.ratio(p) + ": add nothing");
         return f;
     }
     const ScaleGravities& g = display.gravities;
@@ -238,14 +278,13 @@ BatchFix FixRatio(const RatioFixInput& in, const ShotsDisplay& display) {
     f.pgPercent = target;
     if (in.batchMg)
         f.strength = *in.batchMg * in.batchMl / f.volume;
-    f.lines.push_back("Add " + t.ml(f.addMl) +
-                      (f.add == BatchFix::Add::PG ? " of PG (" : " of VG (") + t.grams(f.addGrams) +
-                      ")");
-    addHint(f.lines, f.addGrams, f.addMl, display);
+    add(f, "Add " + t.ml(f.addMl) + (f.add == BatchFix::Add::PG ? " of PG (" : " of VG (") +
+               t.grams(f.addGrams) + ")");
+    addHint(f, f.addGrams, f.addMl, display);
     std::string then = "Then: " + t.ml(f.volume) + " at " + t.ratio(target);
     if (f.strength)
         then += ", " + t.mg(*f.strength);
-    f.lines.push_back(then);
+    add(f, then);
     return f;
 }
 

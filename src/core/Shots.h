@@ -37,6 +37,10 @@ struct ShotsDisplay {
     ScaleGravities gravities;
 };
 
+// What a line of a plan is, for how it is shown: a figure to follow, a hint beside it, or
+// a problem (what cannot be done, or can only be done with a fault such as an overflow).
+enum class LineKind { Result, Hint, Problem };
+
 struct ShotsInput {
     double liquidMl = 50;
     double bottleMl = 60;
@@ -63,6 +67,7 @@ struct ShotsPlan {
     double volume = 0;               // with the exact amount
     double pgPercent = 0;
     std::vector<std::string> lines; // what the window and kovaq-calc show
+    std::vector<LineKind> kinds;    // one for each line
 };
 ShotsPlan PlanShots(const ShotsInput& in, const ShotsDisplay& display = {});
 
@@ -87,6 +92,7 @@ struct BatchFix {
     double pgPercent = 0;           // after
     std::optional<double> strength; // after, when known
     std::vector<std::string> lines;
+    std::vector<LineKind> kinds; // one for each line
 };
 BatchFix FixStrength(const StrengthFixInput& in, const ShotsDisplay& display = {});
 
@@ -104,6 +110,11 @@ BatchFix FixRatio(const RatioFixInput& in, const ShotsDisplay& display = {});
 // 1:50 and 1:100 that brings it over both limits.
 std::optional<std::string> SmallAmountHint(double grams, double ml, double scaleResolution,
                                            int dropsPerMl);
+// The same for an ingredient of a mix: the dilution's carrier comes out of the mix's own, so
+// the hint says how much PG (`pgMl` in the mix) to leave out; where the mix's PG cannot take
+// it, the dilution in VG (`vgMl`), else the strongest dilution the PG can take.
+std::optional<std::string> MixAmountHint(double grams, double ml, double scaleResolution,
+                                         int dropsPerMl, double pgMl, double vgMl);
 // The hint of every ingredient of a mix that can be made whose grams are too few to weigh.
 using SlotHints = std::array<std::optional<std::string>, SlotCount>;
 SlotHints SmallAmountHints(const MixResult& result, const WeightResult& weights,

@@ -39,15 +39,11 @@ std::string CopyRecipeText(const MixDocument& doc, std::optional<int> steepDays,
 QStringList PasteRemarks(const ParsedRecipe& p, const MixDocument& doc) {
     QStringList out;
     if (p.ratioRounded())
-        out << QStringLiteral("PG/VG %1/%2 is not on the list: %3 is used.")
-                   .arg(*p.pgPercent)
-                   .arg(100 - *p.pgPercent)
-                   .arg(ratioName(*p.ratioPosition));
+        out << QStringLiteral("%1 is not on the list: %2 is used.")
+                   .arg(ToQString(PgVgText(*p.pgPercent)), ratioName(*p.ratioPosition));
     if (p.baseRatioRounded())
-        out << QStringLiteral("The base's PG/VG %1/%2 is not on the list: %3 is used.")
-                   .arg(*p.basePgPercent)
-                   .arg(100 - *p.basePgPercent)
-                   .arg(ratioName(*p.baseRatioPosition));
+        out << QStringLiteral("The base's %1 is not on the list: %2 is used.")
+                   .arg(ToQString(PgVgText(*p.basePgPercent)), ratioName(*p.baseRatioPosition));
     if (!p.leftOut.empty()) {
         QStringList names;
         for (const TextFlavour& f : p.leftOut)
@@ -59,8 +55,8 @@ QStringList PasteRemarks(const ParsedRecipe& p, const MixDocument& doc) {
         p.baseStrength.value_or(0) > 0 || ParseNumber(doc.text(TextField::BaseNicStrength)) > 0;
     if (p.strength.value_or(0) > 0 && !baseKnown)
         out << QStringLiteral("%1 mg needs a nicotine base: type the base's strength, then the "
-                              "strength.")
-                   .arg(number(*p.strength));
+                              "strength. \"%2\" is kept in the notes.")
+                   .arg(number(*p.strength), KeptStrengthLine(*p.strength));
     if (p.steepDays)
         out << steepText(*p.steepDays) + QStringLiteral(" (kept in the notes)");
     return out;
@@ -71,8 +67,36 @@ QString TextCutRemark() {
         .arg(MaxRecipeTextBytes / 1024);
 }
 
-void PasteRecipe(MixDocument& doc, const ParsedRecipe& p) {
+QString FittedName(MixDocument& trial, TextField field, const QString& name) {
+    const auto once = trial.suspendCalculation();
+    for (const std::string& form : ShorterNames(ToUtf8(name))) {
+        const QString text = ToQString(form);
+        trial.setText(field, text, 0, MixDocument::Origin::Program);
+        if (ToQString(trial.text(field)) == text)
+            return text;
+    }
+    // Not even the first word fits: the field cuts it.
+    trial.setText(field, name, 0, MixDocument::Origin::Program);
+    return ToQString(trial.text(field));
+}
+
+void FitNames(MixDocument& trial, MixRecipe& recipe) {
+    for (std::size_t i = 0; i < SlotCount; ++i)
+        if (const auto field = NameField(slotAt(i)); field && !recipe[*field].empty())
+            recipe[*field] = ToUtf8(FittedName(trial, *field, ToQString(recipe[*field])));
+}
+
+QString KeptStrengthLine(double mg) {
+    return QStringLiteral("Strength: %1 mg").arg(number(mg));
+}
+
+void PasteRecipe(MixDocument& doc, const ParsedRecipe& p, const PasteOptions& options) {
     using T = TextField;
+    // The names' whole forms, found before the mix is touched.
+    std::vector<QString> names;
+    for (std::size_t f = 0; f < p.flavours.size() && f < FlavourCount; ++f)
+        names.push_back(FittedName(options.trial ? *options.trial : doc, *NameField(flavourSlot(f)),
+                                   ToQString(p.flavours[f].name)));
     const auto type = [&doc](T f, const QString& text) {
         doc.setText(f, text, static_cast<int>(text.size()), MixDocument::Origin::Typed);
     };
@@ -95,7 +119,7 @@ void PasteRecipe(MixDocument& doc, const ParsedRecipe& p) {
             type(T::MixQty, number(*p.volume));
         for (std::size_t f = 0; f < p.flavours.size() && f < FlavourCount; ++f) {
             const SlotId slot = flavourSlot(f);
-            type(*NameField(slot), ToQString(p.flavours[f].name));
+            type(*NameField(slot), names[f]);
             type(*PercentField(slot), number(p.flavours[f].percent));
         }
         if (p.vodkaWater)
@@ -113,6 +137,12 @@ void PasteRecipe(MixDocument& doc, const ParsedRecipe& p) {
         if (!notes.contains(steep))
             notes.prepend(steep);
     }
+    // A strength the mix could not take (no base to make it from) is not lost.
+    if (p.strength.value_or(0) > 0 && ParseNumber(doc.text(T::MixStrength)) <= 0)
+        notes << KeptStrengthLine(*p.strength);
+    if (options.unusedToNotes)
+        for (const std::string& line : p.unused)
+            notes << ToQString(line);
     doc.setNotesLines(notes);
     doc.setMixName(p.name.empty() ? QStringLiteral("Untitled") : ToQString(p.name));
     doc.setMixSaved(false);

@@ -3,6 +3,9 @@
 
 #include "BottleLabels.h"
 
+#include "QtText.h"
+#include "RecipeText.h"
+
 #include "ReportRenderer.h"
 
 #include <QDateTime>
@@ -27,6 +30,7 @@ LabelInputs LabelInputsOf(const Batch& batch) {
     in.strength = batch.strength;
     in.ratio = batch.ratio;
     in.volume = batch.volume;
+    in.containsNicotine = batch.strengthMg > 0 || batch.strength.toDouble() > 0;
     in.mixed = QDateTime::fromMSecsSinceEpoch(batch.mixedAt).date();
     in.ready = QDateTime::fromMSecsSinceEpoch(batch.readyAt()).date();
     return in;
@@ -88,8 +92,13 @@ std::vector<LabelLine> labelLines(const LabelInputs& in, int s) {
     QStringList what;
     if (!in.strength.isEmpty())
         what << in.strength + QStringLiteral(" mg");
-    if (!in.ratio.isEmpty())
-        what << in.ratio + QStringLiteral(" PG/VG");
+    if (!in.ratio.isEmpty()) {
+        // The list's "70-30" in the one notation Ko-Vaq writes; "PG" and "VG" as they are.
+        const QStringList parts = in.ratio.split(QLatin1Char('-'));
+        bool pgOk = false;
+        const double pg = parts.size() == 2 ? parts[0].trimmed().toDouble(&pgOk) : 0;
+        what << (pgOk ? ToQString(PgVgText(pg)) : in.ratio);
+    }
     if (!in.volume.isEmpty())
         what << in.volume + QStringLiteral(" ml");
     std::vector<LabelLine> lines{
@@ -100,6 +109,8 @@ std::vector<LabelLine> labelLines(const LabelInputs& in, int s) {
          s, false}};
     if (!in.baseMaker.isEmpty())
         lines.push_back({QStringLiteral("Base: ") + in.baseMaker, s, false});
+    if (in.containsNicotine)
+        lines.push_back({QStringLiteral("Contains nicotine"), s, true});
     return lines;
 }
 

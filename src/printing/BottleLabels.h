@@ -19,15 +19,17 @@ namespace kovaq {
 struct LabelInputs {
     QString name;
     QString strength; // mg, as typed
-    QString ratio;    // "70-30"
+    QString ratio;    // "70-30", as the list gives it
     QString volume;   // ml, as typed
     QDate mixed;
     QDate ready;
     QString baseMaker; // of the nicotine base, when the stash knows it
+    // The label says "Contains nicotine" (a batch with nicotine, unless the person chose not).
+    bool containsNicotine = false;
 };
 
 // A batch's label: its name without the figures the label gives on lines of their own, its
-// dates. The base's maker is the caller's to find.
+// dates, and "Contains nicotine" when it has any. The base's maker is the caller's to find.
 LabelInputs LabelInputsOf(const Batch& batch);
 
 // The label sizes offered, and the printer's own page.
@@ -40,7 +42,7 @@ std::optional<LabelSize> LabelSizeFromText(const QString& text);
 inline constexpr double LabelMarginInches = 0.08;
 
 // The label at a text size: the name in bold, then strength, ratio and volume, the dates,
-// and the base's maker.
+// the base's maker, and "Contains nicotine" in bold.
 void BuildLabelReport(ReportDocument& doc, const LabelInputs& in, int pointSize);
 // The largest text size, from 18 down to 5 points, at which the label fits a page of that
 // size (less the margins); the label is built at it. What does not fit even at 5 points is

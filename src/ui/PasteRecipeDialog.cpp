@@ -10,6 +10,7 @@
 #include "QtText.h"
 #include "RecipeShare.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,7 +32,7 @@ QString number(double v) {
 }
 
 QString ratio(int pg) {
-    return QStringLiteral("%1/%2 PG/VG").arg(pg).arg(100 - pg);
+    return ToQString(PgVgText(pg));
 }
 
 } // namespace
@@ -69,6 +70,10 @@ PasteRecipeDialog::PasteRecipeDialog(QWidget* parent, Prompts& prompts, Remarks 
     scroll->setWidget(m_preview);
     scroll->setWidgetResizable(true);
     right->addWidget(scroll, 1);
+    m_unusedBox = new QCheckBox(tr("Keep the lines not used in the notes"), this);
+    m_unusedBox->setObjectName(QStringLiteral("PasteUnusedToNotes"));
+    m_unusedBox->setChecked(true);
+    right->addWidget(m_unusedBox);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     m_ok->setObjectName(QStringLiteral("PasteOk"));
@@ -78,6 +83,7 @@ PasteRecipeDialog::PasteRecipeDialog(QWidget* parent, Prompts& prompts, Remarks 
     resize(820, 460);
 
     connect(m_text, &QPlainTextEdit::textChanged, this, &PasteRecipeDialog::reread);
+    connect(m_unusedBox, &QCheckBox::toggled, this, &PasteRecipeDialog::reread);
     connect(file, &QPushButton::clicked, this, &PasteRecipeDialog::openTextFile);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -87,6 +93,10 @@ PasteRecipeDialog::PasteRecipeDialog(QWidget* parent, Prompts& prompts, Remarks 
         if (m_ok->isEnabled())
             accept();
     });
+}
+
+bool PasteRecipeDialog::unusedToNotes() const {
+    return m_unusedBox->isChecked();
 }
 
 void PasteRecipeDialog::setText(const QString& text) {
@@ -151,16 +161,38 @@ void PasteRecipeDialog::reread() {
             html += QStringLiteral("<p>Nicotine base: %1</p>").arg(base.join(QStringLiteral(", ")));
         }
         html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
-        for (std::size_t i = 0; i < p.flavours.size(); ++i)
+        // Each name as it will stand in the window; a shortened one is marked, and the
+        // tooltip gives them whole.
+        QStringList shortened;
+        for (std::size_t i = 0; i < p.flavours.size(); ++i) {
+            const QString full = ToQString(p.flavours[i].name);
+            const QString shown =
+                m_fit && i < FlavourCount ? m_fit(*NameField(flavourSlot(i)), full) : full;
+            QString cell = shown.toHtmlEscaped();
+            if (shown != full) {
+                cell = QStringLiteral("<i>%1</i>&nbsp;*").arg(cell);
+                shortened << tr("%1 stands as %2").arg(full, shown);
+            }
             html += QStringLiteral("<tr><td>F%1&nbsp;</td><td>%2&nbsp;&nbsp;</td>"
                                    "<td align=\"right\">%3%</td></tr>")
                         .arg(i + 1)
-                        .arg(esc(p.flavours[i].name), number(p.flavours[i].percent));
+                        .arg(cell, number(p.flavours[i].percent));
+        }
+        m_preview->setToolTip(shortened.isEmpty()
+                                  ? QString()
+                                  : tr("Shortened to fit the window:") + QLatin1Char('\n') +
+                                        shortened.join(QLatin1Char('\n')));
+
         if (p.vodkaWater)
             html += QStringLiteral("<tr><td></td><td>Vodka/Water</td><td align=\"right\">%1%</td>"
                                    "</tr>")
                         .arg(number(*p.vodkaWater));
         html += QStringLiteral("</table>");
+        if (!shortened.isEmpty())
+            html += QStringLiteral("<p><i>%1</i></p>")
+                        .arg(tr("* shortened to fit the window (the whole names are in the "
+                                "tooltip)")
+                                 .toHtmlEscaped());
         if (m_remarks)
             for (const QString& r : m_remarks(p))
                 html += QStringLiteral("<p><i>%1</i></p>").arg(r.toHtmlEscaped());
@@ -170,7 +202,9 @@ void PasteRecipeDialog::reread() {
                         .arg(p.notes.size() == 1 ? QString() : QStringLiteral("s"));
     }
     if (!p.unused.empty()) {
-        html += QStringLiteral("<p style=\"color:#606060\">Not used:<br>");
+        html += QStringLiteral("<p style=\"color:#606060\">%1<br>")
+                    .arg(m_unusedBox->isChecked() ? tr("Not used (kept in the notes):")
+                                                  : tr("Not used:"));
         for (const std::string& line : p.unused)
             html += esc(line) + QStringLiteral("<br>");
         html += QStringLiteral("</p>");

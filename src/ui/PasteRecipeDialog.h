@@ -3,12 +3,14 @@
 
 #pragma once
 
+#include "Recipe.h"
 #include "RecipeText.h"
 
 #include <QDialog>
 
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -25,8 +27,15 @@ class PasteRecipeDialog : public QDialog {
     using Remarks = std::function<QStringList(const ParsedRecipe&)>;
     PasteRecipeDialog(QWidget* parent, Prompts& prompts, Remarks remarks);
 
+    // How a name will stand in the window's field, for the preview.
+    using NameFitter = std::function<QString(TextField, const QString&)>;
+    void setNameFitter(NameFitter fitter) { m_fit = std::move(fitter); }
+
     void setText(const QString& text);
     const ParsedRecipe& parsed() const { return m_parsed; }
+    // Whether the lines not understood go into the notes.
+    bool unusedToNotes() const;
+    QCheckBox* unusedBox() const { return m_unusedBox; }
     QPlainTextEdit* textEdit() const { return m_text; }
     QLabel* preview() const { return m_preview; }
     QPushButton* okButton() const { return m_ok; }
@@ -39,6 +48,8 @@ class PasteRecipeDialog : public QDialog {
 
     Prompts& m_prompts;
     Remarks m_remarks;
+    NameFitter m_fit;
+    QCheckBox* m_unusedBox = nullptr;
     ParsedRecipe m_parsed;
     bool m_cut = false; // the text given was longer than is read
     QPlainTextEdit* m_text = nullptr;

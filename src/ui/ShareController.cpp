@@ -27,6 +27,8 @@ const QString kJsonFilter = QStringLiteral("Ko-Vaq recipe JSON (*.json)");
 ShareController::ShareController(Workbench& app, Prompts& prompts, QObject* parent)
     : QObject(parent), m_app(app), m_prompts(prompts) {}
 
+ShareController::~ShareController() = default;
+
 std::optional<int> ShareController::steepDaysOf(const QString& file) const {
     return m_steepDaysOf ? m_steepDaysOf(file) : std::nullopt;
 }
@@ -62,11 +64,18 @@ void ShareController::copyRecipeFile(const QString& path) {
 }
 
 PasteRecipeDialog& ShareController::pasteDialog() {
-    if (!m_paste)
+    if (!m_paste) {
         m_paste =
             new PasteRecipeDialog(&m_app.mainWidget(), m_prompts, [this](const ParsedRecipe& p) {
                 return PasteRemarks(p, m_app.document());
             });
+        // The names as they will stand in the window, measured on a document of their own.
+        m_paste->setNameFitter([this](TextField field, const QString& name) {
+            if (!m_trial)
+                m_trial = m_app.otherDocument();
+            return FittedName(*m_trial, field, name);
+        });
+    }
     return *m_paste;
 }
 
@@ -78,7 +87,12 @@ void ShareController::pasteRecipe() {
             return;
         if (!m_app.mayReplaceMix())
             return;
-        PasteRecipe(m_app.document(), dialog.parsed());
+        if (!m_trial)
+            m_trial = m_app.otherDocument();
+        PasteOptions options;
+        options.unusedToNotes = dialog.unusedToNotes();
+        options.trial = m_trial.get();
+        PasteRecipe(m_app.document(), dialog.parsed(), options);
         m_app.forgetCurrentFile();
     });
 }
@@ -128,7 +142,12 @@ void ShareController::importJsonFile(const QString& path) {
         }
         if (!m_app.mayReplaceMix())
             return;
-        m_app.document().loadRecipe(*json.recipe);
+        // Names too wide for the window keep a whole form rather than being cut anywhere.
+        MixRecipe recipe = *json.recipe;
+        if (!m_trial)
+            m_trial = m_app.otherDocument();
+        FitNames(*m_trial, recipe);
+        m_app.document().loadRecipe(recipe);
         m_app.forgetCurrentFile();
     });
 }

@@ -7,11 +7,13 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace kovaq {
 
 class Workbench;
+class MixDocument;
 class PasteRecipeDialog;
 class Prompts;
 
@@ -21,6 +23,7 @@ class ShareController : public QObject {
     Q_OBJECT
   public:
     ShareController(Workbench& app, Prompts& prompts, QObject* parent = nullptr);
+    ~ShareController() override;
     // Where the steep days of a recipe file's last batch come from (the stash).
     void setSteepDaysSource(std::function<std::optional<int>(const QString& file)> source) {
         m_steepDaysOf = std::move(source);
@@ -47,6 +50,7 @@ class ShareController : public QObject {
     std::function<std::optional<int>(const QString& file)> m_steepDaysOf;
     Prompts& m_prompts;
     PasteRecipeDialog* m_paste = nullptr;
+    std::unique_ptr<MixDocument> m_trial; // where names are fitted to the window's fields
 };
 
 } // namespace kovaq

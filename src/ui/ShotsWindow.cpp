@@ -355,6 +355,7 @@ void ShotsWindow::refresh() {
         return true;
     };
     std::vector<std::string> out[3];
+    std::vector<LineKind> kinds[3];
     if (need({"ShotsLiquid", "ShotsBottle", "ShotsShotMg", "ShotsShotMl", "ShotsTarget"})) {
         ShotsInput in;
         in.liquidMl = *figure(QStringLiteral("ShotsLiquid"));
@@ -364,7 +365,9 @@ void ShotsWindow::refresh() {
         in.shotMl = *figure(QStringLiteral("ShotsShotMl"));
         in.shotPg = pgOf(QStringLiteral("ShotsShotRatio"));
         in.targetMg = *figure(QStringLiteral("ShotsTarget"));
-        out[ShotsPage] = PlanShots(in, d).lines;
+        ShotsPlan plan = PlanShots(in, d);
+        out[ShotsPage] = std::move(plan.lines);
+        kinds[ShotsPage] = std::move(plan.kinds);
     }
     if (need({"FixBatchMl", "FixBatchMg", "FixTargetMg"})) {
         StrengthFixInput in;
@@ -375,7 +378,9 @@ void ShotsWindow::refresh() {
         in.carrierPg = pgOf(QStringLiteral("FixCarrierRatio"));
         in.baseMg = figure(QStringLiteral("FixBaseMg")).value_or(0);
         in.basePg = pgOf(QStringLiteral("FixBaseRatio"));
-        out[StrengthPage] = FixStrength(in, d).lines;
+        BatchFix fix = FixStrength(in, d);
+        out[StrengthPage] = std::move(fix.lines);
+        kinds[StrengthPage] = std::move(fix.kinds);
     }
     if (need({"RatioBatchMl"})) {
         RatioFixInput in;
@@ -383,9 +388,12 @@ void ShotsWindow::refresh() {
         in.batchPg = pgOf(QStringLiteral("RatioBatchRatio"));
         in.targetPg = pgOf(QStringLiteral("RatioTarget"));
         in.batchMg = figure(QStringLiteral("RatioBatchMg"));
-        out[RatioPage] = FixRatio(in, d).lines;
+        BatchFix fix = FixRatio(in, d);
+        out[RatioPage] = std::move(fix.lines);
+        kinds[RatioPage] = std::move(fix.kinds);
     }
     const QString hintColour = look::colour(WarningColour).name();
+    const QString problemColour = QStringLiteral("#b00000");
     for (int p = 0; p < 3; ++p) {
         m_lines[p].clear();
         QStringList html;
@@ -394,14 +402,22 @@ void ShotsWindow::refresh() {
                                                                         : QStringLiteral("Ratio"));
                 !batch.isEmpty())
                 html << QStringLiteral("<i>%1</i>").arg(batch.toHtmlEscaped());
-        for (const std::string& l : out[p]) {
-            const QString line = ToQString(l);
+        for (std::size_t i = 0; i < out[p].size(); ++i) {
+            const QString line = ToQString(out[p][i]);
             m_lines[p] << line;
-            const bool hint = line.startsWith(QStringLiteral("Too little"));
-            html << (hint ? QStringLiteral("<span style=\"color:%1\">%2</span>")
-                                .arg(hintColour, line.toHtmlEscaped())
-                          : line.toHtmlEscaped());
+            // How a line shows follows from what it is, never from its words.
+            const LineKind kind = i < kinds[p].size() ? kinds[p][i] : LineKind::Result;
+            if (kind == LineKind::Problem)
+                html << QStringLiteral("<span style=\"color:%1\"><b>&#x26A0;&nbsp;%2</b></span>")
+                            .arg(problemColour, line.toHtmlEscaped());
+            else if (kind == LineKind::Hint)
+                html << QStringLiteral("<span style=\"color:%1\">%2</span>")
+                            .arg(hintColour, line.toHtmlEscaped());
+            else
+                html << line.toHtmlEscaped();
         }
+        m_problem[p] =
+            std::find(kinds[p].begin(), kinds[p].end(), LineKind::Problem) != kinds[p].end();
         if (out[p].empty())
             html << QStringLiteral("Type every figure to see what to add.");
         m_results[p]->setText(html.join(QStringLiteral("<br>")));

@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 #include <functional>
 #include <map>
 #include <vector>
@@ -42,6 +44,8 @@ class ShotsWindow : public QWidget {
     QComboBox* ratio(const QString& name) const;
     // The lines each page shows, as kovaq-calc prints them.
     QStringList lines(int page) const;
+    // Whether a page shows something that cannot be done as it stands.
+    bool showsProblem(int page) const { return m_problem[std::clamp(page, 0, 2)]; }
 
   public Q_SLOTS:
     void refresh();
@@ -74,6 +78,7 @@ class ShotsWindow : public QWidget {
     std::map<QString, QComboBox*> m_ratios;
     QLabel* m_results[3] = {};
     QStringList m_lines[3];
+    bool m_problem[3] = {false, false, false};
     double m_resolution = 0.01;
     int m_dropsPerMl = DefaultDropsPerMl;
     BatchSource m_batchSource;

@@ -448,20 +448,30 @@ void StashController::printLabel(std::int64_t id) {
         in.baseMaker = BaseMakerOf(RecipeFromIni(IniDocument(ToUtf8(batch->recipeText))),
                                    batch->ml[index(SlotId::NicBase)], m_bottles);
         LabelDialog& dialog = labelDialog();
-        dialog.prepare(in, m_app.settings().LabelSize);
+        AppSettings& settings = m_app.settings();
+        dialog.prepare(in, settings.LabelSize, settings.LabelNicotineWarning);
         if (m_prompts.execDialog(dialog) != QDialog::Accepted)
             return;
-        m_app.settings().LabelSize = dialog.sizeChoice();
+        settings.LabelSize = dialog.sizeChoice();
+        if (in.containsNicotine)
+            settings.LabelNicotineWarning = dialog.nicotineLine();
+        in = dialog.inputs();
         QPrinter& printer = m_app.labelPrinter();
-        if (dialog.size() != LabelSize::PrinterOwn) {
-            // The label's own shape, wider than high: "landscape" would turn it on end.
-            printer.setPageOrientation(QPageLayout::Portrait);
-            printer.setPageSize(LabelPage(dialog.size()));
-        }
-        const double m = LabelMarginInches;
-        printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Inch);
+        const auto labelPage = [&printer, &dialog] {
+            if (dialog.size() != LabelSize::PrinterOwn) {
+                // The label's own shape, wider than high: "landscape" would turn it on end.
+                printer.setPageOrientation(QPageLayout::Portrait);
+                printer.setPageSize(LabelPage(dialog.size()));
+            }
+            const double m = LabelMarginInches;
+            printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Inch);
+        };
+        labelPage();
         if (!m_prompts.choosePrinter(printer, parent))
             return;
+        // The print dialog puts its own page (Letter, A4) on the printer, and a PDF file
+        // takes whatever page it is given: the size chosen here is the one printed.
+        labelPage();
         // Fitted again to the page the printer will really use.
         ReportDocument label;
         FitLabelReport(label, in, printer.pageLayout().fullRect(QPageLayout::Millimeter).size());

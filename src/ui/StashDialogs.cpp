@@ -3,6 +3,7 @@
 
 #include "StashDialogs.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -100,22 +101,41 @@ LabelDialog::LabelDialog(QWidget* parent, PrinterPage printerPage)
     for (LabelSize s : kSizes)
         m_size->addItem(LabelSizeName(s));
     form->addRow(QStringLiteral("&Label size:"), m_size);
+    m_nicotine =
+        new QCheckBox(tr("Say \"Contains nicotine\" on labels of batches with nicotine"), this);
+    m_nicotine->setObjectName(QStringLiteral("LabelNicotineLine"));
+    m_nicotine->setChecked(true);
+    form->addRow(m_nicotine);
     layout->addLayout(form);
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("LabelPreview"));
     m_preview->setAlignment(Qt::AlignCenter);
-    m_preview->setMinimumSize(320, 170);
+    m_preview->setMinimumSize(480, 260);
     m_preview->setAccessibleName(QStringLiteral("The label as it will print"));
     layout->addWidget(m_preview, 1);
     layout->addWidget(buttons(this, QStringLiteral("Print..."), "PrintLabelNow"));
     connect(m_size, &QComboBox::currentIndexChanged, this, &LabelDialog::refresh);
+    connect(m_nicotine, &QCheckBox::toggled, this, &LabelDialog::refresh);
 }
 
-void LabelDialog::prepare(const LabelInputs& in, int sizeChoice) {
+void LabelDialog::prepare(const LabelInputs& in, int sizeChoice, bool nicotineLine) {
     m_in = in;
     const QSignalBlocker quiet(m_size);
+    const QSignalBlocker quietBox(m_nicotine);
     m_size->setCurrentIndex(sizeChoice >= 0 && sizeChoice < kSizeCount ? sizeChoice : 0);
+    m_nicotine->setChecked(nicotineLine);
+    m_nicotine->setEnabled(in.containsNicotine);
     refresh();
+}
+
+bool LabelDialog::nicotineLine() const {
+    return m_nicotine->isChecked();
+}
+
+LabelInputs LabelDialog::inputs() const {
+    LabelInputs in = m_in;
+    in.containsNicotine = in.containsNicotine && m_nicotine->isChecked();
+    return in;
 }
 
 LabelSize LabelDialog::size() const {
@@ -136,11 +156,15 @@ QSizeF LabelDialog::pageMm() const {
 
 void LabelDialog::refresh() {
     const QSizeF mm = pageMm();
-    FitLabelReport(m_doc, m_in, mm);
-    // As wide as the box allows for a label, narrower for a tall page.
+    FitLabelReport(m_doc, inputs(), mm);
+    // Twice its printed size, so its smallest text can be read, within the box; drawn at
+    // the screen's own pixels.
     const double aspect = mm.height() / std::max(1.0, mm.width());
-    const int width = std::min(300, static_cast<int>(160 / std::max(0.1, aspect)));
-    const QImage image = LabelPreview(m_doc, mm, width);
+    const int wide = static_cast<int>(mm.width() / 25.4 * logicalDpiX() * 2);
+    const int width = std::min({wide, 620, static_cast<int>(360 / std::max(0.1, aspect))});
+    const qreal ratio = devicePixelRatioF();
+    QImage image = LabelPreview(m_doc, mm, static_cast<int>(width * ratio));
+    image.setDevicePixelRatio(ratio);
     m_preview->setPixmap(QPixmap::fromImage(image));
     m_preview->setToolTip(LabelSizeName(size()));
 }

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QComboBox;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,8 +45,13 @@ class LabelDialog : public QDialog {
     // The page of "the printer's own", in millimetres, asked when it is chosen.
     using PrinterPage = std::function<QSizeF()>;
     LabelDialog(QWidget* parent, PrinterPage printerPage);
-    void prepare(const LabelInputs& in, int sizeChoice);
+    // `nicotineLine`: whether a batch with nicotine says so on its label.
+    void prepare(const LabelInputs& in, int sizeChoice, bool nicotineLine = true);
     LabelSize size() const;
+    bool nicotineLine() const;
+    // The label's inputs as they will print, the nicotine line as chosen.
+    LabelInputs inputs() const;
+    QCheckBox* nicotineBox() const { return m_nicotine; }
     int sizeChoice() const;
     // The label, fitted to the chosen size.
     const ReportDocument& label() const { return m_doc; }
@@ -60,6 +66,7 @@ class LabelDialog : public QDialog {
     LabelInputs m_in;
     ReportDocument m_doc;
     QComboBox* m_size = nullptr;
+    QCheckBox* m_nicotine = nullptr;
     QLabel* m_preview = nullptr;
 };
 

@@ -261,11 +261,27 @@ void WeightsWindow::refresh() {
     m_dropsHead->setVisible(drops);
     m_dropsPerMl->setEnabled(drops);
     for (std::size_t i = 0; i < SlotCount; ++i) {
+        const SlotId s = slotAt(i);
         const double ml = result.slots[i].Volume;
+        // Drops are for what goes in by the dropper: the flavours and the nicotine.
+        const bool dropped = isFlavour(s) || s == SlotId::NicBase;
         m_drops[i]->setVisible(drops);
-        m_drops[i]->setText(drops && result.VolumesOk && ml > 0
+        m_drops[i]->setText(drops && dropped && result.VolumesOk && ml > 0
                                 ? ToQString(FormatNumber(DropsOf(ml, m_dropsPerMl->value())))
                                 : QString());
+        // A flavour row with neither name nor share is no part of this mix.
+        bool unused = false;
+        if (isFlavour(s)) {
+            const auto name = NameField(s);
+            const auto share = PercentField(s);
+            unused =
+                (!name || recipe[*name].empty()) && (!share || !(ParseNumber(recipe[*share]) > 0));
+        }
+        for (QWidget* cell : {static_cast<QWidget*>(m_labels[i]), static_cast<QWidget*>(m_ml[i]),
+                              static_cast<QWidget*>(m_grams[i]), static_cast<QWidget*>(m_scale[i]),
+                              static_cast<QWidget*>(m_gravity[index(keyOfSlot(s))])})
+            cell->setVisible(!unused);
+        m_drops[i]->setVisible(drops && !unused);
     }
     m_total->setText(ToQString(m_weights.totalGramsText));
     m_total->setAccessibleName(QStringLiteral("TOTAL grams: ") + m_total->text());

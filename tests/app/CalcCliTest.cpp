@@ -469,7 +469,7 @@ TEST(KovaqCalc, ReadsTheStashAndBatchesWithoutWritingThem) {
     ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
     const QStringList lines = QString::fromUtf8(text.out).split('\n');
     EXPECT_EQ(lines.value(0), "Thirty");
-    EXPECT_EQ(lines.value(1), QString::fromUtf8("12 mg \u00b7 70-30 PG/VG \u00b7 30 ml"));
+    EXPECT_EQ(lines.value(1), QString::fromUtf8("12 mg \u00b7 70/30 PG/VG \u00b7 30 ml"));
     const QString recipe = write(dir, "salt.mix",
                                  "[Ingredients]\nNicBaseName=Salt, \"36\"\nBaseNicStrength=36\n"
                                  "[Spec]\nMixStrength=3\nMixQty=10\n");

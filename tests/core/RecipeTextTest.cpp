@@ -232,7 +232,7 @@ TEST(RecipeText, WhatIsCopiedReadsBackTheSame) {
                     "Lemon (TPA) 10%  3 ml  60 drops\n"
                     "Cream 2.5%  0.75 ml  15 drops\n"
                     "Vodka/Water 5%\n"
-                    "Nicotine base: 36 mg, 50/50\n"
+                    "Nicotine base: 36 mg, 50/50 PG/VG\n"
                     "Steep: 7 days\n"
                     "Notes: shake well\n\nkeep cool\n");
     const ParsedRecipe p = ParseRecipeText(text);
@@ -247,4 +247,49 @@ TEST(RecipeText, WhatIsCopiedReadsBackTheSame) {
     EXPECT_EQ(p.steepDays, 7);
     EXPECT_EQ(p.notes, (std::vector<std::string>{"shake well", "", "keep cool"}));
     EXPECT_TRUE(p.unused.empty());
+}
+
+TEST(RecipeText, ANameTooWideGivesUpItsBrandThenWholeWords) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> forms;
+    };
+    const std::vector<Case> cases = {
+        {"Strawberry Ripe (TPA)", {"Strawberry Ripe (TPA)", "Strawberry Ripe", "Strawberry"}},
+        {"Butterscotch Ripple (FW)",
+         {"Butterscotch Ripple (FW)", "Butterscotch Ripple", "Butterscotch"}},
+        {"Salt & Pepper Cream", {"Salt & Pepper Cream", "Salt & Pepper", "Salt"}},
+        {"Lemon", {"Lemon"}},
+        {"(TPA) Cream", {"(TPA) Cream", "Cream"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ShorterNames(c.name), c.forms) << c.name;
+}
+
+TEST(RecipeText, ANicotineLinesCarrierIsTheBases) {
+    struct Case {
+        const char* text;
+        std::optional<double> baseMg;
+        std::optional<int> basePg;
+        std::optional<int> mixPg;
+    };
+    const std::vector<Case> cases = {
+        {"Lemon 5%\nNicotine 100mg (VG)\n", 100, 0, std::nullopt},
+        {"Lemon 5%\n48 mg 50/50 base\n", 48, 50, std::nullopt},
+        {"Lemon 5%\nNic base 36 mg PG\n", 36, 100, std::nullopt},
+        // A header's ratio is still the mix's.
+        {"Lemon 5%\nNic: 6 mg/ml, 30/70\n", std::nullopt, std::nullopt, 30},
+    };
+    for (const Case& c : cases) {
+        const ParsedRecipe p = ParseRecipeText(c.text);
+        EXPECT_EQ(p.baseStrength, c.baseMg) << c.text;
+        EXPECT_EQ(p.basePgPercent, c.basePg) << c.text;
+        EXPECT_EQ(p.pgPercent, c.mixPg) << c.text;
+    }
+}
+
+TEST(RecipeText, OneNotationForARatio) {
+    EXPECT_EQ(PgVgText(70), "70/30 PG/VG");
+    EXPECT_EQ(PgVgText(100.0 / 3), "33.3/66.7 PG/VG");
+    EXPECT_EQ(PgVgText(0), "0/100 PG/VG");
 }

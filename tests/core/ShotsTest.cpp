@@ -121,3 +121,49 @@ TEST(Shots, SmallAmountsAskForADilution) {
     for (const Case& c : cases)
         EXPECT_EQ(SmallAmountHint(c.grams, c.ml, c.resolution, 20), c.hint) << c.grams;
 }
+
+TEST(Shots, WhatCannotBeDoneIsAProblemAndHasNoThen) {
+    // 50 ml at 6 mg from 18 mg shots: 25 ml of shot liquid, more than the 10 ml of room.
+    const ShotsPlan over = PlanShots({50, 60, 30, 18, 10, 50, 6});
+    ASSERT_EQ(over.lines.size(), over.kinds.size());
+    EXPECT_EQ(over.kinds.front(), LineKind::Problem);
+    for (std::size_t i = 0; i < over.lines.size(); ++i) {
+        EXPECT_EQ(over.lines[i].rfind("Then:", 0), std::string::npos) << over.lines[i];
+        EXPECT_EQ(over.kinds[i] == LineKind::Problem,
+                  over.lines[i].find("overflows") != std::string::npos ||
+                      over.lines[i].find("more than") != std::string::npos)
+            << over.lines[i];
+    }
+    const ShotsPlan refused = PlanShots({50, 60, 30, 18, 10, 50, 20});
+    EXPECT_EQ(refused.kinds, std::vector<LineKind>{LineKind::Problem});
+    const BatchFix fix = FixStrength({30, 6, 30, 3, 50, 0, 50});
+    EXPECT_EQ(fix.kinds.size(), fix.lines.size());
+    EXPECT_EQ(fix.kinds.front(), LineKind::Result);
+    EXPECT_EQ(FixStrength({30, 3, 30, 6, 50, 0, 50}).kinds,
+              std::vector<LineKind>{LineKind::Problem});
+}
+
+TEST(Shots, ADilutionsCarrierComesOutOfTheMix) {
+    struct Case {
+        const char* what;
+        double grams, ml, pgMl, vgMl;
+        std::string hint;
+    };
+    const std::vector<Case> cases = {
+        {"the PG takes it", 0.19, 0.19, 10, 10,
+         "Too little to weigh well: pre-dilute 1:10 in PG (1.90 g of the dilution) and leave "
+         "1.71 ml of PG out of the mix"},
+        {"VG instead", 0.19, 0.19, 1, 10,
+         "Too little to weigh well: pre-dilute 1:10 in VG (1.90 g of the dilution) and leave "
+         "1.71 ml of VG out of the mix, as the mix's 1 ml of PG cannot take it"},
+        {"a weaker dilution the PG can take", 0.009, 0.009, 0.2, 0,
+         "Too little to weigh well: pre-dilute 1:20 in PG (0.18 g of the dilution) and leave "
+         "0.17 ml of PG out of the mix, the most the mix's PG can take"},
+        {"no room at all", 0.19, 0.19, 0, 0,
+         "Too little to weigh well, and the mix's PG and VG cannot take a dilution of it: make a "
+         "bigger batch or weigh it on a finer scale"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MixAmountHint(c.grams, c.ml, 0.01, 20, c.pgMl, c.vgMl), c.hint) << c.what;
+    EXPECT_EQ(MixAmountHint(0.5, 0.5, 0.01, 20, 10, 10), std::nullopt);
+}

@@ -113,8 +113,12 @@ class FakePrompts : public Prompts {
     // Printer selection: confirmed unless told otherwise; the test sets the printer up.
     std::deque<bool> printerAnswers;
     int printerDialogs = 0;
-    bool choosePrinter(QPrinter&, QWidget*) override {
+    // Runs while the print dialog would be up: what the person (or the dialog) chooses.
+    std::function<void(QPrinter&)> onChoosePrinter;
+    bool choosePrinter(QPrinter& printer, QWidget*) override {
         ++printerDialogs;
+        if (onChoosePrinter)
+            onChoosePrinter(printer);
         if (printerAnswers.empty())
             return true;
         const bool a = printerAnswers.front();

@@ -8,11 +8,15 @@
 #include "MainWindow.h"
 #include "MixDocument.h"
 #include "PasteRecipeDialog.h"
+#include "QtText.h"
+#include "RecipeJson.h"
+#include "RecipeText.h"
 #include "ShareController.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QDropEvent>
@@ -149,4 +153,90 @@ TEST_F(ShareTest, APasteLongerThanWhatIsReadSaysSo) {
     paste.textEdit()->setPlainText(QStringLiteral("Lemon 10%\n") +
                                    QString(100 * 1024, QChar(0x20AC)));
     EXPECT_TRUE(paste.preview()->text().contains(said));
+}
+
+namespace {
+
+// Whether `shown` is one of the whole forms of `full`, and so not cut anywhere.
+bool wholeForm(const QString& shown, const QString& full) {
+    for (const std::string& form : ShorterNames(ToUtf8(full)))
+        if (ToQString(form) == shown)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST_F(ShareTest, NamesTooWideKeepAWholeFormAndThePreviewSaysSo) {
+    const QString strawberry = QStringLiteral("Strawberry Ripe Sweet Summer Morning (TPA)");
+    const QString butterscotch = QStringLiteral("Butterscotch Ripple (FW)");
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("Summer\n%1 4%\n%2 2%\nLemon 1%\n").arg(strawberry, butterscotch));
+    QString preview, tip;
+    prompts.dialogActions = {[&](QDialog& d) {
+        auto& dialog = static_cast<PasteRecipeDialog&>(d);
+        preview = dialog.preview()->text();
+        tip = dialog.preview()->toolTip();
+        return int(QDialog::Accepted);
+    }};
+    controller->share().pasteRecipe();
+    const QString shown = w().field(T::Flav1Name)->text();
+    EXPECT_NE(shown, strawberry);
+    EXPECT_TRUE(wholeForm(shown, strawberry)) << shown.toStdString();
+    EXPECT_TRUE(wholeForm(w().field(T::Flav2Name)->text(), butterscotch));
+    EXPECT_EQ(w().field(T::Flav3Name)->text(), QStringLiteral("Lemon"));
+    // The preview showed the name as it now stands, marked, with the whole one in the tooltip.
+    EXPECT_TRUE(preview.contains(QStringLiteral("<i>%1</i>").arg(shown.toHtmlEscaped())));
+    EXPECT_TRUE(tip.contains(strawberry));
+    EXPECT_FALSE(tip.contains(QStringLiteral("Lemon")));
+
+    // A JSON recipe's names the same.
+    MixRecipe json = doc().recipeWithNotes();
+    json[T::Flav1Name] = ToUtf8(strawberry);
+    const QString file = dir.filePath(QStringLiteral("long.json"));
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(RecipeJsonFile(json));
+    out.close();
+    prompts.answers = {Answer::No};
+    controller->share().importJsonFile(file);
+    EXPECT_TRUE(wholeForm(w().field(T::Flav1Name)->text(), strawberry))
+        << w().field(T::Flav1Name)->text().toStdString();
+}
+
+TEST_F(ShareTest, WhatThePasteCouldNotUseGoesIntoTheNotes) {
+    const QString post = QStringLiteral(
+        "Dark Rum\nRum (CAP) 5%\n3 mg\nSteep 3 days\nBest after a week in the dark\n");
+    struct Case {
+        bool keepUnused;
+    };
+    for (const Case c : {Case{true}, Case{false}}) {
+        SCOPED_TRACE(c.keepUnused);
+        prompts.answers = {Answer::No};
+        controller->newMix();
+        QGuiApplication::clipboard()->setText(post);
+        QString preview;
+        prompts.answers = {Answer::No};
+        prompts.dialogActions = {[&](QDialog& d) {
+            auto& dialog = static_cast<PasteRecipeDialog&>(d);
+            EXPECT_TRUE(dialog.unusedBox()->isChecked()); // on unless turned off
+            dialog.unusedBox()->setChecked(c.keepUnused);
+            preview = dialog.preview()->text();
+            return int(QDialog::Accepted);
+        }};
+        controller->share().pasteRecipe();
+        const QStringList notes = doc().recipeWithNotes().Notes.empty() ? QStringList() : [&] {
+            QStringList l;
+            for (const std::string& n : doc().recipeWithNotes().Notes)
+                l << ToQString(n);
+            return l;
+        }();
+        EXPECT_TRUE(notes.contains(QStringLiteral("Steep: 3 days")));
+        // No base, so no strength: kept in the notes, and the dialog said so.
+        EXPECT_TRUE(notes.contains(QStringLiteral("Strength: 3 mg")))
+            << notes.join('|').toStdString();
+        EXPECT_TRUE(preview.contains(QStringLiteral("Strength: 3 mg")));
+        EXPECT_EQ(notes.contains(QStringLiteral("Best after a week in the dark")), c.keepUnused)
+            << notes.join('|').toStdString();
+    }
 }

@@ -20,14 +20,17 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
@@ -548,4 +551,52 @@ TEST_F(StashTest, BatchCommandsWaitForABatchAndABaseOfAnotherStrengthIsSaid) {
     EXPECT_TRUE(win.needsLine()->text().contains(
         QStringLiteral("The stash's base is 36 mg; this mix is worked out for 48 mg.")))
         << win.needsLine()->text().toStdString();
+}
+
+TEST_F(StashTest, TheLabelPrintsOnThePageChosenThroughThePrintDialogAndSaysNicotine) {
+    typeMix();
+    type(T::NicBaseName, QStringLiteral("Salt 36"));
+    type(T::BaseNicStrength, QStringLiteral("36"));
+    type(T::MixStrength, QStringLiteral("3"));
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    stash().mixIt();
+    const std::vector<Batch> batches = stash().store().batches();
+    ASSERT_EQ(batches.size(), 1u);
+    // The print dialog puts its own page on the printer, as Qt's does, and prints to a file.
+    const QString pdf = dir.filePath(QStringLiteral("chosen.pdf"));
+    prompts.onChoosePrinter = [&pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+    };
+    for (const bool nicotine : {true, false}) {
+        SCOPED_TRACE(nicotine);
+        QStringList printed;
+        int previewWidth = 0;
+        prompts.dialogActions = {[&](QDialog& d) {
+            auto& dialog = static_cast<LabelDialog&>(d);
+            dialog.sizeBox()->setCurrentIndex(1); // 70 x 40 mm
+            dialog.nicotineBox()->setChecked(nicotine);
+            for (int i = 0; i < dialog.label().LineCount(); ++i)
+                printed << dialog.label().LineText(i);
+            const QPixmap shown = dialog.previewLabel()->pixmap();
+            previewWidth = static_cast<int>(shown.width() / shown.devicePixelRatio());
+            return int(QDialog::Accepted);
+        }};
+        QFile::remove(pdf);
+        stash().printLabel(batches[0].id);
+        EXPECT_TRUE(prompts.errors.empty());
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+                .match(QString::fromLatin1(file.readAll()));
+        ASSERT_TRUE(box.hasMatch());
+        EXPECT_NEAR(box.captured(1).toDouble(), 70 / 25.4 * 72, 1);
+        EXPECT_NEAR(box.captured(2).toDouble(), 40 / 25.4 * 72, 1);
+        EXPECT_EQ(printed.contains(QStringLiteral("Contains nicotine")), nicotine);
+        EXPECT_EQ(controller->settings().LabelNicotineWarning, nicotine);
+        // Twice its printed size on the screen: its smallest text can be read.
+        EXPECT_GE(previewWidth, 2 * 70 / 25.4 * 96 * 0.9);
+    }
 }

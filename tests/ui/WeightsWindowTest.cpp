@@ -242,7 +242,8 @@ TEST_F(WeightsWindowTest, AmountsTooSmallToWeighAreHintedAsTheScaleReads) {
     type(T::Flav2Name, QStringLiteral("Cool"));
     type(T::PctFlav2, QStringLiteral("0.3")); // 0.09 ml, 0.09 g: under 0.20 g
     const QString hint = QStringLiteral(
-        "F2 Cool: Too little to weigh well: pre-dilute 1:10 in PG (0.93 g of the dilution)");
+        "F2 Cool: Too little to weigh well: pre-dilute 1:10 in PG (0.93 g of the dilution) and "
+        "leave 0.81 ml of PG out of the mix");
     EXPECT_TRUE(weights().hintsLabel()->isVisible());
     EXPECT_EQ(weights().hintsLabel()->text(), hint);
     ReportDocument sheet;
@@ -303,4 +304,44 @@ TEST_F(WeightsWindowTest, ShotsAndFixesShowWhatKovaqCalcPrints) {
     startController();
     EXPECT_EVENTUALLY(controller->shotsWindow().isVisible());
     EXPECT_EQ(controller->shotsWindow().page(), 2);
+}
+
+TEST_F(WeightsWindowTest, UnusedFlavourRowsHideAndDropsAreForTheDropperOnly) {
+    controller->showWeights();
+    workedExample();
+    weights().setDrops(true, 20);
+    type(T::Flav3Name, QStringLiteral("Cream")); // a name without its share yet
+    struct Case {
+        SlotId slot;
+        bool shown;
+        bool drops;
+    };
+    for (const Case& c : {Case{SlotId::Flav1, true, true}, Case{SlotId::Flav2, false, false},
+                          Case{SlotId::Flav3, true, false}, Case{SlotId::Flav8, false, false},
+                          Case{SlotId::NicBase, true, true}, Case{SlotId::PG, true, false},
+                          Case{SlotId::VG, true, false}}) {
+        SCOPED_TRACE(static_cast<int>(c.slot));
+        EXPECT_EQ(weights().gramsLabel(c.slot)->isVisible(), c.shown);
+        EXPECT_EQ(!weights().dropsLabel(c.slot)->text().isEmpty(), c.drops);
+    }
+}
+
+TEST_F(WeightsWindowTest, AShotThatCannotBeDoneShowsAsAProblemWithoutAThen) {
+    QTest::keyClick(f(T::PctFlav2), Qt::Key_K, Qt::ControlModifier);
+    ShotsWindow& shots = controller->shotsWindow();
+    const auto retype = [&](const char* name, const char* keys) {
+        QLineEdit* e = shots.field(QString::fromLatin1(name));
+        e->selectAll();
+        QTest::keyClicks(e, QString::fromLatin1(keys));
+    };
+    // 50 ml to 6 mg with 18 mg shots takes 25 ml: more than the 10 ml of room.
+    retype("ShotsLiquid", "50");
+    retype("ShotsBottle", "60");
+    retype("ShotsTarget", "6");
+    EXPECT_TRUE(shots.showsProblem(0));
+    for (const QString& line : shots.lines(0))
+        EXPECT_FALSE(line.startsWith(QStringLiteral("Then:"))) << line.toStdString();
+    retype("ShotsTarget", "3");
+    EXPECT_FALSE(shots.showsProblem(0));
+    EXPECT_TRUE(shots.lines(0).last().startsWith(QStringLiteral("Then:")));
 }

@@ -185,6 +185,7 @@ WeightsWindow::WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
         b->setAutoDefault(false);
         buttons->addWidget(b);
     }
+    outer->addStretch(1); // rows left out leave their room below, not between
     outer->addLayout(buttons);
     connect(m_defaults, &QPushButton::clicked, this, [this] {
         for (std::size_t i = 0; i < GravityKeyCount; ++i)

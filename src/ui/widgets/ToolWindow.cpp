@@ -9,7 +9,10 @@
 #include <QByteArray>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QWidget>
+
+#include <vector>
 
 namespace kovaq {
 namespace {
@@ -70,22 +73,50 @@ class ToolWindowKeeper : public QObject {
     void placeFirst() {
         m_window.adjustSize();
         MoveBesideMain(&m_window, m_main, m_preferLeft);
-        // Two windows opened for the first time would stand on one spot: the later one
-        // steps down and across from the others.
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        for (int step = 0; step < windows.size(); ++step) {
-            bool taken = false;
-            for (const QWidget* other : windows)
-                if (other != &m_window && other->isVisible() &&
-                    other->findChild<QObject*>(KeeperName, Qt::FindDirectChildrenOnly) &&
-                    other->pos() == m_window.pos())
-                    taken = true;
-            if (!taken)
+        // Beside the main window, but not over another tool window already up: under it,
+        // or on the other side, where there is room; stepped across when there is none.
+        std::vector<QRect> others;
+        for (const QWidget* other : QApplication::topLevelWidgets())
+            if (other != &m_window && other->isVisible() &&
+                other->findChild<QObject*>(KeeperName, Qt::FindDirectChildrenOnly))
+                others.push_back(other->frameGeometry());
+        const QScreen* screen = m_main ? m_main->screen() : m_window.screen();
+        if (others.empty() || !screen)
+            return placed();
+        const QRect area = screen->availableGeometry();
+        const QSize size = m_window.frameGeometry().size();
+        const auto free = [&](const QPoint& at) {
+            const QRect r(at, size);
+            if (!area.contains(r))
+                return false;
+            for (const QRect& o : others)
+                if (o.intersects(r))
+                    return false;
+            return m_main == nullptr || !m_main->frameGeometry().intersects(r);
+        };
+        std::vector<QPoint> tries{m_window.pos()};
+        if (m_main) {
+            const QRect main = m_main->frameGeometry();
+            tries.push_back(PlaceBeside(main, size, area, !m_preferLeft));
+        }
+        for (const QRect& o : others)
+            tries.push_back({o.left(), o.bottom() + 9});
+        for (const QPoint& at : tries)
+            if (free(at)) {
+                m_window.move(at);
+                return placed();
+            }
+        for (int step = 0; step < 8 && !free(m_window.pos()); ++step) {
+            bool onOther = false;
+            for (const QRect& o : others)
+                onOther = onOther || o.topLeft() == m_window.frameGeometry().topLeft();
+            if (!onOther)
                 break;
             m_window.move(m_window.pos() + QPoint(32, 32));
         }
-        m_placed = true;
+        placed();
     }
+    void placed() { m_placed = true; }
 
     QWidget& m_window;
     QString& m_place;

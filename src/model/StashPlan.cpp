@@ -68,12 +68,15 @@ std::vector<NeedLine> DescribeNeeds(const std::vector<Need>& needs,
             line.enough = false;
         } else {
             line.text += QStringLiteral(", ") + ml(onHand, decimals) + QStringLiteral(" on hand");
-            // Within what the window rounds to, it is there.
-            const double left = RoundDecimals(onHand - need.ml, decimals);
-            line.enough = left >= 0;
-            line.text +=
-                line.enough ? QStringLiteral(", ") + ml(left, decimals) + QStringLiteral(" left")
-                            : QStringLiteral(", ") + ml(-left, decimals) + QStringLiteral(" short");
+            // Worked out from the figures as shown, so that the line adds up: within what the
+            // window rounds to, it is there.
+            const double needShown = RoundDecimals(need.ml, decimals);
+            const double haveShown = RoundDecimals(onHand, decimals);
+            line.enough = haveShown >= needShown;
+            line.text += line.enough ? QStringLiteral(", ") + ml(haveShown - needShown, decimals) +
+                                           QStringLiteral(" left")
+                                     : QStringLiteral(", ") + ml(needShown - haveShown, decimals) +
+                                           QStringLiteral(" short");
         }
         lines.push_back(std::move(line));
     }

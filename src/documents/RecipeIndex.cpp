@@ -12,12 +12,9 @@
 #include "RecipeFile.h"
 #include "TextFold.h"
 
-#include <QByteArray>
-#include <QDataStream>
-#include <QIODevice>
-
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <set>
 #include <sys/stat.h>
@@ -68,7 +65,7 @@ std::optional<FileStamp> StampOf(const std::string& native) {
                      static_cast<std::int64_t>(st.st_size)};
 }
 
-RecipeEntry SummarizeRecipeFile(const std::string& native) {
+RecipeEntry SummarizeRecipeFile(const std::string& native, const RecipeSettle& settle) {
     RecipeEntry e;
     e.native = native;
     if (const auto stamp = StampOf(native)) {
@@ -87,7 +84,8 @@ RecipeEntry SummarizeRecipeFile(const std::string& native) {
         FoldForSearch(e);
         return e;
     }
-    const MixRecipe r = RecipeFromIni(ini);
+    // As the window would hold it once loaded, so that the list and the window agree.
+    const MixRecipe r = settle ? settle(RecipeFromIni(ini)) : RecipeFromIni(ini);
     const MixResult result = Recalculate(r);
     e.name = r.Name;
     e.strength = r[TextField::MixStrength];
@@ -271,86 +269,209 @@ RecipeWalk WalkRecipeFolders(const std::vector<std::string>& roots,
 
 namespace {
 
-constexpr quint32 kIndexMagic = 0x4b564958; // "KVIX"
-constexpr quint32 kIndexVersion = 3;
+// The index's layout: a header (magic, layout, the program's version, the count), then one
+// record an entry: its length, the file's time and size, whether it can be made, how many
+// flavours, and its texts, each as a length and bytes. Numbers are as this machine keeps
+// them: the index is this machine's own.
+constexpr std::uint32_t kIndexMagic = 0x4b564958; // "KVIX"
+constexpr std::uint32_t kIndexVersion = 4;
+constexpr std::size_t kFixed = 4 + 8 + 8 + 1 + 1; // before the texts
+constexpr std::size_t kTexts = 10;                // then three a flavour
 
-QByteArray bytes(const std::string& s) {
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+template <class T> void put(std::string& out, T value) {
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
-std::string text(const QByteArray& b) {
-    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+void putText(std::string& out, std::string_view text) {
+    put(out, static_cast<std::uint32_t>(text.size()));
+    out.append(text);
+}
+template <class T> T get(const char* at) {
+    T value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+// Reads record texts in turn, never past the record's end.
+class TextReader {
+  public:
+    TextReader(std::string_view record) : m_record(record), m_at(kFixed) {}
+    bool next(std::string_view& text) {
+        if (m_record.size() - m_at < 4)
+            return false;
+        const std::uint32_t n = get<std::uint32_t>(m_record.data() + m_at);
+        if (m_record.size() - m_at - 4 < n)
+            return false;
+        text = m_record.substr(m_at + 4, n);
+        m_at += 4 + n;
+        return true;
+    }
+    bool atEnd() const { return m_at == m_record.size(); }
+
+  private:
+    std::string_view m_record;
+    std::size_t m_at;
+};
+
+// Whether a record holds what it says: its texts within it, and no more flavours than a
+// recipe has.
+bool wellFormed(std::string_view record) {
+    if (record.size() < kFixed)
+        return false;
+    const std::size_t flavours = static_cast<unsigned char>(record[21]);
+    if (flavours > FlavourCount)
+        return false;
+    TextReader texts(record);
+    std::string_view text;
+    for (std::size_t i = 0; i < kTexts + 3 * flavours; ++i)
+        if (!texts.next(text))
+            return false;
+    return texts.atEnd();
 }
 
 } // namespace
 
+void RecipeIndexWriter::add(const RecipeEntry& e) {
+    const std::size_t start = m_body.size();
+    put(m_body, std::uint32_t(0)); // the length, once known
+    put(m_body, static_cast<std::int64_t>(e.modified));
+    put(m_body, static_cast<std::int64_t>(e.size));
+    put(m_body, static_cast<std::uint8_t>(e.canBeMade));
+    const std::size_t flavours = std::min<std::size_t>(e.flavours.size(), FlavourCount);
+    put(m_body, static_cast<std::uint8_t>(flavours));
+    for (const std::string* t : {&e.native, &e.problem, &e.name, &e.strength, &e.volume, &e.ratio,
+                                 &e.cost, &e.status, &e.notes, &e.folded.text})
+        putText(m_body, *t);
+    for (std::size_t i = 0; i < flavours; ++i) {
+        putText(m_body, e.flavours[i].name);
+        putText(m_body, e.flavours[i].percent);
+        putText(m_body, i < e.folded.flavours.size() ? e.folded.flavours[i] : std::string());
+    }
+    const auto length = static_cast<std::uint32_t>(m_body.size() - start);
+    std::memcpy(m_body.data() + start, &length, sizeof length);
+    ++m_count;
+}
+
+bool RecipeIndexWriter::save(const std::string& native, std::string_view program) const {
+    // In the Recipes list's first order, by folded name and then by path: a start shows the
+    // kept entries as they come, without sorting them.
+    struct Record {
+        std::string_view bytes, name, path;
+    };
+    std::vector<Record> records;
+    records.reserve(m_count);
+    for (std::size_t at = 0; at + 4 <= m_body.size();) {
+        const std::string_view bytes =
+            std::string_view(m_body).substr(at, get<std::uint32_t>(m_body.data() + at));
+        TextReader texts(bytes);
+        std::string_view path, folded;
+        texts.next(path);
+        for (std::size_t i = 1; i < kTexts; ++i)
+            texts.next(folded);
+        records.push_back({bytes, folded.substr(0, folded.find('\n')), path});
+        at += bytes.size();
+    }
+    std::sort(records.begin(), records.end(), [](const Record& a, const Record& b) {
+        return a.name != b.name ? a.name < b.name : a.path < b.path;
+    });
+    std::string out;
+    out.reserve(16 + program.size() + m_body.size());
+    put(out, kIndexMagic);
+    put(out, kIndexVersion);
+    putText(out, program);
+    put(out, static_cast<std::uint32_t>(records.size()));
+    for (const Record& r : records)
+        out += r.bytes;
+    return ReplaceFileContents(native, out).ok();
+}
+
+KeptRecipeIndex KeptRecipeIndex::read(const std::string& native, std::string_view program) {
+    KeptRecipeIndex kept;
+    FileBytes file = ReadRegularFile(native, std::size_t(1) << 31);
+    if (file.status != ReadStatus::Ok || file.truncated)
+        return {};
+    const std::string_view in = file.bytes;
+    if (in.size() < 12 || get<std::uint32_t>(in.data()) != kIndexMagic ||
+        get<std::uint32_t>(in.data() + 4) != kIndexVersion)
+        return {};
+    // Every summary holds the calculation's results: another program's are read afresh.
+    const std::uint32_t programSize = get<std::uint32_t>(in.data() + 8);
+    if (in.size() - 12 < std::size_t(programSize) + 4 || in.substr(12, programSize) != program)
+        return {};
+    std::size_t at = 12 + programSize;
+    const std::uint32_t count = get<std::uint32_t>(in.data() + at);
+    at += 4;
+    // A damaged count must not fill memory: every record takes more than 40 bytes.
+    kept.m_records.reserve(std::min<std::size_t>(count, in.size() / 40));
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (in.size() - at < 4)
+            return {};
+        const std::uint32_t length = get<std::uint32_t>(in.data() + at);
+        if (length > in.size() - at || !wellFormed(in.substr(at, length)))
+            return {};
+        kept.m_records.push_back(static_cast<std::uint32_t>(at));
+        at += length;
+    }
+    if (at != in.size())
+        return {};
+    kept.m_bytes = std::move(file.bytes);
+    return kept;
+}
+
+std::string_view KeptRecipeIndex::record(std::size_t i) const {
+    const std::size_t at = m_records[i];
+    return std::string_view(m_bytes).substr(at, get<std::uint32_t>(m_bytes.data() + at));
+}
+
+std::string_view KeptRecipeIndex::path(std::size_t i) const {
+    std::string_view path;
+    TextReader(record(i)).next(path);
+    return path;
+}
+
+FileStamp KeptRecipeIndex::stamp(std::size_t i) const {
+    const char* at = m_bytes.data() + m_records[i];
+    return {get<std::int64_t>(at + 4), get<std::int64_t>(at + 12)};
+}
+
+void KeptRecipeIndex::decode(std::size_t i, RecipeEntry& e) const {
+    const std::string_view r = record(i);
+    e.modified = get<std::int64_t>(r.data() + 4);
+    e.size = get<std::int64_t>(r.data() + 12);
+    e.canBeMade = r[20] != 0;
+    const std::size_t flavours = static_cast<unsigned char>(r[21]);
+    TextReader texts(r);
+    std::string_view t;
+    for (std::string* into : {&e.native, &e.problem, &e.name, &e.strength, &e.volume, &e.ratio,
+                              &e.cost, &e.status, &e.notes, &e.folded.text}) {
+        texts.next(t);
+        into->assign(t);
+    }
+    e.folded.name.assign(e.folded.text, 0, e.folded.text.find('\n'));
+    e.flavours.resize(flavours);
+    e.folded.flavours.resize(flavours);
+    for (std::size_t k = 0; k < flavours; ++k) {
+        texts.next(t);
+        e.flavours[k].name.assign(t);
+        texts.next(t);
+        e.flavours[k].percent.assign(t);
+        texts.next(t);
+        e.folded.flavours[k].assign(t);
+    }
+}
+
 bool SaveRecipeIndex(const std::string& native, const std::vector<RecipeEntry>& entries,
                      std::string_view program) {
-    QByteArray out;
-    QDataStream s(&out, QIODevice::WriteOnly);
-    s << kIndexMagic << kIndexVersion << bytes(std::string(program)) << quint32(entries.size());
-    for (const RecipeEntry& e : entries) {
-        s << bytes(e.native) << qint64(e.modified) << qint64(e.size) << bytes(e.problem)
-          << bytes(e.name) << bytes(e.strength) << bytes(e.volume) << bytes(e.ratio)
-          << bytes(e.cost) << e.canBeMade << bytes(e.status) << bytes(e.notes)
-          << bytes(e.folded.text) << quint32(e.flavours.size());
-        for (std::size_t i = 0; i < e.flavours.size(); ++i)
-            s << bytes(e.flavours[i].name) << bytes(e.flavours[i].percent)
-              << bytes(i < e.folded.flavours.size() ? e.folded.flavours[i] : std::string());
-    }
-    return ReplaceFileContents(native, std::string_view(out.constData(), out.size())).ok();
+    RecipeIndexWriter writer;
+    for (const RecipeEntry& e : entries)
+        writer.add(e);
+    return writer.save(native, program);
 }
 
 std::vector<RecipeEntry> LoadRecipeIndex(const std::string& native, std::string_view program) {
-    const FileBytes file = ReadRegularFile(native, std::size_t(1) << 30);
-    if (file.status != ReadStatus::Ok || file.truncated)
-        return {};
-    const QByteArray in = QByteArray::fromRawData(file.bytes.data(), qsizetype(file.bytes.size()));
-    QDataStream s(in);
-    quint32 magic = 0, version = 0, count = 0;
-    QByteArray writtenBy;
-    s >> magic >> version;
-    if (magic != kIndexMagic || version != kIndexVersion)
-        return {};
-    // Every summary holds the calculation's results: another program's are read afresh.
-    s >> writtenBy >> count;
-    if (text(writtenBy) != program)
-        return {};
-    std::vector<RecipeEntry> entries;
-    // A damaged count must not fill memory: every entry takes more than 40 bytes.
-    entries.reserve(std::min<std::size_t>(count, file.bytes.size() / 40));
-    for (quint32 i = 0; i < count && s.status() == QDataStream::Ok; ++i) {
-        RecipeEntry e;
-        QByteArray path, problem, name, strength, volume, ratio, cost, status, notes, folded;
-        qint64 modified = 0, size = 0;
-        quint32 flavours = 0;
-        s >> path >> modified >> size >> problem >> name >> strength >> volume >> ratio >> cost >>
-            e.canBeMade >> status >> notes >> folded >> flavours;
-        e.native = text(path);
-        e.modified = modified;
-        e.size = size;
-        e.problem = text(problem);
-        e.name = text(name);
-        e.strength = text(strength);
-        e.volume = text(volume);
-        e.ratio = text(ratio);
-        e.cost = text(cost);
-        e.status = text(status);
-        e.notes = text(notes);
-        e.folded.text = text(folded);
-        e.folded.name = e.folded.text.substr(0, e.folded.text.find('\n'));
-        for (quint32 k = 0; k < flavours && k < FlavourCount && s.status() == QDataStream::Ok;
-             ++k) {
-            QByteArray fname, share, ffolded;
-            s >> fname >> share >> ffolded;
-            e.flavours.push_back({text(fname), text(share)});
-            e.folded.flavours.push_back(text(ffolded));
-        }
-        if (flavours > FlavourCount)
-            return {};
-        entries.push_back(std::move(e));
-    }
-    if (s.status() != QDataStream::Ok)
-        return {};
+    const KeptRecipeIndex kept = KeptRecipeIndex::read(native, program);
+    std::vector<RecipeEntry> entries(kept.size());
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        kept.decode(i, entries[i]);
     return entries;
 }
 

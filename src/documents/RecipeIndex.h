@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Recipe.h"
 #include "Version.h"
 
 namespace kovaq {
@@ -61,11 +62,16 @@ struct FileStamp {
 };
 std::optional<FileStamp> StampOf(const std::string& native);
 
-// Reads a recipe file as Open does (at most as much of it as Open reads) and sums it up:
-// the calculation's status and cost, its flavours and notes. A file that cannot be read is
-// an entry with the reason ("Not a regular file", "Is a folder", the system's message); one
+// What the window's fields make of a loaded recipe (each text through their width rule):
+// given by whoever knows the fields, so that a summary reads as the window would show it.
+using RecipeSettle = std::function<MixRecipe(MixRecipe)>;
+
+// Reads a recipe file as Open does (at most as much of it as Open reads), settles it as the
+// window's fields would (`settle`; none keeps the texts as written) and sums it up: the
+// calculation's status and cost, its flavours and notes. A file that cannot be read is an
+// entry with the reason ("Not a regular file", "Is a folder", the system's message); one
 // without any recipe section is "Not a recipe".
-RecipeEntry SummarizeRecipeFile(const std::string& native);
+RecipeEntry SummarizeRecipeFile(const std::string& native, const RecipeSettle& settle = {});
 // Folds what the search reads of an entry (`folded`), from its other fields.
 void FoldForSearch(RecipeEntry& entry);
 
@@ -97,5 +103,43 @@ bool SaveRecipeIndex(const std::string& native, const std::vector<RecipeEntry>& 
                      std::string_view program = Version);
 std::vector<RecipeEntry> LoadRecipeIndex(const std::string& native,
                                          std::string_view program = Version);
+
+// The kept index as it is read: the file in one block, each entry a record in it that is
+// decoded only when asked for, or copied as it is into the next index. 100,000 entries
+// cost the file's size and one offset each, not 100,000 entries' worth of allocations.
+class KeptRecipeIndex {
+  public:
+    KeptRecipeIndex() = default;
+    // Empty when the file is missing, damaged, of another layout or of another program.
+    static KeptRecipeIndex read(const std::string& native, std::string_view program = Version);
+
+    std::size_t size() const { return m_records.size(); }
+    std::string_view path(std::size_t i) const;
+    FileStamp stamp(std::size_t i) const;
+    // The entry, into `into` (whose storage is used again).
+    void decode(std::size_t i, RecipeEntry& into) const;
+    std::string_view record(std::size_t i) const;
+
+  private:
+    std::string m_bytes;
+    std::vector<std::uint32_t> m_records; // where each starts
+};
+
+// The next index, written record by record: new entries, or records kept as they were.
+class RecipeIndexWriter {
+  public:
+    void add(const RecipeEntry& entry);
+    void addRecord(std::string_view record) { m_body.append(record), ++m_count; }
+    // Another writer's records after these.
+    void take(RecipeIndexWriter&& other) {
+        m_body += other.m_body;
+        m_count += other.m_count;
+    }
+    bool save(const std::string& native, std::string_view program = Version) const;
+
+  private:
+    std::string m_body;
+    std::uint32_t m_count = 0;
+};
 
 } // namespace kovaq

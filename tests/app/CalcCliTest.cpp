@@ -386,6 +386,24 @@ TEST(KovaqCalc, ListsTheRecipesOfFoldersWithTheWindowsSearch) {
     EXPECT_TRUE(some.err.contains("cannot read the folder"));
 }
 
+TEST(KovaqCalc, ListsEachRecipeAsTheWindowLoadsIt) {
+    // A flavour's name too wide for its field: cut in the list as the window cuts it.
+    QTemporaryDir dir;
+    const QByteArray wide = "WWWWWWWWWWWWWWWWWWWW Watermelon";
+    write(dir, QStringLiteral("wide.mix"),
+          "[Title]\nName=Wide\n[Ingredients]\nFlav1Name=" + wide +
+              "\n[Spec]\n%Flav1=10\nMixQty=30\n");
+    const QJsonObject loaded =
+        QJsonDocument::fromJson(calc({"--json", dir.filePath(QStringLiteral("wide.mix"))}).out)
+            .object();
+    const QString inWindow = loaded["recipe"].toObject()["Flav1Name"].toString();
+    EXPECT_NE(inWindow, QString::fromUtf8(wide));
+    const CalcRun listed = calc({QStringLiteral("--list"), QStringLiteral("--json"), dir.path()});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    const QJsonObject row = QJsonDocument::fromJson(listed.out).array()[0].toObject();
+    EXPECT_EQ(row["flavours"].toArray()[0].toObject()["name"].toString(), inWindow);
+}
+
 TEST(KovaqCalc, ListTextKeepsOneRecipeALineWhateverItsNames) {
     // Tabs and line breaks in a file's name or a recipe's texts are written as escapes, so
     // no name can add a field or a line; --json keeps them as they are.

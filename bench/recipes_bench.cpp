@@ -4,24 +4,38 @@
 // The Recipes list over 10,000 recipes in 100 folders: the first reading, a later start
 // from the kept index, a full rescan of the folders while the list is shown, a look at
 // unwatched folders, a keystroke in the search, and the memory the list takes; and the
-// first index of 2,000 recipes. The
-// recipes are made once, in a folder of the benchmark's own.
+// first index of 2,000 recipes. Then the table of the library at scale, 10,000 and 100,000
+// recipes in 1,000 folders, each figure from a fresh process: the memory above the program
+// with the list closed, the first index, the next start from the kept index, a search
+// keystroke and the longest the window's thread waited while the list filled or searched.
+// The recipes are made once, in a folder of the benchmark's own.
+#include "DesktopPrompts.h"
 #include "RecipeFile.h"
 #include "RecipeLibrary.h"
 #include "RecipeListModel.h"
+#include "RecipesWindow.h"
 
 #include "ChildRun.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
+#include "FieldMetrics.h"
+
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <functional>
+#include <malloc.h>
+#include <map>
 #include <random>
 
 using namespace kovaq;
@@ -67,7 +81,9 @@ void makeRecipesIn(const std::string& root, int recipes, int folders) {
                 std::to_string(1 + rng() % 10);
         }
         r.Notes = {"Steep for a week", "Shake daily", "Recipe number " + std::to_string(i)};
-        WriteRecipe(folder + "/recipe" + std::to_string(i) + ".mix", r);
+        // The bytes a save writes, without a save's care: 100,000 of them are made here.
+        std::ofstream(folder + "/recipe" + std::to_string(i) + ".mix", std::ios::binary)
+            << RecipeFileBytes(std::string(), false, r);
     }
 }
 
@@ -121,6 +137,7 @@ void BM_ReadRecipeFolders(benchmark::State& state) {
         QFile::remove(QString::fromStdString(index));
     else {
         RecipeLibrary warm(index); // make the index once
+        warm.setSettle(WindowRecipeSettle());
         warm.setFolders({recipesRoot()});
         readAll(warm);
     }
@@ -147,6 +164,7 @@ void BM_FullRescan(benchmark::State& state) {
     makeRecipes();
     const std::string index = workFolder().path().toStdString() + "/rescan-index";
     RecipeLibrary library(index);
+    library.setSettle(WindowRecipeSettle()); // as the program reads them
     library.setFolders({recipesRoot()});
     RecipeListModel model(library);
     readAll(library);
@@ -171,7 +189,8 @@ void BM_IdlePoll(benchmark::State& state) {
     state.SetLabel(state.range(0) != 0 ? "101 folders and 10,000 files" : "101 folders");
     const std::atomic<bool> cancelled{false};
     for (auto _ : state) {
-        const RecipePollResult found = PollRecipeFolders(folders, files, cancelled);
+        const RecipePollResult found =
+            PollRecipeFolders(folders, files, WindowRecipeSettle(), cancelled);
         if (!found.changedFolders.empty() || !found.changed.empty())
             state.SkipWithError("nothing should have changed");
     }
@@ -182,6 +201,7 @@ BENCHMARK(BM_IdlePoll)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_SearchKeystroke(benchmark::State& state) {
     makeRecipes();
     RecipeLibrary library("");
+    library.setSettle(WindowRecipeSettle()); // as the program reads them
     library.setFolders({recipesRoot()});
     readAll(library);
     RecipeListModel model(library);
@@ -199,6 +219,7 @@ BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMillisecond);
 int childRead(bool cached, const std::string& index, const std::string& root) {
     const double before = residentMb();
     RecipeLibrary library(cached ? index : std::string());
+    library.setSettle(WindowRecipeSettle()); // as the program reads them
     library.setFolders({root});
     RecipeListModel model(library);
     const int status = bench::ReportChildWork([&] { readAll(library); });
@@ -207,14 +228,219 @@ int childRead(bool cached, const std::string& index, const std::string& root) {
     return status;
 }
 
+// The library at scale. Each figure comes from a fresh process (see childScale), which
+// writes them to a file of its own; the table is printed once every run is done.
+struct ScaleFigures {
+    double seconds = 0;     // to the full list, idle
+    double aboveMb = 0;     // resident, above the program with the list closed
+    double inUseMb = 0;     // of that, what malloc has handed out and not had back
+    double heldMb = 0;      // ... and what it holds free
+    double peakMb = 0;      // the process's peak, above the same
+    double stallMs = 0;     // the longest the event loop waited while reading
+    double keystrokeMs = 0; // a search keystroke, on average
+    double slowestKeyMs = 0;
+    double drawnMs = 0; // the slowest keystroke with the rows drawn after it
+    int recipes = 0;
+};
+std::map<std::pair<int, bool>, ScaleFigures>& scaleTable() {
+    static std::map<std::pair<int, bool>, ScaleFigures> table;
+    return table;
+}
+
+constexpr int kScaleFolders = 1000;
+
+std::string scaleRoot(int recipes) {
+    return workFolder().path().toStdString() + "/scale" + std::to_string(recipes);
+}
+
+double mallocMb(bool inUse) {
+    const struct mallinfo2 m = ::mallinfo2();
+    return static_cast<double>(inUse ? m.uordblks + m.hblkhd : m.fordblks) / (1 << 20);
+}
+
+double peakResidentMb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::atof(line.c_str() + 6) / 1024.0;
+    return 0;
+}
+
+// The longest the event loop waited between two turns while it ran.
+class StallWatch {
+  public:
+    StallWatch() {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(2);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_longest = std::max(m_longest, m_since.nsecsElapsed() / 1e6);
+            m_since.restart();
+        });
+        m_since.start();
+        m_timer.start();
+    }
+    double longestMs() const { return m_longest; }
+
+  private:
+    QTimer m_timer;
+    QElapsedTimer m_since;
+    double m_longest = 0;
+};
+
+// The child's part: the Recipes window open on the folders, from nothing or from the kept
+// index, and (from the kept index) a search typed and taken back letter by letter.
+int childScale(bool cached, const std::string& index, const std::string& root,
+               const std::string& figuresFile) {
+    // The program with the list closed has its fonts and its windows running already.
+    benchmark::DoNotOptimize(QFontMetrics(WindowFont()).horizontalAdvance(QStringLiteral("é")));
+    DesktopPrompts prompts;
+    {
+        QWidget shown;
+        shown.show();
+        QCoreApplication::processEvents();
+    }
+    const double before = residentMb();
+    const double peakBefore = peakResidentMb();
+    ScaleFigures f;
+    RecipeLibrary library(index);
+    library.setSettle(WindowRecipeSettle()); // as the program reads them
+    library.setFolders({root});
+    RecipesWindow window(library, prompts, nullptr);
+    window.show();
+    const RecipeListModel& model = window.model();
+    auto watch = std::make_unique<StallWatch>();
+    const int status =
+        bench::ReportChildWork([&] { f.seconds = untilIdle(library, [&] { library.start(); }); });
+    // What is left to the list once the reading is done and its workers are at rest (the
+    // last turn of the reading counted in the stalls).
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 300)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    f.stallMs = watch->longestMs();
+    watch.reset();
+    f.recipes = model.rowCount();
+    f.aboveMb = residentMb() - before;
+    f.peakMb = peakResidentMb() - peakBefore;
+    f.inUseMb = mallocMb(true);
+    f.heldMb = mallocMb(false);
+    if (cached) {
+        const QString typed = QStringLiteral("creme 5%");
+        std::vector<QString> steps;
+        for (int n = 1; n <= typed.size(); ++n)
+            steps.push_back(typed.left(n));
+        for (int n = typed.size() - 1; n >= 0; --n)
+            steps.push_back(typed.left(n));
+        double total = 0;
+        for (const QString& s : steps) {
+            QElapsedTimer t;
+            t.start();
+            window.searchField()->setText(s);
+            const double ms = t.nsecsElapsed() / 1e6; // to the filtered list
+            QCoreApplication::processEvents();        // and the rows drawn
+            benchmark::DoNotOptimize(model.rowCount());
+            total += ms;
+            f.slowestKeyMs = std::max(f.slowestKeyMs, ms);
+            f.drawnMs = std::max(f.drawnMs, t.nsecsElapsed() / 1e6);
+        }
+        f.keystrokeMs = total / static_cast<double>(steps.size());
+    }
+    std::ofstream(figuresFile) << f.seconds << ' ' << f.aboveMb << ' ' << f.inUseMb << ' '
+                               << f.heldMb << ' ' << f.peakMb << ' ' << f.stallMs << ' '
+                               << f.keystrokeMs << ' ' << f.slowestKeyMs << ' ' << f.drawnMs << ' '
+                               << f.recipes;
+    return status;
+}
+
+// The list open on 10,000 or 100,000 recipes in 1,000 folders: the first index (which
+// keeps its index), then a start from it.
+void BM_LibraryAtScale(benchmark::State& state) {
+    const int recipes = static_cast<int>(state.range(0));
+    const bool cached = state.range(1) != 0;
+    static std::map<int, bool> made;
+    if (!made[recipes])
+        makeRecipesIn(scaleRoot(recipes), recipes, kScaleFolders);
+    made[recipes] = true;
+    const std::string index = scaleRoot(recipes) + ".index";
+    const std::string figuresFile = scaleRoot(recipes) + (cached ? ".cached" : ".first");
+    state.SetLabel(cached ? "next start, from the kept index" : "first index");
+    if (!cached)
+        QFile::remove(QString::fromStdString(index));
+    bench::RunSelfInChild(state, {"--scale", cached ? "cached" : "first", index, scaleRoot(recipes),
+                                  figuresFile}); // the last run's figures are kept
+    ScaleFigures f;
+    std::ifstream in(figuresFile);
+    in >> f.seconds >> f.aboveMb >> f.inUseMb >> f.heldMb >> f.peakMb >> f.stallMs >>
+        f.keystrokeMs >> f.slowestKeyMs >> f.drawnMs >> f.recipes;
+    state.counters["MB_above"] = f.aboveMb;
+    state.counters["KB_per_recipe"] = f.recipes ? f.aboveMb * 1024 / f.recipes : 0;
+    state.counters["stall_ms"] = f.stallMs;
+    if (cached)
+        state.counters["keystroke_ms"] = f.keystrokeMs;
+    scaleTable()[{recipes, cached}] = f;
+}
+BENCHMARK(BM_LibraryAtScale)
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->Args({100000, 0})
+    ->Args({100000, 1})
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+void printScaleTable() {
+    auto& table = scaleTable();
+    if (table.empty())
+        return;
+    std::printf("\nThe Recipes library, recipes in %d folders (memory above the program with the "
+                "list closed; malloc's share in use / held free; peak above the same)\n",
+                kScaleFolders);
+    std::printf("%-8s | %-34s | %-34s | %-9s | %-9s | %-15s | %-9s\n", "Recipes",
+                "First index: s, MB (use/free), peak", "Next start: s, MB (use/free), peak",
+                "KB/recipe", "", "Keystroke ms", "Stall ms");
+    std::printf("%-8s | %-34s | %-34s | %-9s | %-9s | %-15s | %-9s\n", "", "", "", "first", "next",
+                "mean / slowest", "read/srch");
+    for (const int n : {10000, 100000}) {
+        const auto first = table.find({n, false});
+        const auto next = table.find({n, true});
+        if (first == table.end() && next == table.end())
+            continue;
+        const ScaleFigures a = first != table.end() ? first->second : ScaleFigures{};
+        const ScaleFigures b = next != table.end() ? next->second : ScaleFigures{};
+        const auto cell = [](const ScaleFigures& f) {
+            char out[64];
+            std::snprintf(out, sizeof out, "%5.2f s %6.1f (%5.1f/%5.1f) %6.1f", f.seconds,
+                          f.aboveMb, f.inUseMb, f.heldMb, f.peakMb);
+            return std::string(out);
+        };
+        const auto per = [](const ScaleFigures& f) {
+            return f.recipes ? f.aboveMb * 1024 / f.recipes : 0.0;
+        };
+        std::printf("%-8d | %-34s | %-34s | %9.2f | %9.2f | %6.2f / %6.2f | %4.0f/%4.0f\n", n,
+                    cell(a).c_str(), cell(b).c_str(), per(a), per(b), b.keystrokeMs, b.slowestKeyMs,
+                    std::max(a.stallMs, b.stallMs), b.drawnMs);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Recipes are summed up as the window loads them, measured in its font.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     if (argc == 5 && std::string(argv[1]) == "--read")
         return childRead(std::string(argv[2]) == "cached", argv[3], argv[4]);
+    if (argc == 4 && std::string(argv[1]) == "--make") { // recipes for a run by hand
+        makeRecipesIn(argv[3], std::atoi(argv[2]), kScaleFolders);
+        return 0;
+    }
+    if (argc == 6 && std::string(argv[1]) == "--scale")
+        return childScale(std::string(argv[2]) == "cached", argv[3], argv[4], argv[5]);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    printScaleTable();
     return 0;
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <malloc.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 #include <unordered_set>
@@ -21,8 +22,14 @@ constexpr std::uint32_t kFolderEvents = IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_
 // their files' times too, for files written in place.
 constexpr int kPollMs = 5000;
 constexpr int kSweepEvery = 6;
+// The kept index is shown in batches of this many rows, each a short step for the window.
+constexpr std::size_t kShownAtOnce = 2000;
+// Folders are watched this many at a time, each a short step for the window.
+constexpr std::size_t kWatchedAtOnce = 200;
+// More new entries than this at once are told together rather than one by one.
+constexpr std::size_t kToldOneByOne = 64;
 
-bool under(const std::string& path, const std::string& folder) {
+bool under(std::string_view path, std::string_view folder) {
     return path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
            (path[folder.size()] == '/' || folder == "/");
 }
@@ -68,8 +75,9 @@ void RecipeLibrary::setFolders(const std::vector<std::string>& folders) {
     // What lies outside the new folders goes from the list at once.
     Q_EMIT aboutToReset();
     for (int i = count() - 1; i >= 0; --i)
-        if (!covers(m_items[static_cast<std::size_t>(i)]->entry.native))
+        if (!covers(m_items[static_cast<std::size_t>(i)]->row->native()))
             removeAt(i, false);
+    m_fresh.clear(); // in the renewed list
     Q_EMIT resetDone();
     unwatchOutside();
     announce();
@@ -89,21 +97,21 @@ void RecipeLibrary::rescan() {
     scan(Scan::Again);
 }
 
-bool RecipeLibrary::covers(const std::string& native) const {
+bool RecipeLibrary::covers(std::string_view native) const {
     for (const std::string& f : m_folders)
         if (under(native, f))
             return true;
     return false;
 }
 
-int RecipeLibrary::indexOf(const std::string& native) const {
+int RecipeLibrary::indexOf(std::string_view native) const {
     const auto it = m_index.find(native);
     return it == m_index.end() ? -1 : it->second;
 }
 
-const RecipeLibrary::Item* RecipeLibrary::find(const std::string& native) const {
+const RecipeLibrary::Item* RecipeLibrary::find(std::string_view native) const {
     const int i = indexOf(native);
-    return i < 0 ? nullptr : m_items[static_cast<std::size_t>(i)].get();
+    return i < 0 ? nullptr : m_items[static_cast<std::size_t>(i)];
 }
 
 void RecipeLibrary::scan(Scan kind) {
@@ -116,104 +124,142 @@ void RecipeLibrary::scan(Scan kind) {
     m_rewalks = 0;
     Q_EMIT readingStarted();
     const std::string cacheFile = kind == Scan::FromKeptIndex ? m_cacheFile : std::string();
-    // What the list holds now serves as the index where no file was kept.
-    std::vector<RecipeEntry> known;
-    if (cacheFile.empty())
-        for (const auto& i : m_items)
-            known.push_back(i->entry);
     m_pool->start([this, post = m_post, cancel = m_cancel, pool = m_pool, walker = m_walker,
-                   generation, folders = m_folders, cacheFile, known = std::move(known),
-                   saveTo = m_cacheFile, kind]() mutable {
-        const std::atomic<bool>& cancelled = *cancel;
-        std::vector<RecipeEntry> cached =
-            cacheFile.empty() ? std::move(known) : LoadRecipeIndex(cacheFile);
-        std::unordered_map<std::string, const RecipeEntry*> byPath;
-        std::vector<Item> early;
-        for (const RecipeEntry& e : cached) {
-            byPath.emplace(e.native, &e);
-            if (!cacheFile.empty())
-                early.push_back(MakeRecipeItem(e)); // shown at once, checked below
-        }
-        if (!early.empty())
-            (*post)([this, generation, early = std::move(early)]() mutable {
-                takeBatch(generation, std::move(early));
-            });
-        RecipeWalk walk = walker(folders, cancelled, folders);
-        if (cancelled || !walk.complete)
-            return;
-        const std::vector<std::string>& files = walk.files;
-        std::vector<RecipeEntry> result(files.size());
-        std::vector<std::size_t> toRead;
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            const auto found = byPath.find(files[i]);
-            const FileStamp& stamp = walk.stamps[i];
-            if (found != byPath.end() && found->second->modified == stamp.modified &&
-                found->second->size == stamp.size)
-                result[i] = *found->second;
-            else
-                toRead.push_back(i);
-        }
-        (*post)([this, generation, files] { dropMissing(generation, files); });
-        const int total = static_cast<int>(files.size());
-        std::atomic<int> done{total - static_cast<int>(toRead.size())};
-        const int doneBefore = done;
-        (*post)([this, generation, doneBefore, total] {
-            if (generation == m_generation)
-                Q_EMIT progress(doneBefore, total);
-        });
-        ReadRecipeFiles(*pool, files, toRead, result, cancelled, [&](std::vector<Item> batch) {
-            const int now = done += static_cast<int>(batch.size());
-            (*post)([this, generation, batch = std::move(batch), now, total]() mutable {
-                takeBatch(generation, std::move(batch));
+                   settle = m_settle, generation, folders = m_folders, cacheFile,
+                   known = knownBelow(m_folders), saveTo = m_cacheFile, kind]() mutable {
+        {
+            const std::atomic<bool>& cancelled = *cancel;
+            // What is held, by path: the kept index (shown at once, checked below) and what
+            // the list holds already.
+            KeptRecipeIndex kept =
+                cacheFile.empty() ? KeptRecipeIndex() : KeptRecipeIndex::read(cacheFile);
+            struct Held {
+                FileStamp stamp;
+                std::size_t kept = SIZE_MAX; // its record in the kept index
+                bool seen = false;
+            };
+            std::unordered_map<std::string_view, Held> held;
+            held.reserve(kept.size() + known.size());
+            std::vector<RecipeRow::Ptr> early;
+            RecipeEntry decoded;
+            for (std::size_t i = 0; i < kept.size() && !cancelled; ++i) {
+                held[kept.path(i)] = {kept.stamp(i), i};
+                kept.decode(i, decoded);
+                early.push_back(RecipeRow::make(decoded));
+                if (early.size() == kShownAtOnce || i + 1 == kept.size())
+                    (*post)([this, generation, rows = std::exchange(early, {})]() mutable {
+                        takeBatch(generation, std::move(rows));
+                    });
+            }
+            for (const auto& [path, stamp] : known)
+                held[path] = {stamp};
+            RecipeWalk walk = walker(folders, cancelled, folders);
+            if (cancelled || !walk.complete)
+                return;
+            const std::vector<std::string>& files = walk.files;
+            std::vector<std::size_t> toRead, unchanged;
+            for (std::size_t i = 0; i < files.size(); ++i) {
+                const auto found = held.find(files[i]);
+                if (found != held.end())
+                    found->second.seen = true;
+                if (found != held.end() && found->second.stamp == walk.stamps[i])
+                    unchanged.push_back(i);
+                else
+                    toRead.push_back(i);
+            }
+            std::vector<std::string> gone;
+            for (const auto& [path, h] : held)
+                if (!h.seen)
+                    gone.emplace_back(path);
+            const bool goneAny = !gone.empty();
+            if (goneAny)
+                (*post)([this, generation, gone = std::move(gone)] { dropGone(generation, gone); });
+            const int total = static_cast<int>(files.size());
+            std::atomic<int> done{total - static_cast<int>(toRead.size())};
+            const int doneBefore = done;
+            (*post)([this, generation, doneBefore, total] {
                 if (generation == m_generation)
-                    Q_EMIT progress(now, total);
+                    Q_EMIT progress(doneBefore, total);
             });
-        });
-        if (cancelled)
-            return;
-        // The kept index is written again only when it no longer tells the truth. (One that
-        // is behind is only slower: a file whose size or time differs is read afresh.)
-        if (!saveTo.empty() &&
-            (!toRead.empty() || result.size() != cached.size() || kind == Scan::OtherFolders))
-            SaveRecipeIndex(saveTo, result);
-        (*post)([this, generation, walk = std::move(walk)]() mutable {
-            finishScan(generation, std::move(walk));
-        });
+            // The kept index is written again only when it no longer tells the truth. (One
+            // that is behind is only slower: a file whose size or time differs is read afresh.)
+            const bool save =
+                !saveTo.empty() && (!toRead.empty() || goneAny || kind == Scan::OtherFolders ||
+                                    (kind == Scan::FromKeptIndex && kept.size() != files.size()));
+            RecipeIndexWriter index;
+            ReadRecipeFiles(
+                *pool, files, toRead, settle, cancelled, save ? &index : nullptr,
+                [&](std::vector<RecipeRow::Ptr> batch) {
+                    const int now = done += static_cast<int>(batch.size());
+                    (*post)([this, generation, batch = std::move(batch), now, total]() mutable {
+                        takeBatch(generation, std::move(batch));
+                        if (generation == m_generation)
+                            Q_EMIT progress(now, total);
+                    });
+                });
+            if (cancelled)
+                return;
+            if (save) {
+                // What did not change is copied from the kept index as it was written.
+                if (cacheFile.empty()) {
+                    held.clear();
+                    kept = KeptRecipeIndex::read(saveTo);
+                    for (std::size_t i = 0; i < kept.size(); ++i)
+                        held[kept.path(i)] = {kept.stamp(i), i};
+                }
+                const RecipeSettle settled = settle ? settle() : RecipeSettle();
+                for (const std::size_t i : unchanged) {
+                    const auto found = held.find(files[i]);
+                    if (found != held.end() && found->second.kept != SIZE_MAX &&
+                        kept.stamp(found->second.kept) == walk.stamps[i])
+                        index.addRecord(kept.record(found->second.kept));
+                    else // read since it was kept, on the window's thread
+                        index.add(SummarizeRecipeFile(files[i], settled));
+                }
+                index.save(saveTo);
+            }
+            (*post)([this, generation, walk = std::move(walk)]() mutable {
+                finishScan(generation, std::move(walk));
+            });
+        }
+        known = {};
+        // What the reading took and gave back is given back to the system, not kept by the
+        // allocator for later: a start from the kept index holds no more than a first one.
+        ::malloc_trim(0);
     });
 }
 
-void RecipeLibrary::takeBatch(quint64 generation, std::vector<Item> batch) {
+void RecipeLibrary::takeBatch(quint64 generation, std::vector<RecipeRow::Ptr> batch) {
     if (generation != m_generation)
         return;
     const bool wasEmpty = m_items.empty();
-    for (Item& i : batch)
-        if (covers(i.entry.native))
-            put(std::move(i), !m_filling);
-    if (m_filling) {
-        m_fillPending = true;
-        if (wasEmpty) // the kept index, or the first files: shown at once
-            renewFill();
-    }
+    const bool together = m_filling || batch.size() > kToldOneByOne;
+    for (RecipeRow::Ptr& row : batch)
+        if (covers(row->native()))
+            put(std::move(row), !together);
+    if (m_filling && wasEmpty) // the kept index, or the first files: shown at once
+        renewFill();
     announce();
 }
 
-// While the list first fills, new entries are not told one by one: the whole list is
-// renewed with them, at most ten times a second. Removals and changes are still told as
-// they happen, so that no row ever stands for an entry that is gone.
+// While the list first fills, new entries are not told one by one but together, at most ten
+// times a second. Removals and changes are still told as they happen (those added before
+// them first), so that no row ever stands for an entry that is gone.
 void RecipeLibrary::renewFill() {
-    if (!std::exchange(m_fillPending, false))
+    if (m_fresh.empty())
         return;
-    Q_EMIT aboutToReset();
-    Q_EMIT resetDone();
+    const std::vector<const Item*> fresh = std::exchange(m_fresh, {});
+    Q_EMIT addedTogether(fresh);
 }
 
-void RecipeLibrary::dropMissing(quint64 generation, const std::vector<std::string>& kept) {
+void RecipeLibrary::dropGone(quint64 generation, const std::vector<std::string>& gone) {
     if (generation != m_generation)
         return;
-    const std::unordered_set<std::string> present(kept.begin(), kept.end());
-    for (int i = count() - 1; i >= 0; --i)
-        if (!present.count(m_items[static_cast<std::size_t>(i)]->entry.native))
+    for (const std::string& path : gone) {
+        const int i = indexOf(path);
+        if (i >= 0)
             removeAt(i, true);
+    }
     announce();
 }
 
@@ -226,21 +272,40 @@ void RecipeLibrary::finishScan(quint64 generation, RecipeWalk walk) {
     renewFill();
     m_filling = false;
     m_polled.clear();
-    watch(walk.folders, walk.folderTimes);
+    watchInTurns(generation, std::make_shared<RecipeWalk>(std::move(walk)), 0);
     m_announceTimer.stop();
     Q_EMIT changed();
     Q_EMIT idle();
 }
 
+// A thousand folders take the system a while to watch: a few hundred at a time, between
+// which the window goes on. A newer reading watches what it walked itself.
+void RecipeLibrary::watchInTurns(quint64 generation, std::shared_ptr<const RecipeWalk> walk,
+                                 std::size_t from) {
+    if (generation != m_generation)
+        return;
+    const std::size_t to = std::min(from + kWatchedAtOnce, walk->folders.size());
+    const auto at = [](const auto& list, std::size_t i) {
+        return list.begin() + static_cast<std::ptrdiff_t>(std::min(i, list.size()));
+    };
+    watch({at(walk->folders, from), at(walk->folders, to)},
+          {at(walk->folderTimes, from), at(walk->folderTimes, to)});
+    if (to < walk->folders.size())
+        QTimer::singleShot(0, this,
+                           [this, generation, walk, to] { watchInTurns(generation, walk, to); });
+}
+
 std::vector<std::pair<std::string, FileStamp>>
 RecipeLibrary::knownBelow(const std::vector<std::string>& roots) const {
     std::vector<std::pair<std::string, FileStamp>> known;
-    for (const auto& i : m_items)
+    for (const Item* i : m_items) {
+        const std::string native(i->row->native());
         for (const std::string& root : roots)
-            if (under(i->entry.native, root)) {
-                known.push_back({i->entry.native, {i->entry.modified, i->entry.size}});
+            if (under(native, root)) {
+                known.push_back({native, i->row->stamp()});
                 break;
             }
+    }
     return known;
 }
 
@@ -248,10 +313,10 @@ RecipeLibrary::knownBelow(const std::vector<std::string>& roots) const {
 // changed in them is read and told.
 void RecipeLibrary::rewalk(const std::vector<std::string>& roots) {
     ++m_rewalks;
-    m_pool->start([this, post = m_post, cancel = m_cancel, walker = m_walker,
+    m_pool->start([this, post = m_post, cancel = m_cancel, walker = m_walker, settle = m_settle,
                    generation = m_generation, roots, within = m_folders,
                    known = knownBelow(roots)] {
-        RecipeChanges found = RewalkRecipeFolders(walker, roots, within, known, *cancel);
+        RecipeChanges found = RewalkRecipeFolders(walker, roots, within, known, settle, *cancel);
         if (!found.walk.complete)
             return;
         (*post)([this, generation, roots, found = std::move(found)]() mutable {
@@ -271,7 +336,7 @@ void RecipeLibrary::rewalk(const std::vector<std::string>& roots) {
     });
 }
 
-void RecipeLibrary::applyChanges(quint64 generation, std::vector<Item> changed,
+void RecipeLibrary::applyChanges(quint64 generation, std::vector<RecipeRow::Ptr> changed,
                                  const std::vector<std::string>& gone) {
     if (generation != m_generation)
         return;
@@ -282,9 +347,10 @@ void RecipeLibrary::applyChanges(quint64 generation, std::vector<Item> changed,
             removeAt(i, true);
         any = any || i >= 0;
     }
-    for (Item& i : changed)
-        if (covers(i.entry.native)) {
-            put(std::move(i), !m_filling);
+    const bool together = m_filling || changed.size() > kToldOneByOne;
+    for (RecipeRow::Ptr& row : changed)
+        if (covers(row->native())) {
+            put(std::move(row), !together);
             any = true;
         }
     if (any)
@@ -300,12 +366,12 @@ void RecipeLibrary::poll() {
     std::vector<std::pair<std::string, std::int64_t>> folders(m_polled.begin(), m_polled.end());
     std::vector<std::pair<std::string, FileStamp>> files;
     if (++m_pollRound % kSweepEvery == 0)
-        for (const auto& i : m_items)
-            if (m_polled.count(i->entry.folder()))
-                files.push_back({i->entry.native, {i->entry.modified, i->entry.size}});
+        for (const Item* i : m_items)
+            if (m_polled.count(std::string(i->row->folder())))
+                files.push_back({std::string(i->row->native()), i->row->stamp()});
     m_pool->start([this, post = m_post, cancel = m_cancel, generation = m_generation,
-                   folders = std::move(folders), files = std::move(files)] {
-        RecipePollResult found = PollRecipeFolders(folders, files, *cancel);
+                   settle = m_settle, folders = std::move(folders), files = std::move(files)] {
+        RecipePollResult found = PollRecipeFolders(folders, files, settle, *cancel);
         (*post)([this, generation, found = std::move(found)]() mutable {
             if (generation != m_generation)
                 return;
@@ -317,39 +383,57 @@ void RecipeLibrary::poll() {
     });
 }
 
-void RecipeLibrary::put(Item item, bool tellAdded) {
-    const auto found = m_index.find(item.entry.native);
+void RecipeLibrary::put(RecipeRow::Ptr row, bool tellAdded) {
+    const auto found = m_index.find(row->native());
     if (found != m_index.end()) {
         Item& held = *m_items[static_cast<std::size_t>(found->second)];
-        if (held.entry == item.entry)
+        if (*held.row == *row)
             return;
-        held = std::move(item);
-        Q_EMIT updated(held.entry.native); // always: a list sorts by what it held
+        renewFill(); // a list hears of an entry before it hears of its change
+        // The index's key lies in the row: it moves to the new one.
+        auto key = m_index.extract(found);
+        held.row = std::move(row);
+        key.key() = held.row->native();
+        m_index.insert(std::move(key));
+        Q_EMIT updated(std::string(held.row->native())); // always: a list sorts by what it held
         return;
     }
-    m_index.emplace(item.entry.native, count());
-    m_items.push_back(std::make_unique<Item>(std::move(item)));
+    Item* item = nullptr;
+    if (!m_free.empty()) {
+        item = m_free.back();
+        m_free.pop_back();
+        item->row = std::move(row);
+    } else {
+        item = &m_store.emplace_back(Item{std::move(row), std::uint32_t(m_store.size())});
+    }
+    m_index.emplace(item->row->native(), count());
+    m_items.push_back(item);
     if (tellAdded)
-        Q_EMIT added(m_items.back()->entry.native);
+        Q_EMIT added(std::string(item->row->native()));
     else
-        m_fillPending = true;
+        m_fresh.push_back(item);
 }
 
 void RecipeLibrary::removeAt(int index, bool tell) {
     const auto i = static_cast<std::size_t>(index);
-    if (tell)
-        Q_EMIT aboutToRemove(m_items[i]->entry.native);
-    m_index.erase(m_items[i]->entry.native);
+    Item* item = m_items[i];
+    if (tell) {
+        renewFill(); // a list hears of an entry before it hears it go
+        Q_EMIT aboutToRemove(std::string(item->row->native()));
+    }
+    m_index.erase(item->row->native());
     if (i + 1 != m_items.size()) {
-        m_items[i] = std::move(m_items.back());
-        m_index[m_items[i]->entry.native] = index;
+        m_items[i] = m_items.back();
+        m_index[m_items[i]->row->native()] = index;
     }
     m_items.pop_back();
+    item->row.reset();
+    m_free.push_back(item);
 }
 
 void RecipeLibrary::removeUnder(const std::string& folder) {
     for (int i = count() - 1; i >= 0; --i) {
-        const std::string& path = m_items[static_cast<std::size_t>(i)]->entry.native;
+        const std::string path(m_items[static_cast<std::size_t>(i)]->row->native());
         if (path == folder || under(path, folder))
             removeAt(i, true);
     }
@@ -382,7 +466,9 @@ bool RecipeLibrary::refreshOne(const std::string& native) {
             removeAt(i, true);
         return i >= 0;
     }
-    put(MakeRecipeItem(SummarizeRecipeFile(native)), !m_filling);
+    if (!m_settleHere && m_settle)
+        m_settleHere = m_settle();
+    put(RecipeRow::make(SummarizeRecipeFile(native, m_settleHere)), !m_filling);
     return true;
 }
 

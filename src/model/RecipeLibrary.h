@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -57,17 +58,24 @@ class RecipeLibrary : public QObject {
 
     int count() const { return static_cast<int>(m_items.size()); }
     const Item& item(int i) const { return *m_items[static_cast<std::size_t>(i)]; }
-    int indexOf(const std::string& native) const;
-    // The entry of a file, or null. It stays at this address, changed in place, until the
-    // file is removed from the library.
-    const Item* find(const std::string& native) const;
+    int indexOf(std::string_view native) const;
+    // Every item has a slot below this, its own while it is listed.
+    std::size_t slots() const { return m_store.size(); }
+    // The entry of a file, or null. It stays at this address, its row renewed when the
+    // file changes, until the file is removed from the library.
+    const Item* find(std::string_view native) const;
     // Whether the path lies in one of the folders.
-    bool covers(const std::string& native) const;
+    bool covers(std::string_view native) const;
     // Folders that could not be read at all.
     const std::vector<std::string>& unreadableFolders() const { return m_unreadable; }
     // Whether some folders are not watched but looked at every few seconds.
     bool polling() const { return !m_polled.empty(); }
     int pollSeconds() const { return m_pollTimer.interval() / 1000; }
+
+    // What the window's fields make of a loaded recipe, one step for each thread that
+    // reads: the list then shows each recipe as the window would load it. None keeps the
+    // texts as written.
+    void setSettle(RecipeSettleMaker settle) { m_settle = std::move(settle); }
 
     // For tests: how the folders are walked, how many are watched at most, and how often
     // those beyond are looked at.
@@ -82,10 +90,13 @@ class RecipeLibrary : public QObject {
     void aboutToReset();
     void resetDone();
     // an entry was added; one is about to be removed (it can still be read); one has been
-    // changed in place.
+    // changed in place;
     void added(const std::string& native);
     void aboutToRemove(const std::string& native);
     void updated(const std::string& native);
+    // many entries were added, told together: while the list first fills (at most ten
+    // times a second), and when many come at once.
+    void addedTogether(const std::vector<const RecipeItem*>& items);
     // Entries were added, replaced or removed: while reading, at most ten times a second.
     void changed();
     // A reading of the folders began.
@@ -98,22 +109,23 @@ class RecipeLibrary : public QObject {
   private:
     enum class Scan { FromKeptIndex, OtherFolders, Again };
     void scan(Scan kind);
-    void takeBatch(quint64 generation, std::vector<Item> batch);
-    void dropMissing(quint64 generation, const std::vector<std::string>& kept);
+    void takeBatch(quint64 generation, std::vector<RecipeRow::Ptr> batch);
+    void dropGone(quint64 generation, const std::vector<std::string>& gone);
     void finishScan(quint64 generation, RecipeWalk walk);
     void rewalk(const std::vector<std::string>& roots);
-    void applyChanges(quint64 generation, std::vector<Item> changed,
+    void applyChanges(quint64 generation, std::vector<RecipeRow::Ptr> changed,
                       const std::vector<std::string>& gone);
     void poll();
     std::vector<std::pair<std::string, FileStamp>>
     knownBelow(const std::vector<std::string>& roots) const;
     bool refreshOne(const std::string& native);
-    void put(Item item, bool tellAdded);
+    void put(RecipeRow::Ptr row, bool tellAdded);
     void renewFill();
     void removeAt(int index, bool tell);
     void removeUnder(const std::string& folder);
     void announce();
     void watch(const std::vector<std::string>& folders, const std::vector<std::int64_t>& times);
+    void watchInTurns(quint64 generation, std::shared_ptr<const RecipeWalk> walk, std::size_t from);
     void unwatchOutside();
     void readEvents();
     void refreshPending();
@@ -121,19 +133,23 @@ class RecipeLibrary : public QObject {
     std::string m_cacheFile;
     std::vector<std::string> m_folders;
     std::vector<std::string> m_unreadable;
-    std::vector<std::unique_ptr<Item>> m_items; // each at a fixed address
-    std::unordered_map<std::string, int> m_index;
+    std::deque<Item> m_store;                          // each at a fixed address
+    std::vector<Item*> m_free;                         // places in the store to use again
+    std::vector<Item*> m_items;                        // those listed
+    std::vector<const Item*> m_fresh;                  // added, not yet told
+    std::unordered_map<std::string_view, int> m_index; // by the path its row holds
     std::shared_ptr<RecipePost> m_post;
     std::shared_ptr<std::atomic<bool>> m_cancel; // of the reading under way
     QThreadPool* m_pool;                         // see the destructor
     RecipeWalker m_walker;
+    RecipeSettleMaker m_settle;
+    RecipeSettle m_settleHere; // for files read on this thread
     quint64 m_generation = 0;
     bool m_reading = false;
     bool m_indexed = false;
     bool m_started = false;
-    bool m_filling = false;     // the first reading, or the first of other folders
-    bool m_fillPending = false; // entries added that a list has not been told of
-    int m_rewalks = 0;          // folders being read again, off this thread
+    bool m_filling = false; // the first reading, or the first of other folders
+    int m_rewalks = 0;      // folders being read again, off this thread
     bool m_pollBusy = false;
     int m_pollRound = 0;
     int m_watchLimit = 8192;

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,37 @@ struct RecipeSearchKey {
 };
 RecipeSearchKey MakeSearchKey(const RecipeEntry& entry);
 bool Matches(const RecipeSearchKey& key, const RecipeQuery& query);
+
+namespace detail {
+bool SameNumber(double a, double b);
+bool ContainsWord(std::string_view text, std::string_view word);
+} // namespace detail
+
+// The same for anything that gives searchText(), strengthValue(), flavourCount(),
+// foldedFlavour(k) and share(k) (the library's rows).
+template <class Row> bool MatchesRow(const Row& row, const RecipeQuery& query) {
+    for (const SearchTerm& t : query.terms) {
+        if (t.strength) {
+            const std::optional<double> strength = row.strengthValue();
+            if (!strength || !detail::SameNumber(*strength, *t.strength))
+                return false;
+        } else if (t.share) {
+            bool found = false;
+            for (std::size_t k = 0; k < row.flavourCount() && !found; ++k)
+                found = detail::SameNumber(row.share(k), *t.share) &&
+                        detail::ContainsWord(row.foldedFlavour(k), t.word);
+            if (!found)
+                return false;
+        } else if (!detail::ContainsWord(row.searchText(), t.word)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether every recipe `now` finds is also found by `before` (a letter added to a word, a
+// term added): the rows `before` found are then the only ones to look through.
+bool Narrows(const RecipeQuery& now, const RecipeQuery& before);
 
 // Where in a shown text the query's words stand: (start, length) pairs, without overlap.
 std::vector<std::pair<int, int>> HighlightRanges(const QString& shown, const RecipeQuery& query);

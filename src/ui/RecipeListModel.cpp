@@ -3,6 +3,7 @@
 
 #include "RecipeListModel.h"
 
+#include "FieldMetrics.h"
 #include "FileAccess.h"
 #include "Numbers.h"
 #include "QtText.h"
@@ -12,13 +13,22 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <memory>
+#include <thread>
 
 namespace kovaq {
 namespace {
 
-double number(const std::string& text) {
-    return ParseNumber(text);
+// Eight bytes of a text from `at` as one number that sorts as the text does.
+std::uint64_t prefixOf(std::string_view text, std::size_t at) {
+    std::uint64_t p = 0;
+    for (std::size_t i = at; i < at + 8; ++i)
+        p = p << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return p;
 }
+
+// Below this many entries, a search is looked through on one thread.
+constexpr std::uint32_t kOneThread = 20000;
 
 } // namespace
 
@@ -30,24 +40,28 @@ RecipeListModel::RecipeListModel(RecipeLibrary& library, QObject* parent)
         endResetModel();
     });
     connect(&m_library, &RecipeLibrary::added, this, &RecipeListModel::onAdded);
+    connect(&m_library, &RecipeLibrary::addedTogether, this, &RecipeListModel::onAddedTogether);
     connect(&m_library, &RecipeLibrary::aboutToRemove, this, &RecipeListModel::onAboutToRemove);
     connect(&m_library, &RecipeLibrary::updated, this, &RecipeListModel::onUpdated);
     rebuild();
 }
 
-const RecipeEntry& RecipeListModel::entryAt(int row) const {
-    return m_rows[static_cast<std::size_t>(row)]->item->entry;
+const RecipeRow& RecipeListModel::rowAt(int row) const {
+    return *m_keys[m_rows[static_cast<std::size_t>(row)]].item->row;
 }
 
-int RecipeListModel::rowOf(const std::string& native) const {
-    const auto found = m_keys.find(native);
-    return found == m_keys.end() ? -1 : shownAt(&found->second);
+int RecipeListModel::rowOf(std::string_view native) const {
+    const RecipeLibrary::Item* item = m_library.find(native);
+    return item && item->slot < m_keys.size() && m_keys[item->slot].item ? shownAt(item->slot) : -1;
 }
 
 void RecipeListModel::setQuery(const QString& typed) {
+    RecipeQuery query = ParseRecipeQuery(typed);
     beginResetModel();
-    m_query = ParseRecipeQuery(typed);
-    refilter();
+    // A letter added to a word (or a term added) finds only rows found already.
+    const bool narrowing = Narrows(query, m_query);
+    m_query = std::move(query);
+    refilter(narrowing);
     endResetModel();
 }
 
@@ -58,167 +72,270 @@ void RecipeListModel::sort(int column, Qt::SortOrder order) {
     m_column = column;
     m_order = order;
     resort();
-    refilter();
+    refilter(false);
     endResetModel();
 }
 
 void RecipeListModel::fillKey(Key& key) const {
-    const RecipeEntry& e = key.item->entry;
-    key.name = key.item->key.name;
+    const RecipeRow& r = *key.item->row;
     key.number = 0;
     key.text.clear();
     switch (m_column) {
     case Strength:
-        key.number = number(e.strength);
+        key.number = r.strengthValue().value_or(0);
         break;
     case Volume:
-        key.number = number(e.volume);
+        key.number = r.volumeValue();
         break;
     case Cost:
-        key.number = number(e.cost);
+        key.number = r.costValue();
         break;
     case Made:
-        key.number = e.canBeMade ? 0 : 1;
+        key.number = r.canBeMade() ? 0 : 1;
         break;
     case Modified:
-        key.number = static_cast<double>(e.modified);
+        key.number = static_cast<double>(r.modified());
         break;
     case Ratio:
-        key.text = e.ratio;
+        key.text = r.ratio();
         break;
     case Flavours:
-        key.text = e.flavourText();
+        key.text = r.flavourText();
         break;
     case Folder:
-        key.text = e.folder();
+        key.text = r.folder();
         break;
     default:
         break;
     }
+    const bool byText = m_column == Ratio || m_column == Flavours || m_column == Folder;
+    const std::string_view sortText = byText ? std::string_view(key.text) : r.foldedName();
+    key.prefix[0] = prefixOf(sortText, 0);
+    key.prefix[1] = prefixOf(sortText, 8);
+    key.search = r.searchText();
+    key.nameLength = static_cast<std::uint32_t>(r.foldedName().size());
+    key.native = r.native();
 }
 
-bool RecipeListModel::before(const Key* a, const Key* b) const {
+bool RecipeListModel::before(Slot a, Slot b) const {
     if (m_order == Qt::DescendingOrder)
         std::swap(a, b);
-    if (a->number != b->number)
-        return a->number < b->number;
-    if (a->text != b->text)
-        return a->text < b->text;
+    const Key& x = m_keys[a];
+    const Key& y = m_keys[b];
+    if (x.number != y.number)
+        return x.number < y.number;
+    if (x.prefix[0] != y.prefix[0])
+        return x.prefix[0] < y.prefix[0];
+    if (x.prefix[1] != y.prefix[1])
+        return x.prefix[1] < y.prefix[1];
+    if (x.text != y.text)
+        return x.text < y.text;
     // Then by name, then by file: the order is always the same.
-    if (a->name != b->name)
-        return a->name < b->name;
-    return a->item->entry.native < b->item->entry.native;
+    if (const int byName =
+            x.search.substr(0, x.nameLength).compare(y.search.substr(0, y.nameLength)))
+        return byName < 0;
+    return x.native < y.native;
 }
 
-std::vector<const RecipeListModel::Key*>::iterator
-RecipeListModel::placeIn(std::vector<const Key*>& list, const Key* key) {
-    return std::lower_bound(list.begin(), list.end(), key,
-                            [this](const Key* a, const Key* b) { return before(a, b); });
+std::vector<RecipeListModel::Slot>::iterator RecipeListModel::placeIn(std::vector<Slot>& list,
+                                                                      Slot slot) {
+    return std::lower_bound(list.begin(), list.end(), slot,
+                            [this](Slot a, Slot b) { return before(a, b); });
 }
 
-int RecipeListModel::shownAt(const Key* key) const {
-    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), key,
-                                     [this](const Key* a, const Key* b) { return before(a, b); });
-    return at != m_rows.end() && *at == key ? static_cast<int>(at - m_rows.begin()) : -1;
+// Looked for by the slot rather than by the order: an entry's row may have changed.
+int RecipeListModel::shownAt(Slot slot) const {
+    const auto at = std::find(m_rows.begin(), m_rows.end(), slot);
+    return at == m_rows.end() ? -1 : static_cast<int>(at - m_rows.begin());
+}
+
+bool RecipeListModel::matches(Slot slot) const {
+    if (m_query.empty())
+        return true;
+    // Words are looked for in the folded text the key holds; numbers in the row.
+    const Key& key = m_keys[slot];
+    bool numbers = false;
+    for (const SearchTerm& t : m_query.terms) {
+        numbers = numbers || t.strength || t.share;
+        if (!t.strength && !t.share && !detail::ContainsWord(key.search, t.word))
+            return false;
+    }
+    return !numbers || MatchesRow(*key.item->row, m_query);
+}
+
+RecipeListModel::Key* RecipeListModel::keyOf(const std::string& native) {
+    const RecipeLibrary::Item* item = m_library.find(native);
+    if (!item || item->slot >= m_keys.size() || !m_keys[item->slot].item)
+        return nullptr;
+    return &m_keys[item->slot];
 }
 
 void RecipeListModel::rebuild() {
-    m_keys.clear();
+    m_keys.assign(m_library.slots(), Key());
     for (int i = 0; i < m_library.count(); ++i) {
         const RecipeLibrary::Item& item = m_library.item(i);
-        m_keys[item.entry.native].item = &item;
+        m_keys[item.slot].item = &item;
     }
     resort();
-    refilter();
+    refilter(false);
 }
 
 void RecipeListModel::resort() {
     m_sorted.clear();
-    m_sorted.reserve(m_keys.size());
-    for (auto& [path, key] : m_keys) {
-        fillKey(key);
-        m_sorted.push_back(&key);
-    }
-    std::sort(m_sorted.begin(), m_sorted.end(),
-              [this](const Key* a, const Key* b) { return before(a, b); });
+    for (Slot s = 0; s < m_keys.size(); ++s)
+        if (m_keys[s].item) {
+            fillKey(m_keys[s]);
+            m_sorted.push_back(s);
+        }
+    std::sort(m_sorted.begin(), m_sorted.end(), [this](Slot a, Slot b) { return before(a, b); });
 }
 
-void RecipeListModel::refilter() {
-    m_rows.clear();
+void RecipeListModel::refilter(bool narrowing) {
     if (m_query.empty()) {
         m_rows = m_sorted;
         return;
     }
-    for (const Key* k : m_sorted)
-        if (Matches(k->item->key, m_query))
-            m_rows.push_back(k);
+    // The rows are looked at in the order they lie in memory, then taken in the list's order.
+    std::vector<std::uint8_t> hit(m_keys.size(), narrowing ? 0 : 1);
+    if (narrowing)
+        for (const Slot s : m_rows)
+            hit[s] = 1;
+    const auto look = [&](Slot from, Slot to) {
+        for (Slot s = from; s < to; ++s)
+            if (hit[s])
+                hit[s] = m_keys[s].item && matches(s);
+    };
+    // A large list is looked through by two threads, each over its half.
+    const auto all = static_cast<Slot>(m_keys.size());
+    if (all < kOneThread) {
+        look(0, all);
+    } else {
+        std::thread helper(look, all / 2, all);
+        look(0, all / 2);
+        helper.join();
+    }
+    m_rows.clear();
+    for (const Slot s : m_sorted)
+        if (hit[s])
+            m_rows.push_back(s);
 }
 
 void RecipeListModel::onAdded(const std::string& native) {
     const RecipeLibrary::Item* item = m_library.find(native);
     if (!item)
         return;
-    if (m_keys.count(native)) { // already held: as a change
+    if (item->slot >= m_keys.size())
+        m_keys.resize(m_library.slots());
+    if (m_keys[item->slot].item) { // already held: as a change
         onUpdated(native);
         return;
     }
-    Key& key = m_keys[native];
-    key.item = item;
-    fillKey(key);
-    m_sorted.insert(placeIn(m_sorted, &key), &key);
-    if (!Matches(item->key, m_query))
+    const Slot slot = item->slot;
+    m_keys[slot].item = item;
+    fillKey(m_keys[slot]);
+    m_sorted.insert(placeIn(m_sorted, slot), slot);
+    if (!matches(slot))
         return;
-    const auto at = placeIn(m_rows, &key);
+    const auto at = placeIn(m_rows, slot);
     const int row = static_cast<int>(at - m_rows.begin());
     beginInsertRows({}, row, row);
-    m_rows.insert(at, &key);
+    m_rows.insert(at, slot);
     endInsertRows();
 }
 
-void RecipeListModel::onAboutToRemove(const std::string& native) {
-    const auto found = m_keys.find(native);
-    if (found == m_keys.end())
+// Many entries at once: sorted among themselves, then merged into the order.
+void RecipeListModel::onAddedTogether(const std::vector<const RecipeLibrary::Item*>& items) {
+    if (m_keys.size() < m_library.slots())
+        m_keys.resize(m_library.slots());
+    std::vector<Slot> fresh;
+    fresh.reserve(items.size());
+    for (const RecipeLibrary::Item* item : items) {
+        Key& key = m_keys[item->slot];
+        if (key.item) // told of already, as a change
+            continue;
+        key.item = item;
+        fillKey(key);
+        fresh.push_back(item->slot);
+    }
+    if (fresh.empty())
         return;
-    const Key* key = &found->second;
-    const auto sorted = placeIn(m_sorted, key);
-    if (sorted != m_sorted.end() && *sorted == key)
+    const auto order = [this](Slot a, Slot b) { return before(a, b); };
+    // The kept index comes in the list's first order: nothing to sort, only to add.
+    if (!std::is_sorted(fresh.begin(), fresh.end(), order))
+        std::sort(fresh.begin(), fresh.end(), order);
+    beginResetModel();
+    // Each new entry's place found by halving (a few comparisons each, not one for every
+    // entry held), then the list copied once around them.
+    const auto mergeInto = [&](std::vector<Slot>& list, const std::vector<Slot>& more) {
+        if (more.empty() || list.empty() || !before(more.front(), list.back())) {
+            list.insert(list.end(), more.begin(), more.end());
+            return;
+        }
+        std::vector<Slot> merged;
+        merged.reserve(list.size() + more.size());
+        auto from = list.cbegin();
+        for (const Slot s : more) {
+            const auto at = std::upper_bound(from, list.cend(), s, order);
+            merged.insert(merged.end(), from, at);
+            merged.push_back(s);
+            from = at;
+        }
+        merged.insert(merged.end(), from, list.cend());
+        list.swap(merged);
+    };
+    mergeInto(m_sorted, fresh);
+    if (!m_query.empty())
+        fresh.erase(
+            std::remove_if(fresh.begin(), fresh.end(), [this](Slot s) { return !matches(s); }),
+            fresh.end());
+    mergeInto(m_rows, fresh);
+    endResetModel();
+}
+
+void RecipeListModel::onAboutToRemove(const std::string& native) {
+    Key* key = keyOf(native);
+    if (!key)
+        return;
+    const Slot slot = key->item->slot;
+    const auto sorted = std::find(m_sorted.begin(), m_sorted.end(), slot);
+    if (sorted != m_sorted.end())
         m_sorted.erase(sorted);
-    const int row = shownAt(key);
+    const int row = shownAt(slot);
     if (row >= 0) {
         beginRemoveRows({}, row, row);
         m_rows.erase(m_rows.begin() + row);
         endRemoveRows();
     }
-    m_keys.erase(found);
+    *key = Key();
 }
 
 void RecipeListModel::onUpdated(const std::string& native) {
-    const auto found = m_keys.find(native);
-    if (found == m_keys.end()) {
+    Key* key = keyOf(native);
+    if (!key) {
         onAdded(native);
         return;
     }
-    Key& key = found->second;
-    // Found where it stood by what it was sorted by, then placed by what it is now.
-    const auto sorted = placeIn(m_sorted, &key);
-    if (sorted != m_sorted.end() && *sorted == &key)
+    const Slot slot = key->item->slot;
+    // Found where it stood by its slot, then placed by what it is now.
+    const auto sorted = std::find(m_sorted.begin(), m_sorted.end(), slot);
+    if (sorted != m_sorted.end())
         m_sorted.erase(sorted);
-    const int from = shownAt(&key);
+    const int from = shownAt(slot);
     if (from >= 0)
         m_rows.erase(m_rows.begin() + from);
-    fillKey(key);
-    m_sorted.insert(placeIn(m_sorted, &key), &key);
-    const bool shown = Matches(key.item->key, m_query);
-    const int to = shown ? static_cast<int>(placeIn(m_rows, &key) - m_rows.begin()) : -1;
+    fillKey(*key);
+    m_sorted.insert(placeIn(m_sorted, slot), slot);
+    const bool shown = matches(slot);
+    const int to = shown ? static_cast<int>(placeIn(m_rows, slot) - m_rows.begin()) : -1;
     if (from >= 0) // as it was, until the views are told
-        m_rows.insert(m_rows.begin() + from, &key);
+        m_rows.insert(m_rows.begin() + from, slot);
     if (from >= 0 && to == from) {
         Q_EMIT dataChanged(index(from, 0), index(from, Columns - 1));
     } else if (from >= 0 && to >= 0) {
         // Qt counts the place to move to before the row leaves.
         beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
         m_rows.erase(m_rows.begin() + from);
-        m_rows.insert(m_rows.begin() + to, &key);
+        m_rows.insert(m_rows.begin() + to, slot);
         endMoveRows();
         Q_EMIT dataChanged(index(to, 0), index(to, Columns - 1));
     } else if (from >= 0) {
@@ -227,7 +344,7 @@ void RecipeListModel::onUpdated(const std::string& native) {
         endRemoveRows();
     } else if (to >= 0) {
         beginInsertRows({}, to, to);
-        m_rows.insert(m_rows.begin() + to, &key);
+        m_rows.insert(m_rows.begin() + to, slot);
         endInsertRows();
     }
 }
@@ -243,39 +360,39 @@ int RecipeListModel::columnCount(const QModelIndex& parent) const {
 QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const RecipeEntry& e = entryAt(index.row());
-    const bool problem = !e.problem.empty();
+    const RecipeRow& e = rowAt(index.row());
+    const bool problem = !e.problem().empty();
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
         case Name:
-            return problem ? PathFromNative(e.fileName()) : ToQString(e.name);
+            return problem ? PathFromNative(e.fileName()) : ToQString(e.name());
         case Strength:
-            return problem || e.strength.empty() ? QString() : ToQString(e.strength) + " mg";
+            return problem || e.strength().empty() ? QString() : ToQString(e.strength()) + " mg";
         case Volume:
-            return problem || e.volume.empty() ? QString() : ToQString(e.volume) + " ml";
+            return problem || e.volume().empty() ? QString() : ToQString(e.volume()) + " ml";
         case Ratio:
-            return problem ? QString() : ToQString(e.ratio);
+            return problem ? QString() : ToQString(e.ratio());
         case Flavours:
             return ToQString(e.flavourText());
         case Cost:
-            return problem ? QString() : ToQString(e.cost);
+            return problem ? QString() : ToQString(e.cost());
         case Made:
-            return problem ? ToQString(e.problem)
-                           : (e.canBeMade ? QStringLiteral("Yes") : ToQString(e.status));
+            return problem ? ToQString(e.problem())
+                           : (e.canBeMade() ? QStringLiteral("Yes") : ToQString(e.status()));
         case Folder:
             return PathFromNative(e.folder());
         case Modified:
-            return QLocale().toString(QDateTime::fromMSecsSinceEpoch(e.modified / 1000000),
+            return QLocale().toString(QDateTime::fromMSecsSinceEpoch(e.modified() / 1000000),
                                       QLocale::ShortFormat);
         }
         break;
     case Qt::ToolTipRole:
         if (problem)
-            return PathFromNative(e.native) + QStringLiteral("\n") + ToQString(e.problem);
-        if (index.column() == Made && !e.canBeMade)
-            return ToQString(e.status);
-        return PathFromNative(e.native);
+            return PathFromNative(e.native()) + QStringLiteral("\n") + ToQString(e.problem());
+        if (index.column() == Made && !e.canBeMade())
+            return ToQString(e.status());
+        return PathFromNative(e.native());
     case Qt::ForegroundRole:
         if (problem) // greyed: listed, but not a recipe that can be opened as one
             return QColor(128, 128, 128);
@@ -285,9 +402,9 @@ QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
             return int(Qt::AlignRight | Qt::AlignVCenter);
         break;
     case PathRole:
-        return PathFromNative(e.native);
+        return PathFromNative(e.native());
     case ProblemRole:
-        return ToQString(e.problem);
+        return ToQString(e.problem());
     default:
         break;
     }
@@ -301,6 +418,14 @@ QVariant RecipeListModel::headerData(int section, Qt::Orientation orientation, i
                                                "PG/VG",       "Flavours", "Cost",
                                                "Can be made", "Folder",   "Modified"};
     return section >= 0 && section < Columns ? QString::fromLatin1(names[section]) : QVariant();
+}
+
+RecipeSettleMaker WindowRecipeSettle() {
+    return [] {
+        return [measure = std::make_shared<FieldMeasure>()](MixRecipe recipe) {
+            return SettleLoadedRecipe(std::move(recipe), *measure);
+        };
+    };
 }
 
 } // namespace kovaq

@@ -8,17 +8,20 @@
 
 #include <QAbstractTableModel>
 
+#include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 namespace kovaq {
 
 // The rows of the Recipes list: the library's entries that match the search, in the order
-// of the column chosen. A keystroke filters the sorted entries once; nothing is sorted
-// again until the order changes. Each row stands for a file by its path: the library's
-// changes come one by one and move, add or take away just their rows, so that a row never
-// shows one recipe while standing for another and the selection stays on its recipe.
+// of the column chosen. What each entry is sorted by is worked out once; a keystroke
+// filters the sorted entries (only those still shown when a letter was added); nothing is
+// sorted again until the order changes. Each row stands for a file by its path: the
+// library's changes come one by one (or, while it fills, many together) and move, add or
+// take away just their rows, so that a row never shows one recipe while standing for
+// another and the selection stays on its recipe.
 class RecipeListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -33,9 +36,9 @@ class RecipeListModel : public QAbstractTableModel {
     Qt::SortOrder sortOrder() const { return m_order; }
     int matching() const { return static_cast<int>(m_rows.size()); }
 
-    const RecipeEntry& entryAt(int row) const;
+    const RecipeRow& rowAt(int row) const;
     // The row of a file, or -1 when it is not shown.
-    int rowOf(const std::string& native) const;
+    int rowOf(std::string_view native) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -44,21 +47,30 @@ class RecipeListModel : public QAbstractTableModel {
     void sort(int column, Qt::SortOrder order) override;
 
   private:
-    // An entry with what it is sorted by, worked out once: a sort then only compares.
+    using Slot = std::uint32_t; // the library's item slot
+    // An entry with what it is sorted by: a number, or a text and its first 16 bytes (most
+    // comparisons end there); then the folded name and the path, read from the row.
     struct Key {
         const RecipeLibrary::Item* item = nullptr;
         double number = 0;
+        std::uint64_t prefix[2] = {0, 0};
         std::string text;
-        std::string name; // folded
+        // In the row: what the search reads (the folded name first) and the path.
+        std::string_view search;
+        std::uint32_t nameLength = 0;
+        std::string_view native;
     };
     void fillKey(Key& key) const;
-    bool before(const Key* a, const Key* b) const;
-    std::vector<const Key*>::iterator placeIn(std::vector<const Key*>& list, const Key* key);
-    int shownAt(const Key* key) const;
+    bool before(Slot a, Slot b) const;
+    std::vector<Slot>::iterator placeIn(std::vector<Slot>& list, Slot slot);
+    int shownAt(Slot slot) const;
+    bool matches(Slot slot) const;
+    Key* keyOf(const std::string& native);
     void rebuild();
     void resort();
-    void refilter();
+    void refilter(bool narrowing);
     void onAdded(const std::string& native);
+    void onAddedTogether(const std::vector<const RecipeLibrary::Item*>& items);
     void onAboutToRemove(const std::string& native);
     void onUpdated(const std::string& native);
 
@@ -66,9 +78,13 @@ class RecipeListModel : public QAbstractTableModel {
     RecipeQuery m_query;
     int m_column = Name;
     Qt::SortOrder m_order = Qt::AscendingOrder;
-    std::unordered_map<std::string, Key> m_keys; // every entry, by path
-    std::vector<const Key*> m_sorted;            // every entry, in order
-    std::vector<const Key*> m_rows;              // those shown
+    std::vector<Key> m_keys;    // by slot; those without an item are not listed
+    std::vector<Slot> m_sorted; // every entry, in order
+    std::vector<Slot> m_rows;   // those shown
 };
+
+// The recipes as the window loads them: each reading thread settles what it reads through
+// the fields' width rule with a measure of its own (a measure keeps its thread's font).
+RecipeSettleMaker WindowRecipeSettle();
 
 } // namespace kovaq

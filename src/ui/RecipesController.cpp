@@ -50,6 +50,7 @@ RecipeLibrary& RecipesController::library() {
             m_indexFile = cache + QStringLiteral("/recipe-index");
         }
         m_library = new RecipeLibrary(NativeFromPath(m_indexFile), this);
+        m_library->setSettle(WindowRecipeSettle()); // each recipe read as the window loads it
         m_library->setFolders(nativeFolders(folders()));
     }
     return *m_library;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace kovaq;
 
 TEST(RecipeSearch, FindsByWordsAccentsStrengthsAndShares) {
@@ -53,4 +55,45 @@ TEST(RecipeSearch, HighlightsTheWordsWhereTheyStand) {
     // An accent written as a mark of its own goes with its letter.
     EXPECT_EQ(HighlightRanges(QStringLiteral("Cre\u0300me"), q), (R{{0, 6}}));
     EXPECT_EQ(HighlightRanges(QStringLiteral("Lemon 10 %"), q), R{});
+}
+
+// A letter added narrows the rows already found instead of looking through them all: only
+// where every recipe the new search finds was found before.
+TEST(RecipeSearch, NarrowsOnlyWhereNothingNewCouldBeFound) {
+    std::vector<RecipeSearchKey> keys;
+    for (const auto& [name, flavour, share] :
+         {std::tuple{"Lemon tart", "Lemon", "10"}, std::tuple{"Lime 1", "Lime", "1"},
+          std::tuple{"Cream", "Lemon", "1"}, std::tuple{"Plain", "Vanilla", "10"}}) {
+        RecipeEntry e;
+        e.native = std::string("/r/") + name + ".mix";
+        e.name = name;
+        e.strength = "3";
+        e.flavours = {{flavour, share}};
+        FoldForSearch(e);
+        keys.push_back(MakeSearchKey(e));
+    }
+    struct Step {
+        const char *before, *now;
+        bool narrows;
+    };
+    for (const Step& s : {
+             Step{"", "l", true},
+             Step{"le", "lem", true},
+             Step{"lem", "le", false},            // a letter taken back
+             Step{"lemon", "lemon 1", true},      // a term added
+             Step{"lemon 1", "lemon 10%", false}, // "1" was a word, not a share
+             Step{"lemon 1%", "lemon 10%", false},
+             Step{"3mg", "3mg lemon", true},
+             Step{"10%", "lemon 10%", true}, // a share of some flavour, then of this one
+             Step{"l 10%", "le 10%", true},
+         }) {
+        const RecipeQuery before = ParseRecipeQuery(QString::fromUtf8(s.before));
+        const RecipeQuery now = ParseRecipeQuery(QString::fromUtf8(s.now));
+        EXPECT_EQ(Narrows(now, before), s.narrows) << s.before << " -> " << s.now;
+        if (!Narrows(now, before))
+            continue;
+        for (const RecipeSearchKey& k : keys) {
+            EXPECT_TRUE(!Matches(k, now) || Matches(k, before)) << s.now << " " << k.name;
+        }
+    }
 }

@@ -99,6 +99,29 @@ TEST_F(RecipesWindowTest, ARecipeOpensFromTheListThroughTheGuard) {
     controller->welcomeTimer().stop();
 }
 
+TEST_F(RecipesWindowTest, AListedRecipeReadsAsTheWindowLoadsIt) {
+    // A flavour's name too wide for its field: the window cuts it as it loads the file, and
+    // the list shows the same row for it.
+    MixRecipe r = FreshMix();
+    r.Name = "Wide";
+    r[T::MixQty] = "30";
+    r[T::Flav1Name] = "WWWWWWWWWWWWWWWWWWWW Watermelon";
+    r[T::PctFlav1] = "10";
+    const QString path = folder + QStringLiteral("/wide.mix");
+    WriteRecipe(path.toStdString(), r);
+    controller->recipes().show();
+    RecipeLibrary& library = controller->recipes().library();
+    ASSERT_EVENTUALLY(!library.reading() && recipes().model().rowCount() == 3);
+    recipes().openPath(path);
+    ASSERT_EQ(w().windowTitle(), QStringLiteral("Wide"));
+    const QString inWindow = w().field(T::Flav1Name)->text();
+    EXPECT_NE(inWindow.toStdString(), r[T::Flav1Name]);
+    const int row = recipes().model().rowOf(NativeFromPath(path));
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(recipes().model().index(row, RecipeListModel::Flavours).data().toString(),
+              inWindow + QStringLiteral(" 10 %"));
+}
+
 TEST_F(RecipesWindowTest, ItsFolderCanGoWhileItIsShown) {
     controller->recipes().show();
     ASSERT_EVENTUALLY(recipes().model().rowCount() == 2);
@@ -173,7 +196,7 @@ TEST_F(RecipesWindowTest, ARowActsOnTheRecipeItShowsWhileTheFoldersChange) {
     for (int row = 0; row < model.rowCount(); ++row) {
         const QString path = model.index(row, 0).data(RecipeListModel::PathRole).toString();
         const std::string name = model.index(row, 0).data().toString().toStdString();
-        EXPECT_EQ(library.item(library.indexOf(NativeFromPath(path))).entry.name, name);
+        EXPECT_EQ(library.item(library.indexOf(NativeFromPath(path))).entry().name, name);
     }
 }
 

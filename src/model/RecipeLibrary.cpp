@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <malloc.h>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -255,11 +256,11 @@ void RecipeLibrary::renewFill() {
 void RecipeLibrary::dropGone(quint64 generation, const std::vector<std::string>& gone) {
     if (generation != m_generation)
         return;
-    for (const std::string& path : gone) {
-        const int i = indexOf(path);
-        if (i >= 0)
-            removeAt(i, true);
-    }
+    std::vector<int> going;
+    for (const std::string& path : gone)
+        if (const int i = indexOf(path); i >= 0)
+            going.push_back(i);
+    removeAll(std::move(going));
     announce();
 }
 
@@ -340,13 +341,11 @@ void RecipeLibrary::applyChanges(quint64 generation, std::vector<RecipeRow::Ptr>
                                  const std::vector<std::string>& gone) {
     if (generation != m_generation)
         return;
-    bool any = false;
-    for (const std::string& path : gone) {
-        const int i = indexOf(path);
-        if (i >= 0)
-            removeAt(i, true);
-        any = any || i >= 0;
-    }
+    std::vector<int> going;
+    for (const std::string& path : gone)
+        if (const int i = indexOf(path); i >= 0)
+            going.push_back(i);
+    bool any = removeAll(std::move(going));
     const bool together = m_filling || changed.size() > kToldOneByOne;
     for (RecipeRow::Ptr& row : changed)
         if (covers(row->native())) {
@@ -431,12 +430,33 @@ void RecipeLibrary::removeAt(int index, bool tell) {
     m_free.push_back(item);
 }
 
-void RecipeLibrary::removeUnder(const std::string& folder) {
-    for (int i = count() - 1; i >= 0; --i) {
-        const std::string path(m_items[static_cast<std::size_t>(i)]->row->native());
-        if (path == folder || under(path, folder))
-            removeAt(i, true);
+// Entries that go: told one by one, or, when many go at once, together (a list then drops
+// them in one pass rather than one row at a time).
+bool RecipeLibrary::removeAll(std::vector<int> indices) {
+    // From the last: each removal moves the last entry into the place it leaves.
+    std::sort(indices.begin(), indices.end(), std::greater<>());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    const bool together = indices.size() > kToldOneByOne;
+    if (together) {
+        renewFill(); // a list hears of an entry before it hears it go
+        std::vector<const Item*> going;
+        for (const int i : indices)
+            going.push_back(m_items[static_cast<std::size_t>(i)]);
+        Q_EMIT aboutToRemoveTogether(going);
     }
+    for (const int i : indices)
+        removeAt(i, !together);
+    return !indices.empty();
+}
+
+void RecipeLibrary::removeUnder(const std::string& folder) {
+    std::vector<int> going;
+    for (int i = count() - 1; i >= 0; --i) {
+        const std::string_view path = m_items[static_cast<std::size_t>(i)]->row->native();
+        if (path == folder || under(path, folder))
+            going.push_back(i);
+    }
+    removeAll(std::move(going));
     for (auto it = m_polled.begin(); it != m_polled.end();)
         it = it->first == folder || under(it->first, folder) ? m_polled.erase(it) : std::next(it);
     announce();

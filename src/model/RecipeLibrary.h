@@ -97,6 +97,8 @@ class RecipeLibrary : public QObject {
     // many entries were added, told together: while the list first fills (at most ten
     // times a second), and when many come at once.
     void addedTogether(const std::vector<const RecipeItem*>& items);
+    // many entries are about to be removed together (they can still be read).
+    void aboutToRemoveTogether(const std::vector<const RecipeItem*>& items);
     // Entries were added, replaced or removed: while reading, at most ten times a second.
     void changed();
     // A reading of the folders began.
@@ -122,6 +124,7 @@ class RecipeLibrary : public QObject {
     void put(RecipeRow::Ptr row, bool tellAdded);
     void renewFill();
     void removeAt(int index, bool tell);
+    bool removeAll(std::vector<int> indices);
     void removeUnder(const std::string& folder);
     void announce();
     void watch(const std::vector<std::string>& folders, const std::vector<std::int64_t>& times);

@@ -42,6 +42,8 @@ RecipeListModel::RecipeListModel(RecipeLibrary& library, QObject* parent)
     connect(&m_library, &RecipeLibrary::added, this, &RecipeListModel::onAdded);
     connect(&m_library, &RecipeLibrary::addedTogether, this, &RecipeListModel::onAddedTogether);
     connect(&m_library, &RecipeLibrary::aboutToRemove, this, &RecipeListModel::onAboutToRemove);
+    connect(&m_library, &RecipeLibrary::aboutToRemoveTogether, this,
+            &RecipeListModel::onAboutToRemoveTogether);
     connect(&m_library, &RecipeLibrary::updated, this, &RecipeListModel::onUpdated);
     rebuild();
 }
@@ -307,6 +309,28 @@ void RecipeListModel::onAboutToRemove(const std::string& native) {
         endRemoveRows();
     }
     *key = Key();
+}
+
+// Many entries at once: taken out of the order in one pass.
+void RecipeListModel::onAboutToRemoveTogether(
+    const std::vector<const RecipeLibrary::Item*>& items) {
+    std::vector<std::uint8_t> going(m_keys.size(), 0);
+    bool any = false;
+    for (const RecipeLibrary::Item* item : items)
+        if (item->slot < m_keys.size() && m_keys[item->slot].item) {
+            going[item->slot] = 1;
+            any = true;
+        }
+    if (!any)
+        return;
+    beginResetModel();
+    const auto gone = [&](Slot s) { return going[s] != 0; };
+    m_sorted.erase(std::remove_if(m_sorted.begin(), m_sorted.end(), gone), m_sorted.end());
+    m_rows.erase(std::remove_if(m_rows.begin(), m_rows.end(), gone), m_rows.end());
+    for (Slot s = 0; s < going.size(); ++s)
+        if (going[s])
+            m_keys[s] = Key();
+    endResetModel();
 }
 
 void RecipeListModel::onUpdated(const std::string& native) {

@@ -72,6 +72,7 @@ class RecipeListModel : public QAbstractTableModel {
     void onAdded(const std::string& native);
     void onAddedTogether(const std::vector<const RecipeLibrary::Item*>& items);
     void onAboutToRemove(const std::string& native);
+    void onAboutToRemoveTogether(const std::vector<const RecipeLibrary::Item*>& items);
     void onUpdated(const std::string& native);
 
     RecipeLibrary& m_library;

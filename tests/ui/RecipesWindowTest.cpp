@@ -272,3 +272,48 @@ TEST(RecipeListModelTest, FollowsEachChangeAsAFreshListWould) {
         ASSERT_EQ(rows(model), rows(fresh)) << "round " << round;
     }
 }
+
+// Many recipes come or go at once (a folder moved in, one removed): told together, the list
+// still holds what a list made afresh would.
+TEST(RecipeListModelTest, ManyAtOnceAsAFreshListWould) {
+    QTemporaryDir dir, outside;
+    const std::string root = dir.path().toStdString();
+    const auto write = [](const std::string& folder, int count) {
+        std::filesystem::create_directories(folder);
+        for (int i = 0; i < count; ++i) {
+            MixRecipe r = FreshMix();
+            r.Name = "Mix " + std::to_string(i * 7 % count);
+            r[T::Flav1Name] = i % 3 ? "Lemon" : "Mint";
+            r[T::PctFlav1] = "5";
+            WriteRecipe(folder + "/r" + std::to_string(i) + ".mix", r);
+        }
+    };
+    write(root + "/kept", 40);
+    write(root + "/going", 100);
+    RecipeLibrary library("");
+    library.setFolders({root});
+    library.start();
+    ASSERT_EVENTUALLY(!library.reading());
+    RecipeListModel model(library);
+    model.setQuery(QStringLiteral("lemon"));
+    const auto rows = [](const RecipeListModel& m) {
+        std::vector<QString> out;
+        for (int row = 0; row < m.rowCount(); ++row)
+            out.push_back(m.index(row, 0).data(RecipeListModel::PathRole).toString());
+        return out;
+    };
+    const auto sameAsFresh = [&] {
+        RecipeListModel fresh(library);
+        fresh.setQuery(QStringLiteral("lemon"));
+        return rows(model) == rows(fresh);
+    };
+    std::filesystem::remove_all(root + "/going");
+    library.rescan();
+    ASSERT_EVENTUALLY(!library.reading());
+    EXPECT_EQ(library.count(), 40);
+    EXPECT_TRUE(sameAsFresh());
+    write(outside.path().toStdString() + "/coming", 100);
+    std::filesystem::rename(outside.path().toStdString() + "/coming", root + "/coming");
+    ASSERT_EVENTUALLY(library.count() == 140);
+    EXPECT_TRUE(sameAsFresh());
+}

@@ -71,17 +71,29 @@ TEST_F(MainWindowTest, NumbersAreTidiedAsTheyAreTyped) {
 
 TEST_F(MainWindowTest, OnlyDigitsPointAndBackspaceGetIntoNumbers) {
     QApplication::clipboard()->setText(QStringLiteral("123"));
-    type(T::PGCost, QStringLiteral("a,- +"));
+    type(T::PGCost, QStringLiteral("a- +"));
     QTest::keyClick(f(T::PGCost), Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(f(T::PGCost), Qt::Key_Return);
     EXPECT_EQ(f(T::PGCost)->text(), QString());
-    EXPECT_EQ(prompts.beeps, 7);
+    EXPECT_EQ(prompts.beeps, 6);
     type(T::PGCost, QStringLiteral("12"));
     QTest::keyClick(f(T::PGCost), Qt::Key_Backspace);
     QTest::keyClick(f(T::PGCost), Qt::Key_Left);
     QTest::keyClick(f(T::PGCost), Qt::Key_Delete);
     EXPECT_EQ(f(T::PGCost)->text(), QString());
-    EXPECT_EQ(prompts.beeps, 7);
+    EXPECT_EQ(prompts.beeps, 6);
+
+    // A comma, typed or from a keypad, is the decimal point: 2,5 % is 2.5 %, and a second
+    // separator is refused as a second point is.
+    type(T::PctFlav1, QStringLiteral("2,5"));
+    EXPECT_EQ(f(T::PctFlav1)->text(), QStringLiteral("2.5"));
+    type(T::PctFlav1, QStringLiteral(","));
+    EXPECT_EQ(f(T::PctFlav1)->text(), QStringLiteral("2.5"));
+    f(T::MixQty)->clear();
+    QTest::keyClick(f(T::MixQty), Qt::Key_1);
+    QTest::keyClick(f(T::MixQty), Qt::Key_Comma, Qt::KeypadModifier, -1);
+    QTest::keyClick(f(T::MixQty), Qt::Key_5);
+    EXPECT_EQ(f(T::MixQty)->text(), QStringLiteral("1.5"));
 }
 
 TEST_F(MainWindowTest, TooWideEntryIsRefusedWithAHint) {

@@ -35,6 +35,15 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
     // Keys that type no character pass untouched; Tab belongs to the window.
     const bool noCharacter = key == Qt::Key_Delete || key == Qt::Key_Tab ||
                              key == Qt::Key_Backtab || event->text().isEmpty();
+    // A comma is the decimal point where most hobbyists live (and on their keypads): it is
+    // typed as the point, never dropped to make 2,5 % into 25 %.
+    if (event->text() == QLatin1String(",")) {
+        QKeyEvent point(event->type(), Qt::Key_Period, event->modifiers(), QStringLiteral("."),
+                        event->isAutoRepeat(), static_cast<ushort>(event->count()));
+        QLineEdit::keyPressEvent(&point);
+        event->setAccepted(point.isAccepted());
+        return;
+    }
     if (!noCharacter && !NumberKeyAllowed(event->text().at(0).unicode())) {
         m_prompts.beep();
         event->accept();

@@ -128,6 +128,7 @@ void RecipeLibrary::scan(Scan kind) {
     m_pool->start([this, post = m_post, cancel = m_cancel, pool = m_pool, walker = m_walker,
                    settle = m_settle, generation, folders = m_folders, cacheFile,
                    known = knownBelow(m_folders), saveTo = m_cacheFile, kind]() mutable {
+        YieldToTheWindow();
         {
             const std::atomic<bool>& cancelled = *cancel;
             // What is held, by path: the kept index (shown at once, checked below) and what

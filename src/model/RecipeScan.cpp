@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstring>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -17,6 +19,7 @@ namespace kovaq {
 namespace {
 
 constexpr std::size_t kBatch = 64; // entries a reader hands over at a time
+constexpr int kReaderNiceness = 5;
 
 } // namespace
 
@@ -125,6 +128,12 @@ std::optional<double> RecipeRow::strengthValue() const {
     return m_hasStrength ? std::optional<double>(m_strength) : std::nullopt;
 }
 
+void YieldToTheWindow() {
+    // Linux gives each thread its own niceness: readers then wait for the window's thread
+    // rather than the other way round. Nothing is lost where it cannot be set.
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kReaderNiceness);
+}
+
 RecipeWalker DefaultRecipeWalker() {
     return [](const std::vector<std::string>& roots, const std::atomic<bool>& cancelled,
               const std::vector<std::string>& inside) {
@@ -141,6 +150,7 @@ void ReadRecipeFiles(QThreadPool& pool, const std::vector<std::string>& files,
     std::condition_variable finished;
     int running = 0;
     const auto read = [&] {
+        YieldToTheWindow();
         const RecipeSettle settled = settle ? settle() : RecipeSettle();
         std::vector<RecipeRow::Ptr> batch;
         RecipeIndexWriter records;

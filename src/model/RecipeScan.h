@@ -117,6 +117,10 @@ struct RecipeItem {
 // font, which belongs to one thread.
 using RecipeSettleMaker = std::function<RecipeSettle()>;
 
+// Lowers the calling thread below the window's: the library's own threads read and walk
+// in the window's spare time.
+void YieldToTheWindow();
+
 // How the folders are walked: WalkRecipeFolders, or a stand-in (a folder that answers slowly).
 using RecipeWalker = std::function<RecipeWalk(const std::vector<std::string>& roots,
                                               const std::atomic<bool>& cancelled,

@@ -13,6 +13,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <thread>
 
@@ -446,8 +447,30 @@ QVariant RecipeListModel::headerData(int section, Qt::Orientation orientation, i
 
 RecipeSettleMaker WindowRecipeSettle() {
     return [] {
-        return [measure = std::make_shared<FieldMeasure>()](MixRecipe recipe) {
-            return SettleLoadedRecipe(std::move(recipe), *measure);
+        // A collection names the same flavours again and again: each text is measured for
+        // its field once a reading, the rest is the window's own settle step.
+        struct Measured {
+            FieldMeasure measure;
+            std::map<std::pair<TextField, std::u16string>, bool> fits;
+        };
+        auto measured = std::make_shared<Measured>();
+        return [measured](MixRecipe recipe) {
+            Measured& m = *measured;
+            if (m.fits.size() > 4096)
+                m.fits.clear();
+            for (std::size_t i = 0; i < TextFieldCount; ++i) {
+                const TextField f = textFieldAt(i);
+                const FitsFunction fits = [&m, f](const std::u16string& text) {
+                    if (!CouldBeTooWide(f, text))
+                        return true;
+                    const auto [at, fresh] = m.fits.try_emplace({f, text}, false);
+                    if (fresh)
+                        at->second = m.measure.fits(f, text);
+                    return at->second;
+                };
+                recipe.texts[i] = ToUtf8(SettleProgramText(f, ToUtf16(recipe.texts[i]), fits).text);
+            }
+            return recipe;
         };
     };
 }

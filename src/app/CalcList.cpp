@@ -5,6 +5,7 @@
 
 #include "FieldMetrics.h"
 #include "FileAccess.h"
+#include "LazyGui.h"
 #include "QtText.h"
 #include "RecipeIndex.h"
 #include "RecipeSearch.h"
@@ -50,35 +51,11 @@ std::string field(std::string_view text) {
     return out;
 }
 
-// The fonts, started only when a text could be too wide for its field: most lists never
-// need them. Without a display, drawn offscreen, as kovaq-calc draws everything.
-class LazyFonts {
-  public:
-    void ensure() {
-        if (m_app || QGuiApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Qt's own remarks (no runtime folder, and the like) are not the user's business.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
-            if (type == QtFatalMsg || type == QtCriticalMsg)
-                std::fprintf(stderr, "kovaq-calc: %s\n", m.toLocal8Bit().constData());
-        });
-        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
-    }
-
-  private:
-    int m_argc = 1;
-    char m_name[11] = "kovaq-calc";
-    char* m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QGuiApplication> m_app;
-};
-
 } // namespace
 
 int ListRecipes(const CalcOptions& o) {
     // Each recipe as the window would load it: the same rows as the Recipes list.
-    LazyFonts fonts;
+    LazyGuiApplication fonts;
     const FieldMeasure measure([&fonts] { fonts.ensure(); });
     const RecipeSettle settle = [&measure](MixRecipe r) {
         return SettleLoadedRecipe(std::move(r), measure);

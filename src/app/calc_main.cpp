@@ -14,6 +14,7 @@
 #include "Feasibility.h"
 #include "FieldMetrics.h"
 #include "FileAccess.h"
+#include "LazyGui.h"
 #include "MixDocument.h"
 #include "MixSession.h"
 #include "Numbers.h"
@@ -44,30 +45,6 @@
 using namespace kovaq;
 
 namespace {
-
-// Fonts need a GUI application, but never a display; it is only made when a text has to
-// be measured, which keeps a run on most recipes quick.
-class LazyGuiApplication {
-  public:
-    void ensure() {
-        if (m_app)
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Qt's own remarks (no runtime folder, and the like) are not the user's business.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
-            if (type == QtFatalMsg || type == QtCriticalMsg)
-                std::fprintf(stderr, "kovaq-calc: %s\n", m.toLocal8Bit().constData());
-        });
-        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
-    }
-
-  private:
-    int m_argc = 1;
-    char m_name[11] = "kovaq-calc";
-    char* m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QGuiApplication> m_app;
-};
 
 // Right-aligned in `width` characters (not bytes: the dash is three bytes of UTF-8).
 std::string right(const std::string& text, int width) {

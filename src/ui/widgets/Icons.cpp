@@ -11,6 +11,25 @@
 
 namespace kovaq {
 
+namespace {
+
+// The round, lit badge the header's icons stand on, in a 20 x 20 drawing space; the caller
+// draws its sign on it and restores the painter.
+void beginBadge(QPainter& p, const QRect& rect, const QColor& light, const QColor& dark) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(rect.topLeft());
+    p.scale(rect.width() / 20.0, rect.height() / 20.0);
+    QRadialGradient glow(QPointF(7, 7), 14);
+    glow.setColorAt(0, light);
+    glow.setColorAt(1, dark);
+    p.setPen(QPen(Qt::white, 1.2));
+    p.setBrush(glow);
+    p.drawEllipse(QRectF(1, 1, 18, 18));
+}
+
+} // namespace
+
 PaintedIcon::PaintedIcon(Paint paint, const QString& hint, QWidget* parent)
     : QAbstractButton(parent), m_paint(paint) {
     setFixedSize(20, 20);
@@ -50,17 +69,7 @@ MenuIcon::MenuIcon(QWidget* parent)
     : PaintedIcon(&MenuIcon::paintIcon, MenuIcon::tr("Menu"), parent) {}
 
 void MenuIcon::paintIcon(QPainter& p, const QRect& rect) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(rect.topLeft());
-    const qreal s = rect.width() / 20.0;
-    p.scale(s, s);
-    QRadialGradient glow(QPointF(7, 7), 14);
-    glow.setColorAt(0, QColor(200, 200, 215));
-    glow.setColorAt(1, QColor(90, 90, 115));
-    p.setPen(QPen(Qt::white, 1.2));
-    p.setBrush(glow);
-    p.drawEllipse(QRectF(1, 1, 18, 18));
+    beginBadge(p, rect, QColor(200, 200, 215), QColor(90, 90, 115));
     p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
     for (qreal y : {6.5, 10.0, 13.5})
         p.drawLine(QPointF(6, y), QPointF(14, y));
@@ -92,17 +101,7 @@ ScalesIcon::ScalesIcon(QWidget* parent)
 }
 
 void ScalesIcon::paintIcon(QPainter& p, const QRect& rect) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(rect.topLeft());
-    const qreal s = rect.width() / 20.0;
-    p.scale(s, s);
-    QRadialGradient glow(QPointF(7, 7), 14);
-    glow.setColorAt(0, QColor(150, 230, 140));
-    glow.setColorAt(1, QColor(40, 130, 60));
-    p.setPen(QPen(Qt::white, 1.2));
-    p.setBrush(glow);
-    p.drawEllipse(QRectF(1, 1, 18, 18));
+    beginBadge(p, rect, QColor(150, 230, 140), QColor(40, 130, 60));
     p.setPen(QPen(Qt::white, 1.3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(10, 5), QPointF(10, 14)); // the post
     p.drawLine(QPointF(5, 7), QPointF(15, 7));   // the beam
@@ -126,16 +125,7 @@ BookIcon::BookIcon(QWidget* parent)
 }
 
 void BookIcon::paintIcon(QPainter& p, const QRect& rect) {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(rect.topLeft());
-    p.scale(rect.width() / 20.0, rect.height() / 20.0);
-    QRadialGradient glow(QPointF(7, 7), 14);
-    glow.setColorAt(0, QColor(255, 214, 120));
-    glow.setColorAt(1, QColor(196, 120, 20));
-    p.setPen(QPen(Qt::white, 1.2));
-    p.setBrush(glow);
-    p.drawEllipse(QRectF(1, 1, 18, 18));
+    beginBadge(p, rect, QColor(255, 214, 120), QColor(196, 120, 20));
     // Two pages meeting at the spine.
     p.setPen(QPen(Qt::white, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(255, 255, 255, 70));

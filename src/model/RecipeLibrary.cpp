@@ -254,14 +254,18 @@ void RecipeLibrary::renewFill() {
     Q_EMIT addedTogether(fresh);
 }
 
-void RecipeLibrary::dropGone(quint64 generation, const std::vector<std::string>& gone) {
-    if (generation != m_generation)
-        return;
+bool RecipeLibrary::removePaths(const std::vector<std::string>& gone) {
     std::vector<int> going;
     for (const std::string& path : gone)
         if (const int i = indexOf(path); i >= 0)
             going.push_back(i);
-    removeAll(std::move(going));
+    return removeAll(std::move(going));
+}
+
+void RecipeLibrary::dropGone(quint64 generation, const std::vector<std::string>& gone) {
+    if (generation != m_generation)
+        return;
+    removePaths(gone);
     announce();
 }
 
@@ -342,11 +346,7 @@ void RecipeLibrary::applyChanges(quint64 generation, std::vector<RecipeRow::Ptr>
                                  const std::vector<std::string>& gone) {
     if (generation != m_generation)
         return;
-    std::vector<int> going;
-    for (const std::string& path : gone)
-        if (const int i = indexOf(path); i >= 0)
-            going.push_back(i);
-    bool any = removeAll(std::move(going));
+    bool any = removePaths(gone);
     const bool together = m_filling || changed.size() > kToldOneByOne;
     for (RecipeRow::Ptr& row : changed)
         if (covers(row->native())) {

@@ -125,6 +125,8 @@ class RecipeLibrary : public QObject {
     void renewFill();
     void removeAt(int index, bool tell);
     bool removeAll(std::vector<int> indices);
+    // The rows of these paths, where they are listed, removed as removeAll removes them.
+    bool removePaths(const std::vector<std::string>& gone);
     void removeUnder(const std::string& folder);
     void announce();
     void watch(const std::vector<std::string>& folders, const std::vector<std::int64_t>& times);

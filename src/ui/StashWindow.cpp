@@ -312,13 +312,10 @@ void StashWindow::selectBottle(std::int64_t id) {
 }
 
 void StashWindow::editBottle(std::int64_t id, int column) {
-    const int row = m_bottles->rowOf(id);
-    if (row < 0)
+    if (m_bottles->rowOf(id) < 0)
         return;
-    const QModelIndex at = m_bottleProxy->mapFromSource(m_bottles->index(row, column));
-    m_bottleView->setCurrentIndex(at);
-    m_bottleView->scrollTo(at);
-    m_bottleView->edit(at);
+    selectBottle(id, column);
+    m_bottleView->edit(m_bottleView->currentIndex());
 }
 
 void StashWindow::setNeeds(const QStringList& lines, const std::vector<bool>& enough) {

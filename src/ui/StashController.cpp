@@ -111,6 +111,7 @@ StashStore& StashController::store() {
         m_store = std::make_unique<StashStore>(m_path, m_probe);
         m_store->open();
         m_bottles = m_store->bottles();
+        Q_EMIT bottlesChanged(m_bottles);
     }
     return *m_store;
 }
@@ -196,8 +197,10 @@ void StashController::showBatches() {
 }
 
 void StashController::reload() {
-    if (m_store)
+    if (m_store) {
         m_bottles = m_store->bottles();
+        Q_EMIT bottlesChanged(m_bottles);
+    }
     // Names typed before the stash existed get their list with its first bottle.
     if (!m_completersInstalled && m_store && !m_bottles.empty())
         installCompleters();

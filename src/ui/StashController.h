@@ -69,9 +69,15 @@ class StashController : public QObject {
     // A name picked from a field's list: the row filled from its bottle, as typed.
     void namePicked(TextField nameField, const QString& name);
     const ChosenBottles& chosenBottles() const { return m_chosen; }
+    // As last read; empty until the store is first opened.
+    const std::vector<Bottle>& bottles() const { return m_bottles; }
 
     MixItDialog& mixItDialog();
     LabelDialog& labelDialog();
+
+  Q_SIGNALS:
+    // The bottles as they stand after every change: read, added, edited, removed, mixed.
+    void bottlesChanged(const std::vector<Bottle>& bottles);
 
   private:
     void reload();

@@ -4,6 +4,7 @@
 #include "StashStore.h"
 
 #include "FileAccess.h"
+#include "StashCsv.h"
 #include "StashSql.h"
 
 #include <QCoreApplication>
@@ -594,6 +595,25 @@ std::optional<QString> StashStore::restoreBottle(std::int64_t id) {
     if (q.numRowsAffected() != 1)
         return tr("The bottle is no longer in the stash.");
     return std::nullopt;
+}
+
+std::optional<QString> StashStore::replayImport(const StashImport& import, bool back) {
+    if (const auto no = refused())
+        return no;
+    QSqlDatabase db = QSqlDatabase::database(m_connection);
+    if (!QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(tr("Unable to import the bottles"));
+    std::optional<QString> error;
+    for (auto a = import.added.begin(); !error && a != import.added.end(); ++a)
+        error = back ? removeBottle(a->bottle.id) : restoreBottle(a->bottle.id);
+    for (auto u = import.updated.begin(); !error && u != import.updated.end(); ++u)
+        error = back ? changeBottle(u->from.id, u->to, u->from)
+                     : changeBottle(u->from.id, u->from, u->to);
+    if (!error && !QSqlQuery(db).exec(QStringLiteral("COMMIT")))
+        error = fail(tr("Unable to import the bottles"));
+    if (error)
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    return error;
 }
 
 } // namespace kovaq

@@ -194,6 +194,9 @@ class StashStore {
     // Adds and updates the bottles of an import read by ReadStashCsv, in one transaction:
     // all of it or, on any failure, none. The added bottles get their ids.
     std::optional<QString> importBottles(StashImport& import);
+    // An import applied, taken back (`back`: its added bottles removed, kept for a Redo;
+    // what it changed of the others set back) or applied again, in one transaction.
+    std::optional<QString> replayImport(const StashImport& import, bool back);
 
   private:
     std::optional<QString> migrate(int from);

@@ -110,4 +110,46 @@ std::optional<QString> UndoLastBatchCommand::revert() {
     return m_removed ? m_store.restoreBatch(*m_removed) : std::nullopt;
 }
 
+ImportBottlesCommand::ImportBottlesCommand(StashStore& store, StashImport import,
+                                           StashStepDone done)
+    : StashCommand(store, tr("Import Bottles"), std::move(done)), m_import(std::move(import)) {}
+
+std::optional<QString> ImportBottlesCommand::apply() {
+    if (m_applied)
+        return m_store.replayImport(m_import, false);
+    const auto error = m_store.importBottles(m_import);
+    m_applied = !error;
+    return error;
+}
+
+std::optional<QString> ImportBottlesCommand::revert() {
+    return m_store.replayImport(m_import, true);
+}
+
+ChangeFlavourNoteCommand::ChangeFlavourNoteCommand(StashStore& store, FlavourNote before,
+                                                   FlavourNote after, StashStepDone done)
+    : StashCommand(store, tr("Change %1").arg(nameOr(after.name)), std::move(done)),
+      m_before(std::move(before)), m_after(std::move(after)) {}
+
+std::optional<QString> ChangeFlavourNoteCommand::set(const FlavourNote& from,
+                                                     const FlavourNote& to) {
+    FlavourNote note = m_store.flavourNote(to.name).value_or(FlavourNote{});
+    note.name = to.name;
+    if (from.notes != to.notes)
+        note.notes = to.notes;
+    if (from.rating != to.rating)
+        note.rating = to.rating;
+    if (from.share != to.share)
+        note.share = to.share;
+    return m_store.setFlavourNote(note);
+}
+
+std::optional<QString> ChangeFlavourNoteCommand::apply() {
+    return set(m_before, m_after);
+}
+
+std::optional<QString> ChangeFlavourNoteCommand::revert() {
+    return set(m_after, m_before);
+}
+
 } // namespace kovaq

@@ -7,6 +7,7 @@
 // and takes back its own change only (on hand -13 ml, a name, a batch), never a picture of
 // a row: what other commands did since stays done, so that nothing is conjured or lost.
 
+#include "StashCsv.h"
 #include "StashStore.h"
 
 #include <QUndoCommand>
@@ -107,6 +108,39 @@ class UndoLastBatchCommand : public StashCommand {
 
   private:
     std::optional<Batch> m_removed;
+};
+
+// "Import CSV...": the bottles a spreadsheet adds and those it updates, in one transaction.
+// Undo removes the added bottles (kept for Redo, with their ids) and takes back what the
+// import changed of the others, nothing more.
+class ImportBottlesCommand : public StashCommand {
+  public:
+    ImportBottlesCommand(StashStore& store, StashImport import, StashStepDone done);
+    const StashImport& import() const { return m_import; }
+
+  protected:
+    std::optional<QString> apply() override;
+    std::optional<QString> revert() override;
+
+  private:
+    StashImport m_import;
+    bool m_applied = false;
+};
+
+// What the person changed of a flavour's notes, rating or preferred share: only the fields
+// that differ between `before` and `after` are set, so that other changes stay.
+class ChangeFlavourNoteCommand : public StashCommand {
+  public:
+    ChangeFlavourNoteCommand(StashStore& store, FlavourNote before, FlavourNote after,
+                             StashStepDone done);
+
+  protected:
+    std::optional<QString> apply() override;
+    std::optional<QString> revert() override;
+
+  private:
+    std::optional<QString> set(const FlavourNote& from, const FlavourNote& to);
+    FlavourNote m_before, m_after;
 };
 
 } // namespace kovaq

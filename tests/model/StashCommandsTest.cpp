@@ -189,6 +189,88 @@ TEST(StashCommands, ARenameUndoneAfterMixItLeavesTheBatchItsMillilitres) {
     EXPECT_EQ(store.bottles()[0].name, QStringLiteral("PG"));
 }
 
+TEST(StashCommands, AnImportIsOneStepThatUndoesOnlyWhatItDid) {
+    // Lemon 10 ml at 3; the file updates it to 20 ml at 4 and adds Mango. Undo takes back
+    // both as one step, and only what the import did; Redo brings Mango back as itself.
+    QTemporaryDir dir;
+    StashStore store(dir.filePath(QStringLiteral("stash.sqlite")));
+    ASSERT_EQ(store.open(), StashStore::State::ReadWrite);
+    Bottle lemon;
+    lemon.name = QStringLiteral("Lemon");
+    lemon.maker = QStringLiteral("TPA");
+    lemon.onHand = 10;
+    lemon.price = 3;
+    store.addBottle(lemon);
+    StashImport import = ReadStashCsv("kind,name,maker,on_hand_ml,price\n"
+                                      "flavour,lemon,tpa,20,4\n"
+                                      "flavour,Mango,FA,30,5\n",
+                                      store.bottles());
+    ASSERT_EQ(import.added.size(), 1u);
+    ASSERT_EQ(import.updated.size(), 1u);
+    QUndoStack stack;
+    std::optional<QString> error;
+    auto* command = new ImportBottlesCommand(store, import,
+                                             [&](const std::optional<QString>& e) { error = e; });
+    stack.push(command);
+    ASSERT_FALSE(error);
+    const auto find = [&store](const char* name) -> std::optional<Bottle> {
+        for (const Bottle& b : store.bottles())
+            if (b.name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                return b;
+        return std::nullopt;
+    };
+    ASSERT_TRUE(find("Mango"));
+    const std::int64_t mango = find("Mango")->id;
+    EXPECT_DOUBLE_EQ(find("Lemon")->onHand, 20);
+    // Changed since, outside the import: 5 ml used and a note; those stay through Undo.
+    const Bottle imported = *find("Lemon");
+    Bottle used = imported;
+    used.onHand = 15;
+    used.notes = QStringLiteral("sharp");
+    ASSERT_FALSE(store.changeBottle(imported.id, imported, used));
+
+    stack.undo();
+    EXPECT_EQ(stack.count(), 1);
+    EXPECT_FALSE(error);
+    EXPECT_FALSE(find("Mango"));
+    EXPECT_DOUBLE_EQ(find("Lemon")->onHand, 5);
+    EXPECT_DOUBLE_EQ(find("Lemon")->price, 3);
+    EXPECT_EQ(find("Lemon")->notes, QStringLiteral("sharp"));
+    stack.redo();
+    EXPECT_FALSE(error);
+    EXPECT_EQ(find("Mango")->id, mango);
+    EXPECT_DOUBLE_EQ(find("Mango")->onHand, 30);
+    EXPECT_DOUBLE_EQ(find("Lemon")->onHand, 15);
+    EXPECT_DOUBLE_EQ(find("Lemon")->price, 4);
+}
+
+TEST(StashCommands, AFlavourNoteChangeTakesBackOnlyItsOwnField) {
+    QTemporaryDir dir;
+    StashStore store(dir.filePath(QStringLiteral("stash.sqlite")));
+    ASSERT_EQ(store.open(), StashStore::State::ReadWrite);
+    QUndoStack stack;
+    const FlavourNote none{{}, QStringLiteral("Lemon (TPA)"), {}, {}, {}};
+    FlavourNote rated = none;
+    rated.rating = 4;
+    FlavourNote shared = none;
+    shared.share = 5.5;
+    stack.push(new ChangeFlavourNoteCommand(store, none, rated, {}));
+    stack.push(new ChangeFlavourNoteCommand(store, none, shared, {}));
+    auto note = store.flavourNote(QStringLiteral("lemon(tpa)"));
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->rating, 4);
+    EXPECT_EQ(note->share, 5.5);
+    stack.undo(); // the share goes, the rating stays
+    note = store.flavourNote(QStringLiteral("Lemon (TPA)"));
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->rating, 4);
+    EXPECT_FALSE(note->share);
+    stack.undo(); // nothing is left: no note is kept
+    EXPECT_TRUE(store.flavourNotes().empty());
+    stack.redo();
+    EXPECT_EQ(store.flavourNote(QStringLiteral("Lemon (TPA)"))->rating, 4);
+}
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -4,8 +4,12 @@
 #include "FlavourBook.h"
 
 #include "FlavourName.h"
+#include "IniDocument.h"
 #include "Numbers.h"
 #include "QtText.h"
+#include "RecipeFile.h"
+#include "RecipeLibrary.h"
+#include "StashMatch.h"
 
 #include <QCoreApplication>
 
@@ -56,6 +60,11 @@ void FlavourBook::addEntry(const RecipeEntry& entry) {
     addRecipe(shares);
 }
 
+void FlavourBook::addLibrary(const RecipeLibrary& library) {
+    for (int i = 0; i < library.count(); ++i)
+        addEntry(library.item(i).entry());
+}
+
 FlavourFigures FlavourBook::figuresOf(const Flavour& f) const {
     FlavourFigures out;
     out.key = f.key;
@@ -101,6 +110,56 @@ QString FlavourHint(const FlavourFigures& f) {
                                        "%1: in %n of your recipes, %2 %, usually %3 %", nullptr,
                                        f.recipes)
         .arg(f.name, range, percent(f.medianPercent));
+}
+
+QString FlavourHintOf(const FlavourBook& book, const QString& name) {
+    if (FoldName(name).isEmpty())
+        return {};
+    const auto figures = book.figuresOf(name);
+    return figures ? FlavourHint(*figures) : QString();
+}
+
+LastMixedTimes LastMixed(const std::vector<Batch>& batches) {
+    LastMixedTimes out;
+    for (const Batch& b : batches) {
+        const MixRecipe recipe = RecipeFromIni(IniDocument(ToUtf8(b.recipeText)));
+        for (std::size_t i = 0; i < SlotCount; ++i) {
+            const SlotId slot = slotAt(i);
+            const auto name = NameField(slot);
+            if (!isFlavour(slot) || !name || !(b.ml[i] > 0))
+                continue;
+            const QString key = FlavourKey(ToQString(recipe[*name]));
+            if (key.isEmpty())
+                continue;
+            std::int64_t& last = out[key];
+            last = std::max(last, b.mixedAt);
+        }
+    }
+    return out;
+}
+
+std::vector<FlavourRow> FlavourRows(const FlavourBook& book, const std::vector<Bottle>& bottles,
+                                    const LastMixedTimes& lastMixed,
+                                    const std::vector<FlavourNote>& notes) {
+    const StashTotals stash(bottles);
+    QHash<QString, const FlavourNote*> noteOf;
+    for (const FlavourNote& n : notes)
+        noteOf.insert(n.key, &n);
+    std::vector<FlavourRow> rows;
+    for (FlavourFigures& f : book.figures()) {
+        FlavourRow row;
+        Ingredient flavour;
+        flavour.key = ToUtf8(f.key);
+        row.onHandMl = stash.onHand(flavour);
+        row.lastMixed = lastMixed.value(f.key, 0);
+        if (const FlavourNote* kept = noteOf.value(f.key, nullptr))
+            row.note = *kept;
+        row.note.key = f.key;
+        row.note.name = f.name;
+        row.figures = std::move(f);
+        rows.push_back(std::move(row));
+    }
+    return rows;
 }
 
 } // namespace kovaq

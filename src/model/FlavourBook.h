@@ -4,15 +4,20 @@
 #pragma once
 
 #include "RecipeIndex.h"
+#include "StashStore.h"
 
+#include <QHash>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 namespace kovaq {
+
+class RecipeLibrary;
 
 // One flavour's share in one recipe.
 struct FlavourShare {
@@ -38,6 +43,8 @@ class FlavourBook {
     void addRecipe(const std::vector<FlavourShare>& shares);
     // Those of a recipe file as the Recipes list read it (none for one that is no recipe).
     void addEntry(const RecipeEntry& entry);
+    // Every recipe the library lists.
+    void addLibrary(const RecipeLibrary& library);
 
     // By name, in any case.
     std::vector<FlavourFigures> figures() const;
@@ -60,5 +67,26 @@ class FlavourBook {
 
 // "Lemon (TPA): in 12 of your recipes, 2–6 %, usually 4 %", for the share field's tip.
 QString FlavourHint(const FlavourFigures& figures);
+// The tip of a flavour's share field for the name typed in its row; empty when no recipe
+// uses that flavour with a share.
+QString FlavourHintOf(const FlavourBook& book, const QString& name);
+
+// When each flavour (by its FlavourKey) was last mixed: the newest of the batches, read
+// whole, whose recipe put some of it in.
+using LastMixedTimes = QHash<QString, std::int64_t>;
+LastMixedTimes LastMixed(const std::vector<Batch>& wholeBatches);
+
+// One flavour as the Flavours tab shows it: what the recipes say, what the stash holds of
+// it (the bottles that would serve it in a recipe), when it was last mixed, and what the
+// user keeps about it.
+struct FlavourRow {
+    FlavourFigures figures;
+    double onHandMl = 0;
+    std::int64_t lastMixed = 0; // milliseconds since 1970; 0 for never
+    FlavourNote note;           // named as the book names the flavour
+};
+std::vector<FlavourRow> FlavourRows(const FlavourBook& book, const std::vector<Bottle>& bottles,
+                                    const LastMixedTimes& lastMixed,
+                                    const std::vector<FlavourNote>& notes);
 
 } // namespace kovaq

@@ -11,6 +11,7 @@
 #include "CalcShare.h"
 #include "CalcStash.h"
 #include "CalcTools.h"
+#include "CoreTexts.h"
 #include "Feasibility.h"
 #include "FieldMetrics.h"
 #include "FileAccess.h"
@@ -182,6 +183,9 @@ int main(int argc, char** argv) {
         std::fputs(CalcUsage, stdout);
         return finish(0);
     }
+    // What scripts read (JSON, CSV) stays English; what people read is in their language.
+    if (!o.json && !o.csv)
+        InstallCoreTexts();
     if (o.version) {
         std::printf("kovaq-calc %s\n%s", std::string(Version).c_str(),
                     std::string(LicenceNotice).c_str());

@@ -3,6 +3,7 @@
 
 #include "AppController.h"
 #include "Application.h"
+#include "CoreTexts.h"
 #include "DesktopPrompts.h"
 #include "FileAccess.h"
 #include "MainWindow.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     kovaq::DesktopPrompts prompts;
     KoVaqApplication app(argc, argv, prompts);
     kovaq::ConfigureApplication(app);
+    kovaq::InstallCoreTexts();
     kovaq::StartMark::Install();
 
     // Where Qt keeps the native settings of "Tresquall/Ko-Vaq"; a damaged, huge file is

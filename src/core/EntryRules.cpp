@@ -4,6 +4,7 @@
 #include "EntryRules.h"
 
 #include "Numbers.h"
+#include "Texts.h"
 
 #include <algorithm>
 
@@ -174,18 +175,30 @@ std::string VolumeStepDown(std::string_view text) {
     return v < 0 ? "0" : FormatNumber(v);
 }
 
+namespace {
+
+constexpr const char* RowsContext = "kovaq::RowLabels";
+
+// A row's own caption in the user's language ("Nic Base"; "F1" and "PG" stay as they are).
+std::string ownLabel(SlotId slot) {
+    return isFlavour(slot) ? std::string(RowLabelBase(slot))
+                           : Say(RowsContext, RowLabelBase(slot).data());
+}
+
+} // namespace
+
 RowLabels::RowLabels() {
     for (std::size_t i = 0; i < SlotCount; ++i) {
-        volume[i] = std::string(RowLabelBase(slotAt(i)));
+        volume[i] = ownLabel(slotAt(i));
         cost[i] = volume[i];
     }
     for (std::size_t f = 0; f < FlavourCount; ++f)
-        spec[f] = std::string(RowLabelBase(flavourSlot(f)));
+        spec[f] = ownLabel(flavourSlot(f));
 }
 
 void RowLabels::applyName(SlotId slot, std::string_view name) {
     if (slot == SlotId::NicBase) {
-        volume[index(slot)] = "NicBase  " + std::string(name);
+        volume[index(slot)] = Say(RowsContext, "NicBase  %1", {name});
         cost[index(slot)] = volume[index(slot)];
         return;
     }
@@ -202,7 +215,7 @@ void RowLabels::applyResets(const MixResult& result) {
         if (!result.ResetFlavourCaption[f])
             continue;
         const SlotId slot = flavourSlot(f);
-        const std::string own(RowLabelBase(slot));
+        const std::string own = ownLabel(slot);
         volume[index(slot)] = own;
         cost[index(slot)] = own;
         spec[f] = own;

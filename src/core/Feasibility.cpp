@@ -4,6 +4,7 @@
 #include "Feasibility.h"
 
 #include "Numbers.h"
+#include "Texts.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -11,6 +12,8 @@
 
 namespace kovaq {
 namespace {
+
+constexpr const char* Context = "kovaq::Feasibility";
 
 // The strength as the field would hold it once set: the text read back.
 double asTyped(double v) {
@@ -127,38 +130,38 @@ std::string FeasibilityText(const Feasibility& f, const MixRecipe& recipe) {
         const int lo = static_cast<int>(std::ceil(f.ratioRange->first - 1e-9));
         const int hi = static_cast<int>(std::floor(f.ratioRange->second + 1e-9));
         if (lo < hi)
-            parts.push_back("the mix ratio can be from " + RatioFromPg(lo) + " to " +
-                            RatioFromPg(hi) + " PG-VG");
+            parts.push_back(Say(Context, "the mix ratio can be from %1 to %2 PG-VG",
+                                {RatioFromPg(lo), RatioFromPg(hi)}));
         else
-            parts.push_back("the mix ratio can be " + RatioFromPg(lo) + " PG-VG");
+            parts.push_back(Say(Context, "the mix ratio can be %1 PG-VG", {RatioFromPg(lo)}));
     } else {
-        parts.push_back("no mix ratio works");
+        parts.push_back(Say(Context, "no mix ratio works"));
     }
     if (f.maxStrength) {
         const std::string& ratio = recipe[RatioField::MixNicPGVG].RatioText;
-        parts.push_back("up to " + FormatNumber(*f.maxStrength) + " mg" +
-                        (ratio.empty() ? std::string() : " at " + ratio));
+        const std::string mg = FormatNumber(*f.maxStrength);
+        parts.push_back(ratio.empty() ? Say(Context, "up to %1 mg", {mg})
+                                      : Say(Context, "up to %1 mg at %2", {mg, ratio}));
     }
     if (f.flavourScale)
-        parts.push_back("the flavours and vodka/water at " + std::to_string(*f.flavourScale) +
-                        " % of their shares");
-    std::string text = "With these ingredients ";
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            text += ", or ";
-        text += parts[i];
-    }
-    return text + ".";
+        parts.push_back(Say(Context, "the flavours and vodka/water at %1 % of their shares",
+                            {std::to_string(*f.flavourScale)}));
+    // The choices are a list: each joined to the ones before it as its language joins them.
+    std::string choices = parts.front();
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        choices = Say(Context, "%1, or %2", {choices, parts[i]});
+    return Say(Context, "With these ingredients %1.", {choices});
 }
 
 std::string MadeOrWhyNot(const MixRecipe& recipe, const MixResult& result) {
     if (result.VolumesOk)
-        return "can be made";
+        return Say(Context, "can be made");
     if (ParseNumber(recipe[TextField::MixQty]) <= 0)
-        return "nothing to make: the volume to make is 0";
+        return Say(Context, "nothing to make: the volume to make is 0");
     if (std::string figures = FeasibilityText(ComputeFeasibility(recipe), recipe); !figures.empty())
         return figures;
-    return result.TooStrong ? "too strong for this base" : "cannot be made";
+    return result.TooStrong ? Say(Context, "too strong for this base")
+                            : Say(Context, "cannot be made");
 }
 
 } // namespace kovaq

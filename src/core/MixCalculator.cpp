@@ -4,6 +4,7 @@
 #include "MixCalculator.h"
 
 #include "Numbers.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -244,23 +245,23 @@ void checkFlavourNames(MixResult& r, const MixRecipe& recipe, const MixInputs& i
 // The status line: its cost part, then its volume part.
 void setStatus(MixResult& r, const MixRecipe& recipe) {
     if (recipe.IgnoreCost) {
-        r.CostStatusText = "Cost Ignored, ";
+        r.CostStatusText = Say(StatusContext, "Cost Ignored, ");
         r.CostStatusColour = TextColour::Warning;
     } else if (r.CostsOk) {
-        r.CostStatusText = "Cost OK, ";
+        r.CostStatusText = Say(StatusContext, "Cost OK, ");
         r.CostStatusColour = TextColour::Ok;
         r.TotalCostWarn = false;
     } else {
-        r.CostStatusText = "Cost Pending, ";
+        r.CostStatusText = Say(StatusContext, "Cost Pending, ");
         r.CostStatusColour = TextColour::Warning;
         r.TotalCostWarn = !r.CostsComplete;
         r.InfoComplete = false;
     }
     if (r.VolumesOk) {
-        r.VolStatusText = "Volumes OK";
+        r.VolStatusText = Say(StatusContext, "Volumes OK");
         r.VolStatusColour = TextColour::Ok;
     } else {
-        r.VolStatusText = "Vols Pending";
+        r.VolStatusText = Say(StatusContext, "Vols Pending");
         r.VolStatusColour = TextColour::Warning;
         r.InfoComplete = false;
     }

@@ -27,6 +27,10 @@ inline constexpr Rgb GroupColour{192, 192, 192};
 enum class TextColour { Normal, Warning, Ok };
 Rgb ToRgb(TextColour c);
 
+// The calculation's texts are looked up in the user's language under this context (see
+// Texts.h); the two below are English, for the caller to look up where it shows them.
+inline constexpr const char* StatusContext = "kovaq::Calculation";
+
 inline constexpr std::string_view CannotBeAchievedCaption = "This Mix Cannot Be Achieved";
 inline constexpr std::string_view CannotBeAchievedText =
     "    You could try reducing the Mix Strength\n"
@@ -49,7 +53,8 @@ struct MixResult {
     std::array<SlotResult, SlotCount> slots{};
     std::string TotalCostText = "0";
     bool TotalCostWarn = false;
-    // Before the first calculation the status group shows these.
+    // Before the first calculation the status group shows these; English, as the texts above
+    // (a calculation's own are in the user's language).
     std::string CostStatusText = "Cost Pending,";
     TextColour CostStatusColour = TextColour::Warning;
     std::string VolStatusText = "Qty Pending";

@@ -5,6 +5,7 @@
 #include "RecipeText.h"
 
 #include "Numbers.h"
+#include "Texts.h"
 #include "Weights.h"
 
 #include <algorithm>
@@ -16,13 +17,14 @@ namespace {
 // Figures that differ by less than this are the same figure (ml, mg, percent).
 constexpr double Same = 1e-9;
 
+constexpr const char* Context = "kovaq::Shots";
+
+// The figures of a line, without their units: the sentences hold those.
 struct Texts {
     const ShotsDisplay& d;
-    std::string ml(double v) const {
-        return FormatNumber(RoundDecimals(v, d.volumeDecimals)) + " ml";
-    }
-    static std::string mg(double v) { return FormatNumber(RoundDecimals(v, 2)) + " mg"; }
-    static std::string grams(double v) { return GramsText(v) + " g"; }
+    std::string ml(double v) const { return FormatNumber(RoundDecimals(v, d.volumeDecimals)); }
+    static std::string mg(double v) { return FormatNumber(RoundDecimals(v, 2)); }
+    static std::string grams(double v) { return GramsText(v); }
     static std::string ratio(double pg) { return PgVgText(pg); }
 };
 
@@ -66,7 +68,7 @@ int dilutionFor(double grams, double ml, double scaleResolution, int dropsPerMl)
 }
 
 std::string mlText(double v) {
-    return FormatNumber(RoundDecimals(v, 2)) + " ml";
+    return FormatNumber(RoundDecimals(v, 2));
 }
 
 } // namespace
@@ -98,8 +100,8 @@ std::optional<std::string> SmallAmountHint(double grams, double ml, double scale
     const int parts = dilutionFor(grams, ml, scaleResolution, dropsPerMl);
     if (parts == 1)
         return std::nullopt;
-    return "Too little to weigh well: pre-dilute 1:" + std::to_string(parts) + " in PG (" +
-           GramsText(grams * parts) + " g of the dilution)";
+    return Say(Context, "Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution)",
+               {std::to_string(parts), GramsText(grams * parts)});
 }
 
 std::optional<std::string> MixAmountHint(double grams, double ml, double scaleResolution,
@@ -109,23 +111,29 @@ std::optional<std::string> MixAmountHint(double grams, double ml, double scaleRe
     const int parts = dilutionFor(grams, ml, scaleResolution, dropsPerMl);
     if (parts == 1)
         return std::nullopt;
-    const std::string head = "Too little to weigh well: pre-dilute 1:";
-    const auto dilution = [&](int k, const char* carrier) {
-        return head + std::to_string(k) + " in " + carrier + " (" + GramsText(grams * k) +
-               " g of the dilution) and leave " + mlText(ml * (k - 1)) + " of " + carrier +
-               " out of the mix";
+    const auto dilution = [&](const char* sentence, int k) {
+        return Say(Context, sentence,
+                   {std::to_string(k), GramsText(grams * k), mlText(ml * (k - 1)),
+                    mlText(std::max(pgMl, 0.0))});
     };
     const double carrier = ml * (parts - 1);
     if (carrier <= std::max(pgMl, 0.0) + Same)
-        return dilution(parts, "PG");
+        return dilution("Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution) "
+                        "and leave %3 ml of PG out of the mix",
+                        parts);
     if (carrier <= std::max(vgMl, 0.0) + Same)
-        return dilution(parts, "VG") + ", as the mix's " + mlText(std::max(pgMl, 0.0)) +
-               " of PG cannot take it";
+        return dilution("Too little to weigh well: pre-dilute 1:%1 in VG (%2 g of the dilution) "
+                        "and leave %3 ml of VG out of the mix, as the mix's %4 ml of PG cannot "
+                        "take it",
+                        parts);
     for (int k : {50, 20, 10})
         if (k < parts && ml * (k - 1) <= std::max(pgMl, 0.0) + Same)
-            return dilution(k, "PG") + ", the most the mix's PG can take";
-    return "Too little to weigh well, and the mix's PG and VG cannot take a dilution of it: "
-           "make a bigger batch or weigh it on a finer scale";
+            return dilution("Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the "
+                            "dilution) and leave %3 ml of PG out of the mix, the most the mix's "
+                            "PG can take",
+                            k);
+    return Say(Context, "Too little to weigh well, and the mix's PG and VG cannot take a dilution "
+                        "of it: make a bigger batch or weigh it on a finer scale");
 }
 
 SlotHints SmallAmountHints(const MixResult& result, const WeightResult& weights,
@@ -151,15 +159,16 @@ ShotsPlan PlanShots(const ShotsInput& in, const ShotsDisplay& display) {
         return p;
     };
     if (!(in.liquidMl > 0))
-        return refuse("Type the shortfill liquid's volume");
+        return refuse(Say(Context, "Type the shortfill liquid's volume"));
     if (!(in.shotMl > 0))
-        return refuse("Type the size of one shot");
+        return refuse(Say(Context, "Type the size of one shot"));
     if (!(in.targetMg < in.shotMg - Same))
-        return refuse(t.mg(in.shotMg) + " shots cannot make " + t.mg(in.targetMg));
+        return refuse(
+            Say(Context, "%1 mg shots cannot make %2 mg", {t.mg(in.shotMg), t.mg(in.targetMg)}));
     const double room = in.bottleMl - in.liquidMl;
     if (!(room > Same))
-        return refuse("No room: the bottle holds " + t.ml(in.bottleMl) + ", the liquid " +
-                      t.ml(in.liquidMl));
+        return refuse(Say(Context, "No room: the bottle holds %1 ml, the liquid %2 ml",
+                          {t.ml(in.bottleMl), t.ml(in.liquidMl)}));
 
     const double target = std::max(in.targetMg, 0.0);
     p.exactMl = in.liquidMl * target / (in.shotMg - target);
@@ -182,29 +191,32 @@ ShotsPlan PlanShots(const ShotsInput& in, const ShotsDisplay& display) {
         p.nearest.push_back(w);
     }
 
-    std::string exact = "Shot liquid for " + t.mg(target) + ": " + t.ml(p.exactMl) + " (" +
-                        t.grams(p.exactGrams) + ")";
-    if (p.exactOverflows)
-        exact += ", more than the " + t.ml(room) + " of room";
+    const std::string exact =
+        Say(Context,
+            p.exactOverflows ? "Shot liquid for %1 mg: %2 ml (%3 g), more than the %4 ml of room"
+                             : "Shot liquid for %1 mg: %2 ml (%3 g)",
+            {t.mg(target), t.ml(p.exactMl), t.grams(p.exactGrams), t.ml(room)});
     add(p, exact, p.exactOverflows ? LineKind::Problem : LineKind::Result);
     addHint(p, p.exactGrams, p.exactMl, display);
     for (const WholeShots& w : p.nearest) {
-        std::string line = std::to_string(w.shots) + (w.shots == 1 ? " shot: " : " shots: ") +
-                           t.mg(w.strength) + " in " + t.ml(w.volume);
-        if (w.overflows)
-            line += ", overflows the " + t.ml(in.bottleMl) + " bottle";
-        add(p, line, w.overflows ? LineKind::Problem : LineKind::Result);
+        std::string line =
+            w.overflows ? SayCount(Context, "%n shot: %1 mg in %2 ml, overflows the %3 ml bottle",
+                                   "%n shots: %1 mg in %2 ml, overflows the %3 ml bottle", w.shots,
+                                   {t.mg(w.strength), t.ml(w.volume), t.ml(in.bottleMl)})
+                        : SayCount(Context, "%n shot: %1 mg in %2 ml", "%n shots: %1 mg in %2 ml",
+                                   w.shots, {t.mg(w.strength), t.ml(w.volume)});
+        add(p, std::move(line), w.overflows ? LineKind::Problem : LineKind::Result);
     }
     // What the bottle holds afterwards, only where the exact amount fits in it.
     if (!p.exactOverflows)
-        add(p, "Then: " + t.ml(p.volume) + " at " + t.ratio(p.pgPercent));
+        add(p, Say(Context, "Then: %1 ml at %2", {t.ml(p.volume), t.ratio(p.pgPercent)}));
     return p;
 }
 
 BatchFix FixStrength(const StrengthFixInput& in, const ShotsDisplay& display) {
     const Texts t{display};
     if (!(in.batchMl > 0))
-        return refused("Type the batch's volume");
+        return refused(Say(Context, "Type the batch's volume"));
     const double a = std::max(in.batchMg, 0.0);
     const double b = std::max(in.targetMg, 0.0);
     BatchFix f;
@@ -212,44 +224,50 @@ BatchFix FixStrength(const StrengthFixInput& in, const ShotsDisplay& display) {
         f.volume = in.batchMl;
         f.pgPercent = in.batchPg;
         f.strength = a;
-        add(f, "Already at " + t.mg(a) + ": add nothing");
+        add(f, Say(Context, "Already at %1 mg: add nothing", {t.mg(a)}));
         return f;
     }
     double addPg = 0;
     double addMg = 0;
-    std::string what;
     if (b < a) {
         if (!(b > Same))
-            return refused("Adding liquid cannot take " + t.mg(a) + " to " + t.mg(b));
+            return refused(
+                Say(Context, "Adding liquid cannot take %1 mg to %2 mg", {t.mg(a), t.mg(b)}));
         f.add = BatchFix::Add::Carrier;
         f.addMl = in.batchMl * (a - b) / b;
         addPg = in.carrierPg;
-        what = "of 0 mg liquid at " + t.ratio(addPg);
     } else {
         if (!(in.baseMg > 0))
-            return refused("Type the nicotine base's strength to make the batch stronger");
+            return refused(
+                Say(Context, "Type the nicotine base's strength to make the batch stronger"));
         if (!(in.baseMg > b + Same))
-            return refused("A " + t.mg(in.baseMg) + " base cannot make " + t.mg(b));
+            return refused(
+                Say(Context, "A %1 mg base cannot make %2 mg", {t.mg(in.baseMg), t.mg(b)}));
         f.add = BatchFix::Add::Base;
         f.addMl = in.batchMl * (b - a) / (in.baseMg - b);
         addPg = in.basePg;
         addMg = in.baseMg;
-        what = "of the " + t.mg(in.baseMg) + " base at " + t.ratio(addPg);
     }
     f.addGrams = f.addMl * gravityOf(display.gravities, addPg, addMg);
     f.volume = in.batchMl + f.addMl;
     f.pgPercent = mixedPg(in.batchMl, in.batchPg, f.addMl, addPg);
     f.strength = b;
-    add(f, "Add " + t.ml(f.addMl) + " " + what + " (" + t.grams(f.addGrams) + ")");
+    if (f.add == BatchFix::Add::Carrier)
+        add(f, Say(Context, "Add %1 ml of 0 mg liquid at %2 (%3 g)",
+                   {t.ml(f.addMl), t.ratio(addPg), t.grams(f.addGrams)}));
+    else
+        add(f, Say(Context, "Add %1 ml of the %2 mg base at %3 (%4 g)",
+                   {t.ml(f.addMl), t.mg(in.baseMg), t.ratio(addPg), t.grams(f.addGrams)}));
     addHint(f, f.addGrams, f.addMl, display);
-    add(f, "Then: " + t.ml(f.volume) + " of " + t.mg(b) + " at " + t.ratio(f.pgPercent));
+    add(f, Say(Context, "Then: %1 ml of %2 mg at %3",
+               {t.ml(f.volume), t.mg(b), t.ratio(f.pgPercent)}));
     return f;
 }
 
 BatchFix FixRatio(const RatioFixInput& in, const ShotsDisplay& display) {
     const Texts t{display};
     if (!(in.batchMl > 0))
-        return refused("Type the batch's volume");
+        return refused(Say(Context, "Type the batch's volume"));
     const double p = std::clamp(in.batchPg, 0.0, 100.0);
     const double target = std::clamp(in.targetPg, 0.0, 100.0);
     BatchFix f;
@@ -257,19 +275,19 @@ BatchFix FixRatio(const RatioFixInput& in, const ShotsDisplay& display) {
     f.pgPercent = p;
     f.strength = in.batchMg;
     if (std::fabs(p - target) < Same) {
-        add(f, "Already at " + t.ratio(p) + ": add nothing");
+        add(f, Say(Context, "Already at %1: add nothing", {t.ratio(p)}));
         return f;
     }
     const ScaleGravities& g = display.gravities;
     if (target > p) {
         if (target > 100 - Same)
-            return refused("Adding PG cannot make a batch with VG in it all PG");
+            return refused(Say(Context, "Adding PG cannot make a batch with VG in it all PG"));
         f.add = BatchFix::Add::PG;
         f.addMl = in.batchMl * (target - p) / (100 - target);
         f.addGrams = f.addMl * g.pg;
     } else {
         if (target < Same)
-            return refused("Adding VG cannot make a batch with PG in it all VG");
+            return refused(Say(Context, "Adding VG cannot make a batch with PG in it all VG"));
         f.add = BatchFix::Add::VG;
         f.addMl = in.batchMl * (p - target) / target;
         f.addGrams = f.addMl * g.vg;
@@ -278,13 +296,15 @@ BatchFix FixRatio(const RatioFixInput& in, const ShotsDisplay& display) {
     f.pgPercent = target;
     if (in.batchMg)
         f.strength = *in.batchMg * in.batchMl / f.volume;
-    add(f, "Add " + t.ml(f.addMl) + (f.add == BatchFix::Add::PG ? " of PG (" : " of VG (") +
-               t.grams(f.addGrams) + ")");
+    add(f, Say(Context,
+               f.add == BatchFix::Add::PG ? "Add %1 ml of PG (%2 g)" : "Add %1 ml of VG (%2 g)",
+               {t.ml(f.addMl), t.grams(f.addGrams)}));
     addHint(f, f.addGrams, f.addMl, display);
-    std::string then = "Then: " + t.ml(f.volume) + " at " + t.ratio(target);
     if (f.strength)
-        then += ", " + t.mg(*f.strength);
-    add(f, then);
+        add(f, Say(Context, "Then: %1 ml at %2, %3 mg",
+                   {t.ml(f.volume), t.ratio(target), t.mg(*f.strength)}));
+    else
+        add(f, Say(Context, "Then: %1 ml at %2", {t.ml(f.volume), t.ratio(target)}));
     return f;
 }
 

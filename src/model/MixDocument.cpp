@@ -6,6 +6,8 @@
 #include "QtText.h"
 #include "RecipeFile.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace kovaq {
@@ -209,7 +211,7 @@ void MixDocument::recalculate() {
         Q_EMIT beepRequested();
     std::optional<CannotBeMade> cannot;
     if (res.ShowCannotBeAchieved) {
-        QString text = ToQString(CannotBeAchievedText);
+        QString text = QCoreApplication::translate(StatusContext, CannotBeAchievedText.data());
         if (!figuresText.empty())
             text += QStringLiteral("\n\n") + ToQString(figuresText);
         cannot = CannotBeMade{text, figures.nearestRatio};

@@ -7,8 +7,14 @@
 #include "Numbers.h"
 #include "QtText.h"
 
+#include <QCoreApplication>
+
 namespace kovaq {
 namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("kovaq::RecipeShare", text);
+}
 
 QString number(double v) {
     return ToQString(FormatNumber(v));
@@ -39,31 +45,31 @@ std::string CopyRecipeText(const MixDocument& doc, std::optional<int> steepDays,
 QStringList PasteRemarks(const ParsedRecipe& p, const MixDocument& doc) {
     QStringList out;
     if (p.ratioRounded())
-        out << QStringLiteral("%1 is not on the list: %2 is used.")
+        out << tr("%1 is not on the list: %2 is used.")
                    .arg(ToQString(PgVgText(*p.pgPercent)), ratioName(*p.ratioPosition));
     if (p.baseRatioRounded())
-        out << QStringLiteral("The base's %1 is not on the list: %2 is used.")
+        out << tr("The base's %1 is not on the list: %2 is used.")
                    .arg(ToQString(PgVgText(*p.basePgPercent)), ratioName(*p.baseRatioPosition));
     if (!p.leftOut.empty()) {
         QStringList names;
         for (const TextFlavour& f : p.leftOut)
             names << ToQString(f.name) + QLatin1Char(' ') + number(f.percent) + QLatin1Char('%');
-        out << QStringLiteral("Only eight flavours fit: left out %1.")
-                   .arg(names.join(QStringLiteral(", ")));
+        out << tr("Only eight flavours fit: left out %1.").arg(names.join(QStringLiteral(", ")));
     }
     const bool baseKnown =
         p.baseStrength.value_or(0) > 0 || ParseNumber(doc.text(TextField::BaseNicStrength)) > 0;
     if (p.strength.value_or(0) > 0 && !baseKnown)
-        out << QStringLiteral("%1 mg needs a nicotine base: type the base's strength, then the "
-                              "strength. \"%2\" is kept in the notes.")
+        out << tr("%1 mg needs a nicotine base: type the base's strength, then the strength. "
+                  "\"%2\" is kept in the notes.")
                    .arg(number(*p.strength), KeptStrengthLine(*p.strength));
     if (p.steepDays)
-        out << steepText(*p.steepDays) + QStringLiteral(" (kept in the notes)");
+        //: %1 is the note as it is kept, in English ("Steep: 7 days").
+        out << tr("%1 (kept in the notes)").arg(steepText(*p.steepDays));
     return out;
 }
 
 QString TextCutRemark() {
-    return QStringLiteral("Read the first %1 KB of the text; the rest was not used.")
+    return tr("Read the first %1 KB of the text; the rest was not used.")
         .arg(MaxRecipeTextBytes / 1024);
 }
 

@@ -11,19 +11,29 @@
 #include "RecipeFile.h"
 #include "Weights.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace kovaq {
 namespace {
 
+QString tr(const char* text) {
+    return QCoreApplication::translate("kovaq::StashPlan", text);
+}
+
+// A figure without its unit: the sentences hold it.
 QString ml(double v, int decimals) {
-    return ToQString(FormatNumber(RoundDecimals(v, decimals))) + QStringLiteral(" ml");
+    return ToQString(FormatNumber(RoundDecimals(v, decimals)));
 }
 
 QString rowName(SlotId slot, const QString& name) {
     if (!name.trimmed().isEmpty())
         return name.trimmed();
-    if (isFlavour(slot) || slot == SlotId::NicBase)
+    if (slot == SlotId::NicBase) // the caption the window's row has
+        return QCoreApplication::translate("kovaq::RowLabels",
+                                           std::string(RowLabelBase(slot)).c_str());
+    if (isFlavour(slot))
         return ToQString(std::string(RowLabelBase(slot)));
     return BottleKindName(KindOfSlot(slot));
 }
@@ -61,22 +71,22 @@ std::vector<NeedLine> DescribeNeeds(const std::vector<Need>& needs,
                 onHand += std::max(0.0, b.onHand);
             }
         NeedLine line;
-        line.text =
-            rowName(need.slot, need.name) + QStringLiteral(": needs ") + ml(need.ml, decimals);
+        const QString name = rowName(need.slot, need.name);
         if (!any) {
-            line.text += QStringLiteral(", none in the stash");
+            line.text = tr("%1: needs %2 ml, none in the stash").arg(name, ml(need.ml, decimals));
             line.enough = false;
         } else {
-            line.text += QStringLiteral(", ") + ml(onHand, decimals) + QStringLiteral(" on hand");
             // Worked out from the figures as shown, so that the line adds up: within what the
             // window rounds to, it is there.
             const double needShown = RoundDecimals(need.ml, decimals);
             const double haveShown = RoundDecimals(onHand, decimals);
             line.enough = haveShown >= needShown;
-            line.text += line.enough ? QStringLiteral(", ") + ml(haveShown - needShown, decimals) +
-                                           QStringLiteral(" left")
-                                     : QStringLiteral(", ") + ml(needShown - haveShown, decimals) +
-                                           QStringLiteral(" short");
+            line.text = line.enough ? tr("%1: needs %2 ml, %3 ml on hand, %4 ml left")
+                                          .arg(name, ml(need.ml, decimals), ml(onHand, decimals),
+                                               ml(haveShown - needShown, decimals))
+                                    : tr("%1: needs %2 ml, %3 ml on hand, %4 ml short")
+                                          .arg(name, ml(need.ml, decimals), ml(onHand, decimals),
+                                               ml(needShown - haveShown, decimals));
         }
         lines.push_back(std::move(line));
     }

@@ -27,16 +27,19 @@ void BM_SaveRecipe(benchmark::State& state) {
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath("bench.mix").toStdString();
     const MixRecipe r = fullRecipeWithNotes();
-    WriteRecipe(path, r);
+    if (!WriteRecipe(path, r))
+        state.SkipWithError("cannot write");
     for (auto _ : state)
-        WriteRecipe(path, r); // over an existing file, as a second save does
+        benchmark::DoNotOptimize(
+            WriteRecipe(path, r)); // over an existing file, as a second save does
 }
 BENCHMARK(BM_SaveRecipe)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadRecipe(benchmark::State& state) {
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath("bench.mix").toStdString();
-    WriteRecipe(path, fullRecipeWithNotes());
+    if (!WriteRecipe(path, fullRecipeWithNotes()))
+        state.SkipWithError("cannot write");
     for (auto _ : state) {
         LoadedRecipe loaded = LoadRecipe(path);
         benchmark::DoNotOptimize(loaded);
@@ -110,7 +113,7 @@ void BM_LoadHostileFile(benchmark::State& state) {
     bench::RunInChild(state, [&] {
         const LoadedRecipe loaded = LoadRecipe(path);
         if (save)
-            WriteRecipe(path, loaded.recipe);
+            benchmark::DoNotOptimize(WriteRecipe(path, loaded.recipe));
     });
 }
 // Arguments: the kind of file, then 0 to load or 1 to load and save over it.

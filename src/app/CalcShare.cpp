@@ -41,13 +41,12 @@ std::optional<std::string> readInput(const std::string& path, std::size_t limit)
 }
 
 bool save(const std::string& out, const MixRecipe& recipe) {
-    try {
-        WriteRecipe(out, recipe);
-        return true;
-    } catch (const RecipeWriteError&) {
-        std::fprintf(stderr, "kovaq-calc: cannot write %s\n", QuotedName(out).c_str());
+    if (const WriteResult written = WriteRecipe(out, recipe); !written) {
+        std::fprintf(stderr, "kovaq-calc: cannot write %s: %s\n", QuotedName(out).c_str(),
+                     written.reason().c_str());
         return false;
     }
+    return true;
 }
 
 void say(const QString& line) {

@@ -8,6 +8,8 @@
 #include "EntryRules.h"
 #include "Weights.h"
 
+#include <cerrno>
+
 namespace kovaq {
 namespace {
 
@@ -132,15 +134,14 @@ std::string RecipeFileBytes(const std::string& oldBytes, bool oldTruncated,
     return reads(merged) == reads(fresh) ? merged : fresh;
 }
 
-void WriteRecipe(const std::string& path, const MixRecipe& recipe) {
-    const auto fail = [&] { return RecipeWriteError(ToUtf8(PathFromNative(path))); };
+WriteResult WriteRecipe(const std::string& path, const MixRecipe& recipe) {
     // The other keys of an existing file are kept, so it is read first, as far as the
     // reader reads; what is there must be a plain file that can be read.
     FileBytes old = ReadRegularFile(path, static_cast<std::size_t>(MaxRecipeFileBytes));
     if (old.status != ReadStatus::Ok && old.status != ReadStatus::Missing)
-        throw fail();
-    if (!ReplaceFileContents(path, RecipeFileBytes(old.bytes, old.truncated, recipe)))
-        throw fail();
+        return WriteResult{old.error != 0 ? old.error : EINVAL,
+                           old.error != 0 ? std::string() : ReadStatusText(old)};
+    return ReplaceFileContents(path, RecipeFileBytes(old.bytes, old.truncated, recipe));
 }
 
 } // namespace kovaq

@@ -7,21 +7,9 @@
 #include "IniDocument.h"
 #include "Recipe.h"
 
-#include <stdexcept>
 #include <string>
 
 namespace kovaq {
-
-// Raised when a recipe cannot be saved; the message is "Unable to write to <path>".
-class RecipeWriteError : public std::runtime_error {
-  public:
-    explicit RecipeWriteError(const std::string& path)
-        : std::runtime_error("Unable to write to " + path), m_path(path) {}
-    const std::string& path() const { return m_path; }
-
-  private:
-    std::string m_path;
-};
 
 inline constexpr std::size_t MaxNoteLineLength = 4095;
 // A damaged "Lines" count must not fill memory with empty lines; no real notes come near.
@@ -46,9 +34,9 @@ LoadedRecipe LoadRecipe(const std::string& path, const MixRecipe& current = Fres
 MixRecipe RecipeFromIni(const IniDocument& ini, const MixRecipe& current = FreshMix());
 
 // Saves every key of the recipe into the file, keeping the file's other lines. The file
-// is replaced in one step: on any failure it is left exactly as it was and
-// RecipeWriteError is raised, naming the path as text.
-void WriteRecipe(const std::string& path, const MixRecipe& recipe);
+// is replaced in one step: on any failure it is left exactly as it was, and the result
+// says why.
+[[nodiscard]] WriteResult WriteRecipe(const std::string& path, const MixRecipe& recipe);
 // The bytes a save writes over a file that held `oldBytes` (cut at the reader's limit when
 // `oldTruncated`): the recipe's keys among the file's other lines, or the recipe alone when
 // those lines would change what the file reads as (a file beyond the reader's limit, or

@@ -33,9 +33,8 @@ bool AppController::confirmDiscard(Caller caller) {
         return true;
     const QString text =
         caller == Caller::Open
-            ? QStringLiteral(
-                  "Your Current Mix Has Not Been Saved \n         Do You Want To Save It?")
-            : QStringLiteral("      Your Current Mix Has Not Been Saved \n"
+            ? tr("Your Current Mix Has Not Been Saved \n         Do You Want To Save It?")
+            : tr("      Your Current Mix Has Not Been Saved \n"
                              "               Do You Want To Save It?");
     switch (m_prompts.message(&w, text, app::warningCaption(), Prompts::Icon::Warning,
                               Prompts::Buttons::YesNoCancel)) {
@@ -57,7 +56,7 @@ bool AppController::saveRecipe() {
         if (!doc.infoComplete()) {
             const auto answer = m_prompts.message(
                 &w,
-                QStringLiteral("There is Information Outstanding \n    Do You Still Want To Save?"),
+                tr("There is Information Outstanding \n    Do You Still Want To Save?"),
                 app::warningCaption(), Prompts::Icon::Warning, Prompts::Buttons::OkCancel);
             if (answer != Prompts::Answer::Ok)
                 return;
@@ -81,7 +80,7 @@ bool AppController::saveRecipe() {
                 break;
             const auto replace = m_prompts.message(
                 &w,
-                QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                tr("%1 already exists.\nDo you want to replace it?")
                     .arg(QFileInfo(path).fileName()),
                 app::warningCaption(), Prompts::Icon::Warning, Prompts::Buttons::YesNo);
             if (replace == Prompts::Answer::Yes)
@@ -110,13 +109,10 @@ bool AppController::saveRecipe() {
 }
 
 bool AppController::writeDocument(const QString& path) {
-    try {
-        WriteRecipe(NativeFromPath(path), document().recipeWithNotes());
+    if (WriteRecipe(NativeFromPath(path), document().recipeWithNotes()))
         return true;
-    } catch (const RecipeWriteError& e) {
-        m_prompts.errorBox(m_window.get(), ToQString(e.what()) + QLatin1Char('.'));
-        return false;
-    }
+    m_prompts.errorBox(m_window.get(), tr("Unable to write to %1.").arg(path));
+    return false;
 }
 
 void AppController::openRecipe() {
@@ -169,7 +165,7 @@ void AppController::loadFile(const QString& path) {
     // A partial recipe must not pass for the whole.
     if (loaded.truncated)
         m_prompts.message(m_window.get(),
-                          QStringLiteral("%1 is longer than %2 MiB; only its first %2 MiB were "
+                          tr("%1 is longer than %2 MiB; only its first %2 MiB were "
                                          "read.\nThe recipe shown may not be the whole of it.")
                               .arg(path)
                               .arg(MaxRecipeFileBytes >> 20),

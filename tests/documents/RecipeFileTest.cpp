@@ -36,7 +36,7 @@ class RecipeFileTest : public test::TempFolderTest {
 TEST_F(RecipeFileTest, FreshMixSavedAsStrongHasEveryKey) {
     MixRecipe r = FreshMix();
     r.Name = "Strong";
-    WriteRecipe(path("Strong.mix"), r);
+    EXPECT_TRUE(WriteRecipe(path("Strong.mix"), r));
     const std::string text = get(path("Strong.mix"));
     const std::string expected =
         "[Title]\r\nName=Strong\r\n\r\n[Ingredients]\r\nNicBaseCost=\r\nNicBaseQty=\r\n"
@@ -59,9 +59,9 @@ TEST_F(RecipeFileTest, ShorterNotesLeaveOldEntriesThatAreNotRead) {
     MixRecipe r = FreshMix();
     for (int i = 0; i < 10; ++i)
         r.Notes.push_back("old " + std::to_string(i));
-    WriteRecipe(path("n.mix"), r);
+    EXPECT_TRUE(WriteRecipe(path("n.mix"), r));
     r.Notes = {"a", "b", "c"};
-    WriteRecipe(path("n.mix"), r);
+    EXPECT_TRUE(WriteRecipe(path("n.mix"), r));
     const std::string text = get(path("n.mix"));
     EXPECT_NE(text.find("Text3=old 3\r\n"), std::string::npos);
     EXPECT_NE(text.find("Text9=old 9\r\n"), std::string::npos);
@@ -97,7 +97,7 @@ TEST_F(RecipeFileTest, ReadsTheEdgeCasesOfHandWrittenFiles) {
     EXPECT_TRUE(r.IgnoreCost);
     EXPECT_EQ(r.Notes, (std::vector<std::string>{"indented", "tabbed\tline", "", "", ""}));
 
-    WriteRecipe(path("e.mix"), r);
+    EXPECT_TRUE(WriteRecipe(path("e.mix"), r));
     const std::string text = get(path("e.mix"));
     EXPECT_NE(text.find("BaseNicPGVG=-1\r\n"), std::string::npos);
     EXPECT_NE(text.find("[ingredients]\r\n"), std::string::npos); // the section stays as written
@@ -211,7 +211,7 @@ TEST_F(RecipeFileTest, RandomRecipesSurviveARoundTrip) {
     for (int round = 0; round < 300; ++round) {
         const MixRecipe r = RandomRecipe(rng);
         const std::string file = path("round" + std::to_string(round % 3) + ".mix");
-        WriteRecipe(file, r);
+        EXPECT_TRUE(WriteRecipe(file, r));
         ASSERT_EQ(LoadRecipe(file).recipe, r) << "round " << round << " name " << r.Name;
     }
 }
@@ -236,7 +236,7 @@ TEST_F(RecipeFileTest, ASaveReadsBackAsTheRecipeWhateverTheFileHeldBefore) {
     };
     for (const auto& [what, old] : huge) {
         put(path("huge.mix"), old);
-        WriteRecipe(path("huge.mix"), r);
+        EXPECT_TRUE(WriteRecipe(path("huge.mix"), r));
         const LoadedRecipe back = LoadRecipe(path("huge.mix"));
         EXPECT_FALSE(back.truncated) << what;
         EXPECT_EQ(back.recipe, r) << what;
@@ -268,8 +268,8 @@ TEST_F(RecipeFileTest, ASaveReadsBackAsTheRecipeWhateverTheFileHeldBefore) {
         }
         const MixRecipe saved = RandomRecipe(rng);
         put(path("over.mix"), old);
-        WriteRecipe(path("over.mix"), saved);
-        WriteRecipe(path("new.mix"), saved);
+        EXPECT_TRUE(WriteRecipe(path("over.mix"), saved));
+        EXPECT_TRUE(WriteRecipe(path("new.mix"), saved));
         ASSERT_EQ(LoadRecipe(path("over.mix")).recipe, LoadRecipe(path("new.mix")).recipe)
             << "round " << round;
     }
@@ -280,10 +280,10 @@ TEST_F(RecipeFileTest, Windows1252FilesStayReadableAndKeepTheirCodePage) {
     MixRecipe r = LoadRecipe(path("w.mix")).recipe;
     EXPECT_EQ(r.Name, "Caf\xC3\xA9");
     EXPECT_EQ(r[TextField::Flav1Name], "Cr\xC3\xA8me \xE2\x82\xAC");
-    WriteRecipe(path("w.mix"), r);
+    EXPECT_TRUE(WriteRecipe(path("w.mix"), r));
     EXPECT_NE(get(path("w.mix")).find("Name=Caf\xE9\r\n"), std::string::npos);
     r[TextField::Flav2Name] = "\xE6\x97\xA5"; // does not fit: the file becomes UTF-8
-    WriteRecipe(path("w.mix"), r);
+    EXPECT_TRUE(WriteRecipe(path("w.mix"), r));
     EXPECT_NE(get(path("w.mix")).find("Name=Caf\xC3\xA9\r\n"), std::string::npos);
     EXPECT_EQ(LoadRecipe(path("w.mix")).recipe, r);
 }
@@ -306,12 +306,9 @@ TEST_F(RecipeFileTest, FailedSaveLeavesTheFileAsItWas) {
     const std::vector<std::string> failing = {readOnly, inLocked, path("no/such/folder/x.mix"),
                                               dir.path().toStdString(), "/dev/full"};
     for (const std::string& target : failing) {
-        try {
-            WriteRecipe(target, r);
-            ADD_FAILURE() << "saved to " << target;
-        } catch (const RecipeWriteError& e) {
-            EXPECT_EQ(std::string(e.what()), "Unable to write to " + target);
-        }
+        const WriteResult written = WriteRecipe(target, r);
+        EXPECT_FALSE(written.ok()) << "saved to " << target;
+        EXPECT_FALSE(written.reason().empty()) << target;
     }
     EXPECT_EQ(get(readOnly), original);
     EXPECT_EQ(get(inLocked), original);
@@ -323,7 +320,7 @@ TEST_F(RecipeFileTest, FailedSaveLeavesTheFileAsItWas) {
 TEST_F(RecipeFileTest, GravitiesLiveInTheirOwnSectionOnlyWhenSet) {
     // A file without [Weights] loads with every default, and is saved without one.
     const std::string plain = path("plain.mix");
-    WriteRecipe(plain, FreshMix());
+    EXPECT_TRUE(WriteRecipe(plain, FreshMix()));
     EXPECT_EQ(get(plain).find("[Weights]"), std::string::npos);
     EXPECT_EQ(LoadRecipe(plain).recipe.Gravity, (std::array<std::string, 12>{}));
 
@@ -334,7 +331,7 @@ TEST_F(RecipeFileTest, GravitiesLiveInTheirOwnSectionOnlyWhenSet) {
     r.Gravity[index(GravityKey::PG)] = "1.04";
     r.Gravity[index(GravityKey::VodkaWater)] = "0.95";
     r.Gravity[index(GravityKey::Flav3)] = "3"; // refused: not written
-    WriteRecipe(file, r);
+    EXPECT_TRUE(WriteRecipe(file, r));
     const std::string text = get(file);
     EXPECT_NE(text.find("; a remark\r\n"), std::string::npos);
     EXPECT_NE(text.find("[Other]\r\nMine=1\r\n"), std::string::npos);
@@ -348,7 +345,7 @@ TEST_F(RecipeFileTest, GravitiesLiveInTheirOwnSectionOnlyWhenSet) {
 
     // Back at its default, a value stands empty, which reads as the default.
     r.Gravity[index(GravityKey::PG)].clear();
-    WriteRecipe(file, r);
+    EXPECT_TRUE(WriteRecipe(file, r));
     EXPECT_NE(get(file).find("[Weights]\r\nPG=\r\nVodka/Water=0.95\r\n"), std::string::npos);
     EXPECT_EQ(LoadRecipe(file).recipe.Gravity[index(GravityKey::PG)], "");
 

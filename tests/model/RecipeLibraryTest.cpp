@@ -37,7 +37,7 @@ class RecipeLibraryTest : public ::testing::Test {
         r[TextField::MixQty] = "30";
         r[TextField::Flav1Name] = flavour;
         r[TextField::PctFlav1] = "10";
-        WriteRecipe(path(name), r);
+        EXPECT_TRUE(WriteRecipe(path(name), r));
     }
     std::string problemOf(RecipeLibrary& lib, const std::string& name) {
         const int i = lib.indexOf(path(name));

@@ -62,7 +62,7 @@ class AppControllerTest : public test::AppTest {
     QString writeRecipe(const QString& name, const std::function<void(MixRecipe&)>& edit) {
         MixRecipe r = FreshMix();
         edit(r);
-        WriteRecipe(path(name).toStdString(), r);
+        EXPECT_TRUE(WriteRecipe(path(name).toStdString(), r));
         return path(name);
     }
 };
@@ -177,7 +177,7 @@ TEST_F(AppControllerTest, FilesAreOpenedAndSavedByTheBytesOfTheirNames) {
     MixRecipe r = FreshMix();
     r.Name = "Odd";
     r[T::MixQty] = "30";
-    WriteRecipe(odd, r);
+    EXPECT_TRUE(WriteRecipe(odd, r));
     controller = std::make_unique<AppController>(prompts, *store);
     controller->setScreenHeightProvider([] { return 1024; });
     controller->setStartupFile(PathFromNative(odd));

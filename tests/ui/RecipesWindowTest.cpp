@@ -54,7 +54,7 @@ class RecipesWindowTest : public test::AppTest {
         MixRecipe r = FreshMix();
         r.Name = title;
         r[T::MixQty] = "30";
-        WriteRecipe((folder + QLatin1Char('/') + name).toStdString(), r);
+        EXPECT_TRUE(WriteRecipe((folder + QLatin1Char('/') + name).toStdString(), r));
         return folder + QLatin1Char('/') + name;
     }
     RecipesWindow& recipes() { return controller->recipes().window(); }
@@ -108,7 +108,7 @@ TEST_F(RecipesWindowTest, AListedRecipeReadsAsTheWindowLoadsIt) {
     r[T::Flav1Name] = "WWWWWWWWWWWWWWWWWWWW Watermelon";
     r[T::PctFlav1] = "10";
     const QString path = folder + QStringLiteral("/wide.mix");
-    WriteRecipe(path.toStdString(), r);
+    EXPECT_TRUE(WriteRecipe(path.toStdString(), r));
     controller->recipes().show();
     RecipeLibrary& library = controller->recipes().library();
     ASSERT_EVENTUALLY(!library.reading() && recipes().model().rowCount() == 3);
@@ -235,7 +235,7 @@ TEST(RecipeListModelTest, FollowsEachChangeAsAFreshListWould) {
         r[T::MixStrength] = std::to_string(strength);
         r[T::Flav1Name] = name % 2 ? "Lemon" : "Mint";
         r[T::PctFlav1] = "5";
-        WriteRecipe(root + "/r" + std::to_string(i) + ".mix", r);
+        EXPECT_TRUE(WriteRecipe(root + "/r" + std::to_string(i) + ".mix", r));
     };
     for (int i = 0; i < 20; ++i)
         write(i, i, i % 7);
@@ -285,7 +285,7 @@ TEST(RecipeListModelTest, ManyAtOnceAsAFreshListWould) {
             r.Name = "Mix " + std::to_string(i * 7 % count);
             r[T::Flav1Name] = i % 3 ? "Lemon" : "Mint";
             r[T::PctFlav1] = "5";
-            WriteRecipe(folder + "/r" + std::to_string(i) + ".mix", r);
+            EXPECT_TRUE(WriteRecipe(folder + "/r" + std::to_string(i) + ".mix", r));
         }
     };
     write(root + "/kept", 40);

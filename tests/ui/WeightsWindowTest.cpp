@@ -153,7 +153,7 @@ TEST_F(WeightsWindowTest, GravitiesOfTheUsersOwnBelongToTheRecipe) {
     EXPECT_DOUBLE_EQ(weights().weights()[SlotId::VodkaWater].gravity, 1.0);
     // Saved and opened again, the gravity comes back.
     const QString file = dir.filePath(QStringLiteral("g.mix"));
-    WriteRecipe(file.toStdString(), w().document().recipe());
+    EXPECT_TRUE(WriteRecipe(file.toStdString(), w().document().recipe()));
     w().document().setMixSaved(true);
     QTest::mouseClick(weights().defaultsButton(), Qt::LeftButton);
     EXPECT_EQ(pg->text(), QString());

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "CalcBench.h"
+#include "CalcList.h"
 
 #include "FileAccess.h"
 #include "FlavourBook.h"
@@ -81,12 +82,12 @@ struct Recipe {
     std::string sortName;
 };
 
-Recipe readRecipe(const std::string& native) {
+Recipe readRecipe(const std::string& native, const RecipeSettle& settle) {
     Recipe r;
-    r.entry = SummarizeRecipeFile(native);
+    r.entry = SummarizeRecipeFile(native, settle);
     r.sortName = MakeSearchKey(r.entry).name;
     if (r.entry.problem.empty()) {
-        const MixRecipe recipe = LoadRecipe(native).recipe;
+        const MixRecipe recipe = settle(LoadRecipe(native).recipe);
         r.needs = NeedsOfMix(recipe, Recalculate(recipe));
     }
     return r;
@@ -95,10 +96,11 @@ Recipe readRecipe(const std::string& native) {
 // Every recipe below the folders, in the Recipes window's first order: by name, then file.
 std::vector<Recipe> readFolders(const CalcOptions& o, bool& allRead) {
     const RecipeWalk walk = WalkRecipeFolders(o.folders);
+    const WindowSettle window;
     std::vector<Recipe> out;
     out.reserve(walk.files.size());
     for (const std::string& file : walk.files)
-        out.push_back(readRecipe(file));
+        out.push_back(readRecipe(file, window.settle));
     std::sort(out.begin(), out.end(), [](const Recipe& a, const Recipe& b) {
         return a.sortName != b.sortName ? a.sortName < b.sortName : a.entry.native < b.entry.native;
     });
@@ -183,9 +185,10 @@ int flavours(const CalcOptions& o) {
 }
 
 int shopping(const CalcOptions& o) {
+    const WindowSettle window;
     std::vector<Recipe> recipes;
     for (const std::string& file : o.folders) {
-        recipes.push_back(readRecipe(file));
+        recipes.push_back(readRecipe(file, window.settle));
         if (!recipes.back().entry.problem.empty()) {
             std::fprintf(stderr, "kovaq-calc: cannot read %s: %s\n", QuotedName(file).c_str(),
                          recipes.back().entry.problem.c_str());

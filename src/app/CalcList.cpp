@@ -55,11 +55,8 @@ std::string field(std::string_view text) {
 
 int ListRecipes(const CalcOptions& o) {
     // Each recipe as the window would load it: the same rows as the Recipes list.
-    LazyGuiApplication fonts;
-    const FieldMeasure measure([&fonts] { fonts.ensure(); });
-    const RecipeSettle settle = [&measure](MixRecipe r) {
-        return SettleLoadedRecipe(std::move(r), measure);
-    };
+    const WindowSettle window;
+    const RecipeSettle& settle = window.settle;
     const RecipeWalk walk = WalkRecipeFolders(o.folders);
     const RecipeQuery query = ParseRecipeQuery(ToQString(o.search));
     struct Row {

@@ -402,6 +402,10 @@ TEST(KovaqCalc, ListsEachRecipeAsTheWindowLoadsIt) {
     ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
     const QJsonObject row = QJsonDocument::fromJson(listed.out).array()[0].toObject();
     EXPECT_EQ(row["flavours"].toArray()[0].toObject()["name"].toString(), inWindow);
+    // The flavour book names it so too.
+    const CalcRun book = calc({QStringLiteral("--flavours"), QStringLiteral("--json"), dir.path()});
+    ASSERT_EQ(book.exitCode, 0) << book.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(book.out).array()[0].toObject()["name"].toString(), inWindow);
 }
 
 TEST(KovaqCalc, ListTextKeepsOneRecipeALineWhateverItsNames) {

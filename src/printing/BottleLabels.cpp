@@ -8,6 +8,7 @@
 
 #include "ReportRenderer.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFontMetricsF>
 #include <QImage>
@@ -47,7 +48,7 @@ QString LabelSizeName(LabelSize size) {
     case LabelSize::PrinterOwn:
         break;
     }
-    return QStringLiteral("The printer's own");
+    return QCoreApplication::translate("kovaq::BottleLabels", "The printer's own");
 }
 
 QPageSize LabelPage(LabelSize size) {
@@ -104,13 +105,19 @@ std::vector<LabelLine> labelLines(const LabelInputs& in, int s) {
     std::vector<LabelLine> lines{
         {in.name, s + 2, true},
         {what.join(dot), s, false},
-        {QStringLiteral("Mixed ") + c.toString(in.mixed, QStringLiteral("d MMM yyyy")) + dot +
-             QStringLiteral("Ready ") + c.toString(in.ready, QStringLiteral("d MMM yyyy")),
+        //: The day a batch was mixed (%1) and the day it has steeped (%2).
+        {QCoreApplication::translate("kovaq::BottleLabels", "Mixed %1 \u00b7 Ready %2")
+             .arg(c.toString(in.mixed, QStringLiteral("d MMM yyyy")),
+                  c.toString(in.ready, QStringLiteral("d MMM yyyy"))),
          s, false}};
     if (!in.baseMaker.isEmpty())
-        lines.push_back({QStringLiteral("Base: ") + in.baseMaker, s, false});
+        //: The maker of the nicotine base.
+        lines.push_back(
+            {QCoreApplication::translate("kovaq::BottleLabels", "Base: %1").arg(in.baseMaker), s,
+             false});
     if (in.containsNicotine)
-        lines.push_back({QStringLiteral("Contains nicotine"), s, true});
+        lines.push_back(
+            {QCoreApplication::translate("kovaq::BottleLabels", "Contains nicotine"), s, true});
     return lines;
 }
 

@@ -6,6 +6,7 @@
 #include "FileAccess.h"
 #include "ReportRenderer.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -52,7 +53,7 @@ QString PrintReport(QPrinter& printer, const ReportDocument& doc, const PageMetr
     printer.setDocName(QString());
     QPainter p;
     if (!p.begin(&printer))
-        return QStringLiteral("Printer is not available.");
+        return QCoreApplication::translate("kovaq::PrintJob", "Printer is not available.");
     const QRect area(margins.leftPr, margins.topPr, metrics.pageW - 2 * margins.leftPr,
                      metrics.pageH - 2 * margins.topPr);
     const PagesOutcome outcome =
@@ -62,12 +63,14 @@ QString PrintReport(QPrinter& printer, const ReportDocument& doc, const PageMetr
         printer.abort();
         p.end();
         return outcome == PagesOutcome::NoRoom
-                   ? QString::fromLatin1(NoRoomMessage)
-                   : QStringLiteral(
+                   ? QCoreApplication::translate("kovaq::PrintJob", NoRoomMessage)
+                   : QCoreApplication::translate(
+                         "kovaq::PrintJob",
                          "The printer did not take the next page; the print was stopped.");
     }
     if (!p.end() || !outputWritten(printer))
-        return QStringLiteral("The printer did not finish the print.");
+        return QCoreApplication::translate("kovaq::PrintJob",
+                                           "The printer did not finish the print.");
     return {};
 }
 

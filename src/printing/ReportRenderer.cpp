@@ -8,6 +8,7 @@
 #include "FileAccess.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -130,7 +131,9 @@ WriteResult ExportReportPdf(const ReportDocument& doc, const QString& path, cons
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!ExportReportPdf(doc, buffer, page, marginInches))
-        return WriteResult{EIO, "The PDF could not be made"};
+        return WriteResult{
+            EIO, QCoreApplication::translate("kovaq::ReportRenderer", "The PDF could not be made")
+                     .toStdString()};
     const QByteArray& bytes = buffer.data();
     return ReplaceFileContents(
         NativeFromPath(path),

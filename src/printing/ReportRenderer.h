@@ -30,8 +30,8 @@ enum class PagesOutcome {
     NoRoom,      // a fresh page took nothing: the margins and text size leave no room
     PageRefused, // the device would not start another page
 };
-inline constexpr const char* NoRoomMessage =
-    "The margins and text size leave no room for a line on this paper.";
+inline constexpr const char* NoRoomMessage = QT_TRANSLATE_NOOP(
+    "kovaq::PrintJob", "The margins and text size leave no room for a line on this paper.");
 
 // Lays the report out page after page in `area`, starting a new page with `newPage` while
 // text remains. A page that takes nothing ends the job at once: a printer never receives a

@@ -3,6 +3,7 @@
 
 #include "Reports.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include "QtText.h"
@@ -20,7 +21,18 @@ QString number(const QString& text) {
     return ToQString(FormatNumber(ParseNumber(text.toStdString())));
 }
 
-const QString kFooter = QStringLiteral("Calculated with Ko-Vaq from ") + ToQString(MakerWebDomain);
+// The reports' words are their captions and headings, in the reader's language ("kovaq::Reports");
+// the separators and tabs that follow them are the layout's own.
+QString footer() {
+    return QCoreApplication::translate("kovaq::Reports", "Calculated with Ko-Vaq from %1")
+        .arg(ToQString(MakerWebDomain));
+}
+
+// "Mix Name - Cherry": the heading's caption, then the report's separator.
+QString nameLine(const QString& title) {
+    return QCoreApplication::translate("kovaq::Reports", "Mix Name") + QStringLiteral(" - ") +
+           title;
+}
 
 } // namespace
 
@@ -40,10 +52,15 @@ ReportInputs MakeReportInputs(const MixRecipe& recipe, const MixResult& result,
                        recipe[TextField::MixQty], recipe[RatioField::MixNicPGVG].RatioText));
     in.costStatusText = ToQString(result.CostStatusText);
     in.volStatusText = ToQString(result.VolStatusText);
-    in.totalCostText = ToQString(result.TotalCostText);
+    // Costs that are not worked out say so in the reader's language.
+    const auto costText = [&recipe](const std::string& text) {
+        return recipe.IgnoreCost ? QCoreApplication::translate("kovaq::Reports", "N/A")
+                                 : ToQString(text);
+    };
+    in.totalCostText = costText(result.TotalCostText);
     for (std::size_t i = 0; i < SlotCount; ++i) {
         in.volumeTexts[i] = ToQString(result.slots[i].VolumeText);
-        in.mixCostTexts[i] = ToQString(result.slots[i].MixCostText);
+        in.mixCostTexts[i] = costText(result.slots[i].MixCostText);
         in.rowLabels[i] = ToQString(labels.label(slotAt(i)));
     }
     in.mixStrengthEnabled = result.MixStrengthEnabled;
@@ -65,21 +82,27 @@ void BuildSummaryReport(ReportDocument& doc, const ReportInputs& in) {
     doc.SetSize(s);
     doc.SetBold(false);
     doc.SetTabLayout(SummaryTabs(s));
-    doc.AppendLine(QStringLiteral("Mix Name - ") + in.mixTitle);
+    const QString status = QCoreApplication::translate("kovaq::Reports", "Status");
+    const QString notesCaption = QCoreApplication::translate("kovaq::Reports", "Notes");
+    doc.AppendLine(nameLine(in.mixTitle));
     doc.AppendLine(QString());
-    doc.AppendLine(QStringLiteral("Status -  ") + in.costStatusText + QStringLiteral(" ") +
+    doc.AppendLine(status + QStringLiteral(" -  ") + in.costStatusText + QStringLiteral(" ") +
                    in.volStatusText + QStringLiteral("\t"));
     doc.AppendLine(QStringLiteral("\t\t\t"));
     if (ParseNumber(in.field(TextField::BaseNicStrength).toStdString()) != 0.0)
-        doc.AppendLine(QStringLiteral("Nic Base Strength\t\t") +
-                       in.field(TextField::BaseNicStrength) + QStringLiteral(" mg\t"));
+        doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Nic Base Strength") +
+                       QStringLiteral("\t\t") + in.field(TextField::BaseNicStrength) +
+                       QStringLiteral(" mg\t"));
     if (in.mixStrengthEnabled)
-        doc.AppendLine(QStringLiteral("Nic Strength\t\t") +
-                       number(in.field(TextField::MixStrength)) + QStringLiteral(" mg\t"));
+        doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Nic Strength") +
+                       QStringLiteral("\t\t") + number(in.field(TextField::MixStrength)) +
+                       QStringLiteral(" mg\t"));
     else
-        doc.AppendLine(QStringLiteral("Nic Strength\t\t0 mg\t"));
-    doc.AppendLine(QStringLiteral("Mix PG-VG Ratio (%) \t\t") +
-                   in.ratioText(RatioField::MixNicPGVG) + QStringLiteral("\t"));
+        doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Nic Strength") +
+                       QStringLiteral("\t\t0 mg\t"));
+    doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Mix PG-VG Ratio (%)") +
+                   QStringLiteral(" \t\t") + in.ratioText(RatioField::MixNicPGVG) +
+                   QStringLiteral("\t"));
     doc.AppendLine(QStringLiteral("\t\t\t"));
 
     const QString ml = QStringLiteral(" ml\t");
@@ -101,14 +124,16 @@ void BuildSummaryReport(ReportDocument& doc, const ReportInputs& in) {
                        vol(SlotId::VodkaWater) + ml);
     doc.AppendLine(QStringLiteral("\t\t\t"));
     if (ParseNumber(in.field(TextField::MixQty).toStdString()) != 0.0)
-        doc.AppendLine(QStringLiteral("Mix Volume \t\t") + in.field(TextField::MixQty) + ml);
+        doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Mix Volume") +
+                       QStringLiteral(" \t\t") + in.field(TextField::MixQty) + ml);
     doc.AppendLine(QStringLiteral("\t\t\t"));
     if (in.totalCostText != QStringLiteral("0"))
-        doc.AppendLine(QStringLiteral("                  TOTAL COST \t") + in.totalCostText +
-                       QStringLiteral("\t"));
+        doc.AppendLine(QStringLiteral("                  ") +
+                       QCoreApplication::translate("kovaq::Reports", "TOTAL COST") +
+                       QStringLiteral(" \t") + in.totalCostText + QStringLiteral("\t"));
 
     if (in.includeNotes) {
-        doc.ReplaceLineText(2, doc.LineText(2) + QStringLiteral("Notes -  "));
+        doc.ReplaceLineText(2, doc.LineText(2) + notesCaption + QStringLiteral(" -  "));
         for (int k = 0; k < in.notesLines.size(); ++k) {
             if (k + 4 < doc.LineCount())
                 doc.ReplaceLineText(k + 4, doc.LineText(k + 4) + in.notesLines[k]);
@@ -117,20 +142,22 @@ void BuildSummaryReport(ReportDocument& doc, const ReportInputs& in) {
         }
     }
 
-    const int name = doc.Find(QStringLiteral("Mix Name - "));
+    // The captions are bold with their dash.
+    const int name =
+        doc.Find(QCoreApplication::translate("kovaq::Reports", "Mix Name") + QStringLiteral(" - "));
     if (name >= 0)
         doc.MarkBold(name, static_cast<int>(doc.LineText(0).size()) - name);
-    const int status = doc.Find(QStringLiteral("Status -  "));
-    if (status >= 0)
-        doc.MarkBold(status, 8);
-    const int notes = doc.Find(QStringLiteral("Notes -  "));
+    const int statusAt = doc.Find(status + QStringLiteral(" -  "));
+    if (statusAt >= 0)
+        doc.MarkBold(statusAt, static_cast<int>(status.size()) + 2);
+    const int notes = doc.Find(notesCaption + QStringLiteral(" -  "));
     if (notes >= 0)
-        doc.MarkBold(notes, 7);
+        doc.MarkBold(notes, static_cast<int>(notesCaption.size()) + 2);
 
     doc.AppendLine(QStringLiteral("\t\t\t"));
     doc.SetBold(false);
     doc.SetSize(s - 2);
-    doc.AppendLine(kFooter + QStringLiteral("\t"));
+    doc.AppendLine(footer() + QStringLiteral("\t"));
     doc.SetSize(s);
 }
 
@@ -147,27 +174,35 @@ void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in) {
     std::array<QString, SlotCount> qtys;
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotId slot = slotAt(i);
-        costs[i] = in.ignoreCost ? QStringLiteral("N/A") : number(in.field(CostField(slot)));
-        qtys[i] = in.ignoreCost ? QStringLiteral("N/A") : number(in.field(QtyField(slot)));
+        costs[i] = in.ignoreCost ? QCoreApplication::translate("kovaq::Reports", "N/A")
+                                 : number(in.field(CostField(slot)));
+        qtys[i] = in.ignoreCost ? QCoreApplication::translate("kovaq::Reports", "N/A")
+                                : number(in.field(QtyField(slot)));
     }
 
     doc.Clear();
     doc.SetSize(s);
     doc.SetBold(false);
     doc.SetTabLayout(DetailsTabs(s));
-    doc.AppendLine(QStringLiteral("Mix Name - ") + in.mixTitle);
+    doc.AppendLine(nameLine(in.mixTitle));
     doc.MarkBold(0, static_cast<int>(doc.LineText(0).size()));
     doc.AppendLine(QString());
     const int statusStart = doc.LineStart(doc.LineCount());
-    doc.AppendLine(QStringLiteral("Status -  ") + in.costStatusText + QStringLiteral(" ") +
+    const QString status = QCoreApplication::translate("kovaq::Reports", "Status");
+    doc.AppendLine(status + QStringLiteral(" -  ") + in.costStatusText + QStringLiteral(" ") +
                    in.volStatusText);
-    doc.MarkBold(statusStart, 9);
+    doc.MarkBold(statusStart, static_cast<int>(status.size()) + 3);
     doc.AppendLine(QString());
 
     doc.SetBold(true);
-    doc.AppendLine(QStringLiteral("Ingredient Details\t\t\tMixing Volumes"));
+    doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Ingredient Details") +
+                   QStringLiteral("\t\t\t") +
+                   QCoreApplication::translate("kovaq::Reports", "Mixing Volumes"));
     doc.SetSize(s - 2);
-    doc.AppendLine(QStringLiteral("\tCost\t      Qty(ml)\t\tVol(ml)"));
+    doc.AppendLine(
+        QStringLiteral("\t") + QCoreApplication::translate("kovaq::Reports", "Cost") +
+        QStringLiteral("\t      ") + QCoreApplication::translate("kovaq::Reports", "Qty(ml)") +
+        QStringLiteral("\t\t") + QCoreApplication::translate("kovaq::Reports", "Vol(ml)"));
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotId slot = slotAt(i);
         if (!shown(slot))
@@ -178,20 +213,22 @@ void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in) {
             first = label(slot);
             break;
         case SlotId::PG:
-            first = QStringLiteral("Prop. Glycol (PG)");
+            first = QCoreApplication::translate("kovaq::Reports", "Prop. Glycol (PG)");
             break;
         case SlotId::VG:
-            first = QStringLiteral("Veg. Glycerin (VG)");
+            first = QCoreApplication::translate("kovaq::Reports", "Veg. Glycerin (VG)");
             break;
         case SlotId::VodkaWater:
-            first = QStringLiteral("Vodka/Water");
+            first = QCoreApplication::translate("kovaq::Reports", "Vodka/Water");
             break;
         default:
             first =
                 ToQString(RowLabelBase(slot)) + QStringLiteral(" ") + in.field(*NameField(slot));
             break;
         }
-        doc.AppendLine(first + QStringLiteral("\t") + costs[i] + QStringLiteral("\tper  ") +
+        //: Between a bottle's price and its size in ml: "2.50 per 10".
+        doc.AppendLine(first + QStringLiteral("\t") + costs[i] + QStringLiteral("\t") +
+                       QCoreApplication::translate("kovaq::Reports", "per") + QStringLiteral("  ") +
                        qtys[i] + QStringLiteral("\t") + label(slot) + QStringLiteral("\t  ") +
                        vol(slot));
     }
@@ -199,18 +236,23 @@ void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in) {
     doc.AppendLine(QString());
 
     doc.SetBold(true);
-    doc.AppendLine(QStringLiteral("Mixing Specification\t\t\tCosts For This Mix"));
+    doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Mixing Specification") +
+                   QStringLiteral("\t\t\t") +
+                   QCoreApplication::translate("kovaq::Reports", "Costs For This Mix"));
     doc.SetTabLayout(SpecHeaderTabs(s));
     doc.SetSize(s - 2);
-    doc.AppendLine(QStringLiteral("\t%PG/%VG\t  Costs"));
+    doc.AppendLine(QStringLiteral("\t%PG/%VG\t  ") +
+                   QCoreApplication::translate("kovaq::Reports", "Costs"));
     doc.SetTabLayout(SpecRowTabs(s));
     const QString gap = QStringLiteral("\t  ");
     if (cost(SlotId::NicBase) != QStringLiteral("0") || in.includeUnused)
-        doc.AppendLine(QStringLiteral("Nic Base Strength\t") +
-                       in.ratioText(RatioField::BaseNicPGVG) + QStringLiteral("\t") +
-                       number(in.field(TextField::BaseNicStrength)) + QStringLiteral(" mg\t") +
-                       label(SlotId::NicBase) + gap + cost(SlotId::NicBase));
-    doc.AppendLine(QStringLiteral("Nic Strength\t") + in.ratioText(RatioField::MixNicPGVG) +
+        doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Nic Base Strength") +
+                       QStringLiteral("\t") + in.ratioText(RatioField::BaseNicPGVG) +
+                       QStringLiteral("\t") + number(in.field(TextField::BaseNicStrength)) +
+                       QStringLiteral(" mg\t") + label(SlotId::NicBase) + gap +
+                       cost(SlotId::NicBase));
+    doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Nic Strength") +
+                   QStringLiteral("\t") + in.ratioText(RatioField::MixNicPGVG) +
                    QStringLiteral("\t") + number(in.field(TextField::MixStrength)) +
                    QStringLiteral(" mg\t") + label(SlotId::PG) + gap + cost(SlotId::PG));
     doc.AppendLine(QStringLiteral("\t\t\t") + label(SlotId::VG) + gap + cost(SlotId::VG));
@@ -223,17 +265,21 @@ void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in) {
                        QStringLiteral("%\t") + label(slot) + gap + cost(slot));
     }
     if (shown(SlotId::VodkaWater))
-        doc.AppendLine(QStringLiteral("Vodka/Water\t\t") +
-                       number(in.field(TextField::PctVodkaWater)) + QStringLiteral("%\t") +
-                       label(SlotId::VodkaWater) + gap + cost(SlotId::VodkaWater));
-    doc.AppendLine(QStringLiteral("Mix Volume\t\t") + number(in.field(TextField::MixQty)) +
-                   QStringLiteral(" ml\t") + QStringLiteral("                    TOTAL\t  ") +
+        doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Vodka/Water") +
+                       QStringLiteral("\t\t") + number(in.field(TextField::PctVodkaWater)) +
+                       QStringLiteral("%\t") + label(SlotId::VodkaWater) + gap +
+                       cost(SlotId::VodkaWater));
+    doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Mix Volume") +
+                   QStringLiteral("\t\t") + number(in.field(TextField::MixQty)) +
+                   QStringLiteral(" ml\t                    ") +
+                   QCoreApplication::translate("kovaq::Reports", "TOTAL") + QStringLiteral("\t  ") +
                    in.totalCostText);
 
     if (in.includeNotes) {
         doc.AppendLine(QString());
         doc.SetBold(true);
-        doc.AppendLine(QStringLiteral("Notes -"));
+        doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Notes") +
+                       QStringLiteral(" -"));
         if (!in.notesLines.isEmpty()) {
             doc.AppendLine(QString());
             doc.SetTabLayout(NotesTabs(s));
@@ -243,7 +289,7 @@ void BuildDetailsReport(ReportDocument& doc, const ReportInputs& in) {
     }
     doc.AppendLine(QString());
     doc.SetSize(s - 2);
-    doc.AppendLine(kFooter);
+    doc.AppendLine(footer());
     doc.AppendLine(QString());
 }
 
@@ -263,12 +309,16 @@ void BuildWeightsReport(ReportDocument& doc, const ReportInputs& in, const Weigh
     doc.SetSize(s);
     doc.SetTabLayout(WeightsTabs(s));
     doc.SetBold(true);
-    doc.AppendLine(QStringLiteral("Mix Name - ") + in.mixTitle);
+    doc.AppendLine(nameLine(in.mixTitle));
     doc.SetBold(false);
-    doc.AppendLine(QStringLiteral("Weighed - ") + date);
+    doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Weighed") +
+                   QStringLiteral(" - ") + date);
     doc.AppendLine(QString());
     doc.SetBold(true);
-    doc.AppendLine(QStringLiteral("Ingredient\tml\tg/ml\tgrams\tscale reads"));
+    doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "Ingredient") +
+                   QStringLiteral("\tml\tg/ml\t") +
+                   QCoreApplication::translate("kovaq::Reports", "grams") + QLatin1Char('\t') +
+                   QCoreApplication::translate("kovaq::Reports", "scale reads"));
     doc.SetBold(false);
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotWeight& w = weights.slots[i];
@@ -280,19 +330,22 @@ void BuildWeightsReport(ReportDocument& doc, const ReportInputs& in, const Weigh
     }
     doc.AppendLine(QString());
     doc.SetBold(true);
-    doc.AppendLine(QStringLiteral("TOTAL\t\t\t") + ToQString(weights.totalGramsText));
+    doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "TOTAL") +
+                   QStringLiteral("\t\t\t") + ToQString(weights.totalGramsText));
     doc.SetBold(false);
     doc.AppendLine(QString());
     bool hinted = false;
     for (std::size_t i = 0; i < SlotCount; ++i)
         if (hints[i]) {
-            doc.AppendLine(in.rowLabels[i].trimmed() + QStringLiteral(": ") + ToQString(*hints[i]));
+            //: An ingredient (%1) and the hint for it (%2).
+            doc.AppendLine(QCoreApplication::translate("kovaq::Reports", "%1: %2")
+                               .arg(in.rowLabels[i].trimmed(), ToQString(*hints[i])));
             hinted = true;
         }
     if (hinted)
         doc.AppendLine(QString());
     doc.SetSize(s - 2);
-    doc.AppendLine(kFooter);
+    doc.AppendLine(footer());
     doc.SetSize(s);
 }
 

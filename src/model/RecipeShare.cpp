@@ -12,10 +12,6 @@
 namespace kovaq {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("kovaq::RecipeShare", text);
-}
-
 QString number(double v) {
     return ToQString(FormatNumber(v));
 }
@@ -45,31 +41,39 @@ std::string CopyRecipeText(const MixDocument& doc, std::optional<int> steepDays,
 QStringList PasteRemarks(const ParsedRecipe& p, const MixDocument& doc) {
     QStringList out;
     if (p.ratioRounded())
-        out << tr("%1 is not on the list: %2 is used.")
+        out << QCoreApplication::translate("kovaq::RecipeShare",
+                                           "%1 is not on the list: %2 is used.")
                    .arg(ToQString(PgVgText(*p.pgPercent)), ratioName(*p.ratioPosition));
     if (p.baseRatioRounded())
-        out << tr("The base's %1 is not on the list: %2 is used.")
+        out << QCoreApplication::translate("kovaq::RecipeShare",
+                                           "The base's %1 is not on the list: %2 is used.")
                    .arg(ToQString(PgVgText(*p.basePgPercent)), ratioName(*p.baseRatioPosition));
     if (!p.leftOut.empty()) {
         QStringList names;
         for (const TextFlavour& f : p.leftOut)
             names << ToQString(f.name) + QLatin1Char(' ') + number(f.percent) + QLatin1Char('%');
-        out << tr("Only eight flavours fit: left out %1.").arg(names.join(QStringLiteral(", ")));
+        out << QCoreApplication::translate("kovaq::RecipeShare",
+                                           "Only eight flavours fit: left out %1.")
+                   .arg(names.join(QStringLiteral(", ")));
     }
     const bool baseKnown =
         p.baseStrength.value_or(0) > 0 || ParseNumber(doc.text(TextField::BaseNicStrength)) > 0;
     if (p.strength.value_or(0) > 0 && !baseKnown)
-        out << tr("%1 mg needs a nicotine base: type the base's strength, then the strength. "
-                  "\"%2\" is kept in the notes.")
+        out << QCoreApplication::translate(
+                   "kovaq::RecipeShare",
+                   "%1 mg needs a nicotine base: type the base's strength, then the strength. "
+                   "\"%2\" is kept in the notes.")
                    .arg(number(*p.strength), KeptStrengthLine(*p.strength));
     if (p.steepDays)
         //: %1 is the note as it is kept, in English ("Steep: 7 days").
-        out << tr("%1 (kept in the notes)").arg(steepText(*p.steepDays));
+        out << QCoreApplication::translate("kovaq::RecipeShare", "%1 (kept in the notes)")
+                   .arg(steepText(*p.steepDays));
     return out;
 }
 
 QString TextCutRemark() {
-    return tr("Read the first %1 KB of the text; the rest was not used.")
+    return QCoreApplication::translate("kovaq::RecipeShare",
+                                       "Read the first %1 KB of the text; the rest was not used.")
         .arg(MaxRecipeTextBytes / 1024);
 }
 

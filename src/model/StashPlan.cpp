@@ -18,10 +18,6 @@
 namespace kovaq {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("kovaq::StashPlan", text);
-}
-
 // A figure without its unit: the sentences hold it.
 QString ml(double v, int decimals) {
     return ToQString(FormatNumber(RoundDecimals(v, decimals)));
@@ -73,7 +69,9 @@ std::vector<NeedLine> DescribeNeeds(const std::vector<Need>& needs,
         NeedLine line;
         const QString name = rowName(need.slot, need.name);
         if (!any) {
-            line.text = tr("%1: needs %2 ml, none in the stash").arg(name, ml(need.ml, decimals));
+            line.text = QCoreApplication::translate("kovaq::StashPlan",
+                                                    "%1: needs %2 ml, none in the stash")
+                            .arg(name, ml(need.ml, decimals));
             line.enough = false;
         } else {
             // Worked out from the figures as shown, so that the line adds up: within what the
@@ -81,12 +79,15 @@ std::vector<NeedLine> DescribeNeeds(const std::vector<Need>& needs,
             const double needShown = RoundDecimals(need.ml, decimals);
             const double haveShown = RoundDecimals(onHand, decimals);
             line.enough = haveShown >= needShown;
-            line.text = line.enough ? tr("%1: needs %2 ml, %3 ml on hand, %4 ml left")
-                                          .arg(name, ml(need.ml, decimals), ml(onHand, decimals),
-                                               ml(haveShown - needShown, decimals))
-                                    : tr("%1: needs %2 ml, %3 ml on hand, %4 ml short")
-                                          .arg(name, ml(need.ml, decimals), ml(onHand, decimals),
-                                               ml(needShown - haveShown, decimals));
+            line.text = line.enough
+                            ? QCoreApplication::translate(
+                                  "kovaq::StashPlan", "%1: needs %2 ml, %3 ml on hand, %4 ml left")
+                                  .arg(name, ml(need.ml, decimals), ml(onHand, decimals),
+                                       ml(haveShown - needShown, decimals))
+                            : QCoreApplication::translate(
+                                  "kovaq::StashPlan", "%1: needs %2 ml, %3 ml on hand, %4 ml short")
+                                  .arg(name, ml(need.ml, decimals), ml(onHand, decimals),
+                                       ml(needShown - haveShown, decimals));
         }
         lines.push_back(std::move(line));
     }

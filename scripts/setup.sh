@@ -12,6 +12,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev googletest
   fonts-liberation fonts-comic-neue
 )

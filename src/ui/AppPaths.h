@@ -9,15 +9,16 @@
 #include "FileAccess.h"
 #include "MixName.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace kovaq::app {
 
 inline QString recipeFilter() {
-    return QStringLiteral("Ko-Vaq files (*.mix)");
+    return QCoreApplication::translate("kovaq::AppController", "Ko-Vaq files (*.mix)");
 }
 inline QString warningCaption() {
-    return QStringLiteral("Warning...");
+    return QCoreApplication::translate("kovaq::AppController", "Warning...");
 }
 inline QString mixNameOf(const QString& path) {
     return PathFromNative(MixNameFromPath(NativeFromPath(path)));

@@ -4,6 +4,8 @@
 #include "ControlNames.h"
 #include "QtText.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace kovaq {
@@ -27,6 +29,10 @@ QString caption(SlotId s) {
     return ToQString(IngredientCaption(s));
 }
 
+QString translated(const char* text) {
+    return QCoreApplication::translate("ControlNames", text);
+}
+
 } // namespace
 
 QString FieldControlName(TextField field) {
@@ -40,34 +46,37 @@ QString RatioControlName(RatioField ratio) {
 QString FieldAccessibleName(TextField field) {
     switch (field) {
     case TextField::BaseNicStrength:
-        return QStringLiteral("Nic Base Strength");
+        return translated(QT_TRANSLATE_NOOP("ControlNames", "Nic Base Strength"));
     case TextField::MixStrength:
-        return QStringLiteral("Nic Strength");
+        return translated(QT_TRANSLATE_NOOP("ControlNames", "Nic Strength"));
     case TextField::MixQty:
-        return QStringLiteral("Volume To Make");
+        return translated(QT_TRANSLATE_NOOP("ControlNames", "Volume To Make"));
     default:
         break;
     }
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotId s = slotAt(i);
+        // Read out by a screen reader: the row's caption, then what the field holds.
         if (CostField(s) == field)
-            return caption(s) + QStringLiteral(" cost");
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "%1 cost")).arg(caption(s));
         if (QtyField(s) == field)
-            return caption(s) + QStringLiteral(" quantity");
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "%1 quantity")).arg(caption(s));
         if (NameField(s) == field)
-            return caption(s) + QStringLiteral(" name");
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "%1 name")).arg(caption(s));
         if (PercentField(s) == field)
-            return caption(s) + QStringLiteral(" percentage");
+            return translated(QT_TRANSLATE_NOOP("ControlNames", "%1 percentage")).arg(caption(s));
     }
     return {};
 }
 
 QString RatioAccessibleName(RatioField ratio) {
     if (ratio == RatioField::BaseNicPGVG)
-        return QStringLiteral("Nic Base PG-VG");
+        return translated(QT_TRANSLATE_NOOP("ControlNames", "Nic Base PG-VG"));
     if (ratio == RatioField::MixNicPGVG)
-        return QStringLiteral("Mix PG-VG");
-    return QStringLiteral("F%1 PG-VG").arg(index(ratio) - index(RatioField::Flav1NicPGVG) + 1);
+        return translated(QT_TRANSLATE_NOOP("ControlNames", "Mix PG-VG"));
+    //: F1 to F8 name the flavours' rows.
+    return translated(QT_TRANSLATE_NOOP("ControlNames", "F%1 PG-VG"))
+        .arg(index(ratio) - index(RatioField::Flav1NicPGVG) + 1);
 }
 
 } // namespace kovaq

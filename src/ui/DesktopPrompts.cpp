@@ -106,7 +106,8 @@ QString DesktopPrompts::openFileName(QWidget* parent, const QString& folder,
 }
 
 QString DesktopPrompts::folderName(QWidget* parent, const QString& start) {
-    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Recipe folder"), start);
+    return QFileDialog::getExistingDirectory(
+        parent, QCoreApplication::translate("DesktopPrompts", "Recipe folder"), start);
 }
 
 QString DesktopPrompts::saveFileName(QWidget* parent, const QString& folder,

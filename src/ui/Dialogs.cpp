@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kovaq {
 namespace {
 
@@ -31,20 +33,20 @@ QLabel* centred(const QString& text, QWidget* parent, bool bold = false, bool un
 
 RetainDialog::RetainDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm5"));
-    setWindowTitle(QStringLiteral("Retain Some Details?"));
+    setWindowTitle(tr("Retain Some Details?"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        centred(QStringLiteral("Please Check The Boxes Below If You Would"), this, false, true));
-    layout->addWidget(
-        centred(QStringLiteral("Like To Retain Either Or Both Of These Panel's Contents"), this,
-                false, true));
+    //: Shown on two lines, broken where the line break stands.
+    for (const QString& line : tr("Please Check The Boxes Below If You Would\n"
+                                  "Like To Retain Either Or Both Of These Panel's Contents")
+                                   .split(QLatin1Char('\n')))
+        layout->addWidget(centred(line, this, false, true));
     auto* boxes = new QHBoxLayout;
-    m_ingredients = new QCheckBox(QStringLiteral("Ingredient Details"), this);
+    m_ingredients = new QCheckBox(tr("Ingredient Details"), this);
     m_ingredients->setObjectName(QStringLiteral("CheckBox1"));
-    m_notes = new QCheckBox(QStringLiteral("Notes"), this);
+    m_notes = new QCheckBox(tr("Notes"), this);
     m_notes->setObjectName(QStringLiteral("CheckBox2"));
     boxes->addStretch();
     boxes->addWidget(m_ingredients);
@@ -55,10 +57,10 @@ RetainDialog::RetainDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(boxes);
     layout->addSpacing(8);
     auto* buttons = new QHBoxLayout;
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("OkButton"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("CancelButton"));
     buttons->addStretch();
     buttons->addWidget(m_ok);
@@ -78,10 +80,12 @@ void RetainDialog::reject() {
 namespace {
 
 // "To view the Help file at any time, click on the          icon." with the help icon
-// drawn over the ten blanks.
+// drawn over the blanks that stand for %1 in the line (ten of them, with its spaces).
 class IconLine : public QLabel {
   public:
-    IconLine(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    IconLine(const QString& line, QWidget* parent)
+        : QLabel(QString(line).replace(QLatin1String("%1"), gap()), parent),
+          m_before(line.left(std::max<qsizetype>(line.indexOf(QLatin1String("%1")), 0))) {
         auto* icon = new HelpIcon(this);
         icon->setFixedSize(14, 14);
         icon->setCursor(Qt::ArrowCursor);
@@ -92,15 +96,17 @@ class IconLine : public QLabel {
     void resizeEvent(QResizeEvent* e) override {
         QLabel::resizeEvent(e);
         const QFontMetrics fm(font());
-        const QString before = QStringLiteral("To view the Help file at any time, click on the ");
-        const QString gap = QStringLiteral("         ");
         const int textWidth = fm.horizontalAdvance(text());
-        const int left = (width() - textWidth) / 2 + fm.horizontalAdvance(before);
-        m_icon->move(left + (fm.horizontalAdvance(gap) - m_icon->width()) / 2,
-                     (height() - m_icon->height()) / 2);
+        const int left = (width() - textWidth) / 2 + fm.horizontalAdvance(m_before);
+        // Centred on the blanks between the two words, the space after %1 among them.
+        const int blanks = fm.horizontalAdvance(gap() + QLatin1Char(' '));
+        m_icon->move(left + (blanks - m_icon->width()) / 2, (height() - m_icon->height()) / 2);
     }
 
   private:
+    static QString gap() { return QStringLiteral("        "); }
+
+    QString m_before; // the line's text left of the icon
     QWidget* m_icon = nullptr;
 };
 
@@ -108,36 +114,43 @@ class IconLine : public QLabel {
 
 WelcomeDialog::WelcomeDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm4"));
-    setWindowTitle(QStringLiteral("Welcome To Ko-Vaq"));
+    setWindowTitle(tr("Welcome To Ko-Vaq"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(2);
-    layout->addWidget(
-        centred(QStringLiteral("Ko-Vaq Has Detected That You Are A New User"), this, true, true));
+    layout->addWidget(centred(tr("Ko-Vaq Has Detected That You Are A New User"), this, true, true));
     layout->addSpacing(10);
-    layout->addWidget(
-        centred(QStringLiteral("If you need help getting started, look in the Help file"), this));
-    layout->addWidget(centred(QStringLiteral("under 'How To... Getting Started'"), this));
+    //: Shown on two lines, broken where the line break stands.
+    for (const QString& line : tr("If you need help getting started, look in the Help file\n"
+                                  "under 'How To... Getting Started'")
+                                   .split(QLatin1Char('\n')))
+        layout->addWidget(centred(line, this));
     layout->addSpacing(10);
-    auto* iconLine = new IconLine(
-        QStringLiteral("To view the Help file at any time, click on the          icon."), this);
+    // The help icon stands in the blanks put for %1.
+    //: Shown on two lines, broken where the line break stands; %1 is the help icon.
+    const QStringList iconLines = tr("To view the Help file at any time, click on the %1 icon.\n"
+                                     "located at the top RH corner of the screen, or press F1 key.")
+                                      .split(QLatin1Char('\n'));
+    auto* iconLine = new IconLine(iconLines.value(0), this);
     QFont f = look::windowFont();
     f.setPixelSize(12);
     iconLine->setFont(f);
     iconLine->setAlignment(Qt::AlignHCenter);
     iconLine->setMinimumHeight(16);
     layout->addWidget(iconLine);
-    layout->addWidget(centred(
-        QStringLiteral("located at the top RH corner of the screen, or press F1 key."), this));
+    for (qsizetype i = 1; i < iconLines.size(); ++i)
+        layout->addWidget(centred(iconLines[i], this));
     layout->addSpacing(10);
-    layout->addWidget(
-        centred(QStringLiteral("This message will be shown at each startup until you"), this));
-    layout->addWidget(
-        centred(QStringLiteral("have loaded or saved your first recipe"), this, false, true));
+    //: Shown on two lines, broken where the line break stands; the second is underlined.
+    const QStringList until = tr("This message will be shown at each startup until you\n"
+                                 "have loaded or saved your first recipe")
+                                  .split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < until.size(); ++i)
+        layout->addWidget(centred(until[i], this, false, i > 0));
     layout->addSpacing(10);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     auto* row = new QHBoxLayout;

@@ -87,13 +87,13 @@ MainWindow::MainWindow(MixDocument& document, Prompts& prompts, QWidget* parent)
     m_costs = new ResultsPanel(ResultsPanel::Kind::Costs, this);
     m_costs->setGeometry(place::costs);
     m_status = new StatusPanel(this);
-    auto* notesGroup = new QGroupBox(QStringLiteral("  Notes  "), this);
+    auto* notesGroup = new QGroupBox(tr("  Notes  "), this);
     notesGroup->setObjectName(QStringLiteral("NotesGroup"));
     look::makeGroup(notesGroup);
     m_notesGroup = notesGroup;
     m_notes = new NotesEdit(notesGroup);
     m_notes->setObjectName(QStringLiteral("Notes"));
-    m_notes->setAccessibleName(QStringLiteral("Notes"));
+    m_notes->setAccessibleName(tr("Notes"));
     look::setFieldBackground(m_notes, false);
     m_notes->setNotesTabStops();
     for (std::size_t i = 0; i < TextFieldCount; ++i) {
@@ -141,10 +141,11 @@ void MainWindow::buildHeader() {
     titleFont.setBold(true);
     m_title->setFont(titleFont);
     m_title->setGeometry(place::title);
-    m_title->setToolTip(QStringLiteral("V ") + ToQString(Version));
+    //: The tooltip of the program's name: its version, as "V 1.0.1".
+    m_title->setToolTip(tr("V %1").arg(ToQString(Version)));
     look::setTextColour(m_title, titleColour);
 
-    m_tagLine = new QLabel(QStringLiteral("The free DIY e-juice mixing calculator"), this);
+    m_tagLine = new QLabel(tr("The free DIY e-juice mixing calculator"), this);
     m_tagLine->setFont(look::sansSerifFont(13, true));
     m_tagLine->setGeometry(place::tagLine);
     look::setTextColour(m_tagLine, titleColour);
@@ -247,12 +248,13 @@ void MainWindow::buildButtonsAndLinks() {
         b->setAutoDefault(false);
         return b;
     };
-    m_openButton = button(QStringLiteral("Open..."), "OpenButton");
-    m_saveButton = button(QStringLiteral("Save..."), "SaveButton");
-    m_printButton = button(QStringLiteral("Print..."), "PrintButton");
-    m_newMixButton = button(QStringLiteral("New Mix..."), "NewMixButton");
-    m_layoutButton = button(QStringLiteral("Layout"), "LayoutButton");
-    m_closeButton = button(QStringLiteral("Close"), "CloseButton");
+    m_openButton = button(tr("Open..."), "OpenButton");
+    m_saveButton = button(tr("Save..."), "SaveButton");
+    m_printButton = button(tr("Print..."), "PrintButton");
+    m_newMixButton = button(tr("New Mix..."), "NewMixButton");
+    //: The button that turns the window between portrait and landscape.
+    m_layoutButton = button(tr("Layout"), "LayoutButton");
+    m_closeButton = button(tr("Close"), "CloseButton");
     m_closeButton->setFont(look::boldFont());
     connect(m_openButton, &QPushButton::clicked, this, &MainWindow::openRequested);
     connect(m_saveButton, &QPushButton::clicked, this, &MainWindow::saveRequested);
@@ -261,12 +263,12 @@ void MainWindow::buildButtonsAndLinks() {
     connect(m_layoutButton, &QPushButton::clicked, this, &MainWindow::toggleLayout);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    m_website = new ClickLabel(QStringLiteral("Please visit me at ") + WebsiteDomain, this);
+    m_website = new ClickLabel(tr("Please visit me at %1").arg(WebsiteDomain), this);
     m_website->setObjectName(QStringLiteral("WebsiteLink"));
-    m_website->setToolTip(QStringLiteral("Visit My Website"));
-    m_email = new ClickLabel(QStringLiteral("Email me for help"), this);
+    m_website->setToolTip(tr("Visit My Website"));
+    m_email = new ClickLabel(tr("Email me for help"), this);
     m_email->setObjectName(QStringLiteral("EmailLink"));
-    m_email->setToolTip(QStringLiteral("email me"));
+    m_email->setToolTip(tr("email me"));
     for (ClickLabel* link : {m_website, m_email}) {
         link->setCursor(Qt::PointingHandCursor);
         look::setTextColour(link, look::colour(NormalFieldColour));

@@ -39,8 +39,8 @@ void MainWindow::bindDocument() {
     connect(&d, &MixDocument::fieldChanged, this, &MainWindow::showField);
     connect(&d, &MixDocument::entryCut, this, [this](TextField f) { showEntryHint(field(f)); });
     connect(&d, &MixDocument::notANumber, this, [this](TextField f) {
-        m_prompts.errorBox(
-            this, QStringLiteral("'%1' is not a valid floating point value").arg(field(f)->text()));
+        m_prompts.errorBox(this,
+                           tr("'%1' is not a valid floating point value").arg(field(f)->text()));
     });
     connect(&d, &MixDocument::beepRequested, this, [this] { m_prompts.beep(); });
     connect(&d, &MixDocument::ratioChanged, this, [this](RatioField r) {
@@ -161,7 +161,7 @@ void MainWindow::showField(TextField f, bool cut) {
 }
 
 void MainWindow::showEntryHint(QWidget* anchor) {
-    m_entryHint->setText(QStringLiteral("Entry Was Too Long"));
+    m_entryHint->setText(tr("Entry Was Too Long"));
     m_entryHint->setMaximumWidth(250);
     m_entryHint->adjustSize();
     m_entryHint->move(anchor->mapToGlobal(QPoint(20, 20)));
@@ -185,7 +185,8 @@ void MainWindow::askCannotBeAchieved(const QString& text, std::optional<int> nea
         return;
     }
     // "Use 40-60" picks that ratio as the person would, once this run is done.
-    const QString use = QStringLiteral("Use ") + ToQString(RatioListText(*nearestRatio)).trimmed();
+    //: A button that picks the nearest PG/VG ratio the mix can have, as in "Use 40-60".
+    const QString use = tr("Use %1").arg(ToQString(RatioListText(*nearestRatio)).trimmed());
     if (m_prompts.messageWithChoice(this, text, caption, Prompts::Icon::Warning, use) ==
         Prompts::Answer::Other)
         m_doc->useRatioAfterRun(*nearestRatio);
@@ -197,7 +198,7 @@ void MainWindow::applyIgnoreCostState(bool on) {
         m_costs->caption(s)->setEnabled(!on);
         m_costs->value(s)->setVisible(!on);
         if (on)
-            m_costs->value(s)->setText(QStringLiteral("N/A"));
+            m_costs->value(s)->setText(tr("N/A"));
         field(CostField(s))->setEnabled(!on);
         field(QtyField(s))->setEnabled(!on);
     }
@@ -205,7 +206,7 @@ void MainWindow::applyIgnoreCostState(bool on) {
     m_costs->heading()->setEnabled(!on);
     m_costs->totalValue()->setVisible(!on);
     if (on)
-        m_costs->totalValue()->setText(QStringLiteral("N/A"));
+        m_costs->totalValue()->setText(tr("N/A"));
 }
 
 void MainWindow::updateAccessibleNames() {
@@ -216,16 +217,19 @@ void MainWindow::updateAccessibleNames() {
     };
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotId s = slotAt(i);
-        name(m_volumes->value(s), m_volumes->caption(s)->text().trimmed() +
-                                      QStringLiteral(" volume: ") + m_volumes->value(s)->text());
-        name(m_costs->value(s), m_costs->caption(s)->text().trimmed() + QStringLiteral(" cost: ") +
-                                    m_costs->value(s)->text());
+        //: Read out by a screen reader: the row's caption, then its volume.
+        name(m_volumes->value(s),
+             tr("%1 volume: %2")
+                 .arg(m_volumes->caption(s)->text().trimmed(), m_volumes->value(s)->text()));
+        //: Read out by a screen reader: the row's caption, then its cost.
+        name(m_costs->value(s),
+             tr("%1 cost: %2")
+                 .arg(m_costs->caption(s)->text().trimmed(), m_costs->value(s)->text()));
     }
-    name(m_costs->totalValue(), QStringLiteral("TOTAL cost: ") + m_costs->totalValue()->text());
-    name(m_status->costLabel(),
-         QStringLiteral("Cost status: ") + m_status->costLabel()->text().trimmed());
+    name(m_costs->totalValue(), tr("TOTAL cost: %1").arg(m_costs->totalValue()->text()));
+    name(m_status->costLabel(), tr("Cost status: %1").arg(m_status->costLabel()->text().trimmed()));
     name(m_status->volumesLabel(),
-         QStringLiteral("Volume status: ") + m_status->volumesLabel()->text().trimmed());
+         tr("Volume status: %1").arg(m_status->volumesLabel()->text().trimmed()));
 }
 
 void MainWindow::applyVolumes(const MixResult& r) {

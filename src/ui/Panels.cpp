@@ -68,11 +68,12 @@ void PanelGroup::paintEvent(QPaintEvent* event) {
 }
 
 IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
-    : PanelGroup(QStringLiteral("  Ingredient Details  "), parent) {
+    : PanelGroup(tr("  Ingredient Details  "), parent) {
     setObjectName(QStringLiteral("IngredientDetails"));
-    addText(QStringLiteral("Names"), 56, 13);
-    addText(QStringLiteral("Cost (\u00a3/$/\u20ac)"), 116, 13);
-    addText(QStringLiteral("Qty"), 196, 13);
+    addText(tr("Names"), 56, 13);
+    addText(tr("Cost (\u00a3/$/\u20ac)"), 116, 13);
+    //: Short for quantity: the bottle's size the cost is for.
+    addText(tr("Qty"), 196, 13);
 
     constexpr int top = 28;
     constexpr int pitch = 17;
@@ -81,10 +82,10 @@ IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
         const int y = top + static_cast<int>(i) * pitch;
         QLabel* caption = nullptr;
         if (s == SlotId::NicBase) {
-            m_nicBaseCaption = new ClickLabel(QStringLiteral("Nic Base"), this);
+            m_nicBaseCaption = new ClickLabel(tr("Nic Base"), this);
             m_nicBaseCaption->setGeometry(6, y + 1, 50, 14);
             m_nicBaseCaption->setCursor(Qt::PointingHandCursor);
-            m_nicBaseCaption->setToolTip(QStringLiteral("Click to change base type"));
+            m_nicBaseCaption->setToolTip(tr("Click to change base type"));
             caption = m_nicBaseCaption;
         } else {
             caption = look::label(this, ToQString(IngredientCaption(s)), 6, y + 1);
@@ -96,46 +97,48 @@ IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
         }
         m_fields[index(CostField(s))] =
             numberField(prompts, this, CostField(s), 122, y, FieldWidth(CostField(s)));
-        addText(QStringLiteral("per"), 165, y + 1);
+        //: Between a cost and the quantity it buys: "12.50 per 100 ml".
+        addText(tr("per"), 165, y + 1);
         m_fields[index(QtyField(s))] =
             numberField(prompts, this, QtyField(s), 184, y, FieldWidth(QtyField(s)));
-        addText(QStringLiteral("ml"), 227, y + 1);
+        addText(tr("ml"), 227, y + 1);
     }
     const int headingY = top + 12 * pitch + 1;
-    addText(QStringLiteral("PG\u2013VG (%)"), 113, headingY);
+    addText(tr("PG\u2013VG (%)"), 113, headingY);
     const int rowY = headingY + 15;
-    addText(QStringLiteral("Nic Base Strength"), 6, rowY + 1, true);
+    addText(tr("Nic Base Strength"), 6, rowY + 1, true);
     m_baseRatio = ratioChoice(this, RatioField::BaseNicPGVG, 113, rowY);
     m_fields[index(TextField::BaseNicStrength)] =
         numberField(prompts, this, TextField::BaseNicStrength, 176, rowY,
                     FieldWidth(TextField::BaseNicStrength));
-    addText(QStringLiteral("mg"), 219, rowY + 1);
+    //: Milligrams of nicotine per millilitre.
+    addText(tr("mg"), 219, rowY + 1);
 }
 
 SpecPanel::SpecPanel(Prompts& prompts, QWidget* parent)
-    : PanelGroup(QStringLiteral("  Mixing Specification  "), parent) {
+    : PanelGroup(tr("  Mixing Specification  "), parent) {
     setObjectName(QStringLiteral("MixingSpecification"));
-    addText(QStringLiteral("PG\u2013VG (%)"), 121, 13);
+    addText(tr("PG\u2013VG (%)"), 121, 13);
     constexpr int top = 27;
     constexpr int pitch = 17;
     constexpr int ratioX = 120;
     constexpr int fieldX = 182;
     auto unit = [&](const QString& t, int y) { addText(t, 224, y + 1); };
 
-    addText(QStringLiteral("Volume To Make"), 6, top + 1, true);
+    addText(tr("Volume To Make"), 6, top + 1, true);
     m_ratios[index(RatioField::MixNicPGVG)] =
         ratioChoice(this, RatioField::MixNicPGVG, ratioX, top);
     m_fields[index(TextField::MixQty)] =
         numberField(prompts, this, TextField::MixQty, fieldX, top, FieldWidth(TextField::MixQty));
-    unit(QStringLiteral("ml"), top);
+    unit(tr("ml"), top);
 
     const int strengthY = top + pitch;
-    m_strengthCaption = look::label(this, QStringLiteral("Nic Strength"), 6, strengthY + 1);
+    m_strengthCaption = look::label(this, tr("Nic Strength"), 6, strengthY + 1);
     m_strengthCaption->setObjectName(QStringLiteral("StrengthCaption"));
     m_fields[index(TextField::MixStrength)] =
         numberField(prompts, this, TextField::MixStrength, fieldX, strengthY,
                     FieldWidth(TextField::MixStrength));
-    unit(QStringLiteral("mg"), strengthY);
+    unit(tr("mg"), strengthY);
 
     for (std::size_t f = 0; f < FlavourCount; ++f) {
         const int y = top + static_cast<int>(f + 2) * pitch;
@@ -148,31 +151,28 @@ SpecPanel::SpecPanel(Prompts& prompts, QWidget* parent)
         m_ratios[index(r)] = ratioChoice(this, r, ratioX, y);
         const TextField pct = *PercentField(s);
         m_fields[index(pct)] = numberField(prompts, this, pct, fieldX, y, FieldWidth(pct));
-        unit(QStringLiteral("%"), y);
+        unit(tr("%"), y);
     }
     const int vwY = top + 10 * pitch;
-    addText(QStringLiteral("Vodka/Water"), 6, vwY + 1);
+    //: The thinner: vodka or water, or the two mixed.
+    addText(tr("Vodka/Water"), 6, vwY + 1);
     m_fields[index(TextField::PctVodkaWater)] = numberField(
         prompts, this, TextField::PctVodkaWater, fieldX, vwY, FieldWidth(TextField::PctVodkaWater));
-    unit(QStringLiteral("%"), vwY);
+    unit(tr("%"), vwY);
 }
 
 ResultsPanel::ResultsPanel(Kind kind, QWidget* parent)
-    : QGroupBox(kind == Kind::Volumes ? QStringLiteral("  Mixing Volumes  ")
-                                      : QStringLiteral("  Cost For This Mix  "),
+    : QGroupBox(kind == Kind::Volumes ? tr("  Mixing Volumes  ") : tr("  Cost For This Mix  "),
                 parent) {
     const bool volumes = kind == Kind::Volumes;
     setObjectName(volumes ? QStringLiteral("MixingVolumes") : QStringLiteral("CostForThisMix"));
     look::makeGroup(this);
-    m_option = new QCheckBox(
-        volumes ? QStringLiteral("Hi Precision") : QStringLiteral("Ignore Costs"), this);
+    m_option = new QCheckBox(volumes ? tr("Hi Precision") : tr("Ignore Costs"), this);
     m_option->setObjectName(volumes ? QStringLiteral("CheckBox1") : QStringLiteral("CheckBox2"));
     m_option->setAccessibleName(m_option->text());
     m_option->setGeometry(6, 14, 84, 16);
-    m_heading = look::label(
-        this, volumes ? QStringLiteral("Vol.(ml)") : QStringLiteral("Cost (\u00a3/$/\u20ac)"),
-        volumes ? 104 : 94, 16);
-    const QString kindWord = volumes ? QStringLiteral(" volume") : QStringLiteral(" cost");
+    m_heading = look::label(this, volumes ? tr("Vol.(ml)") : tr("Cost (\u00a3/$/\u20ac)"),
+                            volumes ? 104 : 94, 16);
     constexpr int top = 33;
     constexpr int pitch = 16;
     for (std::size_t i = 0; i < SlotCount; ++i) {
@@ -187,30 +187,32 @@ ResultsPanel::ResultsPanel(Kind kind, QWidget* parent)
         m_values[i]->setFont(look::sansSerifFont(11, volumes));
         m_values[i]->setObjectName((volumes ? QStringLiteral("Volume_") : QStringLiteral("Cost_")) +
                                    ToQString(SlotName(s)));
-        m_values[i]->setAccessibleName(ToQString(RowLabelBase(s)) + kindWord);
+        const QString row = ToQString(RowLabelBase(s));
+        //: Read out by a screen reader: a row's caption, then what its value is.
+        m_values[i]->setAccessibleName(volumes ? tr("%1 volume").arg(row) : tr("%1 cost").arg(row));
     }
     if (!volumes) {
         const int y = top + 12 * pitch + 2;
-        m_totalCaption = look::label(this, QStringLiteral("TOTAL"), 6, y, 88);
+        m_totalCaption = look::label(this, tr("TOTAL"), 6, y, 88);
         m_totalCaption->setFont(look::boldFont());
         m_totalCaption->setObjectName(QStringLiteral("TotalCaption"));
         m_totalValue = look::label(this, QStringLiteral("0"), 94, y, 60);
         m_totalValue->setAlignment(Qt::AlignCenter);
         m_totalValue->setFont(look::sansSerifFont(11, false));
         m_totalValue->setObjectName(QStringLiteral("TotalCost"));
-        m_totalValue->setAccessibleName(QStringLiteral("TOTAL cost"));
+        m_totalValue->setAccessibleName(tr("TOTAL cost"));
     }
 }
 
-StatusPanel::StatusPanel(QWidget* parent) : QGroupBox(QStringLiteral("Status"), parent) {
+StatusPanel::StatusPanel(QWidget* parent) : QGroupBox(tr("Status"), parent) {
     setObjectName(QStringLiteral("Status"));
     look::makeGroup(this);
     m_cost = look::label(this, QString(), 6, 14, 60);
     m_cost->setObjectName(QStringLiteral("CostStatus"));
-    m_cost->setAccessibleName(QStringLiteral("Cost status"));
+    m_cost->setAccessibleName(tr("Cost status"));
     m_volumes = look::label(this, QString(), 66, 14, 80);
     m_volumes->setObjectName(QStringLiteral("VolStatus"));
-    m_volumes->setAccessibleName(QStringLiteral("Volume status"));
+    m_volumes->setAccessibleName(tr("Volume status"));
 }
 
 void StatusPanel::setTexts(const QString& cost, const QColor& costColour, const QString& volumes,

@@ -40,26 +40,26 @@ QString ratio(int pg) {
 PasteRecipeDialog::PasteRecipeDialog(QWidget* parent, Prompts& prompts, Remarks remarks)
     : QDialog(parent), m_prompts(prompts), m_remarks(std::move(remarks)) {
     setObjectName(QStringLiteral("PasteRecipeDialog"));
-    setWindowTitle(QStringLiteral("Paste Recipe"));
+    setWindowTitle(tr("Paste Recipe"));
     setModal(true);
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
-    auto* caption = new QLabel(QStringLiteral("&Recipe text:"), this);
+    auto* caption = new QLabel(tr("&Recipe text:"), this);
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("PasteText"));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_text->setAccessibleName(QStringLiteral("Recipe text"));
+    m_text->setAccessibleName(tr("Recipe text"));
     caption->setBuddy(m_text);
     left->addWidget(caption);
     left->addWidget(m_text, 1);
-    auto* file = new QPushButton(QStringLiteral("Open Text File..."), this);
+    auto* file = new QPushButton(tr("Open Text File..."), this);
     file->setObjectName(QStringLiteral("PasteFromFile"));
     file->setAutoDefault(false);
     left->addWidget(file, 0, Qt::AlignLeft);
     layout->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("What Ko-Vaq reads in it:"), this));
+    right->addWidget(new QLabel(tr("What Ko-Vaq reads in it:"), this));
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("PastePreview"));
     m_preview->setTextFormat(Qt::RichText);
@@ -77,7 +77,7 @@ PasteRecipeDialog::PasteRecipeDialog(QWidget* parent, Prompts& prompts, Remarks 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     m_ok->setObjectName(QStringLiteral("PasteOk"));
-    m_ok->setText(QStringLiteral("Use It"));
+    m_ok->setText(tr("Use It"));
     right->addWidget(buttons);
     layout->addLayout(right, 1);
     resize(820, 460);
@@ -118,14 +118,13 @@ void PasteRecipeDialog::showText(const QString& text, bool cut) {
 
 void PasteRecipeDialog::openTextFile() {
     const QString path = m_prompts.openFileName(
-        this, QString(), QStringLiteral("Text files (*.txt *.text *.md);;All files (*)"));
+        this, QString(), tr("Text files (*.txt *.text *.md);;All files (*)"));
     if (path.isEmpty())
         return;
     FileBytes file = ReadRegularFile(NativeFromPath(path), MaxRecipeTextBytes);
     if (file.status != ReadStatus::Ok) {
-        m_prompts.errorBox(
-            this,
-            QStringLiteral("Unable to open %1.\n%2").arg(path, ToQString(ReadStatusText(file))));
+        m_prompts.errorBox(this,
+                           tr("Unable to open %1.\n%2").arg(path, ToQString(ReadStatusText(file))));
         return;
     }
     showText(ToQString(DecodeFileText(std::move(file.bytes))), file.truncated);
@@ -138,27 +137,29 @@ void PasteRecipeDialog::reread() {
     if (m_cut || p.textCut)
         html += QStringLiteral("<p><i>%1</i></p>").arg(TextCutRemark().toHtmlEscaped());
     if (!p.holdsRecipe()) {
-        html += QStringLiteral("<p style=\"color:#b00000\"><b>There is no recipe in this text.</b> "
-                               "Ko-Vaq looks for flavours with their shares (\"Lemon 3%\"), or a "
-                               "volume with a strength or a PG/VG ratio. Nothing will change.</p>");
+        html += QStringLiteral("<p style=\"color:#b00000\">%1</p>")
+                    .arg(tr("<b>There is no recipe in this text.</b> Ko-Vaq looks for flavours "
+                            "with their shares (\"Lemon 3%\"), or a volume with a strength or a "
+                            "PG/VG ratio. Nothing will change."));
     } else {
-        html += QStringLiteral("<p><b>%1</b><br>")
-                    .arg(p.name.empty() ? QStringLiteral("Untitled") : esc(p.name));
+        html +=
+            QStringLiteral("<p><b>%1</b><br>").arg(p.name.empty() ? tr("Untitled") : esc(p.name));
         QStringList values;
         if (p.volume)
-            values << number(*p.volume) + QStringLiteral(" ml");
+            values << tr("%1 ml").arg(number(*p.volume));
         if (p.strength)
-            values << number(*p.strength) + QStringLiteral(" mg");
+            values << tr("%1 mg").arg(number(*p.strength));
         if (p.pgPercent)
             values << ratio(*p.pgPercent);
         html += values.join(QStringLiteral(", ")) + QStringLiteral("</p>");
         if (p.baseStrength || p.basePgPercent) {
             QStringList base;
             if (p.baseStrength)
-                base << number(*p.baseStrength) + QStringLiteral(" mg");
+                base << tr("%1 mg").arg(number(*p.baseStrength));
             if (p.basePgPercent)
                 base << ratio(*p.basePgPercent);
-            html += QStringLiteral("<p>Nicotine base: %1</p>").arg(base.join(QStringLiteral(", ")));
+            html += QStringLiteral("<p>%1</p>")
+                        .arg(tr("Nicotine base: %1").arg(base.join(QStringLiteral(", "))));
         }
         html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
         // Each name as it will stand in the window; a shortened one is marked, and the
@@ -184,9 +185,8 @@ void PasteRecipeDialog::reread() {
                                         shortened.join(QLatin1Char('\n')));
 
         if (p.vodkaWater)
-            html += QStringLiteral("<tr><td></td><td>Vodka/Water</td><td align=\"right\">%1%</td>"
-                                   "</tr>")
-                        .arg(number(*p.vodkaWater));
+            html += QStringLiteral("<tr><td></td><td>%1</td><td align=\"right\">%2%</td></tr>")
+                        .arg(tr("Vodka/Water"), number(*p.vodkaWater));
         html += QStringLiteral("</table>");
         if (!shortened.isEmpty())
             html += QStringLiteral("<p><i>%1</i></p>")
@@ -197,9 +197,8 @@ void PasteRecipeDialog::reread() {
             for (const QString& r : m_remarks(p))
                 html += QStringLiteral("<p><i>%1</i></p>").arg(r.toHtmlEscaped());
         if (!p.notes.empty())
-            html += QStringLiteral("<p>Notes: %1 line%2</p>")
-                        .arg(p.notes.size())
-                        .arg(p.notes.size() == 1 ? QString() : QStringLiteral("s"));
+            html += QStringLiteral("<p>%1</p>")
+                        .arg(tr("Notes: %n line(s)", nullptr, static_cast<int>(p.notes.size())));
     }
     if (!p.unused.empty()) {
         html += QStringLiteral("<p style=\"color:#606060\">%1<br>")

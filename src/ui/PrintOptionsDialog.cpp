@@ -24,19 +24,27 @@
 
 namespace kovaq {
 
-const QString PrintOptionsDialog::ImageWarning =
-    QStringLiteral("     Image Will Not Fit This Size Paper -\n"
-                   "            And Will Be Cropped\n"
-                   "\n"
-                   "   Click On Page To Clear This Message\n"
-                   "  Or Change Size Of Image/Margins/Page");
-const QString PrintOptionsDialog::TextWarning =
-    QStringLiteral("     Text Will Not Fit This Size Paper - \n"
-                   "           Printer May Wrap Lines \n"
-                   "       Or Print More Than One Page\n"
-                   "\n"
-                   "  Click On Page To Clear This Message \n"
-                   " Or Change Size Of Text/Margins/Page ");
+namespace {
+// The warnings as written, translated where they are shown.
+//: Centred by the leading blanks in a hint over the page's preview.
+const char* const kImageWarning =
+    QT_TRANSLATE_NOOP("kovaq::PrintOptionsDialog", "     Image Will Not Fit This Size Paper -\n"
+                                                   "            And Will Be Cropped\n"
+                                                   "\n"
+                                                   "   Click On Page To Clear This Message\n"
+                                                   "  Or Change Size Of Image/Margins/Page");
+//: Centred by the leading blanks in a hint over the page's preview.
+const char* const kTextWarning =
+    QT_TRANSLATE_NOOP("kovaq::PrintOptionsDialog", "     Text Will Not Fit This Size Paper - \n"
+                                                   "           Printer May Wrap Lines \n"
+                                                   "       Or Print More Than One Page\n"
+                                                   "\n"
+                                                   "  Click On Page To Clear This Message \n"
+                                                   " Or Change Size Of Text/Margins/Page ");
+} // namespace
+
+const QString PrintOptionsDialog::ImageWarning = QString::fromUtf8(kImageWarning);
+const QString PrintOptionsDialog::TextWarning = QString::fromUtf8(kTextWarning);
 
 InkExtent ScanInk(const QImage& canvas) {
     const QImage img = canvas.convertToFormat(QImage::Format_RGB32);
@@ -95,7 +103,7 @@ QComboBox* combo(QWidget* parent, const QStringList& items, const char* name) {
 
 PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("Printing Options"));
+    setWindowTitle(tr("Printing Options"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -106,7 +114,7 @@ PrintOptionsDialog::PrintOptionsDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void PrintOptionsDialog::buildKindAndPreview() {
-    text(this, QStringLiteral("You Have 3 Options For Printing - Please Choose One"), "StaticText1")
+    text(this, tr("You Have 3 Options For Printing - Please Choose One"), "StaticText1")
         ->setGeometry(place::intro);
     auto* help = new HelpIcon(this);
     help->setObjectName(QStringLiteral("Image2"));
@@ -115,17 +123,17 @@ void PrintOptionsDialog::buildKindAndPreview() {
         if (m_host.help)
             m_host.help();
     });
-    m_summary = new QRadioButton(QStringLiteral("Summary"), this);
+    m_summary = new QRadioButton(tr("Summary"), this);
     m_summary->setObjectName(QStringLiteral("RadioButton1"));
     m_summary->setGeometry(place::summary);
     m_summary->setChecked(true);
-    m_details = new QRadioButton(QStringLiteral("Details"), this);
+    m_details = new QRadioButton(tr("Details"), this);
     m_details->setObjectName(QStringLiteral("RadioButton2"));
     m_details->setGeometry(place::details);
-    m_image = new QRadioButton(QStringLiteral("Screen Image"), this);
+    m_image = new QRadioButton(tr("Screen Image"), this);
     m_image->setObjectName(QStringLiteral("RadioButton3"));
     m_image->setGeometry(place::image);
-    text(this, QStringLiteral("Preview"), "StaticText3")->setGeometry(place::preview);
+    text(this, tr("Preview"), "StaticText3")->setGeometry(place::preview);
     m_paperSize = text(this, QString(), "StaticText2");
     m_paperSize->setGeometry(place::paperSize);
 
@@ -149,31 +157,26 @@ void PrintOptionsDialog::buildKindAndPreview() {
 }
 
 void PrintOptionsDialog::buildChoices() {
-    m_notes = new QCheckBox(QStringLiteral("Include Notes"), this);
+    m_notes = new QCheckBox(tr("Include Notes"), this);
     m_notes->setObjectName(QStringLiteral("CheckBox1"));
     m_notes->setChecked(true);
-    m_unused = new QCheckBox(QStringLiteral("Include Unused Ingredients"), this);
+    m_unused = new QCheckBox(tr("Include Unused Ingredients"), this);
     m_unused->setObjectName(QStringLiteral("CheckBox2"));
-    const QStringList margins = {QStringLiteral("Printer Minimum"),
-                                 QStringLiteral("Narrow (0.125\")"),
-                                 QStringLiteral("Normal (0.25\")"), QStringLiteral("Wide (0.5\")"),
-                                 QStringLiteral("Ex Wide (0.75\")")};
-    m_leftCaption = text(this, QStringLiteral("Left Margin"), "StaticText4");
-    m_topCaption = text(this, QStringLiteral("Top Margin"), "StaticText5");
+    const QStringList margins = {tr("Printer Minimum"), tr("Narrow (0.125\")"),
+                                 tr("Normal (0.25\")"), tr("Wide (0.5\")"), tr("Ex Wide (0.75\")")};
+    m_leftCaption = text(this, tr("Left Margin"), "StaticText4");
+    m_topCaption = text(this, tr("Top Margin"), "StaticText5");
     m_left = combo(this, margins, "ComboBox1");
     m_top = combo(this, margins, "ComboBox2");
-    m_sizeCaption = text(this, QStringLiteral("Text Size"), "StaticText6");
-    m_textSize = combo(this,
-                       {QStringLiteral("v. Small (8pt)"), QStringLiteral("Small (10pt)"),
-                        QStringLiteral("Normal (12pt)"), QStringLiteral("Large (14pt)")},
-                       "ComboBox3");
-    m_imageSize = combo(this,
-                        {QStringLiteral("25%"), QStringLiteral("50%"), QStringLiteral("75%"),
-                         QStringLiteral("100%"), QStringLiteral("FitToPage")},
-                        "ComboBox4");
-    m_print = new QPushButton(QStringLiteral("Print"), this);
+    m_sizeCaption = text(this, tr("Text Size"), "StaticText6");
+    m_textSize = combo(
+        this, {tr("v. Small (8pt)"), tr("Small (10pt)"), tr("Normal (12pt)"), tr("Large (14pt)")},
+        "ComboBox3");
+    m_imageSize =
+        combo(this, {tr("25%"), tr("50%"), tr("75%"), tr("100%"), tr("FitToPage")}, "ComboBox4");
+    m_print = new QPushButton(tr("Print"), this);
     m_print->setObjectName(QStringLiteral("BitBtn1"));
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("BitBtn2"));
 }
 
@@ -258,21 +261,21 @@ void PrintOptionsDialog::onKind() {
         m_unused->setEnabled(false);
         m_textSize->setVisible(true);
         m_imageSize->setVisible(false);
-        m_sizeCaption->setText(QStringLiteral("Text Size"));
+        m_sizeCaption->setText(tr("Text Size"));
         break;
     case Kind::Details:
         m_notes->setEnabled(true);
         m_unused->setEnabled(true);
         m_textSize->setVisible(true);
         m_imageSize->setVisible(false);
-        m_sizeCaption->setText(QStringLiteral("Text Size"));
+        m_sizeCaption->setText(tr("Text Size"));
         break;
     case Kind::ScreenImage:
         m_notes->setEnabled(false);
         m_unused->setEnabled(false);
         m_textSize->setVisible(false);
         m_imageSize->setVisible(true);
-        m_sizeCaption->setText(QStringLiteral("Image Size"));
+        m_sizeCaption->setText(tr("Image Size"));
         break;
     }
     refresh();
@@ -322,7 +325,7 @@ void PrintOptionsDialog::preview() {
     }
     m_ink = ScanInk(canvas);
     if (!ContentFits(m_margins, m_ink))
-        showWarning(kind() == Kind::ScreenImage ? ImageWarning : TextWarning);
+        showWarning(tr(kind() == Kind::ScreenImage ? kImageWarning : kTextWarning));
     else
         hideWarning();
 
@@ -439,7 +442,7 @@ bool PrintOptionsDialog::printScreenImage() {
         });
     }
     if (!ok)
-        reportError(QStringLiteral("Printer is not available."));
+        reportError(tr("Printer is not available."));
     return ok;
 }
 

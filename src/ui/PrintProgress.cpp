@@ -17,10 +17,13 @@ PrintProgressWindow::PrintProgressWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("Printing Image..."));
+    setWindowTitle(tr("Printing Image..."));
     auto* layout = new QVBoxLayout(this);
-    auto* first = new QLabel(QStringLiteral("Please Wait - Rendering  Image"), this);
-    auto* second = new QLabel(QStringLiteral("And Sending To Printer"), this);
+    //: Shown on two lines, broken where the line break stands.
+    const QStringList lines =
+        tr("Please Wait - Rendering  Image\nAnd Sending To Printer").split(QLatin1Char('\n'));
+    auto* first = new QLabel(lines.value(0), this);
+    auto* second = new QLabel(lines.value(1), this);
     for (QLabel* l : {first, second})
         l->setAlignment(Qt::AlignHCenter);
     m_bar = new QProgressBar(this);

@@ -20,7 +20,9 @@
 namespace kovaq {
 namespace {
 
-const QString kJsonFilter = QStringLiteral("Ko-Vaq recipe JSON (*.json)");
+QString jsonFilter() {
+    return ShareController::tr("Ko-Vaq recipe JSON (*.json)");
+}
 
 } // namespace
 
@@ -53,9 +55,8 @@ void ShareController::copyRecipeFile(const QString& path) {
         MixDocument& recipe = *other;
         const MixDocument::LoadOutcome loaded = recipe.load(NativeFromPath(path));
         if (!loaded.readable) {
-            m_prompts.errorBox(
-                nullptr,
-                QStringLiteral("Unable to open %1.\n%2").arg(path, ToQString(loaded.reason)));
+            m_prompts.errorBox(nullptr,
+                               tr("Unable to open %1.\n%2").arg(path, ToQString(loaded.reason)));
             return;
         }
         QGuiApplication::clipboard()->setText(
@@ -101,8 +102,8 @@ void ShareController::exportJson() {
     m_app.guarded([this] {
         QWidget& w = m_app.mainWidget();
         const MixDocument& doc = m_app.document();
-        QString path = m_prompts.saveFileName(&w, m_app.settings().SaveDir,
-                                              doc.mixName() + QStringLiteral(".json"), kJsonFilter);
+        QString path = m_prompts.saveFileName(
+            &w, m_app.settings().SaveDir, doc.mixName() + QStringLiteral(".json"), jsonFilter());
         if (path.isEmpty())
             return;
         if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
@@ -116,7 +117,7 @@ void ShareController::exportJson() {
 void ShareController::importJson() {
     m_app.guarded([this] {
         const QString path =
-            m_prompts.openFileName(&m_app.mainWidget(), m_app.settings().LoadDir, kJsonFilter);
+            m_prompts.openFileName(&m_app.mainWidget(), m_app.settings().LoadDir, jsonFilter());
         if (!path.isEmpty())
             importJsonFile(path);
     });
@@ -129,15 +130,15 @@ void ShareController::importJsonFile(const QString& path) {
         FileBytes file =
             ReadRegularFile(NativeFromPath(path), static_cast<std::size_t>(MaxRecipeJsonBytes) + 1);
         if (file.status != ReadStatus::Ok) {
-            m_prompts.errorBox(&w, QStringLiteral("Unable to open %1.\n%2")
-                                       .arg(path, ToQString(ReadStatusText(file))));
+            m_prompts.errorBox(
+                &w, tr("Unable to open %1.\n%2").arg(path, ToQString(ReadStatusText(file))));
             return;
         }
         const JsonRecipe json = RecipeFromJsonFile(
             QByteArray(file.bytes.data(), static_cast<qsizetype>(file.bytes.size())));
         if (!json.recipe) {
-            m_prompts.errorBox(&w, QStringLiteral("%1 cannot be imported.\n%2")
-                                       .arg(QFileInfo(path).fileName(), json.error));
+            m_prompts.errorBox(
+                &w, tr("%1 cannot be imported.\n%2").arg(QFileInfo(path).fileName(), json.error));
             return;
         }
         if (!m_app.mayReplaceMix())

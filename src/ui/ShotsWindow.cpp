@@ -47,7 +47,7 @@ ShotsWindow::ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
                         Qt::WindowMinimizeButtonHint),
       m_doc(doc), m_prompts(prompts), m_main(main) {
     setObjectName(QStringLiteral("ShotsWindow"));
-    setWindowTitle(QStringLiteral("Shots and Fixes"));
+    setWindowTitle(tr("Shots and Fixes"));
     setFont(look::windowFont());
     auto* outer = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
@@ -55,47 +55,43 @@ ShotsWindow::ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     outer->addWidget(m_tabs);
 
     auto* shots = new QWidget;
-    addFigure(shots, QStringLiteral("ShotsLiquid"), QStringLiteral("Shortfill &liquid"),
-              QStringLiteral("ml"), QStringLiteral("50"));
-    addFigure(shots, QStringLiteral("ShotsBottle"), QStringLiteral("&Bottle size"),
-              QStringLiteral("ml"), QStringLiteral("60"));
-    addRatio(shots, QStringLiteral("ShotsLiquidRatio"), QStringLiteral("Liquid's &PG-VG"),
-             ThirtySeventy);
-    addFigure(shots, QStringLiteral("ShotsShotMg"), QStringLiteral("&Shot strength"),
-              QStringLiteral("mg/ml"), QStringLiteral("18"));
-    addFigure(shots, QStringLiteral("ShotsShotMl"), QStringLiteral("Shot si&ze"),
-              QStringLiteral("ml"), QStringLiteral("10"));
-    addRatio(shots, QStringLiteral("ShotsShotRatio"), QStringLiteral("Shot's P&G-VG"), FiftyFifty);
-    addFigure(shots, QStringLiteral("ShotsTarget"), QStringLiteral("&Target strength"),
-              QStringLiteral("mg/ml"), QStringLiteral("3"));
-    m_tabs->addTab(shots, QStringLiteral("Shortfill + Shots"));
+    addFigure(shots, QStringLiteral("ShotsLiquid"), tr("Shortfill &liquid"), tr("ml"),
+              QStringLiteral("50"));
+    addFigure(shots, QStringLiteral("ShotsBottle"), tr("&Bottle size"), tr("ml"),
+              QStringLiteral("60"));
+    addRatio(shots, QStringLiteral("ShotsLiquidRatio"), tr("Liquid's &PG-VG"), ThirtySeventy);
+    addFigure(shots, QStringLiteral("ShotsShotMg"), tr("&Shot strength"), tr("mg/ml"),
+              QStringLiteral("18"));
+    addFigure(shots, QStringLiteral("ShotsShotMl"), tr("Shot si&ze"), tr("ml"),
+              QStringLiteral("10"));
+    addRatio(shots, QStringLiteral("ShotsShotRatio"), tr("Shot's P&G-VG"), FiftyFifty);
+    addFigure(shots, QStringLiteral("ShotsTarget"), tr("&Target strength"), tr("mg/ml"),
+              QStringLiteral("3"));
+    m_tabs->addTab(shots, tr("Shortfill + Shots"));
 
     auto* strength = new QWidget;
     addBatchChoice(strength, QStringLiteral("FixFromBatch"), QStringLiteral("Fix"));
-    addFigure(strength, QStringLiteral("FixBatchMl"), QStringLiteral("&Batch"),
-              QStringLiteral("ml"), QStringLiteral("30"));
-    addFigure(strength, QStringLiteral("FixBatchMg"), QStringLiteral("Its &strength"),
-              QStringLiteral("mg/ml"), QStringLiteral("6"));
-    addRatio(strength, QStringLiteral("FixBatchRatio"), QStringLiteral("Its &PG-VG"),
+    addFigure(strength, QStringLiteral("FixBatchMl"), tr("&Batch"), tr("ml"), QStringLiteral("30"));
+    addFigure(strength, QStringLiteral("FixBatchMg"), tr("Its &strength"), tr("mg/ml"),
+              QStringLiteral("6"));
+    addRatio(strength, QStringLiteral("FixBatchRatio"), tr("Its &PG-VG"), ThirtySeventy);
+    addFigure(strength, QStringLiteral("FixTargetMg"), tr("&Target strength"), tr("mg/ml"),
+              QStringLiteral("3"));
+    addRatio(strength, QStringLiteral("FixCarrierRatio"), tr("0 mg liquid's P&G-VG (to weaken)"),
              ThirtySeventy);
-    addFigure(strength, QStringLiteral("FixTargetMg"), QStringLiteral("&Target strength"),
-              QStringLiteral("mg/ml"), QStringLiteral("3"));
-    addRatio(strength, QStringLiteral("FixCarrierRatio"),
-             QStringLiteral("0 mg liquid's P&G-VG (to weaken)"), ThirtySeventy);
-    addFigure(strength, QStringLiteral("FixBaseMg"),
-              QStringLiteral("Nicotine b&ase (to strengthen)"), QStringLiteral("mg/ml"), QString());
-    addRatio(strength, QStringLiteral("FixBaseRatio"), QStringLiteral("Base's PG-&VG"), FiftyFifty);
-    m_tabs->addTab(strength, QStringLiteral("Change Strength"));
+    addFigure(strength, QStringLiteral("FixBaseMg"), tr("Nicotine b&ase (to strengthen)"),
+              tr("mg/ml"), QString());
+    addRatio(strength, QStringLiteral("FixBaseRatio"), tr("Base's PG-&VG"), FiftyFifty);
+    m_tabs->addTab(strength, tr("Change Strength"));
 
     auto* ratio = new QWidget;
     addBatchChoice(ratio, QStringLiteral("RatioFromBatch"), QStringLiteral("Ratio"));
-    addFigure(ratio, QStringLiteral("RatioBatchMl"), QStringLiteral("&Batch"), QStringLiteral("ml"),
-              QStringLiteral("30"));
-    addRatio(ratio, QStringLiteral("RatioBatchRatio"), QStringLiteral("Its &PG-VG"), FiftyFifty);
-    addRatio(ratio, QStringLiteral("RatioTarget"), QStringLiteral("&Target PG-VG"), ThirtySeventy);
-    addFigure(ratio, QStringLiteral("RatioBatchMg"), QStringLiteral("Its &strength (if known)"),
-              QStringLiteral("mg/ml"), QString());
-    m_tabs->addTab(ratio, QStringLiteral("Change PG/VG"));
+    addFigure(ratio, QStringLiteral("RatioBatchMl"), tr("&Batch"), tr("ml"), QStringLiteral("30"));
+    addRatio(ratio, QStringLiteral("RatioBatchRatio"), tr("Its &PG-VG"), FiftyFifty);
+    addRatio(ratio, QStringLiteral("RatioTarget"), tr("&Target PG-VG"), ThirtySeventy);
+    addFigure(ratio, QStringLiteral("RatioBatchMg"), tr("Its &strength (if known)"), tr("mg/ml"),
+              QString());
+    m_tabs->addTab(ratio, tr("Change PG/VG"));
     // Every page's tab in view, none behind scroll arrows.
     m_tabs->setMinimumWidth(m_tabs->tabBar()->sizeHint().width() +
                             2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8);
@@ -114,10 +110,10 @@ ShotsWindow::ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     }
 
     auto* buttons = new QHBoxLayout;
-    auto* fromMix = new QPushButton(QStringLiteral("Base From &Mix"), this);
+    auto* fromMix = new QPushButton(tr("Base From &Mix"), this);
     fromMix->setObjectName(QStringLiteral("ShotsBaseFromMix"));
-    fromMix->setToolTip(QStringLiteral("The nicotine base of the mix in the main window"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    fromMix->setToolTip(tr("The nicotine base of the mix in the main window"));
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("ShotsClose"));
     for (QPushButton* b : {fromMix, close})
         b->setAutoDefault(false);
@@ -150,8 +146,8 @@ QLineEdit* ShotsWindow::addFigure(QWidget* page, const QString& name, const QStr
     field->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")));
     auto* label = new QLabel(caption, page);
     label->setBuddy(field);
-    field->setAccessibleName(QString(caption).remove(QLatin1Char('&')) + QStringLiteral(", ") +
-                             unit);
+    //: Read out by a screen reader: a field's caption, then its unit, as in "Bottle size, ml".
+    field->setAccessibleName(tr("%1, %2").arg(QString(caption).remove(QLatin1Char('&')), unit));
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
     grid->addWidget(new QLabel(unit, page), row, 2);
@@ -188,9 +184,9 @@ QComboBox* ShotsWindow::addBatchChoice(QWidget* page, const QString& name, const
     choice->setObjectName(name);
     choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     choice->setMinimumContentsLength(18);
-    auto* label = new QLabel(QStringLiteral("From a batc&h"), page);
+    auto* label = new QLabel(tr("From a batc&h"), page);
     label->setBuddy(choice);
-    choice->setAccessibleName(QStringLiteral("From a batch"));
+    choice->setAccessibleName(tr("From a batch"));
     grid->addWidget(label, row, 0);
     grid->addWidget(choice, row, 1, 1, 2);
     m_batchChoices[prefix] = choice;
@@ -224,11 +220,13 @@ void ShotsWindow::reloadBatches() {
     for (auto& [prefix, choice] : m_batchChoices) {
         const QSignalBlocker quiet(choice);
         choice->clear();
-        choice->addItem(QStringLiteral("(none: the figures typed)"));
+        choice->addItem(tr("(none: the figures typed)"));
         for (const Batch& b : m_batches)
-            choice->addItem(QLocale().toString(QDateTime::fromMSecsSinceEpoch(b.mixedAt).date(),
-                                               QLocale::ShortFormat) +
-                            QStringLiteral("  ") + b.name);
+            //: A batch in the list: the day it was mixed, two blanks, its name.
+            choice->addItem(tr("%1  %2").arg(
+                QLocale().toString(QDateTime::fromMSecsSinceEpoch(b.mixedAt).date(),
+                                   QLocale::ShortFormat),
+                b.name));
         choice->setVisible(!m_batches.empty());
         m_batchCaptions[prefix]->setVisible(!m_batches.empty());
     }
@@ -256,7 +254,7 @@ QString ShotsWindow::pickedBatchLine(const QString& prefix) const {
     if (m_figures.at(prefix + QStringLiteral("BatchMl"))->text() != b.volume ||
         m_figures.at(prefix + QStringLiteral("BatchMg"))->text() != b.strength)
         return {};
-    return QStringLiteral("For the batch %1, mixed %2")
+    return tr("For the batch %1, mixed %2")
         .arg(b.name, QLocale().toString(QDateTime::fromMSecsSinceEpoch(b.mixedAt).date(),
                                         QLocale::LongFormat));
 }
@@ -392,8 +390,9 @@ void ShotsWindow::refresh() {
         out[RatioPage] = std::move(fix.lines);
         kinds[RatioPage] = std::move(fix.kinds);
     }
-    const QString hintColour = look::colour(WarningColour).name();
-    const QString problemColour = QStringLiteral("#b00000");
+    const QColor behind = look::backgroundOf(m_results[0]);
+    const QString hintColour = look::readable(look::colour(WarningColour), behind).name();
+    const QString problemColour = look::readable(QColor(0xb0, 0, 0), behind).name();
     for (int p = 0; p < 3; ++p) {
         m_lines[p].clear();
         QStringList html;
@@ -419,7 +418,7 @@ void ShotsWindow::refresh() {
         m_problem[p] =
             std::find(kinds[p].begin(), kinds[p].end(), LineKind::Problem) != kinds[p].end();
         if (out[p].empty())
-            html << QStringLiteral("Type every figure to see what to add.");
+            html << tr("Type every figure to see what to add.");
         m_results[p]->setText(html.join(QStringLiteral("<br>")));
         m_results[p]->setAccessibleName(m_lines[p].join(QLatin1Char('\n')));
     }

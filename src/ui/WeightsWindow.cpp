@@ -8,6 +8,7 @@
 #include "Numbers.h"
 
 #include "Fields.h"
+#include "Figures.h"
 #include "Look.h"
 #include "MixDocument.h"
 #include "QtText.h"
@@ -28,7 +29,7 @@ namespace kovaq {
 namespace {
 
 QString gravityText(double g) {
-    return QString::number(g, 'f', 3);
+    return FigureText(g, 3);
 }
 
 } // namespace
@@ -53,15 +54,15 @@ WeightsWindow::WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
                         Qt::WindowMinimizeButtonHint),
       m_doc(doc), m_main(main) {
     setObjectName(QStringLiteral("WeightsWindow"));
-    setWindowTitle(QStringLiteral("Mix By Weight"));
+    setWindowTitle(tr("Mix By Weight"));
     setFont(look::windowFont());
     auto* outer = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(1);
-    const QStringList heads = {QStringLiteral("Ingredient"),  QStringLiteral("ml"),
-                               QStringLiteral("g/ml"),        QStringLiteral("grams"),
-                               QStringLiteral("scale reads"), QStringLiteral("drops")};
+    //: The columns' heads: "scale reads" is what the scale shows once the row is poured in.
+    const QStringList heads = {tr("Ingredient"), tr("ml"),          tr("g/ml"),
+                               tr("grams"),      tr("scale reads"), tr("drops")};
     for (int c = 0; c < heads.size(); ++c) {
         auto* h = new QLabel(heads[c], this);
         h->setFont(look::boldFont());
@@ -119,38 +120,39 @@ WeightsWindow::WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
         grid->addWidget(m_drops[i], row, 5, Qt::AlignRight);
     }
     const int totalRow = static_cast<int>(SlotCount) + 1;
-    auto* total = new QLabel(QStringLiteral("TOTAL"), this);
+    auto* total = new QLabel(tr("TOTAL"), this);
     total->setFont(look::boldFont());
     grid->addWidget(total, totalRow, 0);
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("GramsTotal"));
     m_total->setFont(look::sansSerifFont(11, true));
     grid->addWidget(m_total, totalRow, 3, Qt::AlignRight);
-    auto* nicotine = new QLabel(QStringLiteral("Pure nicotine"), this);
+    auto* nicotine = new QLabel(tr("Pure nicotine"), this);
     grid->addWidget(nicotine, totalRow + 1, 0, 1, 2);
     grid->addWidget(gravityField(GravityKey::Nicotine), totalRow + 1, 2, Qt::AlignRight);
     outer->addLayout(grid);
 
     // Drops beside the grams, for those who measure flavours with a dropper.
     auto* drops = new QHBoxLayout;
-    m_dropsBox = new QCheckBox(QStringLiteral("Show &drops at"), this);
+    m_dropsBox = new QCheckBox(tr("Show &drops at"), this);
     m_dropsBox->setObjectName(QStringLiteral("ShowDrops"));
     m_dropsPerMl = new QSpinBox(this);
     m_dropsPerMl->setObjectName(QStringLiteral("DropsPerMl"));
     m_dropsPerMl->setRange(5, 100);
     m_dropsPerMl->setValue(20);
-    m_dropsPerMl->setSuffix(QStringLiteral(" drops per ml"));
-    m_dropsPerMl->setAccessibleName(QStringLiteral("Drops per ml"));
-    m_dropsPerMl->setToolTip(QStringLiteral("20 for most droppers; 25 or 33 for finer ones"));
+    //: After a number of drops, as in "20 drops per ml".
+    m_dropsPerMl->setSuffix(tr(" drops per ml"));
+    m_dropsPerMl->setAccessibleName(tr("Drops per ml"));
+    m_dropsPerMl->setToolTip(tr("20 for most droppers; 25 or 33 for finer ones"));
     drops->addWidget(m_dropsBox);
     drops->addWidget(m_dropsPerMl);
     drops->addStretch(1);
     // The scale sets what is too little to weigh: a twentieth of the amount must show.
-    auto* scaleCaption = new QLabel(QStringLiteral("&Scale reads to"), this);
+    auto* scaleCaption = new QLabel(tr("&Scale reads to"), this);
     m_scaleBox = new QComboBox(this);
     m_scaleBox->setObjectName(QStringLiteral("ScaleResolution"));
     for (const double g : {0.1, 0.01, 0.001})
-        m_scaleBox->addItem(QString::number(g) + QStringLiteral(" g"), g);
+        m_scaleBox->addItem(tr("%1 g").arg(QString::number(g)), g);
     m_scaleBox->setCurrentIndex(1);
     scaleCaption->setBuddy(m_scaleBox);
     drops->addWidget(scaleCaption);
@@ -174,12 +176,12 @@ WeightsWindow::WeightsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     connect(m_dropsPerMl, &QSpinBox::valueChanged, this, dropsChosen);
 
     auto* buttons = new QHBoxLayout;
-    m_defaults = new QPushButton(QStringLiteral("Defaults"), this);
+    m_defaults = new QPushButton(tr("Defaults"), this);
     m_defaults->setObjectName(QStringLiteral("DefaultsButton"));
-    m_defaults->setToolTip(QStringLiteral("Every gravity back to its default"));
-    m_print = new QPushButton(QStringLiteral("Print..."), this);
+    m_defaults->setToolTip(tr("Every gravity back to its default"));
+    m_print = new QPushButton(tr("Print..."), this);
     m_print->setObjectName(QStringLiteral("WeightsPrintButton"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("WeightsCloseButton"));
     for (QPushButton* b : {m_defaults, m_print, close}) {
         b->setAutoDefault(false);
@@ -240,10 +242,12 @@ void WeightsWindow::refresh() {
         m_scale[i]->setText(ToQString(w.scaleText));
         for (QLabel* l : {m_ml[i], m_grams[i]})
             look::setTextColour(l, w.warn ? red : black);
-        m_grams[i]->setAccessibleName(caption.trimmed() + QStringLiteral(" grams: ") +
-                                      ToQString(w.gramsText));
-        m_scale[i]->setAccessibleName(caption.trimmed() + QStringLiteral(" scale reads: ") +
-                                      ToQString(w.scaleText));
+        //: Read out by a screen reader: the row's caption, then its grams.
+        m_grams[i]->setAccessibleName(
+            tr("%1 grams: %2").arg(caption.trimmed(), ToQString(w.gramsText)));
+        //: Read out by a screen reader: the row's caption, then what the scale reads.
+        m_scale[i]->setAccessibleName(
+            tr("%1 scale reads: %2").arg(caption.trimmed(), ToQString(w.scaleText)));
         if (m_baseGravity[i])
             m_baseGravity[i]->setText(gravityText(w.gravity));
     }
@@ -255,8 +259,9 @@ void WeightsWindow::refresh() {
             e->setText(typed);
         e->setPlaceholderText(gravityText(m_weights.defaults[k]));
         look::setFieldBackground(e, !typed.isEmpty() && !ValidGravity(recipe.Gravity[k]));
-        e->setAccessibleName(ToQString(GravityFileKey(gravityKeyAt(k))) +
-                             QStringLiteral(" gravity, g/ml"));
+        //: Read out by a screen reader: what the gravity is of, as in "PG gravity, g/ml".
+        e->setAccessibleName(
+            tr("%1 gravity, g/ml").arg(ToQString(GravityFileKey(gravityKeyAt(k)))));
     }
     const bool drops = m_dropsBox->isChecked();
     m_dropsHead->setVisible(drops);
@@ -285,7 +290,7 @@ void WeightsWindow::refresh() {
         m_drops[i]->setVisible(drops && !unused);
     }
     m_total->setText(ToQString(m_weights.totalGramsText));
-    m_total->setAccessibleName(QStringLiteral("TOTAL grams: ") + m_total->text());
+    m_total->setAccessibleName(tr("TOTAL grams: %1").arg(m_total->text()));
     // Amounts too small to weigh: the grams underlined, the hint under the table.
     m_hints = SmallAmountHints(result, m_weights, m_scaleBox->currentData().toDouble(),
                                m_dropsPerMl->value());
@@ -299,7 +304,8 @@ void WeightsWindow::refresh() {
         const QString hint = m_hints[i] ? ToQString(*m_hints[i]) : QString();
         m_grams[i]->setToolTip(hint);
         if (m_hints[i])
-            hinted << m_labels[i]->text().trimmed() + QStringLiteral(": ") + hint;
+            //: A row's caption, then why its amount is too small to weigh.
+            hinted << tr("%1: %2").arg(m_labels[i]->text().trimmed(), hint);
     }
     m_hintsLabel->setText(hinted.join(QLatin1Char('\n')));
     m_hintsLabel->setVisible(!hinted.isEmpty());

@@ -63,7 +63,7 @@ void PaintedIcon::keyPressEvent(QKeyEvent* event) {
 }
 
 HelpIcon::HelpIcon(QWidget* parent)
-    : PaintedIcon(&HelpIcon::paintIcon, QStringLiteral("Help"), parent) {}
+    : PaintedIcon(&HelpIcon::paintIcon, HelpIcon::tr("Help"), parent) {}
 
 MenuIcon::MenuIcon(QWidget* parent)
     : PaintedIcon(&MenuIcon::paintIcon, MenuIcon::tr("Menu"), parent) {}
@@ -96,8 +96,8 @@ void HelpIcon::paintIcon(QPainter& painter, const QRect& rect) {
 }
 
 ScalesIcon::ScalesIcon(QWidget* parent)
-    : PaintedIcon(&ScalesIcon::paintIcon, QStringLiteral("Mix By Weight (Ctrl+G)"), parent) {
-    setAccessibleName(QStringLiteral("Mix By Weight"));
+    : PaintedIcon(&ScalesIcon::paintIcon, ScalesIcon::tr("Mix By Weight (Ctrl+G)"), parent) {
+    setAccessibleName(tr("Mix By Weight"));
 }
 
 void ScalesIcon::paintIcon(QPainter& p, const QRect& rect) {
@@ -120,8 +120,8 @@ void ScalesIcon::paintIcon(QPainter& p, const QRect& rect) {
 }
 
 BookIcon::BookIcon(QWidget* parent)
-    : PaintedIcon(&BookIcon::paintIcon, QStringLiteral("Recipes (Ctrl+R)"), parent) {
-    setAccessibleName(QStringLiteral("Recipes"));
+    : PaintedIcon(&BookIcon::paintIcon, BookIcon::tr("Recipes (Ctrl+R)"), parent) {
+    setAccessibleName(tr("Recipes"));
 }
 
 void BookIcon::paintIcon(QPainter& p, const QRect& rect) {

@@ -1,0 +1,2308 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ControlNames</name>
+    <message>
+        <source>Nic Base Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nic Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume To Make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nic Base PG-VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix PG-VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F%1 PG-VG</source>
+        <extracomment>F1 to F8 name the flavours&apos; rows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesktopPrompts</name>
+    <message>
+        <source>Recipe folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq</name>
+    <message>
+        <source>The file holds no header row naming the columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The header names the column %1 twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quoted cell is not closed before the end of the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line has %1 cells; the header names %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kind is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A flavour needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 cannot be below 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 cannot be more than %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A flavour without a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicotine base %1 mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 ml short (%3 ml needed, %4 ml on hand)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n bottle(s) of %1 ml at %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n bottle(s) of %1 ml</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is short: the stash holds all of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be mixed as it stands: left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::AddBottleCommand</name>
+    <message>
+        <source>Add Bottle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::AppController</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to read the settings from %1.
+Ko-Vaq goes on, but will not remember its folders, last file or layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to write the settings to %1.
+Ko-Vaq goes on, but will not remember its folders, last file or layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program to show the help is available.
+The help is in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help File Missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  There is Information Outstanding 
+So Your Mix Name May Not Be Correct
+        Do You Still Want To Print?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Monitor Screen Is Too Small For This Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry, But...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So You Will Only Be Able To Run In Landscape Layout Mode,
+         And The &apos;Layout&apos; Button Will Be Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Monitor Screen Has Limited Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open %1.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Current Mix Has Not Been Saved 
+         Do You Want To Save It?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      Your Current Mix Has Not Been Saved 
+               Do You Want To Save It?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is Information Outstanding 
+    Do You Still Want To Save?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 MiB; only its first %2 MiB were read.
+The recipe shown may not be the whole of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ko-Vaq files (*.mix)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::BookIcon</name>
+    <message>
+        <source>Recipes (Ctrl+R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::BottleLabels</name>
+    <message>
+        <source>The printer&apos;s own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mixed %1 · Ready %2</source>
+        <extracomment>The day a batch was mixed (%1) and the day it has steeped (%2).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base: %1</source>
+        <extracomment>The maker of the nicotine base.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contains nicotine</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::Calculation</name>
+    <message>
+        <source>Cost Ignored, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost OK, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost Pending, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volumes OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vols Pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost Pending,</source>
+        <extracomment>Before the first calculation.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qty Pending</source>
+        <extracomment>Before the first calculation.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Mix Cannot Be Achieved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    You could try reducing the Mix Strength
+    or changing the PG/VG ratio of your mix.
+Also, you could try reducing the percentages
+   of your flavours or vodka/water additive</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::ChangeBottleCommand</name>
+    <message>
+        <source>Change %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::ChangeFlavourNoteCommand</name>
+    <message>
+        <source>Change %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::Feasibility</name>
+    <message>
+        <source>the mix ratio can be from %1 to %2 PG-VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mix ratio can be %1 PG-VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no mix ratio works</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up to %1 mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up to %1 mg at %2</source>
+        <extracomment>%2 is a PG-VG ratio such as 70-30.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the flavours and vodka/water at %1 % of their shares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, or %2</source>
+        <extracomment>Joins one more choice (%2) to the choices before it (%1).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With these ingredients %1.</source>
+        <extracomment>%1 is the choices, joined.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>can be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing to make: the volume to make is 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too strong for this base</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::FileFlows</name>
+    <message>
+        <source>Unable to write to %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::FlavourBook</name>
+    <message numerus="yes">
+        <source>%1: in %n of your recipes, %2 %, usually %3 %</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::FlavourDelegate</name>
+    <message>
+        <source>none</source>
+        <comment>no rating</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::FlavourModel</name>
+    <message>
+        <source>Flavour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowest %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Median %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml on hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last mixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferred %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::HelpIcon</name>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::ImportBottlesCommand</name>
+    <message>
+        <source>Import Bottles</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::IngredientPanel</name>
+    <message>
+        <source>  Ingredient Details  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost (£/$/€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <extracomment>Short for quantity: the bottle&apos;s size the cost is for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nic Base</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to change base type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>per</source>
+        <extracomment>Between a cost and the quantity it buys: &quot;12.50 per 100 ml&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PG–VG (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nic Base Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mg</source>
+        <extracomment>Milligrams of nicotine per millilitre.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::LabelDialog</name>
+    <message>
+        <source>Say &quot;Contains nicotine&quot; on labels of batches with nicotine</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::MainWindow</name>
+    <message>
+        <source>  Notes  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V %1</source>
+        <extracomment>The tooltip of the program&apos;s name: its version, as &quot;V 1.0.1&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The free DIY e-juice mixing calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Mix...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Recipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste Recipe...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export JSON...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import JSON...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix It...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix By Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shots and Fixes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <extracomment>The button that turns the window between portrait and landscape.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please visit me at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit My Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email me for help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>email me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry Was Too Long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <extracomment>A button that picks the nearest PG/VG ratio the mix can have, as in &quot;Use 40-60&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 volume: %2</source>
+        <extracomment>Read out by a screen reader: the row&apos;s caption, then its volume.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cost: %2</source>
+        <extracomment>Read out by a screen reader: the row&apos;s caption, then its cost.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL cost: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost status: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume status: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::MenuIcon</name>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::MixItCommand</name>
+    <message>
+        <source>Mix It</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::NameListModel</name>
+    <message>
+        <source>%1 — %2</source>
+        <comment>a name and its maker</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::NotesEdit</name>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::OneBottleAwayDialog</name>
+    <message>
+        <source>One Bottle Away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each of these bottles alone would let you make more of your recipes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipes it makes possible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short by (ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottles that would make more recipes possible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No single bottle would make another recipe possible.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::PasteRecipeDialog</name>
+    <message>
+        <source>Paste Recipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recipe text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipe text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Text File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What Ko-Vaq reads in it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the lines not used in the notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use It</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.text *.md);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open %1.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;There is no recipe in this text.&lt;/b&gt; Ko-Vaq looks for flavours with their shares (&quot;Lemon 3%&quot;), or a volume with a strength or a PG/VG ratio. Nothing will change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicotine base: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stands as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortened to fit the window:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vodka/Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>* shortened to fit the window (the whole names are in the tooltip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Notes: %n line(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not used (kept in the notes):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not used:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::PrintJob</name>
+    <message>
+        <source>The margins and text size leave no room for a line on this paper.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer did not take the next page; the print was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer did not finish the print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::PrintOptionsDialog</name>
+    <message>
+        <source>     Image Will Not Fit This Size Paper -
+            And Will Be Cropped
+
+   Click On Page To Clear This Message
+  Or Change Size Of Image/Margins/Page</source>
+        <extracomment>Centred by the leading blanks in a hint over the page&apos;s preview.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>     Text Will Not Fit This Size Paper - 
+           Printer May Wrap Lines 
+       Or Print More Than One Page
+
+  Click On Page To Clear This Message 
+ Or Change Size Of Text/Margins/Page </source>
+        <extracomment>Centred by the leading blanks in a hint over the page&apos;s preview.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You Have 3 Options For Printing - Please Choose One</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include Unused Ingredients</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer Minimum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrow (0.125&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal (0.25&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wide (0.5&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ex Wide (0.75&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v. Small (8pt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small (10pt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal (12pt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large (14pt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>25%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FitToPage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::PrintProgressWindow</name>
+    <message>
+        <source>Printing Image...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Wait - Rendering  Image
+And Sending To Printer</source>
+        <extracomment>Shown on two lines, broken where the line break stands.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::RecipeListModel</name>
+    <message>
+        <source>✓ %1 ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up to %1 ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 ml needed, %3 ml on hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PG/VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flavours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can make</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::RecipeShare</name>
+    <message>
+        <source>%1 is not on the list: %2 is used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The base&apos;s %1 is not on the list: %2 is used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only eight flavours fit: left out %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mg needs a nicotine base: type the base&apos;s strength, then the strength. &quot;%2&quot; is kept in the notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (kept in the notes)</source>
+        <extracomment>%1 is the note as it is kept, in English (&quot;Steep: 7 days&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the first %1 KB of the text; the rest was not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::RecipesController</name>
+    <message>
+        <source>Shopping List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shopping list.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::RecipesWindow</name>
+    <message>
+        <source>Recipes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only what I can make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists only the recipes the bottles in your stash can make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One Bottle Away...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bottles that would each let you make more of your recipes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Shopping List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the chosen recipe on the shopping list, with what to buy for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source> — some folders read every %n seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is no longer there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file manager is available to show the folder. The recipe is in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::RemoveBottleCommand</name>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::ReportRenderer</name>
+    <message>
+        <source>The PDF could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::Reports</name>
+    <message>
+        <source>Calculated with Ko-Vaq from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nic Base Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nic Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix PG-VG Ratio (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL COST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredient Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mixing Volumes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qty(ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vol(ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prop. Glycol (PG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veg. Glycerin (VG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vodka/Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>per</source>
+        <extracomment>Between a bottle&apos;s price and its size in ml: &quot;2.50 per 10&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mixing Specification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Costs For This Mix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weighed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scale reads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An ingredient (%1) and the hint for it (%2).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::ResultsPanel</name>
+    <message>
+        <source>  Mixing Volumes  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Cost For This Mix  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hi Precision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore Costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vol.(ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost (£/$/€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 volume</source>
+        <extracomment>Read out by a screen reader: a row&apos;s caption, then what its value is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::RetainDialog</name>
+    <message>
+        <source>Retain Some Details?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Check The Boxes Below If You Would
+Like To Retain Either Or Both Of These Panel&apos;s Contents</source>
+        <extracomment>Shown on two lines, broken where the line break stands.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredient Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::RowLabels</name>
+    <message>
+        <source>Nic Base</source>
+        <extracomment>The nicotine base&apos;s row.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vodka/Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NicBase  %1</source>
+        <extracomment>The nicotine base&apos;s row once the base has a name (%1).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::ScalesIcon</name>
+    <message>
+        <source>Mix By Weight (Ctrl+G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix By Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::ShareController</name>
+    <message>
+        <source>Ko-Vaq recipe JSON (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open %1.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::ShoppingWindow</name>
+    <message>
+        <source>Shopping List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipes to make:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make (ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipes to make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What to buy:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short (ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needed (ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On hand (ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What to buy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takes the chosen recipe off the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the list as text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much to make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is short: the stash holds all of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be mixed as it stands: left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::Shots</name>
+    <message>
+        <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution) and leave %3 ml of PG out of the mix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too little to weigh well: pre-dilute 1:%1 in VG (%2 g of the dilution) and leave %3 ml of VG out of the mix, as the mix&apos;s %4 ml of PG cannot take it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution) and leave %3 ml of PG out of the mix, the most the mix&apos;s PG can take</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too little to weigh well, and the mix&apos;s PG and VG cannot take a dilution of it: make a bigger batch or weigh it on a finer scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the shortfill liquid&apos;s volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the size of one shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mg shots cannot make %2 mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No room: the bottle holds %1 ml, the liquid %2 ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot liquid for %1 mg: %2 ml (%3 g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot liquid for %1 mg: %2 ml (%3 g), more than the %4 ml of room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shots: %1 mg in %2 ml</source>
+        <extracomment>%n whole shots give %1 mg/ml in %2 ml.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shots: %1 mg in %2 ml, overflows the %3 ml bottle</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Then: %1 ml at %2</source>
+        <extracomment>%2 is a ratio such as 70/30 PG/VG.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the batch&apos;s volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already at %1 mg: add nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding liquid cannot take %1 mg to %2 mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the nicotine base&apos;s strength to make the batch stronger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A %1 mg base cannot make %2 mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add %1 ml of 0 mg liquid at %2 (%3 g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add %1 ml of the %2 mg base at %3 (%4 g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Then: %1 ml of %2 mg at %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already at %1: add nothing</source>
+        <extracomment>%1 is a ratio such as 70/30 PG/VG.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding PG cannot make a batch with VG in it all PG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding VG cannot make a batch with PG in it all VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add %1 ml of PG (%2 g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add %1 ml of VG (%2 g)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Then: %1 ml at %2, %3 mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::ShotsWindow</name>
+    <message>
+        <source>Shots and Fixes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortfill &amp;liquid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bottle size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liquid&apos;s &amp;PG-VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shot strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mg/ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot si&amp;ze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shot&apos;s P&amp;G-VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Target strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortfill + Shots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its &amp;strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its &amp;PG-VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 mg liquid&apos;s P&amp;G-VG (to weaken)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicotine b&amp;ase (to strengthen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base&apos;s PG-&amp;VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Target PG-VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its &amp;strength (if known)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change PG/VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base From &amp;Mix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The nicotine base of the mix in the main window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Read out by a screen reader: a field&apos;s caption, then its unit, as in &quot;Bottle size, ml&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From a batc&amp;h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From a batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none: the figures typed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  %2</source>
+        <extracomment>A batch in the list: the day it was mixed, two blanks, its name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For the batch %1, mixed %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type every figure to see what to add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::SpecPanel</name>
+    <message>
+        <source>  Mixing Specification  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PG–VG (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume To Make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nic Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vodka/Water</source>
+        <extracomment>The thinner: vodka or water, or the two mixed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StashController</name>
+    <message>
+        <source>The stash&apos;s base is %1 mg; this mix is worked out for %2 mg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a new, empty stash? The damaged one is kept as %1, unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to read %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 MiB: nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StashImportDialog</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <comment>a field, its value before and after</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml on hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bottle ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PG/VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicotine mg/ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g/ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the import does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 bottle(s) to add, %3 to update, %4 already as they are, %5 line(s) refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ml on hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StashPlan</name>
+    <message>
+        <source>%1: needs %2 ml, none in the stash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: needs %2 ml, %3 ml on hand, %4 ml left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: needs %2 ml, %3 ml on hand, %4 ml short</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StashStore</name>
+    <message>
+        <source>The stash cannot be changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no stash yet at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to make the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a database file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk holding the stash is full: %1 (%2). The stash is shown read only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stash&apos;s folder cannot be written: %1 (%2). The stash is shown read only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another Ko-Vaq is using the stash: it is open read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to read the stash %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stash database %1 is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stash database %1 is damaged. It is not changed until you say so.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stash database is damaged; a copy is kept as %1. It is not changed until you say so.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stash was written by a newer Ko-Vaq: it is open read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open the stash %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stash is not damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to keep a copy of the damaged stash in %1; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to put the damaged stash aside: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to add the bottle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to change the bottle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to remove the bottle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to bring the bottle back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bottle is no longer in the stash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to import the bottles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to record the batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to undo the batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no batch to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch is no longer in the log.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A flavour&apos;s notes need the flavour&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A rating is from 1 to 5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A preferred share is more than 0 and at most 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to keep the flavour&apos;s notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StashWindow</name>
+    <message>
+        <source>Start a New Stash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep It Read Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flavours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your stash is empty: press Add, choose the kind and type the bottle&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add or update bottles from a spreadsheet&apos;s CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the flavours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The flavours of the recipes in your recipe folders, with a share, are listed here once the folders have been read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new bottle&apos;s kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StatusPanel</name>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::UndoLastBatchCommand</name>
+    <message>
+        <source>Undo Batch %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::WeightsWindow</name>
+    <message>
+        <source>Mix By Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <extracomment>The columns&apos; heads: &quot;scale reads&quot; is what the scale shows once the row is poured in.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g/ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scale reads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drops</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pure nicotine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;drops at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> drops per ml</source>
+        <extracomment>After a number of drops, as in &quot;20 drops per ml&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drops per ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>20 for most droppers; 25 or 33 for finer ones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scale reads to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every gravity back to its default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 grams: %2</source>
+        <extracomment>Read out by a screen reader: the row&apos;s caption, then its grams.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 scale reads: %2</source>
+        <extracomment>Read out by a screen reader: the row&apos;s caption, then what the scale reads.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 gravity, g/ml</source>
+        <extracomment>Read out by a screen reader: what the gravity is of, as in &quot;PG gravity, g/ml&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL grams: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A row&apos;s caption, then why its amount is too small to weigh.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::WelcomeDialog</name>
+    <message>
+        <source>Welcome To Ko-Vaq</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ko-Vaq Has Detected That You Are A New User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you need help getting started, look in the Help file
+under &apos;How To... Getting Started&apos;</source>
+        <extracomment>Shown on two lines, broken where the line break stands.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To view the Help file at any time, click on the %1 icon.
+located at the top RH corner of the screen, or press F1 key.</source>
+        <extracomment>Shown on two lines, broken where the line break stands; %1 is the help icon.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This message will be shown at each startup until you
+have loaded or saved your first recipe</source>
+        <extracomment>Shown on two lines, broken where the line break stands; the second is underlined.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::stash</name>
+    <message>
+        <source>Unable to import the bottles</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

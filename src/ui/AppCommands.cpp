@@ -35,7 +35,7 @@ bool AppController::confirmDiscard(Caller caller) {
         caller == Caller::Open
             ? tr("Your Current Mix Has Not Been Saved \n         Do You Want To Save It?")
             : tr("      Your Current Mix Has Not Been Saved \n"
-                             "               Do You Want To Save It?");
+                 "               Do You Want To Save It?");
     switch (m_prompts.message(&w, text, app::warningCaption(), Prompts::Icon::Warning,
                               Prompts::Buttons::YesNoCancel)) {
     case Prompts::Answer::Yes:
@@ -55,8 +55,7 @@ bool AppController::saveRecipe() {
         MixDocument& doc = document();
         if (!doc.infoComplete()) {
             const auto answer = m_prompts.message(
-                &w,
-                tr("There is Information Outstanding \n    Do You Still Want To Save?"),
+                &w, tr("There is Information Outstanding \n    Do You Still Want To Save?"),
                 app::warningCaption(), Prompts::Icon::Warning, Prompts::Buttons::OkCancel);
             if (answer != Prompts::Answer::Ok)
                 return;
@@ -166,7 +165,7 @@ void AppController::loadFile(const QString& path) {
     if (loaded.truncated)
         m_prompts.message(m_window.get(),
                           tr("%1 is longer than %2 MiB; only its first %2 MiB were "
-                                         "read.\nThe recipe shown may not be the whole of it.")
+                             "read.\nThe recipe shown may not be the whole of it.")
                               .arg(path)
                               .arg(MaxRecipeFileBytes >> 20),
                           app::warningCaption(), Prompts::Icon::Warning, Prompts::Buttons::Ok);

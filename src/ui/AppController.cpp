@@ -293,7 +293,7 @@ bool AppController::guarded(const std::function<void()>& command) {
     } catch (const std::exception& e) {
         m_prompts.errorBox(m_window.get(), ToQString(e.what()));
     } catch (...) {
-        m_prompts.errorBox(m_window.get(), QStringLiteral("An unexpected error occurred."));
+        m_prompts.errorBox(m_window.get(), tr("An unexpected error occurred."));
     }
     return false;
 }
@@ -325,13 +325,13 @@ void AppController::reportSettingsTrouble() {
     if (m_settingsReported || m_settingsTrouble == SettingsTrouble::None)
         return;
     m_settingsReported = true;
-    const QString what = m_settingsTrouble == SettingsTrouble::CannotRead
-                             ? QStringLiteral("Unable to read the settings from %1.\n")
-                             : QStringLiteral("Unable to write the settings to %1.\n");
-    m_prompts.errorBox(m_window.get(),
-                       what.arg(m_store.fileName()) +
-                           QStringLiteral("Ko-Vaq goes on, but will not remember its folders, "
-                                          "last file or layout."));
+    const QString what =
+        m_settingsTrouble == SettingsTrouble::CannotRead
+            ? tr("Unable to read the settings from %1.\nKo-Vaq goes on, but will not remember "
+                 "its folders, last file or layout.")
+            : tr("Unable to write the settings to %1.\nKo-Vaq goes on, but will not remember "
+                 "its folders, last file or layout.");
+    m_prompts.errorBox(m_window.get(), what.arg(m_store.fileName()));
 }
 
 void AppController::openHelp() {
@@ -351,7 +351,7 @@ void AppController::openHelp() {
                           Prompts::Buttons::Ok);
         return;
     }
-    m_prompts.message(m_window.get(), QStringLiteral("Help File Missing"), QStringLiteral("Ko-Vaq"),
+    m_prompts.message(m_window.get(), tr("Help File Missing"), QStringLiteral("Ko-Vaq"),
                       Prompts::Icon::None, Prompts::Buttons::Ok);
 }
 
@@ -363,9 +363,9 @@ void AppController::printWithOptions() {
     MainWindow& w = *m_window;
     if (!document().infoComplete()) {
         const auto answer = m_prompts.message(&w,
-                                              QStringLiteral("  There is Information Outstanding \n"
-                                                             "So Your Mix Name May Not Be Correct\n"
-                                                             "        Do You Still Want To Print?"),
+                                              tr("  There is Information Outstanding \n"
+                                                 "So Your Mix Name May Not Be Correct\n"
+                                                 "        Do You Still Want To Print?"),
                                               app::warningCaption(), Prompts::Icon::Warning,
                                               Prompts::Buttons::OkCancel);
         if (answer != Prompts::Answer::Ok)
@@ -406,21 +406,19 @@ void AppController::startupChecks() {
     reportSettingsTrouble(); // when there is any
     const int height = m_screenHeight();
     if (height < 600) {
-        m_prompts.message(
-            &w, QStringLiteral("Your Monitor Screen Is Too Small For This Application"),
-            QStringLiteral("Sorry, But..."), Prompts::Icon::Warning, Prompts::Buttons::Ok);
+        m_prompts.message(&w, tr("Your Monitor Screen Is Too Small For This Application"),
+                          tr("Sorry, But..."), Prompts::Icon::Warning, Prompts::Buttons::Ok);
         m_ending = true;
         w.hide();
         Q_EMIT quitRequested();
         return;
     }
     if (height < 800) {
-        m_prompts.message(
-            &w,
-            QStringLiteral("So You Will Only Be Able To Run In Landscape Layout Mode,\n"
-                           "         And The 'Layout' Button Will Be Disabled"),
-            QStringLiteral("Your Monitor Screen Has Limited Height"), Prompts::Icon::Warning,
-            Prompts::Buttons::Ok);
+        m_prompts.message(&w,
+                          tr("So You Will Only Be Able To Run In Landscape Layout Mode,\n"
+                             "         And The 'Layout' Button Will Be Disabled"),
+                          tr("Your Monitor Screen Has Limited Height"), Prompts::Icon::Warning,
+                          Prompts::Buttons::Ok);
         w.layoutButton()->setEnabled(false);
         if (w.layoutName() != QStringLiteral("Landscape")) {
             w.setLayoutName(QStringLiteral("Landscape"));
@@ -441,8 +439,8 @@ void AppController::startupChecks() {
             m_settings.LoadDir = app::folderOf(file);
             m_settings.SaveDir = m_settings.LoadDir;
         } else {
-            m_prompts.errorBox(&w, QStringLiteral("Unable to open %1.\n%2")
-                                       .arg(named, ToQString(ReadStatusText(probe))));
+            m_prompts.errorBox(
+                &w, tr("Unable to open %1.\n%2").arg(named, ToQString(ReadStatusText(probe))));
         }
     }
     if (file.isEmpty()) {

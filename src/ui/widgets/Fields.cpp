@@ -163,18 +163,18 @@ QMenu* NotesEdit::createNotesMenu(QWidget* parent) {
     menu->setObjectName(QStringLiteral("NotesMenu"));
     const bool selection = textCursor().hasSelection();
     const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-    QAction* cut = menu->addAction(QStringLiteral("Cut"), this, &QPlainTextEdit::cut);
+    QAction* cut = menu->addAction(tr("Cut"), this, &QPlainTextEdit::cut);
     cut->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
     cut->setEnabled(selection);
-    QAction* copyAction = menu->addAction(QStringLiteral("Copy"), this, &QPlainTextEdit::copy);
+    QAction* copyAction = menu->addAction(tr("Copy"), this, &QPlainTextEdit::copy);
     copyAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
     copyAction->setEnabled(selection);
     // The box is plain text: what is pasted brings no formatting of its own.
-    QAction* paste = menu->addAction(QStringLiteral("Paste"), this, &QPlainTextEdit::paste);
+    QAction* paste = menu->addAction(tr("Paste"), this, &QPlainTextEdit::paste);
     paste->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
     paste->setEnabled(clip && clip->hasText());
-    QAction* del = menu->addAction(QStringLiteral("Delete"), this,
-                                   [this] { textCursor().removeSelectedText(); });
+    QAction* del =
+        menu->addAction(tr("Delete"), this, [this] { textCursor().removeSelectedText(); });
     del->setEnabled(selection);
     return menu;
 }

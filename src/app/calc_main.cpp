@@ -29,6 +29,7 @@
 #include "Version.h"
 #include "Weights.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QGuiApplication>
@@ -47,51 +48,111 @@ using namespace kovaq;
 
 namespace {
 
-// Right-aligned in `width` characters (not bytes: the dash is three bytes of UTF-8).
-std::string right(const std::string& text, int width) {
+// Characters, not bytes: the dash is three bytes of UTF-8, and so are many letters of other
+// languages than English.
+int charsOf(const std::string& text) {
     int chars = 0;
     for (char c : text)
         chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return std::string(static_cast<std::size_t>(std::max(0, width - chars)), ' ') + text;
+    return chars;
+}
+
+std::string padding(const std::string& text, int width) {
+    return std::string(static_cast<std::size_t>(std::max(0, width - charsOf(text))), ' ');
+}
+
+// Right-aligned in `width` characters.
+std::string right(const std::string& text, int width) {
+    return padding(text, width) + text;
+}
+
+// Left-aligned in `width` characters.
+std::string left(const std::string& text, int width) {
+    return text + padding(text, width);
+}
+
+// The words of the text output, in the reader's language (JSON keeps its English keys).
+std::string said(const QString& text) {
+    return text.toStdString();
+}
+
+std::string cannotWrite(const std::string& path, const std::string& reason) {
+    return said(QCoreApplication::translate("kovaq::Calc", "kovaq-calc: cannot write %1: %2")
+                    .arg(ToQString(QuotedName(path)), ToQString(reason)));
+}
+
+std::string mixLine(const MixRecipe& recipe) {
+    return said(QCoreApplication::translate("kovaq::Calc", "Mix: %1").arg(ToQString(recipe.Name))) +
+           "\n\n";
 }
 
 void printWeights(const MixRecipe& recipe, const MixResult& res, const RowLabels& labels) {
     const WeightResult weights = ComputeWeights(recipe, res);
-    std::printf("Mix: %s\n\n", recipe.Name.c_str());
-    std::printf("%-24s %10s %7s %10s %12s\n", "Ingredient", "ml", "g/ml", "grams", "scale reads");
+    std::fputs(mixLine(recipe).c_str(), stdout);
+    std::printf("%s %10s %7s %s %s\n",
+                left(said(QCoreApplication::translate("kovaq::Calc", "Ingredient")), 24).c_str(),
+                "ml", "g/ml",
+                right(said(QCoreApplication::translate("kovaq::Calc", "grams")), 10).c_str(),
+                right(said(QCoreApplication::translate("kovaq::Calc", "scale reads")), 12).c_str());
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotWeight& w = weights.slots[i];
-        std::printf("%-24s %10s %7.3f %s %s\n", labels.volume[i].c_str(),
+        std::printf("%s %10s %7.3f %s %s\n", left(labels.volume[i], 24).c_str(),
                     res.slots[i].VolumeText.c_str(), w.gravity, right(w.gramsText, 10).c_str(),
                     right(w.scaleText, 12).c_str());
     }
-    std::printf("%-24s %10s %7s %s\n", "TOTAL", "", "", right(weights.totalGramsText, 10).c_str());
+    std::printf("%s %10s %7s %s\n",
+                left(said(QCoreApplication::translate("kovaq::Calc", "TOTAL")), 24).c_str(), "", "",
+                right(weights.totalGramsText, 10).c_str());
 }
 
 void printTable(const MixRecipe& recipe, const MixResult& res, const RowLabels& labels) {
-    std::printf("Mix: %s\n\n", recipe.Name.c_str());
-    std::printf("%-24s %12s %12s\n", "Ingredient", "Volume (ml)", "Cost");
+    // Costs that are not worked out say so in the reader's language.
+    const auto costOf = [&recipe](const std::string& text) {
+        return recipe.IgnoreCost ? said(QCoreApplication::translate("kovaq::Calc", "N/A")) : text;
+    };
+    std::fputs(mixLine(recipe).c_str(), stdout);
+    std::printf("%s %s %s\n",
+                left(said(QCoreApplication::translate("kovaq::Calc", "Ingredient")), 24).c_str(),
+                right(said(QCoreApplication::translate("kovaq::Calc", "Volume (ml)")), 12).c_str(),
+                right(said(QCoreApplication::translate("kovaq::Calc", "Cost")), 12).c_str());
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotResult& s = res.slots[i];
         const std::string vol = s.VolumeText + (s.VolumeWarn ? " !" : "");
-        const std::string cost = s.MixCostText + (s.MixCostWarn ? " !" : "");
-        std::printf("%-24s %12s %12s\n", labels.volume[i].c_str(), vol.c_str(), cost.c_str());
+        const std::string cost = costOf(s.MixCostText) + (s.MixCostWarn ? " !" : "");
+        std::printf("%s %12s %12s\n", left(labels.volume[i], 24).c_str(), vol.c_str(),
+                    cost.c_str());
     }
-    const std::string total = res.TotalCostText + (res.TotalCostWarn ? " !" : "");
-    std::printf("%-24s %12s %12s\n\n", "TOTAL", "", total.c_str());
-    std::printf("Status: %s%s\n", res.CostStatusText.c_str(), res.VolStatusText.c_str());
+    const std::string total = costOf(res.TotalCostText) + (res.TotalCostWarn ? " !" : "");
+    std::printf("%s %12s %12s\n\n",
+                left(said(QCoreApplication::translate("kovaq::Calc", "TOTAL")), 24).c_str(), "",
+                total.c_str());
+    //: The status line: its cost part (%1), then its volume part (%2).
+    std::printf("%s\n", said(QCoreApplication::translate("kovaq::Calc", "Status: %1%2")
+                                 .arg(ToQString(res.CostStatusText), ToQString(res.VolStatusText)))
+                            .c_str());
     if (res.TooStrong)
-        std::printf("The mix is too strong for this base.\n");
+        std::printf("%s\n", said(QCoreApplication::translate(
+                                     "kovaq::Calc", "The mix is too strong for this base."))
+                                .c_str());
     if (res.ShowCannotBeAchieved)
-        std::printf("%s\n", std::string(CannotBeAchievedCaption).c_str());
+        std::printf("%s\n",
+                    said(QCoreApplication::translate(StatusContext, CannotBeAchievedCaption.data()))
+                        .c_str());
     const std::vector<TextField> marks = res.MissingMarks.toVector();
     if (!marks.empty()) {
-        std::printf("Missing:");
+        // The fields by their keys in the recipe file, which do not change with the language.
+        std::string keys;
         for (TextField f : marks)
-            std::printf(" %s", std::string(FieldKey(f)).c_str());
-        std::printf("\n");
+            keys += " " + std::string(FieldKey(f));
+        //: %1 is the recipe file's keys of the fields, each after a space.
+        std::printf(
+            "%s\n",
+            said(QCoreApplication::translate("kovaq::Calc", "Missing:%1").arg(ToQString(keys)))
+                .c_str());
     }
-    std::printf("(! marks a text shown in red)\n");
+    std::printf(
+        "%s\n",
+        said(QCoreApplication::translate("kovaq::Calc", "(! marks a text shown in red)")).c_str());
 }
 
 void printJson(const QJsonObject& o) {
@@ -103,8 +164,11 @@ void printJson(const QJsonObject& o) {
 // failure, not a success.
 int finish(int status) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "kovaq-calc: cannot write the output: %s\n",
-                     std::strerror(errno ? errno : EIO));
+        std::fprintf(stderr, "%s\n",
+                     said(QCoreApplication::translate("kovaq::Calc",
+                                                      "kovaq-calc: cannot write the output: %1")
+                              .arg(QString::fromLocal8Bit(std::strerror(errno ? errno : EIO))))
+                         .c_str());
         return 1;
     }
     return status;
@@ -143,8 +207,7 @@ int printReport(const CalcOptions& o, const MixDocument& doc, LazyGuiApplication
         if (const WriteResult written =
                 ExportReportPdf(report, PathFromNative(o.pdf), page, margin);
             !written) {
-            std::fprintf(stderr, "kovaq-calc: cannot write %s: %s\n", QuotedName(o.pdf).c_str(),
-                         written.reason().c_str());
+            std::fprintf(stderr, "%s\n", cannotWrite(o.pdf, written.reason()).c_str());
             return 1;
         }
         return finish(0);
@@ -183,8 +246,9 @@ int main(int argc, char** argv) {
         std::fputs(CalcUsage, stdout);
         return finish(0);
     }
-    // What scripts read (JSON, CSV) stays English; what people read is in their language.
-    if (!o.json && !o.csv)
+    // What scripts read (JSON, CSV, the list's columns) stays English; what people read is in
+    // their language.
+    if (!o.json && !o.csv && !o.list)
         InstallCoreTexts();
     if (o.version) {
         std::printf("kovaq-calc %s\n%s", std::string(Version).c_str(),
@@ -222,16 +286,22 @@ int main(int argc, char** argv) {
         return finish(RecipeFromText(o, doc));
     const MixDocument::LoadOutcome loaded = doc.load(o.path);
     if (!loaded.readable) {
-        std::fprintf(stderr, "kovaq-calc: cannot read %s: %s\n", QuotedName(o.path).c_str(),
-                     loaded.reason.c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            said(QCoreApplication::translate("kovaq::Calc", "kovaq-calc: cannot read %1: %2")
+                     .arg(ToQString(QuotedName(o.path)), ToQString(loaded.reason)))
+                .c_str());
         return 1;
     }
     if (loaded.truncated)
-        std::fprintf(stderr,
-                     "kovaq-calc: warning: %s is longer than %d MiB; only its first %d MiB "
-                     "were read\n",
-                     QuotedName(o.path).c_str(), static_cast<int>(MaxRecipeFileBytes >> 20),
-                     static_cast<int>(MaxRecipeFileBytes >> 20));
+        std::fprintf(
+            stderr, "%s\n",
+            said(QCoreApplication::translate(
+                     "kovaq::Calc",
+                     "kovaq-calc: warning: %1 is longer than %2 MiB; only its first %2 "
+                     "MiB were read")
+                     .arg(ToQString(QuotedName(o.path)), QString::number(MaxRecipeFileBytes >> 20)))
+                .c_str());
 
     if (o.share == "to-text")
         return finish(PrintRecipeText(o, doc, [&gui] { gui.ensure(); }));

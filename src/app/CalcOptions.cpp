@@ -4,6 +4,9 @@
 #include "CalcOptions.h"
 
 #include "FileAccess.h"
+#include "Texts.h"
+
+#include <QtGlobal>
 
 #include <algorithm>
 #include <iterator>
@@ -42,7 +45,9 @@ const Tool kTools[] = {
 
 } // namespace
 
-const char* const CalcUsage =
+// Its options' names are the same in every language.
+const char* const CalcUsage = QT_TRANSLATE_NOOP(
+    "kovaq::CalcOptions",
     "Usage: kovaq-calc [--json] FILE.mix\n"
     "       kovaq-calc --weights FILE.mix\n"
     "       kovaq-calc --check FILE.mix\n"
@@ -127,7 +132,7 @@ const char* const CalcUsage =
     "\n"
     "Exit status: 0 when done, 1 when the file or the stash cannot be read or the output\n"
     "cannot be written, 2 for a wrong command line, 3 when --check finds a mix that cannot\n"
-    "be made or --stash-import refuses a line.\n";
+    "be made or --stash-import refuses a line.\n");
 
 namespace {
 
@@ -141,12 +146,20 @@ std::optional<int> ParseDays(const std::string& text) {
 
 } // namespace
 
+std::string ParsedCalcOptions::said(std::string_view text) const {
+    return FillText(text, errorArgs);
+}
+
 ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
     ParsedCalcOptions parsed;
     CalcOptions& o = parsed.options;
     bool labelOptions = false;
-    const auto fail = [&](std::string error, bool usage = false) {
-        parsed.error = std::move(error);
+    // The sentence is kept with its figures, to be said in the reader's language.
+    const auto fail = [&](const char* text, std::vector<std::string> args = {},
+                          bool usage = false) {
+        parsed.errorText = text;
+        parsed.errorArgs = std::move(args);
+        parsed.error = parsed.said(text);
         parsed.usageError = usage;
         return parsed;
     };
@@ -174,32 +187,39 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
                                            [&](const Tool& t) { return arg == t.option; });
             tool != std::end(kTools)) {
             if (!o.tool.empty())
-                return fail("one of --shots, --dilute and --ratio at a time");
+                return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                              "one of --shots, --dilute and --ratio at a time"));
             o.tool = arg.substr(2);
             std::string usage = arg;
             for (const char* name : tool->names)
                 usage += std::string(" ") + name;
             for (std::size_t k = 0; k < tool->names.size(); ++k) {
                 if (++i >= argc)
-                    return fail("usage: kovaq-calc " + usage + ": " + tool->names[k] +
-                                " is missing");
+                    return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                                  "usage: kovaq-calc %1: %2 is missing"),
+                                {usage, tool->names[k]});
                 const auto v = figure(argv[i]);
                 if (!v || *v > tool->most[k])
-                    return fail("usage: kovaq-calc " + usage + ": " + tool->names[k] + " " +
-                                QuotedName(argv[i]) + " is not a figure from 0 to " +
-                                std::to_string(static_cast<int>(tool->most[k])));
+                    return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                                  "usage: kovaq-calc %1: %2 %3 is not a figure "
+                                                  "from 0 to %4"),
+                                {usage, tool->names[k], QuotedName(argv[i]),
+                                 std::to_string(static_cast<int>(tool->most[k]))});
                 o.figures.push_back(*v);
             }
         } else if (arg == "--base" && hasValue) {
             const auto v = figure(argv[++i]);
             if (!v || *v > 1000)
-                return fail("usage: kovaq-calc --dilute ML FROM_MG TO_MG --base MG: MG " +
-                            QuotedName(argv[i]) + " is not a figure from 0 to 1000");
+                return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                              "usage: kovaq-calc --dilute ML FROM_MG TO_MG --base "
+                                              "MG: MG %1 is not a figure from 0 to 1000"),
+                            {QuotedName(argv[i])});
             o.baseMg = v;
         } else if (arg == "--scale" && hasValue) {
             const std::string v = argv[++i];
             if (v != "0.1" && v != "0.01" && v != "0.001")
-                return fail("--scale takes 0.1, 0.01 or 0.001");
+                return fail(
+                    QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--scale takes 0.1, 0.01 or 0.001"));
             o.scale = std::stod(v);
         } else if (arg == "--json") {
             o.json = true;
@@ -215,11 +235,13 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             o.report = argv[++i];
             if (o.report != "summary" && o.report != "details" && o.report != "weights" &&
                 o.report != "label")
-                return fail("--report takes summary, details, weights or label");
+                return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                              "--report takes summary, details, weights or label"));
         } else if (arg == "--text-size" && hasValue) {
             const std::string v = argv[++i];
             if (v != "8" && v != "10" && v != "12" && v != "14")
-                return fail("--text-size takes 8, 10, 12 or 14");
+                return fail(
+                    QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--text-size takes 8, 10, 12 or 14"));
             o.textSize = std::stoi(v);
         } else if (arg == "--pdf" && hasValue) {
             o.pdf = argv[++i];
@@ -228,7 +250,9 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
         } else if (arg == "--to-text" || arg == "--to-json" || arg == "--from-text" ||
                    arg == "--from-json") {
             if (!o.share.empty())
-                return fail("one of --to-text, --to-json, --from-text and --from-json at a time");
+                return fail(QT_TRANSLATE_NOOP(
+                    "kovaq::CalcOptions",
+                    "one of --to-text, --to-json, --from-text and --from-json at a time"));
             o.share = arg.substr(2);
         } else if (arg == "--stash") {
             o.stash = true;
@@ -246,17 +270,20 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             o.labelSize = argv[++i];
             labelOptions = true;
             if (o.labelSize != "50x25" && o.labelSize != "70x40" && o.labelSize != "100x50")
-                return fail("--label-size takes 50x25, 70x40 or 100x50");
+                return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                              "--label-size takes 50x25, 70x40 or 100x50"));
         } else if (arg == "--steep" && hasValue) {
             const auto days = ParseDays(argv[++i]);
             if (!days)
-                return fail("--steep takes a number of days from 0 to 365");
+                return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                              "--steep takes a number of days from 0 to 365"));
             o.steepDays = *days;
             labelOptions = true;
         } else if (arg == "--search" && hasValue) {
             o.search = argv[++i];
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-            return fail("unknown option " + QuotedName(arg) + "\n", true);
+            return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions", "unknown option %1\n"),
+                        {QuotedName(arg)}, true);
         } else if (o.path.empty()) {
             o.path = arg;
             o.folders.push_back(arg);
@@ -265,95 +292,123 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
         } else if (o.list || o.makeable || o.flavours || o.shopping) {
             o.folders.push_back(arg);
         } else {
-            return fail("only one file at a time");
+            return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions", "only one file at a time"));
         }
     }
     if (!o.tool.empty()) {
         if (!o.share.empty() || o.list || o.stash || o.batches || !o.report.empty() || o.check ||
             o.weights || !o.pdf.empty() || labelOptions || o.csv || !o.path.empty() ||
             !o.db.empty() || o.notes || o.unused)
-            return fail("--" + o.tool + " goes with --json and --scale" +
-                        (o.tool == "dilute" ? std::string(" (and --base)") : std::string()) +
-                        " only");
+            return fail(o.tool == "dilute"
+                            ? QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                                "--%1 goes with --json and --scale (and --base) "
+                                                "only")
+                            : QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                                "--%1 goes with --json and --scale only"),
+                        {o.tool});
         if (o.baseMg && o.tool != "dilute")
-            return fail("--base goes with --dilute");
+            return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--base goes with --dilute"));
         return parsed;
     }
     if (o.baseMg)
-        return fail("--base goes with --dilute");
+        return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--base goes with --dilute"));
     if (o.scale != 0.01 && o.report != "weights")
-        return fail("--scale goes with --shots, --dilute, --ratio and --report weights");
+        return fail(
+            QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                              "--scale goes with --shots, --dilute, --ratio and --report weights"));
     if (!o.stashImport.empty() || o.makeable || o.flavours || o.shopping) {
         if (!o.stashImport.empty() + o.makeable + o.flavours + o.shopping + o.list + o.stash +
                 o.batches + !o.share.empty() >
             1)
-            return fail("--stash-import, --makeable, --flavours and --shopping go one at a time");
+            return fail(QT_TRANSLATE_NOOP(
+                "kovaq::CalcOptions",
+                "--stash-import, --makeable, --flavours and --shopping go one at a time"));
         if (!o.report.empty() || o.check || o.weights || !o.pdf.empty() || labelOptions ||
             o.notes || o.unused || !o.search.empty())
-            return fail("--stash-import, --makeable, --flavours and --shopping go with --json, "
-                        "--csv and --db only");
+            return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                          "--stash-import, --makeable, --flavours and --shopping "
+                                          "go with --json, --csv and --db only"));
         if (!o.stashImport.empty()) {
             if (!o.path.empty() || o.json || o.csv)
-                return fail("--stash-import goes with --db only");
+                return fail(
+                    QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--stash-import goes with --db only"));
             return parsed;
         }
         if (o.flavours && (!o.db.empty() || o.csv))
-            return fail("--flavours goes with --json only");
+            return fail(
+                QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--flavours goes with --json only"));
         if (o.makeable && o.csv)
-            return fail("--makeable goes with --json and --db only");
+            return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                          "--makeable goes with --json and --db only"));
         if (o.json && o.csv)
-            return fail("--json and --csv go one at a time");
+            return fail(
+                QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--json and --csv go one at a time"));
         if (o.path.empty())
-            return fail(o.shopping ? "--shopping needs a recipe file"
-                                   : "--makeable and --flavours "
-                                     "need a folder",
-                        true);
+            return fail(o.shopping ? QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                                       "--shopping needs a recipe file")
+                                   : QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                                       "--makeable and --flavours need a folder"),
+                        {}, true);
         return parsed;
     }
     if (!o.share.empty()) {
         if (o.list || o.stash || o.batches || !o.report.empty() || o.check || o.weights || o.json ||
             !o.pdf.empty() || labelOptions || o.csv)
-            return fail("--" + o.share + " goes alone" +
-                        (o.share == "to-text" ? std::string(" (or with --db)") : std::string()));
+            return fail(
+                o.share == "to-text"
+                    ? QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--%1 goes alone (or with --db)")
+                    : QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--%1 goes alone"),
+                {o.share});
         if (o.path.empty() || (o.share.rfind("from-", 0) == 0 && o.out.empty()))
-            return fail("--" + o.share +
-                            (o.share.rfind("from-", 0) == 0 ? " needs the file to read and the "
-                                                              "recipe file to write"
-                                                            : " needs a recipe file"),
-                        true);
+            return fail(o.share.rfind("from-", 0) == 0
+                            ? QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                                "--%1 needs the file to read and the recipe file "
+                                                "to write")
+                            : QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--%1 needs a recipe file"),
+                        {o.share}, true);
         if (!o.db.empty() && o.share != "to-text")
-            return fail("--db goes with --stash, --batches, --to-text or --report label");
+            return fail(QT_TRANSLATE_NOOP(
+                "kovaq::CalcOptions",
+                "--db goes with --stash, --batches, --to-text or --report label"));
         return parsed;
     }
     if (o.stash || o.batches) {
         if (o.stash && o.batches)
-            return fail("--stash and --batches go one at a time");
+            return fail(
+                QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--stash and --batches go one at a time"));
         if (!o.path.empty() || o.list || !o.report.empty() || o.check || o.weights ||
             !o.pdf.empty() || labelOptions)
-            return fail("--stash and --batches go with --json, --csv and --db only");
+            return fail(QT_TRANSLATE_NOOP(
+                "kovaq::CalcOptions", "--stash and --batches go with --json, --csv and --db only"));
         if (o.csv && o.json)
-            return fail("--json and --csv go one at a time");
+            return fail(
+                QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--json and --csv go one at a time"));
         return parsed;
     }
     if (o.csv)
-        return fail("--csv goes with --stash, --batches or --shopping");
+        return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                      "--csv goes with --stash, --batches or --shopping"));
     if (labelOptions && o.report != "label")
-        return fail("--label-size and --steep go with --report label");
+        return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                      "--label-size and --steep go with --report label"));
     if (!o.db.empty() && o.report != "label")
-        return fail("--db goes with --stash, --batches or --report label");
+        return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                      "--db goes with --stash, --batches or --report label"));
     if (o.path.empty())
-        return fail("", true);
+        return fail("", {}, true);
     if (o.list) {
         if (!o.report.empty() || o.check || o.weights || !o.pdf.empty())
-            return fail("--list goes with --json and --search only");
+            return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                          "--list goes with --json and --search only"));
         return parsed;
     }
     if (!o.search.empty())
-        return fail("--search goes with --list");
+        return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--search goes with --list"));
     if (o.report.empty() && (!o.pdf.empty() || o.notes || o.unused))
-        return fail("--pdf, --notes and --unused go with --report");
+        return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions",
+                                      "--pdf, --notes and --unused go with --report"));
     if (o.report.empty() && o.json && o.weights)
-        return fail("--json holds the weights already");
+        return fail(QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--json holds the weights already"));
     return parsed;
 }
 

@@ -56,8 +56,13 @@ struct CalcOptions {
 
 struct ParsedCalcOptions {
     CalcOptions options;
-    std::string error;       // a wrong command line, said as one line
+    std::string error;       // a wrong command line, said as one line (in English)
     bool usageError = false; // the usage goes to standard error after it
+    // The same sentence with its figures apart, to be said in the reader's language.
+    const char* errorText = "";
+    std::vector<std::string> errorArgs;
+    // `text` (the sentence or its translation) with the figures filled in.
+    std::string said(std::string_view text) const;
 };
 
 ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv);

@@ -15,6 +15,7 @@
 #include "Feasibility.h"
 #include "FieldMetrics.h"
 #include "FileAccess.h"
+#include "Language.h"
 #include "LazyGui.h"
 #include "MixDocument.h"
 #include "MixSession.h"
@@ -35,6 +36,7 @@
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QLocale>
+#include <QSettings>
 
 #include <algorithm>
 #include <cerrno>
@@ -237,19 +239,36 @@ int main(int argc, char** argv) {
     const CalcOptions& o = parsed.options;
     if (!parsed.error.empty() || parsed.usageError) {
         if (!parsed.error.empty())
-            std::fprintf(stderr, "kovaq-calc: %s\n", parsed.error.c_str());
+            std::fprintf(
+                stderr, "kovaq-calc: %s\n",
+                parsed
+                    .said(said(QCoreApplication::translate("kovaq::CalcOptions", parsed.errorText)))
+                    .c_str());
         if (parsed.usageError)
-            std::fputs(CalcUsage, stderr);
+            std::fputs(said(QCoreApplication::translate("kovaq::CalcOptions", CalcUsage)).c_str(),
+                       stderr);
         return 2;
     }
     if (o.help) {
-        std::fputs(CalcUsage, stdout);
+        std::fputs(said(QCoreApplication::translate("kovaq::CalcOptions", CalcUsage)).c_str(),
+                   stdout);
         return finish(0);
     }
     // What scripts read (JSON, CSV, the list's columns) stays English; what people read is in
     // their language.
     if (!o.json && !o.csv && !o.list)
         InstallCoreTexts();
+    // In the language the window speaks, chosen as it chooses it; English needs no
+    // translation, and then no application is made for one.
+    if (!o.json && !o.csv && !o.list) {
+        const QString language = PickLanguage(QSettings(SettingsFilePath(), QSettings::IniFormat)
+                                                  .value(QLatin1String("Language"))
+                                                  .toString());
+        if (language != QLatin1String("en")) {
+            gui.ensure();
+            InstallTranslations(language);
+        }
+    }
     if (o.version) {
         std::printf("kovaq-calc %s\n%s", std::string(Version).c_str(),
                     std::string(LicenceNotice).c_str());

@@ -19,13 +19,7 @@ std::string replaceCount(std::string text, int n) {
     return text;
 }
 
-} // namespace
-
-void SetTextHook(TextHook hook) {
-    g_hook.store(hook);
-}
-
-std::string FillText(std::string_view text, std::initializer_list<std::string_view> args) {
+template <typename Args> std::string fill(std::string_view text, const Args& args) {
     std::string out;
     out.reserve(text.size() + 16 * args.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -40,6 +34,20 @@ std::string FillText(std::string_view text, std::initializer_list<std::string_vi
         out += text[i];
     }
     return out;
+}
+
+} // namespace
+
+void SetTextHook(TextHook hook) {
+    g_hook.store(hook);
+}
+
+std::string FillText(std::string_view text, std::initializer_list<std::string_view> args) {
+    return fill(text, args);
+}
+
+std::string FillText(std::string_view text, const std::vector<std::string>& args) {
+    return fill(text, args);
 }
 
 std::string Say(const char* context, const char* source,

@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kovaq {
 
@@ -23,6 +24,7 @@ void SetTextHook(TextHook hook);
 // `text` with each %1..%9 replaced by the argument of that number, in one pass (a figure
 // holding "%2" stays as it is); a % before anything else is kept.
 std::string FillText(std::string_view text, std::initializer_list<std::string_view> args);
+std::string FillText(std::string_view text, const std::vector<std::string>& args);
 
 // The sentence looked up through the hook and filled.
 std::string Say(const char* context, const char* source,

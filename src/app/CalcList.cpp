@@ -10,6 +10,7 @@
 #include "RecipeIndex.h"
 #include "RecipeSearch.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -122,7 +123,12 @@ int ListRecipes(const CalcOptions& o) {
         }
     }
     for (const std::string& f : walk.unreadable)
-        std::fprintf(stderr, "kovaq-calc: cannot read the folder %s\n", QuotedName(f).c_str());
+        std::fprintf(
+            stderr, "%s\n",
+            QCoreApplication::translate("kovaq::Calc", "kovaq-calc: cannot read the folder %1")
+                .arg(ToQString(QuotedName(f)))
+                .toUtf8()
+                .constData());
     return walk.unreadable.empty() ? 0 : 1;
 }
 

@@ -11,6 +11,7 @@
 #include "RecipeShare.h"
 #include "StashStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -18,6 +19,10 @@
 
 namespace kovaq {
 namespace {
+
+void say(const QString& line) {
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+}
 
 // The input's bytes: a file, or standard input for "-".
 std::optional<std::string> readInput(const std::string& path, std::size_t limit) {
@@ -33,8 +38,8 @@ std::optional<std::string> readInput(const std::string& path, std::size_t limit)
     }
     FileBytes file = ReadRegularFile(path, limit);
     if (file.status != ReadStatus::Ok) {
-        std::fprintf(stderr, "kovaq-calc: cannot read %s: %s\n", QuotedName(path).c_str(),
-                     ReadStatusText(file).c_str());
+        say(QCoreApplication::translate("kovaq::Calc", "kovaq-calc: cannot read %1: %2")
+                .arg(ToQString(QuotedName(path)), ToQString(ReadStatusText(file))));
         return std::nullopt;
     }
     return std::move(file.bytes);
@@ -42,15 +47,11 @@ std::optional<std::string> readInput(const std::string& path, std::size_t limit)
 
 bool save(const std::string& out, const MixRecipe& recipe) {
     if (const WriteResult written = WriteRecipe(out, recipe); !written) {
-        std::fprintf(stderr, "kovaq-calc: cannot write %s: %s\n", QuotedName(out).c_str(),
-                     written.reason().c_str());
+        say(QCoreApplication::translate("kovaq::Calc", "kovaq-calc: cannot write %1: %2")
+                .arg(ToQString(QuotedName(out)), ToQString(written.reason())));
         return false;
     }
     return true;
-}
-
-void say(const QString& line) {
-    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
 }
 
 // The steep time the batch log gave this file's last batch, when there is a log to read.
@@ -89,10 +90,13 @@ int RecipeFromText(const CalcOptions& o, MixDocument& doc) {
     if (parsed.textCut)
         say(QStringLiteral("kovaq-calc: ") + TextCutRemark());
     for (const std::string& line : parsed.unused)
-        say(QStringLiteral("kovaq-calc: not used: ") + ToQString(line));
+        //: A line of the text that says nothing of a recipe (%1).
+        say(QCoreApplication::translate("kovaq::Calc", "kovaq-calc: not used: %1")
+                .arg(ToQString(line)));
     if (!parsed.holdsRecipe()) {
-        say(QStringLiteral("kovaq-calc: there is no recipe in %1: no flavour with its share, "
-                           "and no volume with a strength or a ratio")
+        say(QCoreApplication::translate("kovaq::Calc",
+                                        "kovaq-calc: there is no recipe in %1: no flavour with "
+                                        "its share, and no volume with a strength or a ratio")
                 .arg(ToQString(QuotedName(o.path))));
         return 3;
     }

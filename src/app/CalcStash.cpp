@@ -10,6 +10,7 @@
 #include "StashPlan.h"
 #include "StashStore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -29,12 +30,15 @@ std::unique_ptr<StashStore> openForReading(const CalcOptions& o) {
     auto store = std::make_unique<StashStore>(dbPath(o));
     const StashStore::State state = store->open(true);
     if (state != StashStore::State::ReadOnly && state != StashStore::State::ReadWrite) {
-        std::fprintf(stderr, "kovaq-calc: %s\n", store->problem().toLocal8Bit().constData());
+        std::fprintf(stderr, "kovaq-calc: %s\n", store->problem().toUtf8().constData());
         return nullptr;
     }
     if (!store->problem().isEmpty()) // a newer Ko-Vaq's: read as far as it goes
-        std::fprintf(stderr, "kovaq-calc: warning: %s\n",
-                     store->problem().toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate("kovaq::CalcStash", "kovaq-calc: warning: %1")
+                         .arg(store->problem())
+                         .toUtf8()
+                         .constData());
     return store;
 }
 
@@ -93,9 +97,12 @@ int PrintStash(const CalcOptions& o) {
         writeJson(out);
         return 0;
     }
-    write(cell(QStringLiteral("Kind"), 14) + cell(QStringLiteral("Name"), 24) +
-          cell(QStringLiteral("Maker"), 16) + cell(QStringLiteral("On hand"), 8) +
-          cell(QStringLiteral("Bottle"), 8) + cell(QStringLiteral("Price"), 8) +
+    write(cell(QCoreApplication::translate("kovaq::CalcStash", "Kind"), 14) +
+          cell(QCoreApplication::translate("kovaq::CalcStash", "Name"), 24) +
+          cell(QCoreApplication::translate("kovaq::CalcStash", "Maker"), 16) +
+          cell(QCoreApplication::translate("kovaq::CalcStash", "On hand"), 8) +
+          cell(QCoreApplication::translate("kovaq::CalcStash", "Bottle"), 8) +
+          cell(QCoreApplication::translate("kovaq::CalcStash", "Price"), 8) +
           cell(QStringLiteral("PG/VG"), 6) + cell(QStringLiteral("mg/ml"), 6) +
           QStringLiteral("g/ml\n"));
     for (const Bottle& b : bottles)
@@ -149,9 +156,11 @@ int PrintBatches(const CalcOptions& o) {
         writeJson(out);
         return 0;
     }
-    write(cell(QStringLiteral("Mixed"), 19) + cell(QStringLiteral("Name"), 40) +
-          cell(QStringLiteral("Volume"), 7) + cell(QStringLiteral("mg"), 5) +
-          QStringLiteral("Ready\n"));
+    write(cell(QCoreApplication::translate("kovaq::CalcStash", "Mixed"), 19) +
+          cell(QCoreApplication::translate("kovaq::CalcStash", "Name"), 40) +
+          cell(QCoreApplication::translate("kovaq::CalcStash", "Volume"), 7) +
+          cell(QStringLiteral("mg"), 5) + QCoreApplication::translate("kovaq::CalcStash", "Ready") +
+          QLatin1Char('\n'));
     for (const Batch& b : batches)
         write(cell(iso(b.mixedAt), 19) + cell(b.name, 40) + cell(b.volume, 7) +
               cell(b.strength, 5) +

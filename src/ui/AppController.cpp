@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "FieldMetrics.h"
 #include "FileAccess.h"
+#include "FlavourBook.h"
 #include "MainWindow.h"
 #include "MixDocument.h"
 #include "MixName.h"
@@ -17,6 +18,7 @@
 #include "Prompts.h"
 #include "QtText.h"
 #include "RecipeFile.h"
+#include "RecipeLibrary.h"
 #include "RecipesController.h"
 #include "Reports.h"
 #include "ShareController.h"
@@ -200,7 +202,7 @@ ShareController& AppController::share() {
 }
 
 StashController& AppController::stash() {
-    if (!m_stash)
+    if (!m_stash) {
         m_stash = new StashController(*this, m_prompts, this);
     return *m_stash;
 }
@@ -212,6 +214,22 @@ PrintProgressWindow& AppController::progressWindow() {
                 Qt::QueuedConnection);
     }
     return *m_progress;
+        // The flavour book is what the recipes say: the library is read when the stash first
+        // asks for it (unless the Recipes window has started it), and followed after that.
+        connect(m_stash, &StashController::flavourBookWanted, this, [this] {
+            RecipeLibrary& library = recipes().library();
+            const auto give = [this, &library] {
+                auto book = std::make_shared<FlavourBook>();
+                book->addLibrary(library);
+                m_stash->setFlavourBook(std::move(book));
+            };
+            connect(&library, &RecipeLibrary::changed, m_stash, give);
+            connect(&library, &RecipeLibrary::idle, m_stash, give);
+            if (!library.reading() && !library.indexed())
+                library.start();
+            give();
+        });
+    }
 }
 
 PrintOptionsDialog& AppController::printDialog() {

@@ -6,6 +6,7 @@
 #include "BottleLabels.h"
 #include "FileAccess.h"
 #include "FileFlows.h"
+#include "FlavourModel.h"
 #include "IniDocument.h"
 #include "MixDocument.h"
 #include "Numbers.h"
@@ -98,6 +99,13 @@ StashController::StashController(Workbench& app, Prompts& prompts, QObject* pare
             slot && ToQString(m_app.document().text(f)) != m_chosenName[index(*slot)])
             m_chosen[index(*slot)] = 0;
     });
+    // A flavour's share field tells what the recipes say of the flavour named in its row.
+    connect(&doc, &MixDocument::fieldChanged, this, [this](TextField f, bool) {
+        for (std::size_t i = 0; i < SlotCount; ++i)
+            if (const SlotId slot = slotAt(i);
+                isFlavour(slot) && (f == NameField(slot) || f == PercentField(slot)))
+                updateShareTip(slot, f == PercentField(slot));
+    });
 }
 
 StashController::~StashController() = default;
@@ -143,6 +151,9 @@ StashWindow& StashController::window() {
     showState();
     w.bottles().setEditor(
         [this](const Bottle& before, const Bottle& after) { editBottle(before, after); });
+    w.flavours().setEditor([this](const FlavourNote& before, const FlavourNote& after) {
+        editFlavourNote(before, after);
+    });
     QAction* undo = undoStack().createUndoAction(&w, QStringLiteral("Undo"));
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = undoStack().createRedoAction(&w, QStringLiteral("Redo"));
@@ -150,6 +161,12 @@ StashWindow& StashController::window() {
     w.addAction(undo);
     w.addAction(redo);
     connect(&w, &StashWindow::addRequested, this, &StashController::addBottle);
+    connect(&w, &StashWindow::importRequested, this, &StashController::importCsv);
+    connect(&w, &StashWindow::flavoursShown, this, [this] {
+        m_flavoursShown = true;
+        wantFlavourBook();
+        reloadFlavours();
+    });
     connect(&w, &StashWindow::removeRequested, this, &StashController::removeBottle);
     connect(&w, &StashWindow::mixItRequested, this, &StashController::mixIt);
     connect(&w, &StashWindow::undoBatchRequested, this, &StashController::undoLastBatch);
@@ -212,6 +229,7 @@ void StashController::reload() {
         return;
     m_window->setBottles(m_bottles);
     reloadBatches();
+    reloadFlavours();
     updateNeeds();
 }
 
@@ -269,7 +287,9 @@ bool StashController::checkWritable(QWidget* parent) {
 StashStepDone StashController::stepDone() {
     return [this](const std::optional<QString>& error) {
         if (error)
-            m_prompts.errorBox(parentWidget(), *error + QLatin1Char('.'));
+            m_prompts.errorBox(parentWidget(), error->endsWith(QLatin1Char('.'))
+                                                   ? *error
+                                                   : *error + QLatin1Char('.'));
         reload();
     };
 }
@@ -288,6 +308,8 @@ void StashController::addBottle() {
         return;
     m_window->bottleSearch()->clear();
     m_window->editBottle(add->bottleId(), BottleModel::Name);
+    // The kind is asked beside the name; unless one is picked, the name says it.
+    m_window->offerKinds(add->bottleId());
 }
 
 void StashController::removeBottle(std::int64_t id) {

@@ -8,11 +8,13 @@
 #include "StashPlan.h"
 #include "StashStore.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QCompleter;
 class QUndoStack;
@@ -20,10 +22,12 @@ class QUndoStack;
 namespace kovaq {
 
 class Workbench;
+class FlavourBook;
 class LabelDialog;
 class MixItDialog;
 class NameListModel;
 class Prompts;
+class StashImportDialog;
 class StashWindow;
 
 // The stash and the batch log in the program: the store (opened on first use, never before
@@ -69,15 +73,28 @@ class StashController : public QObject {
     // A name picked from a field's list: the row filled from its bottle, as typed.
     void namePicked(TextField nameField, const QString& name);
     const ChosenBottles& chosenBottles() const { return m_chosen; }
-    // As last read; empty until the store is first opened.
-    const std::vector<Bottle>& bottles() const { return m_bottles; }
 
     MixItDialog& mixItDialog();
     LabelDialog& labelDialog();
 
+    // The bottles as they stand (read when the store is opened, and after every change).
+    const std::vector<Bottle>& bottles() const { return m_bottles; }
+
+    // "Import CSV...": a spreadsheet's bottles, shown before they are added or update the
+    // bottles of the same kind, name and maker; one step on the undo stack.
+    void importCsv();
+    StashImportDialog& importDialog();
+
+    // What the user's recipes say of each flavour, for the Flavours tab and the tips on the
+    // share fields; asked for (flavourBookWanted) the first time either needs it.
+    void setFlavourBook(std::shared_ptr<const FlavourBook> book);
+    const FlavourBook* flavourBook() const { return m_book.get(); }
+
   Q_SIGNALS:
-    // The bottles as they stand after every change: read, added, edited, removed, mixed.
+    // After every change of the bottles (and once they are first read).
     void bottlesChanged(const std::vector<Bottle>& bottles);
+    // The flavour book is needed: the recipes are to be read, and given with setFlavourBook.
+    void flavourBookWanted();
 
   private:
     void reload();
@@ -95,6 +112,13 @@ class StashController : public QObject {
     // False (and said so) when the stash cannot be changed.
     bool checkWritable(QWidget* parent);
     QWidget* parentWidget() const;
+    // The Flavours tab: the book's flavours with what the stash holds, the batches and the
+    // notes kept; a note's edit made undoable.
+    void reloadFlavours();
+    void editFlavourNote(const FlavourNote& before, const FlavourNote& after);
+    void wantFlavourBook();
+    // The tip of each share field: what the recipes say of the flavour named in its row.
+    void updateShareTip(SlotId slot, bool typed);
 
     Workbench& m_app;
     Prompts& m_prompts;
@@ -112,6 +136,14 @@ class StashController : public QObject {
     std::array<QCompleter*, SlotCount> m_completers{};
     bool m_completersInstalled = false;
     bool m_batchesLoaded = false; // the list is read when the tab is first shown
+    StashImportDialog* m_importDialog = nullptr;
+    std::shared_ptr<const FlavourBook> m_book;
+    bool m_bookWanted = false;
+    bool m_flavoursShown = false; // the tab is filled once it is looked at
+    // When each flavour was last mixed, and the batch log it was read from (its count, ids
+    // and times added up).
+    QHash<QString, std::int64_t> m_lastMixed;
+    std::array<std::int64_t, 3> m_lastMixedOf{-1, 0, 0};
     ChosenBottles m_chosen{};
     std::array<QString, SlotCount> m_chosenName;
 };

@@ -3,6 +3,7 @@
 
 #include "StashWindow.h"
 
+#include "FlavourModel.h"
 #include "Look.h"
 #include "StashModels.h"
 
@@ -113,10 +114,13 @@ StashWindow::StashWindow(QWidget* main)
     m_tabs->setObjectName(QStringLiteral("StashTabs"));
     m_tabs->addTab(buildStashTab(), QStringLiteral("Stash"));
     m_tabs->addTab(buildBatchesTab(), QStringLiteral("Batches"));
+    m_tabs->addTab(buildFlavoursTab(), tr("Flavours"));
     outer->addWidget(m_tabs, 1);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
         if (tab == 1)
             Q_EMIT batchesShown();
+        if (tab == 2)
+            Q_EMIT flavoursShown();
     });
     resize(820, 460);
 }
@@ -148,6 +152,16 @@ QWidget* StashWindow::buildStashTab() {
     for (int c = 0; c < BottleModel::Columns; ++c)
         m_bottleView->setColumnWidth(c, widths[c]);
     m_bottleView->sortByColumn(BottleModel::Kind, Qt::AscendingOrder);
+    connect(m_bottleView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (m_kindsOffered.isValid() && current.row() != m_kindsOffered.row())
+                    closeKinds();
+            });
+    // A kind picked from the offered list is the bottle's: the list has done its work.
+    connect(delegate, &QAbstractItemDelegate::commitData, this, [this](QWidget* editor) {
+        if (m_kindsOffered.isValid() && m_bottleView->indexWidget(m_kindsOffered) == editor)
+            QTimer::singleShot(0, this, &StashWindow::closeKinds);
+    });
     layout->addWidget(m_bottleView, 1);
     m_emptyHint = new QLabel(
         tr("Your stash is empty: press Add, choose the kind and type the bottle's name."), page);
@@ -162,15 +176,19 @@ QWidget* StashWindow::buildStashTab() {
     auto* row = new QHBoxLayout;
     QPushButton* add = m_add = button(page, QStringLiteral("Add"), "AddBottleButton");
     QPushButton* remove = m_remove = button(page, QStringLiteral("Remove"), "RemoveBottleButton");
+    m_import = button(page, tr("Import CSV..."), "ImportCsvButton");
+    m_import->setToolTip(tr("Add or update bottles from a spreadsheet's CSV file"));
     m_mixIt = button(page, QStringLiteral("Mix It..."), "MixItButton");
     m_mixIt->setToolTip(QStringLiteral("Record a batch of the mix in the window (Ctrl+B)"));
     row->addWidget(add);
     row->addWidget(remove);
+    row->addWidget(m_import);
     row->addStretch(1);
     row->addWidget(m_mixIt);
     layout->addLayout(row);
     connect(m_bottleSearch, &QLineEdit::textChanged, m_bottleProxy, &SearchProxy::setWords);
     connect(add, &QPushButton::clicked, this, &StashWindow::addRequested);
+    connect(m_import, &QPushButton::clicked, this, &StashWindow::importRequested);
     connect(remove, &QPushButton::clicked, this, [this] {
         if (const auto b = selectedBottle())
             Q_EMIT removeRequested(b->id);
@@ -248,6 +266,57 @@ QWidget* StashWindow::buildBatchesTab() {
     return page;
 }
 
+QWidget* StashWindow::buildFlavoursTab() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    auto* search = new QLineEdit(page);
+    search->setObjectName(QStringLiteral("FlavourSearch"));
+    search->setPlaceholderText(tr("Search the flavours"));
+    search->setClearButtonEnabled(true);
+    search->setAccessibleName(tr("Search the flavours"));
+    layout->addWidget(search);
+    m_flavours = new FlavourModel(this);
+    m_flavourProxy = new SearchProxy(this);
+    m_flavourProxy->setSourceModel(m_flavours);
+    m_flavourProxy->setDynamicSortFilter(false); // a row being edited stays where it is
+    m_flavourView = table(page, "FlavourList", m_flavourProxy, true);
+    m_flavourView->setAccessibleName(tr("Flavours"));
+    auto* delegate = new FlavourDelegate(m_flavourView);
+    m_flavourView->setItemDelegate(delegate);
+    m_flavourView->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                   QAbstractItemView::EditKeyPressed |
+                                   QAbstractItemView::AnyKeyPressed);
+    const int widths[] = {180, 60, 70, 70, 70, 80, 90, 60, 80, 160};
+    for (int c = 0; c < FlavourModel::Columns; ++c)
+        m_flavourView->setColumnWidth(c, widths[c]);
+    m_flavourView->sortByColumn(FlavourModel::Name, Qt::AscendingOrder);
+    connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            m_flavourProxy->sort(m_flavourProxy->sortColumn(), m_flavourProxy->sortOrder());
+        });
+    });
+    layout->addWidget(m_flavourView, 1);
+    m_flavoursHint = new QLabel(tr("The flavours of the recipes in your recipe folders, with "
+                                   "a share, are listed here once the folders have been read."),
+                                page);
+    m_flavoursHint->setObjectName(QStringLiteral("FlavoursHint"));
+    m_flavoursHint->setWordWrap(true);
+    layout->addWidget(m_flavoursHint);
+    connect(search, &QLineEdit::textChanged, m_flavourProxy, &SearchProxy::setWords);
+    return page;
+}
+
+void StashWindow::setFlavours(std::vector<FlavourRow> rows) {
+    m_flavoursHint->setVisible(rows.empty());
+    m_flavours->setRows(std::move(rows));
+    if (!static_cast<CellTable*>(m_flavourView)->editing())
+        m_flavourProxy->sort(m_flavourProxy->sortColumn(), m_flavourProxy->sortOrder());
+}
+
+void StashWindow::showFlavours() {
+    m_tabs->setCurrentIndex(2);
+}
+
 void StashWindow::showStash() {
     m_tabs->setCurrentIndex(0);
 }
@@ -318,6 +387,23 @@ void StashWindow::editBottle(std::int64_t id, int column) {
     m_bottleView->edit(m_bottleView->currentIndex());
 }
 
+void StashWindow::offerKinds(std::int64_t id) {
+    const int row = m_bottles->rowOf(id);
+    if (row < 0)
+        return;
+    closeKinds();
+    m_kindsOffered = m_bottleProxy->mapFromSource(m_bottles->index(row, BottleModel::Kind));
+    m_bottleView->openPersistentEditor(m_kindsOffered);
+    if (auto* kinds = m_bottleView->indexWidget(m_kindsOffered))
+        kinds->setAccessibleName(tr("The new bottle's kind"));
+}
+
+void StashWindow::closeKinds() {
+    if (m_kindsOffered.isValid())
+        m_bottleView->closePersistentEditor(m_kindsOffered);
+    m_kindsOffered = QPersistentModelIndex();
+}
+
 void StashWindow::setNeeds(const QStringList& lines, const std::vector<bool>& enough) {
     if (lines.isEmpty()) {
         m_needs->setText(QStringLiteral("The mix in the window needs nothing yet."));
@@ -336,11 +422,12 @@ void StashWindow::setNeeds(const QStringList& lines, const std::vector<bool>& en
 }
 
 void StashWindow::setWritable(bool on) {
-    for (QPushButton* b : {m_add, m_remove, m_mixIt})
+    for (QPushButton* b : {m_add, m_remove, m_import, m_mixIt})
         b->setEnabled(on);
     m_writable = on;
     updateBatchButtons();
     m_bottles->setEditable(on);
+    m_flavours->setEditable(on);
 }
 
 std::optional<Bottle> StashWindow::selectedBottle() const {

@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include "FlavourBook.h"
 #include "StashStore.h"
 
+#include <QPersistentModelIndex>
 #include <QWidget>
 
 #include <optional>
@@ -19,6 +21,7 @@ namespace kovaq {
 
 class BatchModel;
 class BottleModel;
+class FlavourModel;
 class SearchProxy;
 
 // "Stash": the bottles the user owns, what the mix in the window needs of them, and the
@@ -30,6 +33,7 @@ class StashWindow : public QWidget {
 
     void showStash();
     void showBatches();
+    void showFlavours();
     // What the window offers beside the line that says why the stash cannot be changed.
     enum class Offer { None, StartNew, WriteAgain };
     // The one line that says why the stash cannot be changed; hidden when it can.
@@ -42,6 +46,10 @@ class StashWindow : public QWidget {
     QTabWidget* tabs() const { return m_tabs; }
     BottleModel& bottles() const { return *m_bottles; }
     BatchModel& batches() const { return *m_batches; }
+    FlavourModel& flavours() const { return *m_flavours; }
+    QTableView* flavourView() const { return m_flavourView; }
+    // The flavours shown, with a line saying where they come from while there are none.
+    void setFlavours(std::vector<FlavourRow> rows);
     QTableView* bottleView() const { return m_bottleView; }
     QTableView* batchView() const { return m_batchView; }
     QLineEdit* bottleSearch() const { return m_bottleSearch; }
@@ -57,12 +65,16 @@ class StashWindow : public QWidget {
     void selectBottle(std::int64_t id, int column);
     // Its cell opened for typing.
     void editBottle(std::int64_t id, int column);
+    // A new bottle's kind offered as an open list beside its name, until it is chosen or
+    // the cursor leaves the row.
+    void offerKinds(std::int64_t id);
     // The selected rows, if any.
     std::optional<Bottle> selectedBottle() const;
     std::optional<Batch> selectedBatch() const;
 
   Q_SIGNALS:
     void addRequested();
+    void importRequested();
     void removeRequested(std::int64_t bottle);
     void mixItRequested();
     void undoBatchRequested();
@@ -72,6 +84,8 @@ class StashWindow : public QWidget {
     void openFileRequested(const QString& path);
     // The Batches tab is shown: its list is filled only once it is looked at.
     void batchesShown();
+    // The Flavours tab is shown: the same, and the recipes are read for it.
+    void flavoursShown();
     // The answers to a damaged stash, and to one that could not be written.
     void startNewRequested();
     void keepReadOnlyRequested();
@@ -80,7 +94,9 @@ class StashWindow : public QWidget {
   private:
     QWidget* buildStashTab();
     QWidget* buildBatchesTab();
+    QWidget* buildFlavoursTab();
     void sortWhenIdle();
+    void closeKinds();
     void updateBatchButtons();
 
     QWidget* m_main;
@@ -98,14 +114,20 @@ class StashWindow : public QWidget {
     QPushButton* m_mixIt = nullptr;
     QPushButton* m_add = nullptr;
     QPushButton* m_remove = nullptr;
+    QPushButton* m_import = nullptr;
     QPushButton* m_undoBatch = nullptr;
     QPushButton* m_exportCsv = nullptr;
     QLabel* m_emptyHint = nullptr;
+    QPersistentModelIndex m_kindsOffered;
     bool m_writable = true;
     BatchModel* m_batches = nullptr;
     SearchProxy* m_batchProxy = nullptr;
     QTableView* m_batchView = nullptr;
     QLineEdit* m_batchSearch = nullptr;
+    FlavourModel* m_flavours = nullptr;
+    SearchProxy* m_flavourProxy = nullptr;
+    QTableView* m_flavourView = nullptr;
+    QLabel* m_flavoursHint = nullptr;
 };
 
 } // namespace kovaq

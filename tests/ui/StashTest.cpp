@@ -7,12 +7,15 @@
 #include "AppFixture.h"
 #include "Eventually.h"
 #include "FakePrompts.h"
+#include "FlavourModel.h"
 #include "MainWindow.h"
 #include "MixDocument.h"
 #include "RecipeFile.h"
+#include "RecipesController.h"
 #include "ShotsWindow.h"
 #include "StashController.h"
 #include "StashDialogs.h"
+#include "StashImportDialog.h"
 #include "StashModels.h"
 #include "StashWindow.h"
 
@@ -36,6 +39,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace kovaq;
 using T = TextField;
@@ -89,6 +93,22 @@ class StashTest : public test::AppTest {
     void typeMix() {
         type(T::MixQty, QStringLiteral("30"));
         type(T::PctFlav1, QStringLiteral("10"));
+    }
+
+    // Recipes in a folder of their own, read by the Recipes library: Lemon at 2, 6 and 4 %.
+    void writeRecipes() {
+        const QString folder = dir.filePath(QStringLiteral("mixes"));
+        QDir().mkpath(folder);
+        const char* shares[] = {"2", "6", "4"};
+        for (int i = 0; i < 3; ++i) {
+            MixRecipe r = FreshMix();
+            r[T::MixQty] = "30";
+            r[T::Flav1Name] = i == 1 ? "lemon" : "Lemon";
+            r[T::PctFlav1] = shares[i];
+            EXPECT_TRUE(WriteRecipe((folder + QStringLiteral("/r%1.mix").arg(i)).toStdString(), r));
+        }
+        controller->settings().RecipeFolders = QStringList{folder};
+        controller->recipes().setIndexFile(dir.filePath(QStringLiteral("index")));
     }
 
     std::int64_t lemon = 0, base = 0;
@@ -271,6 +291,12 @@ TEST_F(StashTest, AStashInUseElsewhereIsOnlyRead) {
     stash().mixIt();
     EXPECT_EQ(prompts.errors, std::vector<QString>{QStringLiteral(
                                   "Another Ko-Vaq is using the stash: it is open read-only.")});
+    // Nor is anything imported: no file is asked for.
+    EXPECT_FALSE(
+        stash().window().findChild<QPushButton*>(QStringLiteral("ImportCsvButton"))->isEnabled());
+    stash().importCsv();
+    EXPECT_EQ(prompts.errors.size(), 2u);
+    EXPECT_TRUE(prompts.fileDialogFolders.empty());
 }
 
 TEST_F(StashTest, UndoInTheStashWindowTakesBackBatchesAndBottlesWithoutConjuringMillilitres) {
@@ -599,4 +625,132 @@ TEST_F(StashTest, TheLabelPrintsOnThePageChosenThroughThePrintDialogAndSaysNicot
         // Twice its printed size on the screen: its smallest text can be read.
         EXPECT_GE(previewWidth, 2 * 70 / 25.4 * 96 * 0.9);
     }
+}
+
+TEST_F(StashTest, ImportCsvShowsWhatItWillDoAndUndoesAsOneStep) {
+    stash().showStash();
+    StashWindow& win = stash().window();
+    const QString csv = dir.filePath(QStringLiteral("stash.csv"));
+    {
+        QFile f(csv);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("name,kind,on_hand_ml,price,colour\n"
+                "Lemon,flavour,20,4.5,yellow\n"
+                "VG Kosher,vg,500,6,\n"
+                "Fizz,soda,1,1,\n"
+                ",flavour,3,1,\n");
+    }
+    prompts.fileNames = {csv};
+    QStringList shown;
+    bool importable = false;
+    prompts.dialogActions = {[&](QDialog& d) {
+        auto& dialog = static_cast<StashImportDialog&>(d);
+        QTreeWidget* list = dialog.list();
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = list->topLevelItem(i);
+            shown << item->text(StashImportDialog::Line) + QLatin1Char(' ') +
+                         item->text(StashImportDialog::What) + QLatin1Char(' ') +
+                         item->text(StashImportDialog::Name) + QLatin1Char(' ') +
+                         item->text(StashImportDialog::Details);
+        }
+        importable = dialog.importButton()->isEnabled();
+        return int(QDialog::Accepted);
+    }};
+    QTest::mouseClick(win.findChild<QPushButton*>(QStringLiteral("ImportCsvButton")),
+                      Qt::LeftButton);
+    ASSERT_EQ(shown.size(), 4) << shown.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(shown[0], QStringLiteral("2 Update Lemon ml on hand: 12 → 20, price: 4.2 → 4.5"));
+    EXPECT_EQ(shown[1], QStringLiteral("3 Add VG Kosher 500 ml on hand"));
+    EXPECT_TRUE(shown[2].startsWith(QStringLiteral("4 Refused  The kind \"soda\"")));
+    EXPECT_EQ(shown[3], QStringLiteral("5 Refused  A flavour needs a name."));
+    EXPECT_TRUE(importable);
+    EXPECT_TRUE(prompts.errors.empty());
+    ASSERT_EQ(bottles().size(), 5u);
+    EXPECT_DOUBLE_EQ(onHand(lemon), 20);
+    EXPECT_EQ(win.bottles().rowCount(), 5);
+
+    // One Ctrl+Z takes it all back.
+    QApplication::setActiveWindow(&win);
+    win.bottleView()->setFocus();
+    QTest::keyClick(win.bottleView(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(bottles().size(), 4u);
+    EXPECT_DOUBLE_EQ(onHand(lemon), 12);
+    for (const Bottle& b : bottles())
+        if (b.id == lemon)
+            EXPECT_DOUBLE_EQ(b.price, 4.2);
+}
+
+TEST_F(StashTest, TheFlavoursTabShowsWhatYourRecipesSayAndKeepsYourNotesUndoably) {
+    writeRecipes();
+    stash().showStash();
+    StashWindow& win = stash().window();
+    win.showFlavours();
+    FlavourModel& model = win.flavours();
+    ASSERT_EVENTUALLY(model.rowCount() == 1 && model.rowAt(0).figures.recipes == 3);
+    QStringList row;
+    for (int c = FlavourModel::Name; c <= FlavourModel::OnHand; ++c)
+        row << model.index(0, c).data().toString();
+    EXPECT_EQ(row, (QStringList{"Lemon", "3", "2", "4", "6", "12"}));
+
+    // Rating, preferred share (a comma is the point) and notes, kept in the stash.
+    model.setData(model.index(0, FlavourModel::Rating), 4, Qt::EditRole);
+    model.setData(model.index(0, FlavourModel::Preferred), QStringLiteral("3,5"), Qt::EditRole);
+    model.setData(model.index(0, FlavourModel::Notes), QStringLiteral("zesty"), Qt::EditRole);
+    const auto note = stash().store().flavourNote(QStringLiteral("LEMON"));
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->rating, 4);
+    EXPECT_EQ(note->share, 3.5);
+    EXPECT_EQ(note->notes, QStringLiteral("zesty"));
+    EXPECT_EQ(model.index(0, FlavourModel::Preferred).data().toString(), QStringLiteral("3.5"));
+    // A share beyond 100 % is refused, and said.
+    model.setData(model.index(0, FlavourModel::Preferred), QStringLiteral("150"), Qt::EditRole);
+    EXPECT_EQ(prompts.errors, std::vector<QString>{QStringLiteral(
+                                  "A preferred share is more than 0 and at most 100 %.")});
+    EXPECT_EQ(stash().store().flavourNote(QStringLiteral("Lemon"))->share, 3.5);
+    // Each edit is a step on the window's undo stack.
+    QApplication::setActiveWindow(&win);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&win, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(stash().store().flavourNotes().empty());
+    EXPECT_TRUE(model.index(0, FlavourModel::Rating).data().toString().isEmpty());
+}
+
+TEST_F(StashTest, TheShareFieldTellsWhatYourRecipesSayOfItsFlavour) {
+    writeRecipes();
+    const QRect shareAt = w().field(T::PctFlav1)->geometry();
+    type(T::Flav1Name, QStringLiteral("LEMON"));
+    w().field(T::PctFlav1)->setFocus();
+    type(T::PctFlav1, QStringLiteral("3"));
+    EXPECT_EVENTUALLY(w().field(T::PctFlav1)->toolTip() ==
+                      QString::fromUtf8("Lemon: in 3 of your recipes, 2\u20136 %, usually 4 %"));
+    EXPECT_EQ(w().field(T::PctFlav1)->geometry(), shareAt);
+    // A flavour none of the recipes uses has no tip.
+    type(T::Flav2Name, QStringLiteral("Mango"));
+    EXPECT_TRUE(w().field(T::PctFlav2)->toolTip().isEmpty());
+}
+
+TEST_F(StashTest, AddOffersTheKindsBesideTheNameAndAKindPickedOutranksTheName) {
+    stash().showStash();
+    StashWindow& win = stash().window();
+    QApplication::setActiveWindow(&win);
+    QTableView* view = win.bottleView();
+    QTest::mouseClick(win.findChild<QPushButton*>(QStringLiteral("AddBottleButton")),
+                      Qt::LeftButton);
+    QWidget* name = openEditor(win);
+    ASSERT_TRUE(name);
+    const QModelIndex kindCell = view->currentIndex().siblingAtColumn(BottleModel::Kind);
+    auto* kinds = qobject_cast<QComboBox*>(view->indexWidget(kindCell));
+    ASSERT_TRUE(kinds);
+    EXPECT_TRUE(kinds->isVisible());
+    const int vodka = kinds->findData(static_cast<int>(BottleKind::VodkaWater));
+    kinds->setCurrentIndex(vodka);
+    Q_EMIT kinds->activated(vodka);
+    QTest::keyClicks(name, QStringLiteral("PG free thinner"));
+    QTest::keyClick(name, Qt::Key_Tab);
+    QApplication::processEvents();
+    const Bottle added = win.bottles().bottleAt(win.bottles().rowOf(currentBottle(win)));
+    EXPECT_EQ(added.name, QStringLiteral("PG free thinner"));
+    EXPECT_EQ(added.kind, BottleKind::VodkaWater);
+    // Picked, the list has done its work.
+    EXPECT_FALSE(view->indexWidget(view->currentIndex().siblingAtColumn(BottleModel::Kind)));
 }

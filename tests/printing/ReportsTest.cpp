@@ -3,13 +3,18 @@
 
 #include "Reports.h"
 #include "BottleLabels.h"
+#include "CoreTexts.h"
 #include "MixCalculator.h"
 #include "ReportRenderer.h"
+#include "Texts.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QHash>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <ostream>
 
@@ -145,6 +150,53 @@ TEST(SummaryReport, PrintsUsedIngredientsWithTheirLiterals) {
     EXPECT_FALSE(status[static_cast<std::size_t>(notesAt + 7)].bold);
     EXPECT_EQ(b.doc.lines().back().formats[0].size, 10);
     EXPECT_FALSE(b.doc.lines().back().formats[0].bold);
+}
+
+namespace {
+
+// A few of the reports' words in another language, and the calculation's status with them.
+class German : public QTranslator {
+  public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        static const QHash<QString, QString> words = {
+            {QStringLiteral("kovaq::Reports|Mix Name"), QStringLiteral("Mischung")},
+            {QStringLiteral("kovaq::Reports|Status"), QStringLiteral("Zustand")},
+            {QStringLiteral("kovaq::Reports|Notes"), QStringLiteral("Notizen")},
+            {QStringLiteral("kovaq::Reports|Calculated with Ko-Vaq from %1"),
+             QStringLiteral("Mit Ko-Vaq berechnet (%1)")},
+            {QStringLiteral("kovaq::Calculation|Cost OK, "), QStringLiteral("Kosten OK, ")},
+            {QStringLiteral("kovaq::Calculation|Volumes OK"), QStringLiteral("Mengen OK")},
+            {QStringLiteral("kovaq::RowLabels|Nic Base"), QStringLiteral("Nikotinbase")},
+        };
+        return words.value(QString::fromUtf8(context) + QLatin1Char('|') +
+                           QString::fromUtf8(source));
+    }
+};
+
+} // namespace
+
+TEST(SummaryReport, SaysItsWordsInTheReadersLanguage) {
+    German german;
+    ASSERT_TRUE(QCoreApplication::installTranslator(&german));
+    InstallCoreTexts();
+    MixRecipe r = baseRecipe();
+    r.Notes = {"n0"};
+    const Built b = build(r, false, true);
+    QCoreApplication::removeTranslator(&german);
+    SetTextHook(nullptr);
+
+    EXPECT_EQ(b.lines[0], "Mischung - Thirty(12mg 30ml 70-30)");
+    EXPECT_EQ(b.lines[2], "Zustand -  Kosten OK,  Mengen OK\tNotizen -  ");
+    EXPECT_EQ(b.lines[8], "Nikotinbase\t50-50\t10 ml\t");
+    EXPECT_EQ(b.lines.back(), "Mit Ko-Vaq berechnet (ko-vaq.example)\t");
+    // The captions stay bold with their dash, however long the word.
+    const auto& status = b.doc.lines()[2].formats;
+    EXPECT_TRUE(status[8].bold);
+    EXPECT_FALSE(status[9].bold);
+    const auto notesAt = static_cast<std::size_t>(b.lines[2].indexOf(QStringLiteral("Notizen -")));
+    EXPECT_TRUE(status[notesAt + 8].bold);
+    EXPECT_FALSE(status[notesAt + 9].bold);
 }
 
 TEST(SummaryReport, EdgeCases) {

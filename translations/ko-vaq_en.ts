@@ -5,16 +5,16 @@
     <name>kovaq</name>
     <message numerus="yes">
         <source>, %n bottle(s) of %1 ml at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n bottle of %1 ml at %2</numerusform>
+            <numerusform>, %n bottles of %1 ml at %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>, %n bottle(s) of %1 ml</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n bottle of %1 ml</numerusform>
+            <numerusform>, %n bottles of %1 ml</numerusform>
         </translation>
     </message>
 </context>
@@ -22,9 +22,9 @@
     <name>kovaq::FlavourBook</name>
     <message numerus="yes">
         <source>%1: in %n of your recipes, %2 %, usually %3 %</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: in %n of your recipes, %2 %, usually %3 %</numerusform>
+            <numerusform>%1: in %n of your recipes, %2 %, usually %3 %</numerusform>
         </translation>
     </message>
 </context>
@@ -32,9 +32,9 @@
     <name>kovaq::PasteRecipeDialog</name>
     <message numerus="yes">
         <source>Notes: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Notes: %n line</numerusform>
+            <numerusform>Notes: %n lines</numerusform>
         </translation>
     </message>
 </context>
@@ -42,9 +42,9 @@
     <name>kovaq::RecipesWindow</name>
     <message numerus="yes">
         <source> — some folders read every %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> — some folders read every %n seconds</numerusform>
+            <numerusform> — some folders read every %n seconds</numerusform>
         </translation>
     </message>
 </context>
@@ -53,16 +53,16 @@
     <message numerus="yes">
         <source>%n shots: %1 mg in %2 ml</source>
         <extracomment>%n whole shots give %1 mg/ml in %2 ml.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n shots: %1 mg in %2 ml</numerusform>
+            <numerusform>%n shots: %1 mg in %2 ml</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n shots: %1 mg in %2 ml, overflows the %3 ml bottle</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n shots: %1 mg in %2 ml, overflows the %3 ml bottle</numerusform>
+            <numerusform>%n shots: %1 mg in %2 ml, overflows the %3 ml bottle</numerusform>
         </translation>
     </message>
 </context>

@@ -246,6 +246,22 @@ The recipe shown may not be the whole of it.</source>
         <source>Warning...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ko-Vaq will follow the desktop&apos;s language from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ko-Vaq will be in %1 from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kovaq::BookIcon</name>
@@ -276,6 +292,320 @@ The recipe shown may not be the whole of it.</source>
     </message>
     <message>
         <source>Contains nicotine</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::Calc</name>
+    <message>
+        <source>kovaq-calc: cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scale reads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume (ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status: %1%2</source>
+        <extracomment>The status line: its cost part (%1), then its volume part (%2).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mix is too strong for this base.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing:%1</source>
+        <extracomment>%1 is the recipe file&apos;s keys of the fields, each after a space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(! marks a text shown in red)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kovaq-calc: cannot write the output: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kovaq-calc: cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kovaq-calc: warning: %1 is longer than %2 MiB; only its first %2 MiB were read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::CalcOptions</name>
+    <message>
+        <source>Usage: kovaq-calc [--json] FILE.mix
+       kovaq-calc --weights FILE.mix
+       kovaq-calc --check FILE.mix
+       kovaq-calc --list [--json] [--search WORDS] FOLDER...
+       kovaq-calc --report summary|details|weights [--notes] [--unused]
+                  [--text-size 8|10|12|14] [--json | --pdf OUT.pdf] FILE.mix
+       kovaq-calc --report label [--label-size 50x25|70x40|100x50] [--steep DAYS]
+                  [--db FILE] [--json | --pdf OUT.pdf] FILE.mix
+       kovaq-calc --to-text | --to-json FILE.mix
+       kovaq-calc --from-text FILE.txt OUT.mix | --from-json FILE.json OUT.mix
+       kovaq-calc --shots ML BOTTLE SHOT_MG SHOT_ML TARGET [--scale G] [--json]
+       kovaq-calc --dilute ML FROM_MG TO_MG [--base MG] [--scale G] [--json]
+       kovaq-calc --ratio ML PG TO_PG [--scale G] [--json]
+       kovaq-calc --stash [--json | --csv] [--db FILE]
+       kovaq-calc --stash-import FILE.csv [--db FILE]
+       kovaq-calc --makeable [--json] [--db FILE] FOLDER...
+       kovaq-calc --flavours [--json] FOLDER...
+       kovaq-calc --shopping [--json | --csv] [--db FILE] FILE.mix...
+       kovaq-calc --batches [--json | --csv] [--db FILE]
+       kovaq-calc --version | --help
+
+Loads a Ko-Vaq recipe as the window&apos;s Open does and works out the mix.
+Without --report it prints each ingredient&apos;s volume and cost, the total, the
+status line and the fields that are missing.
+
+  --json         print JSON instead of text
+  --weights      print the weighing table: grams of each ingredient and what the
+                 scale reads as each goes in
+  --check        say in one line whether the mix can be made, and if not, what could
+                 be; exit status 0 when it can, 3 when it cannot
+  --list         list every recipe in the folders and the folders in them: name,
+                 strength, volume, PG/VG, flavours, cost, whether it can be made,
+                 file; exit status 1 only when a folder cannot be read at all
+  --search WORDS with --list, only the recipes every word matches: words of the
+                 name, a flavour, the notes or the file name, &quot;3mg&quot;, &quot;lemon 10%&quot;
+  --report KIND  print the summary, details or weights report, one line per line,
+                 tabs kept; or the bottle label of a batch of the mix mixed today
+  --label-size S the label&apos;s size in millimetres (default 50x25)
+  --steep DAYS   with the label, the days it steeps (default 7)
+  --to-text      print the recipe as &quot;Copy Recipe&quot; copies it, for a forum post
+  --from-text    read a recipe from text as &quot;Paste Recipe&quot; does (FILE.txt, or - for
+                 standard input) and save it as OUT.mix; the lines not used go to
+                 standard error; exit status 3 when the text holds no recipe
+  --to-json      print the recipe as JSON ({&quot;format&quot;: &quot;ko-vaq-recipe&quot;,
+                 &quot;version&quot;: 1, &quot;recipe&quot;: {...}})
+  --from-json    save such a JSON recipe as OUT.mix
+  --shots        nicotine shots into a shortfill: ML of 0 mg liquid in a BOTTLE of
+                 that size, shots of SHOT_MG and SHOT_ML each, for TARGET mg
+  --dilute       a finished batch of ML at FROM_MG brought to TO_MG: 0 mg liquid to
+                 weaken it, or the nicotine base of --base MG to strengthen it
+  --ratio        a finished batch of ML at PG percent PG brought to TO_PG with PG or VG
+  --scale G      what the scale reads to: 0.1, 0.01 (default) or 0.001 g, for the hint
+                 on amounts too small to weigh (also with --report weights)
+  --stash        list the bottles of the stash: kind, name, maker, ml on hand,
+                 bottle size, price, PG/VG, nicotine strength, gravity
+  --batches      list the batches mixed, newest first, with when each is ready
+  --csv          with --batches, the list as CSV (RFC 4180, UTF-8, ISO dates); with
+                 --stash, the bottles in the columns --stash-import reads
+  --stash-import FILE.csv
+                 add the bottles of a CSV to the stash and update those of the same
+                 kind, name and maker (columns named in the header row, in any order:
+                 kind, name, maker, on_hand_ml, bottle_ml, price, pgvg, strength,
+                 gravity, notes); refused lines go to standard error with their
+                 number and reason, exit status 3; refused whole while Ko-Vaq has the
+                 stash open
+  --makeable     for each recipe in the folders, whether the stash holds all it needs,
+                 how much of it could be made, and what is missing
+  --flavours     for each flavour in the folders&apos; recipes, how many use it and its
+                 lowest, median and highest share
+  --shopping     what the recipe files need that the stash lacks, in ml and in whole
+                 bottles of the sizes the stash knows, at the last price
+  --db FILE      the stash database (default: the one Ko-Vaq keeps,
+                 $XDG_DATA_HOME/Tresquall/Ko-Vaq/ko-vaq.sqlite); only
+                 --stash-import writes it
+  --notes        include the notes in the report
+  --unused       include unused ingredients (details report)
+  --text-size N  report text size in points (default 12)
+  --pdf OUT.pdf  write the report to a PDF (A4, quarter-inch margins; a label on a
+                 page of its size)
+  --version      show the version
+  --help         show this text
+
+Exit status: 0 when done, 1 when the file or the stash cannot be read or the output
+cannot be written, 2 for a wrong command line, 3 when --check finds a mix that cannot
+be made or --stash-import refuses a line.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of --shots, --dilute and --ratio at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: kovaq-calc %1: %2 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: kovaq-calc %1: %2 %3 is not a figure from 0 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: kovaq-calc --dilute ML FROM_MG TO_MG --base MG: MG %1 is not a figure from 0 to 1000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--scale takes 0.1, 0.01 or 0.001</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--report takes summary, details, weights or label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--text-size takes 8, 10, 12 or 14</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of --to-text, --to-json, --from-text and --from-json at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--label-size takes 50x25, 70x40 or 100x50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--steep takes a number of days from 0 to 365</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one file at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes with --json and --scale (and --base) only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes with --json and --scale only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--base goes with --dilute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--scale goes with --shots, --dilute, --ratio and --report weights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--stash-import, --makeable, --flavours and --shopping go one at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--stash-import, --makeable, --flavours and --shopping go with --json, --csv and --db only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--stash-import goes with --db only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--flavours goes with --json only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--makeable goes with --json and --db only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json and --csv go one at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--shopping needs a recipe file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--makeable and --flavours need a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes alone (or with --db)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 needs the file to read and the recipe file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 needs a recipe file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--db goes with --stash, --batches, --to-text or --report label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--stash and --batches go one at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--stash and --batches go with --json, --csv and --db only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv goes with --stash, --batches or --shopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--label-size and --steep go with --report label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--db goes with --stash, --batches or --report label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list goes with --json and --search only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--search goes with --list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pdf, --notes and --unused go with --report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json holds the weights already</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -672,6 +1002,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Volume status: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

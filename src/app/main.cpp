@@ -6,6 +6,7 @@
 #include "CoreTexts.h"
 #include "DesktopPrompts.h"
 #include "FileAccess.h"
+#include "Language.h"
 #include "MainWindow.h"
 #include "QtText.h"
 #include "Settings.h"
@@ -75,6 +76,9 @@ int main(int argc, char** argv) {
     const QString settingsFile = kovaq::SettingsFilePath();
     kovaq::DropDamagedSettings(settingsFile);
     QSettings store(settingsFile, QSettings::IniFormat);
+    // The language is chosen once, before any window is made: the user's, else the desktop's.
+    kovaq::InstallTranslations(
+        kovaq::PickLanguage(store.value(QLatin1String("Language")).toString()));
     kovaq::AppController controller(prompts, store);
     // The name's own bytes: Qt's decoding of the arguments would change some names.
     if (argc > 1)

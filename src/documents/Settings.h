@@ -55,6 +55,8 @@ struct AppSettings {
     QString ShotsPlace;
     // Labels of batches with nicotine say so.
     bool LabelNicotineWarning = true;
+    // The language the user chose ("de", "en", ...); empty: the desktop's. Read at the start.
+    QString Language;
 };
 
 // The keys, their types and limits in one place. They are stored as text, as they always
@@ -89,6 +91,7 @@ inline constexpr SettingKey SettingKeys[] = {
     {"WeightsPlace", &AppSettings::WeightsPlace},
     {"ShotsPlace", &AppSettings::ShotsPlace},
     {"LabelNicotineWarning", &AppSettings::LabelNicotineWarning},
+    {"Language", &AppSettings::Language},
 };
 // The recipe folders are a list of their own.
 inline constexpr char RecipeFoldersKey[] = "RecipeFolders";

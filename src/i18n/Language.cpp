@@ -53,6 +53,8 @@ QString PickLanguage(const QString& chosen, const QStringList& desktop) {
 }
 
 QString LanguageName(const QString& code) {
+    if (code == QLatin1String("en"))
+        return QStringLiteral("English"); // not the "American English" of en_US
     const QString name = QLocale(code).nativeLanguageName();
     if (name.isEmpty())
         return code;
@@ -68,6 +70,8 @@ bool InstallTranslations(const QString& language) {
         QCoreApplication::removeTranslator(old);
         delete old;
     }
+    if (language.isEmpty())
+        return false; // English as written, plural forms and all
     // Qt's own first: Ko-Vaq's, installed last, is asked first.
     if (language != QLatin1String("en"))
         load(QStringLiteral("qtbase_%1").arg(language),

@@ -25,7 +25,8 @@ QString LanguageName(const QString& code);
 
 // Installs Ko-Vaq's translation for the language and Qt's own (its dialogs and buttons),
 // in place of any installed before; needs the application object. False when Ko-Vaq has
-// no translation of that language (English, or a language it does not speak).
+// no translation of that language (English, or a language it does not speak). An empty
+// language removes them all.
 bool InstallTranslations(const QString& language);
 
 } // namespace kovaq

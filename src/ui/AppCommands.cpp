@@ -9,6 +9,7 @@
 
 #include "Dialogs.h"
 #include "FileAccess.h"
+#include "Language.h"
 #include "MainWindow.h"
 #include "MixDocument.h"
 #include "MixSession.h"
@@ -184,6 +185,25 @@ void AppController::newMix() {
     strength->setFocus();
     w.setLastActiveControl(strength);
     document().setMixSaved(true);
+}
+
+void AppController::offerLanguages() {
+    std::vector<std::pair<QString, QString>> choices{{QString(), tr("The desktop's language")}};
+    for (const QString& code : AvailableLanguages())
+        choices.emplace_back(code, LanguageName(code));
+    m_window->setLanguageChoices(choices, m_settings.Language);
+}
+
+void AppController::chooseLanguage(const QString& code) {
+    if (code == m_settings.Language)
+        return;
+    m_settings.Language = code;
+    // The windows are translated as they are made, once: the choice holds from the next start.
+    const QString text =
+        code.isEmpty() ? tr("Ko-Vaq will follow the desktop's language from its next start.")
+                       : tr("Ko-Vaq will be in %1 from its next start.").arg(LanguageName(code));
+    m_prompts.message(m_window.get(), text, tr("Language"), Prompts::Icon::Information,
+                      Prompts::Buttons::Ok);
 }
 
 } // namespace kovaq

@@ -122,6 +122,8 @@ AppController::AppController(Prompts& prompts, QSettings& store, QObject* parent
     connect(&w, &MainWindow::helpRequested, this, &AppController::openHelp);
     connect(&w, &MainWindow::firstShown, this, &AppController::startupChecks);
     connect(&w, &MainWindow::closing, this, &AppController::onClosing);
+    connect(&w, &MainWindow::languageChosen, this, &AppController::chooseLanguage);
+    offerLanguages();
     w.setCloseGuard([this] { return m_ending || confirmDiscard(Caller::Closing); });
 }
 

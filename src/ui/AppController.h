@@ -81,6 +81,9 @@ class AppController : public QObject, public Workbench {
     void openHelp();
     // "Print...": the outstanding-information warning, the capture, the printer, the options.
     void printCommand();
+    // The menu's language: kept in the settings and said to hold from the next start ("" is
+    // the desktop's language).
+    void chooseLanguage(const QString& code);
 
     // "Recipes": the library of the user's recipe folders and its window.
     RecipesController& recipes();
@@ -134,6 +137,7 @@ class AppController : public QObject, public Workbench {
 
   private:
     void restoreWorkingDir();
+    void offerLanguages();
     bool writeDocument(const QString& path);
     void printWithOptions();
     void openChosen(const QString& path, QWidget* focused);

@@ -15,6 +15,7 @@
 #include "Version.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -234,6 +235,24 @@ void MainWindow::buildCommands() {
             m_windowMenu->addAction(action);
         else
             m_windowMenu->addSeparator();
+    }
+    m_windowMenu->addSeparator();
+    m_languageMenu = m_windowMenu->addMenu(tr("Language"));
+    m_languageMenu->setObjectName(QStringLiteral("LanguageMenu"));
+}
+
+void MainWindow::setLanguageChoices(const std::vector<std::pair<QString, QString>>& choices,
+                                    const QString& chosen) {
+    m_languageMenu->clear();
+    qDeleteAll(m_languageMenu->findChildren<QActionGroup*>(Qt::FindDirectChildrenOnly));
+    auto* group = new QActionGroup(m_languageMenu);
+    for (const auto& [code, name] : choices) {
+        QAction* action = m_languageMenu->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        action->setData(code);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { Q_EMIT languageChosen(code); });
     }
 }
 

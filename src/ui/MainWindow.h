@@ -25,6 +25,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -89,6 +90,11 @@ class MainWindow : public QWidget {
     // The header's menu button and the menu it opens: the window's commands with their keys.
     QWidget* menuIcon() const;
     QMenu* windowMenu() const { return m_windowMenu; }
+    // The menu's "Language" choices, each a code ("" for the desktop's) with its name; the
+    // one chosen is checked.
+    void setLanguageChoices(const std::vector<std::pair<QString, QString>>& choices,
+                            const QString& chosen);
+    QMenu* languageMenu() const { return m_languageMenu; }
     QWidget* websiteLink() const;
     QWidget* emailLink() const;
 
@@ -135,6 +141,8 @@ class MainWindow : public QWidget {
     void fileDropped(const QString& path);
     // The window has been painted for the first time: what can wait, waits for this.
     void firstPainted();
+    // A language picked in the menu, by its code ("" for the desktop's).
+    void languageChosen(const QString& code);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -184,6 +192,7 @@ class MainWindow : public QWidget {
     BookIcon* m_recipesIcon = nullptr;
     MenuIcon* m_menuIcon = nullptr;
     QMenu* m_windowMenu = nullptr;
+    QMenu* m_languageMenu = nullptr;
     ClickLabel* m_website = nullptr;
     ClickLabel* m_email = nullptr;
     QPushButton* m_openButton = nullptr;

@@ -19,10 +19,6 @@
 namespace kovaq {
 namespace {
 
-QString tr(const char* text, const char* disambiguation = nullptr, int n = -1) {
-    return QCoreApplication::translate("kovaq::StashMatch", text, disambiguation, n);
-}
-
 // Kinds other than flavours are told apart from every folded name by a control character.
 const std::string kBase = "\x01"
                           "base";
@@ -82,11 +78,13 @@ Ingredient IngredientOf(const IngredientNeed& need, double baseStrength) {
 QString IngredientName(const Ingredient& ingredient, const QString& recipeName) {
     switch (ingredient.kind) {
     case BottleKind::Flavour:
-        return !recipeName.isEmpty()     ? recipeName
-               : !ingredient.key.empty() ? ToQString(ingredient.key)
-                                         : tr("A flavour without a name");
+        return !recipeName.isEmpty() ? recipeName
+               : !ingredient.key.empty()
+                   ? ToQString(ingredient.key)
+                   : QCoreApplication::translate("kovaq::StashMatch", "A flavour without a name");
     case BottleKind::NicotineBase:
-        return tr("Nicotine base %1 mg").arg(ToQString(FormatNumber(ingredient.strength)));
+        return QCoreApplication::translate("kovaq::StashMatch", "Nicotine base %1 mg")
+            .arg(ToQString(FormatNumber(ingredient.strength)));
     default:
         return BottleKindName(ingredient.kind);
     }
@@ -525,21 +523,38 @@ QString money(double v) {
 QString ShoppingListText(const ShoppingList& list) {
     QString out;
     for (const ShoppingItem& i : list.items) {
-        QString line = tr("%1: %2 ml short (%3 ml needed, %4 ml on hand)")
-                           .arg(i.name, ml(i.shortMl), ml(i.needMl), ml(i.onHandMl));
-        if (i.bottles > 0)
-            line += i.price > 0
-                        ? tr(", %n bottle(s) of %1 ml at %2", nullptr, i.bottles)
-                              .arg(ml(i.bottleMl), money(i.price))
-                        : tr(", %n bottle(s) of %1 ml", nullptr, i.bottles).arg(ml(i.bottleMl));
+        const QString line =
+            i.bottles <= 0
+                ? QCoreApplication::translate("kovaq::StashMatch",
+                                              "%1: %2 ml short (%3 ml needed, %4 ml on hand)")
+                      .arg(i.name, ml(i.shortMl), ml(i.needMl), ml(i.onHandMl))
+            : i.price > 0
+                ? QCoreApplication::translate("kovaq::StashMatch",
+                                              "%1: %2 ml short (%3 ml needed, %4 ml on hand), %n "
+                                              "bottle(s) of %5 ml at %6",
+                                              nullptr, i.bottles)
+                      .arg(i.name, ml(i.shortMl), ml(i.needMl), ml(i.onHandMl), ml(i.bottleMl),
+                           money(i.price))
+                : QCoreApplication::translate("kovaq::StashMatch",
+                                              "%1: %2 ml short (%3 ml needed, %4 ml on hand), %n "
+                                              "bottle(s) of %5 ml",
+                                              nullptr, i.bottles)
+                      .arg(i.name, ml(i.shortMl), ml(i.needMl), ml(i.onHandMl), ml(i.bottleMl));
         out += line + QLatin1Char('\n');
     }
     if (list.items.empty())
-        out += tr("Nothing is short: the stash holds all of it.") + QLatin1Char('\n');
+        out += QCoreApplication::translate("kovaq::StashMatch",
+                                           "Nothing is short: the stash holds all of it.") +
+               QLatin1Char('\n');
     else if (list.cost() > 0)
-        out += tr("Total: %1").arg(money(list.cost())) + QLatin1Char('\n');
+        out +=
+            QCoreApplication::translate("kovaq::StashMatch", "Total: %1").arg(money(list.cost())) +
+            QLatin1Char('\n');
     for (const QString& name : list.unmixable)
-        out += tr("%1 cannot be mixed as it stands: left out.").arg(name) + QLatin1Char('\n');
+        out += QCoreApplication::translate("kovaq::StashMatch",
+                                           "%1 cannot be mixed as it stands: left out.")
+                   .arg(name) +
+               QLatin1Char('\n');
     return out;
 }
 

@@ -321,7 +321,8 @@ void MixDocument::startNewMix(bool keepIngredients, bool keepNotes) {
     for (std::size_t k = 0; k < RatioFieldCount; ++k)
         setPgPercentFromChoice(ratioFieldAt(k));
     refreshRatioTexts();
-    setMixName(QStringLiteral("Untitled"));
+    //: The name of a new mix until the user names it; it is saved as the recipe's name.
+    setMixName(tr("Untitled"));
     recalculate();
 }
 

@@ -154,7 +154,8 @@ void PasteRecipe(MixDocument& doc, const ParsedRecipe& p, const PasteOptions& op
         for (const std::string& line : p.unused)
             notes << ToQString(line);
     doc.setNotesLines(notes);
-    doc.setMixName(p.name.empty() ? QStringLiteral("Untitled") : ToQString(p.name));
+    doc.setMixName(p.name.empty() ? QCoreApplication::translate("kovaq::MixDocument", "Untitled")
+                                  : ToQString(p.name));
     doc.setMixSaved(false);
 }
 

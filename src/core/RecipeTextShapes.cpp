@@ -4,6 +4,7 @@
 #include "RecipeTextShapes.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -84,7 +85,8 @@ std::vector<Token> tokenize(const std::string& s) {
             t.kind = Kind::Number;
             std::string digits = s.substr(t.begin, i - t.begin);
             std::replace(digits.begin(), digits.end(), ',', '.');
-            t.value = std::strtod(digits.c_str(), nullptr);
+            // Read as written, whatever separator the desktop's C locale has.
+            std::from_chars(digits.data(), digits.data() + digits.size(), t.value);
         } else if (isWordByte(c)) {
             // Letters, digits inside, and an apostrophe or hyphen between letters.
             while (i < s.size() &&

@@ -6,8 +6,8 @@
 #include "Numbers.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace kovaq {
 namespace {
@@ -37,9 +37,11 @@ double CarrierGravity(double pgPercent, double pg, double vg) {
 
 std::string GramsText(double grams) {
     const double rounded = RoundDecimals(grams, 2);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.2f", rounded == 0.0 ? 0.0 : rounded);
-    return buf;
+    // Never the C locale's separator: the desktop's may be a comma.
+    char buf[400];
+    const auto end = std::to_chars(buf, buf + sizeof buf, rounded == 0.0 ? 0.0 : rounded,
+                                   std::chars_format::fixed, 2);
+    return std::string(buf, end.ptr);
 }
 
 WeightResult ComputeWeights(const MixRecipe& recipe, const MixResult& result) {

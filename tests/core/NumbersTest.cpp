@@ -2,9 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 
 #include "Numbers.h"
+#include "RecipeText.h"
+#include "Shots.h"
+#include "Weights.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -131,4 +135,23 @@ TEST(FormatNumber, EveryFiniteValueReadsBackFinite) {
         EXPECT_LE(std::fabs(back - v), std::fabs(v) * 1e-14) << text;
     }
     EXPECT_EQ(FormatNumber(max), "1.79769313486231E308");
+}
+
+// The programs take the desktop's C locale (a German one writes 4,28); the figures core reads
+// and writes keep the point whatever it is.
+TEST(Numbers, FiguresKeepThePointUnderAnyLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE.utf8"))
+        GTEST_SKIP() << "no German locale here";
+    const std::string grams = GramsText(5.4);
+    const ParsedRecipe pasted = ParseRecipeText("Lemon 2.5%\nLime 1,5%\n3.5 mg");
+    const ShotsPlan plan = PlanShots({50, 60, 30, 18, 10, 50, 3});
+    std::setlocale(LC_ALL, before.c_str());
+
+    EXPECT_EQ(grams, "5.40");
+    ASSERT_EQ(pasted.flavours.size(), 2u);
+    EXPECT_EQ(pasted.flavours[0].percent, 2.5);
+    EXPECT_EQ(pasted.flavours[1].percent, 1.5);
+    EXPECT_EQ(pasted.strength, 3.5);
+    EXPECT_EQ(plan.lines[0], "Shot liquid for 3 mg: 10 ml (11.46 g)");
 }

@@ -2,23 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>kovaq</name>
-    <message numerus="yes">
-        <source>, %n bottle(s) of %1 ml at %2</source>
-        <translation>
-            <numerusform>, %n bottle of %1 ml at %2</numerusform>
-            <numerusform>, %n bottles of %1 ml at %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n bottle(s) of %1 ml</source>
-        <translation>
-            <numerusform>, %n bottle of %1 ml</numerusform>
-            <numerusform>, %n bottles of %1 ml</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>kovaq::FlavourBook</name>
     <message numerus="yes">
         <source>%1: in %n of your recipes, %2 %, usually %3 %</source>
@@ -63,6 +46,23 @@
         <translation>
             <numerusform>%n shots: %1 mg in %2 ml, overflows the %3 ml bottle</numerusform>
             <numerusform>%n shots: %1 mg in %2 ml, overflows the %3 ml bottle</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StashMatch</name>
+    <message numerus="yes">
+        <source>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle(s) of %5 ml at %6</source>
+        <translation>
+            <numerusform>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle of %5 ml at %6</numerusform>
+            <numerusform>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottles of %5 ml at %6</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle(s) of %5 ml</source>
+        <translation>
+            <numerusform>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle of %5 ml</numerusform>
+            <numerusform>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottles of %5 ml</numerusform>
         </translation>
     </message>
 </context>

@@ -107,44 +107,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A flavour without a name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nicotine base %1 mg</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 ml short (%3 ml needed, %4 ml on hand)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n bottle(s) of %1 ml at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %n bottle(s) of %1 ml</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Nothing is short: the stash holds all of it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be mixed as it stands: left out.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Bottle</source>
         <translation type="unfinished"></translation>
     </message>
@@ -361,6 +323,19 @@ The recipe shown may not be the whole of it.</source>
     </message>
     <message>
         <source>kovaq-calc: warning: %1 is longer than %2 MiB; only its first %2 MiB were read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kovaq-calc: cannot read the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kovaq-calc: not used: %1</source>
+        <extracomment>A line of the text that says nothing of a recipe (%1).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kovaq-calc: there is no recipe in %1: no flavour with its share, and no volume with a strength or a ratio</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -610,6 +585,49 @@ be made or --stash-import refuses a line.
     </message>
 </context>
 <context>
+    <name>kovaq::CalcStash</name>
+    <message>
+        <source>kovaq-calc: warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kovaq::Calculation</name>
     <message>
         <source>Cost Ignored, </source>
@@ -833,6 +851,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Nic Base</source>
+        <extracomment>The nicotine base: the liquid of known nicotine strength the mix is thinned from; short, it stands in a narrow column.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1013,6 +1032,14 @@ Do you want to replace it?</source>
     <name>kovaq::MenuIcon</name>
     <message>
         <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::MixDocument</name>
+    <message>
+        <source>Untitled</source>
+        <extracomment>The name of a new mix until the user names it; it is saved as the recipe&apos;s name.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2002,6 +2029,7 @@ Like To Retain Either Or Both Of These Panel&apos;s Contents</source>
     </message>
     <message>
         <source>Shortfill &amp;liquid</source>
+        <extracomment>A shortfill: a bottle of flavoured liquid without nicotine, part filled so that shots (small bottles of strong nicotine) can be added to it. &amp; marks the access key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2018,6 +2046,7 @@ Like To Retain Either Or Both Of These Panel&apos;s Contents</source>
     </message>
     <message>
         <source>&amp;Shot strength</source>
+        <extracomment>A shot: a small bottle (10 ml) of strong nicotine added to a shortfill.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2288,6 +2317,47 @@ Nothing was imported.</source>
     </message>
     <message>
         <source>Refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StashMatch</name>
+    <message>
+        <source>A flavour without a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicotine base %1 mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 ml short (%3 ml needed, %4 ml on hand)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle(s) of %5 ml at %6</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle(s) of %5 ml</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is short: the stash holds all of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be mixed as it stands: left out.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -82,6 +82,8 @@ IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
         const int y = top + static_cast<int>(i) * pitch;
         QLabel* caption = nullptr;
         if (s == SlotId::NicBase) {
+            //: The nicotine base: the liquid of known nicotine strength the mix is thinned
+            //: from; short, it stands in a narrow column.
             m_nicBaseCaption = new ClickLabel(tr("Nic Base"), this);
             m_nicBaseCaption->setGeometry(6, y + 1, 50, 14);
             m_nicBaseCaption->setCursor(Qt::PointingHandCursor);

@@ -55,11 +55,14 @@ ShotsWindow::ShotsWindow(MixDocument& doc, Prompts& prompts, QWidget* main)
     outer->addWidget(m_tabs);
 
     auto* shots = new QWidget;
+    //: A shortfill: a bottle of flavoured liquid without nicotine, part filled so that
+    //: shots (small bottles of strong nicotine) can be added to it. & marks the access key.
     addFigure(shots, QStringLiteral("ShotsLiquid"), tr("Shortfill &liquid"), tr("ml"),
               QStringLiteral("50"));
     addFigure(shots, QStringLiteral("ShotsBottle"), tr("&Bottle size"), tr("ml"),
               QStringLiteral("60"));
     addRatio(shots, QStringLiteral("ShotsLiquidRatio"), tr("Liquid's &PG-VG"), ThirtySeventy);
+    //: A shot: a small bottle (10 ml) of strong nicotine added to a shortfill.
     addFigure(shots, QStringLiteral("ShotsShotMg"), tr("&Shot strength"), tr("mg/ml"),
               QStringLiteral("18"));
     addFigure(shots, QStringLiteral("ShotsShotMl"), tr("Shot si&ze"), tr("ml"),

@@ -9,6 +9,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <charconv>
 #include <iterator>
 #include <optional>
 
@@ -29,7 +30,9 @@ std::optional<double> figure(const std::string& text) {
     }
     if (!digit || text.size() > 12)
         return std::nullopt;
-    return std::stod(text);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value); // the point, in any locale
+    return value;
 }
 
 struct Tool {
@@ -220,7 +223,7 @@ ParsedCalcOptions ParseCalcOptions(int argc, const char* const* argv) {
             if (v != "0.1" && v != "0.01" && v != "0.001")
                 return fail(
                     QT_TRANSLATE_NOOP("kovaq::CalcOptions", "--scale takes 0.1, 0.01 or 0.001"));
-            o.scale = std::stod(v);
+            o.scale = v == "0.1" ? 0.1 : v == "0.01" ? 0.01 : 0.001;
         } else if (arg == "--json") {
             o.json = true;
         } else if (arg == "--weights") {

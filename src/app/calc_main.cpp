@@ -98,9 +98,11 @@ void printWeights(const MixRecipe& recipe, const MixResult& res, const RowLabels
                 right(said(QCoreApplication::translate("kovaq::Calc", "scale reads")), 12).c_str());
     for (std::size_t i = 0; i < SlotCount; ++i) {
         const SlotWeight& w = weights.slots[i];
-        std::printf("%s %10s %7.3f %s %s\n", left(labels.volume[i], 24).c_str(),
-                    res.slots[i].VolumeText.c_str(), w.gravity, right(w.gramsText, 10).c_str(),
-                    right(w.scaleText, 12).c_str());
+        // The point, never the desktop's separator (the application takes its C locale).
+        const std::string gravity = QString::number(w.gravity, 'f', 3).toStdString();
+        std::printf("%s %10s %7s %s %s\n", left(labels.volume[i], 24).c_str(),
+                    res.slots[i].VolumeText.c_str(), gravity.c_str(),
+                    right(w.gramsText, 10).c_str(), right(w.scaleText, 12).c_str());
     }
     std::printf("%s %10s %7s %s\n",
                 left(said(QCoreApplication::translate("kovaq::Calc", "TOTAL")), 24).c_str(), "", "",
@@ -237,6 +239,21 @@ int main(int argc, char** argv) {
     LazyGuiApplication gui; // outlives everything that measures or draws
     const ParsedCalcOptions parsed = ParseCalcOptions(argc, argv);
     const CalcOptions& o = parsed.options;
+    // What scripts read (JSON, CSV, the list's columns) stays English; what people read is in
+    // their language, a wrong command line and the usage included.
+    if (!o.json && !o.csv && !o.list)
+        InstallCoreTexts();
+    // In the language the window speaks, chosen as it chooses it; English needs no
+    // translation, and then no application is made for one.
+    if (!o.json && !o.csv && !o.list) {
+        const QString language = PickLanguage(QSettings(SettingsFilePath(), QSettings::IniFormat)
+                                                  .value(QLatin1String("Language"))
+                                                  .toString());
+        if (language != QLatin1String("en")) {
+            gui.ensure();
+            InstallTranslations(language);
+        }
+    }
     if (!parsed.error.empty() || parsed.usageError) {
         if (!parsed.error.empty())
             std::fprintf(
@@ -253,21 +270,6 @@ int main(int argc, char** argv) {
         std::fputs(said(QCoreApplication::translate("kovaq::CalcOptions", CalcUsage)).c_str(),
                    stdout);
         return finish(0);
-    }
-    // What scripts read (JSON, CSV, the list's columns) stays English; what people read is in
-    // their language.
-    if (!o.json && !o.csv && !o.list)
-        InstallCoreTexts();
-    // In the language the window speaks, chosen as it chooses it; English needs no
-    // translation, and then no application is made for one.
-    if (!o.json && !o.csv && !o.list) {
-        const QString language = PickLanguage(QSettings(SettingsFilePath(), QSettings::IniFormat)
-                                                  .value(QLatin1String("Language"))
-                                                  .toString());
-        if (language != QLatin1String("en")) {
-            gui.ensure();
-            InstallTranslations(language);
-        }
     }
     if (o.version) {
         std::printf("kovaq-calc %s\n%s", std::string(Version).c_str(),

@@ -31,8 +31,14 @@ struct CalcRun {
     QByteArray err;
 };
 
-CalcRun calc(const QStringList& args) {
+// In English unless told otherwise, whatever the desktop running the tests speaks.
+CalcRun calc(const QStringList& args, const QString& lang = QStringLiteral("C.UTF-8")) {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), lang);
+    p.setProcessEnvironment(env);
     p.start(KOVAQ_CALC, args);
     p.waitForFinished(20000);
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
@@ -313,6 +319,12 @@ TEST(KovaqCalc, WeighsTheMix) {
     EXPECT_EQ(s.at(7), QByteArray("F1 Lemon\t3\t1.036\t3.11\t33.06"));
     EXPECT_EQ(s.at(9), QByteArray("TOTAL\t\t\t33.06"));
     EXPECT_EQ(calc({"--weights", "--json", file}).exitCode, 2);
+
+    // A German desktop's C locale writes 1,144; the figures keep the point.
+    const CalcRun german = calc({"--weights", file}, QStringLiteral("de_DE.UTF-8"));
+    ASSERT_EQ(german.exitCode, 0);
+    EXPECT_TRUE(german.out.split('\n').at(3).endsWith("10   1.144      11.44        11.44"))
+        << german.out.toStdString();
 }
 
 TEST(KovaqCalc, SaysWhatCanBeMade) {

@@ -31,6 +31,9 @@ struct AppSettings {
     // and the folders it reads (none chosen: the open and save folders).
     bool RecipesOpen = false;
     QString RecipesSort = QStringLiteral("0 asc");
+    // Its columns' widths in pixels, in the model's order ("170 60 ..."); empty for the
+    // window's own.
+    QString RecipesColumns;
     QStringList RecipeFolders;
     // The Stash window: open at the last close; the steep days last given to a batch; the
     // label size last printed (its place in the list of sizes).
@@ -78,6 +81,7 @@ inline constexpr SettingKey SettingKeys[] = {
     {"WeightsOpen", &AppSettings::WeightsOpen},
     {"RecipesOpen", &AppSettings::RecipesOpen},
     {"RecipesSort", &AppSettings::RecipesSort},
+    {"RecipesColumns", &AppSettings::RecipesColumns},
     {"StashOpen", &AppSettings::StashOpen},
     {"SteepDays", &AppSettings::SteepDays, 0, 365},
     {"LabelSize", &AppSettings::LabelSize, 0, 3},

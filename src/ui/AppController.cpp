@@ -166,6 +166,14 @@ RecipesController& AppController::recipes() {
                 [this] { stash().showStash(); });
         connect(m_recipes, &RecipesController::copyRecipeRequested, this,
                 [this](const QString& path) { share().copyRecipeFile(path); });
+        // What can be made follows the stash; a stash not made yet holds nothing.
+        StashController& bottles = stash();
+        connect(&bottles, &StashController::bottlesChanged, m_recipes,
+                &RecipesController::setBottles);
+        if (bottles.storeExists()) {
+            bottles.store();
+            m_recipes->setBottles(bottles.bottles());
+        }
     }
     return *m_recipes;
 }
@@ -206,16 +214,6 @@ ShareController& AppController::share() {
 StashController& AppController::stash() {
     if (!m_stash) {
         m_stash = new StashController(*this, m_prompts, this);
-    return *m_stash;
-}
-
-PrintProgressWindow& AppController::progressWindow() {
-    if (!m_progress) {
-        m_progress = new PrintProgressWindow(m_window.get());
-        connect(m_ticker.get(), &PrintTicker::tick, m_progress, &PrintProgressWindow::step,
-                Qt::QueuedConnection);
-    }
-    return *m_progress;
         // The flavour book is what the recipes say: the library is read when the stash first
         // asks for it (unless the Recipes window has started it), and followed after that.
         connect(m_stash, &StashController::flavourBookWanted, this, [this] {
@@ -232,6 +230,16 @@ PrintProgressWindow& AppController::progressWindow() {
             give();
         });
     }
+    return *m_stash;
+}
+
+PrintProgressWindow& AppController::progressWindow() {
+    if (!m_progress) {
+        m_progress = new PrintProgressWindow(m_window.get());
+        connect(m_ticker.get(), &PrintTicker::tick, m_progress, &PrintProgressWindow::step,
+                Qt::QueuedConnection);
+    }
+    return *m_progress;
 }
 
 PrintOptionsDialog& AppController::printDialog() {

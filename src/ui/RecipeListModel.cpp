@@ -7,12 +7,14 @@
 #include "FileAccess.h"
 #include "Numbers.h"
 #include "QtText.h"
+#include "StashMatch.h"
 
 #include <QColor>
 #include <QDateTime>
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <thread>
@@ -26,6 +28,12 @@ std::uint64_t prefixOf(std::string_view text, std::size_t at) {
     for (std::size_t i = at; i < at + 8; ++i)
         p = p << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
     return p;
+}
+
+// Millilitres as "can make" states them: never more than the stash holds.
+QString mlDown(double ml) {
+    const double down = ml >= 1 ? std::floor(ml) : std::floor(ml * 10) / 10;
+    return ToQString(FormatNumber(down));
 }
 
 // Below this many entries, a search is looked through on one thread.
@@ -79,9 +87,66 @@ void RecipeListModel::sort(int column, Qt::SortOrder order) {
     endResetModel();
 }
 
+void RecipeListModel::setMakeable(const MakeableTable* table) {
+    m_makeable = table;
+    makeableChanged();
+}
+
+void RecipeListModel::setOnlyMakeable(bool only) {
+    if (only == m_onlyMakeable)
+        return;
+    beginResetModel();
+    m_onlyMakeable = only;
+    refilter(false);
+    endResetModel();
+}
+
+void RecipeListModel::makeableChanged(const std::vector<std::string>& natives) {
+    const bool placed = m_column == CanMake || m_onlyMakeable; // rows move, come or go
+    // Many at once (the first reading) are told together: each row is looked for in turn.
+    if (natives.empty() || natives.size() > 64) {
+        if (placed) {
+            beginResetModel();
+            resort();
+            refilter(false);
+            endResetModel();
+        } else if (!m_rows.empty()) {
+            Q_EMIT dataChanged(index(0, CanMake), index(rowCount() - 1, CanMake));
+        }
+        return;
+    }
+    for (const std::string& native : natives) {
+        if (placed) {
+            if (keyOf(native))
+                onUpdated(native);
+        } else if (const int row = rowOf(native); row >= 0) {
+            Q_EMIT dataChanged(index(row, CanMake), index(row, CanMake));
+        }
+    }
+}
+
+const Makeable* RecipeListModel::makeableOf(const RecipeRow& row) const {
+    return m_makeable ? m_makeable->find(std::string(row.native())) : nullptr;
+}
+
+QString RecipeListModel::CanMakeText(const Makeable& m) {
+    if (m.canMake)
+        return tr("\u2713 %1 ml").arg(mlDown(m.maxMl));
+    if (m.maxMl > 0)
+        return tr("up to %1 ml").arg(mlDown(m.maxMl));
+    if (m.missing.empty()) // the calculation cannot make it: said in "Can be made"
+        return QString();
+    QStringList names;
+    for (const Shortfall& s : m.missing)
+        if (!(s.onHandMl > 0) || names.isEmpty())
+            names << s.name;
+    return tr("needs %1").arg(names.join(QStringLiteral(", ")));
+}
+
 void RecipeListModel::fillKey(Key& key) const {
     const RecipeRow& r = *key.item->row;
     key.number = 0;
+    key.last = false;
     key.text.clear();
     switch (m_column) {
     case Strength:
@@ -92,6 +157,21 @@ void RecipeListModel::fillKey(Key& key) const {
         break;
     case Cost:
         key.number = r.costValue();
+        key.last = r.problem().empty() && !(r.costValue() > 0); // unpriced
+        break;
+    case CanMake:
+        // What can be made first, the most first; then what can be made in part, then
+        // what lacks the fewest bottles; what the calculation cannot make after those.
+        if (const Makeable* m = makeableOf(r)) {
+            if (m->canMake)
+                key.number = -1e12 - m->maxMl;
+            else if (m->maxMl > 0)
+                key.number = -m->maxMl;
+            else
+                key.number = m->missing.empty() ? 1e12 : static_cast<double>(m->missing.size());
+        } else {
+            key.last = true;
+        }
         break;
     case Made:
         key.number = r.canBeMade() ? 0 : 1;
@@ -121,6 +201,8 @@ void RecipeListModel::fillKey(Key& key) const {
 }
 
 bool RecipeListModel::before(Slot a, Slot b) const {
+    if (m_keys[a].last != m_keys[b].last)
+        return m_keys[b].last;
     if (m_order == Qt::DescendingOrder)
         std::swap(a, b);
     const Key& x = m_keys[a];
@@ -153,10 +235,15 @@ int RecipeListModel::shownAt(Slot slot) const {
 }
 
 bool RecipeListModel::matches(Slot slot) const {
+    const Key& key = m_keys[slot];
+    if (m_onlyMakeable) {
+        const Makeable* m = makeableOf(*key.item->row);
+        if (!m || !m->canMake)
+            return false;
+    }
     if (m_query.empty())
         return true;
     // Words are looked for in the folded text the key holds; numbers in the row.
-    const Key& key = m_keys[slot];
     bool numbers = false;
     for (const SearchTerm& t : m_query.terms) {
         numbers = numbers || t.strength || t.share;
@@ -194,7 +281,7 @@ void RecipeListModel::resort() {
 }
 
 void RecipeListModel::refilter(bool narrowing) {
-    if (m_query.empty()) {
+    if (m_query.empty() && !m_onlyMakeable) {
         m_rows = m_sorted;
         return;
     }
@@ -287,7 +374,7 @@ void RecipeListModel::onAddedTogether(const std::vector<const RecipeLibrary::Ite
         list.swap(merged);
     };
     mergeInto(m_sorted, fresh);
-    if (!m_query.empty())
+    if (!m_query.empty() || m_onlyMakeable)
         fresh.erase(
             std::remove_if(fresh.begin(), fresh.end(), [this](Slot s) { return !matches(s); }),
             fresh.end());
@@ -401,7 +488,13 @@ QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
         case Flavours:
             return ToQString(e.flavourText());
         case Cost:
-            return problem ? QString() : ToQString(e.cost());
+            if (problem)
+                return QString();
+            return e.costValue() > 0 ? ToQString(e.cost()) : QStringLiteral("\u2014"); // unpriced
+        case CanMake: {
+            const Makeable* m = problem ? nullptr : makeableOf(e);
+            return m ? CanMakeText(*m) : QString();
+        }
         case Made:
             return problem ? ToQString(e.problem())
                            : (e.canBeMade() ? QStringLiteral("Yes") : ToQString(e.status()));
@@ -417,6 +510,15 @@ QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
             return PathFromNative(e.native()) + QStringLiteral("\n") + ToQString(e.problem());
         if (index.column() == Made && !e.canBeMade())
             return ToQString(e.status());
+        if (index.column() == CanMake)
+            if (const Makeable* m = makeableOf(e); m && !m->missing.empty()) {
+                QStringList lines;
+                for (const Shortfall& s : m->missing)
+                    lines << tr("%1: %2 ml needed, %3 ml on hand")
+                                 .arg(s.name, ToQString(FormatNumber(RoundDecimals(s.needMl, 2))),
+                                      ToQString(FormatNumber(RoundDecimals(s.onHandMl, 2))));
+                return lines.join(QLatin1Char('\n'));
+            }
         return PathFromNative(e.native());
     case Qt::ForegroundRole:
         if (problem) // greyed: listed, but not a recipe that can be opened as one
@@ -439,10 +541,12 @@ QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
 QVariant RecipeListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const names[Columns] = {"Name",        "Strength", "Volume",
-                                               "PG/VG",       "Flavours", "Cost",
-                                               "Can be made", "Folder",   "Modified"};
-    return section >= 0 && section < Columns ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[Columns] = {QT_TR_NOOP("Name"),        QT_TR_NOOP("Strength"),
+                                               QT_TR_NOOP("Volume"),      QT_TR_NOOP("PG/VG"),
+                                               QT_TR_NOOP("Flavours"),    QT_TR_NOOP("Cost"),
+                                               QT_TR_NOOP("Can be made"), QT_TR_NOOP("Folder"),
+                                               QT_TR_NOOP("Modified"),    QT_TR_NOOP("Can make")};
+    return section >= 0 && section < Columns ? tr(names[section]) : QVariant();
 }
 
 RecipeSettleMaker WindowRecipeSettle() {

@@ -7,6 +7,7 @@
 #include "RecipeSearch.h"
 
 #include <QAbstractTableModel>
+#include <QString>
 
 #include <cstdint>
 #include <string>
@@ -14,6 +15,9 @@
 #include <vector>
 
 namespace kovaq {
+
+class MakeableTable;
+struct Makeable;
 
 // The rows of the Recipes list: the library's entries that match the search, in the order
 // of the column chosen. What each entry is sorted by is worked out once; a keystroke
@@ -25,7 +29,21 @@ namespace kovaq {
 class RecipeListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    enum Column { Name, Strength, Volume, Ratio, Flavours, Cost, Made, Folder, Modified, Columns };
+    // "Can make" comes last among the columns so that a kept order ("column asc") keeps
+    // naming the same column; the window shows it beside the flavours.
+    enum Column {
+        Name,
+        Strength,
+        Volume,
+        Ratio,
+        Flavours,
+        Cost,
+        Made,
+        Folder,
+        Modified,
+        CanMake,
+        Columns
+    };
     enum Role { PathRole = Qt::UserRole + 1, ProblemRole };
 
     explicit RecipeListModel(RecipeLibrary& library, QObject* parent = nullptr);
@@ -35,6 +53,16 @@ class RecipeListModel : public QAbstractTableModel {
     int sortColumn() const { return m_column; }
     Qt::SortOrder sortOrder() const { return m_order; }
     int matching() const { return static_cast<int>(m_rows.size()); }
+
+    // What the stash makes of each recipe, by its path; none shows the column empty.
+    void setMakeable(const MakeableTable* table);
+    // The figures of these recipes changed; of all of them when none are named.
+    void makeableChanged(const std::vector<std::string>& natives = {});
+    // "Only what I can make".
+    void setOnlyMakeable(bool only);
+    bool onlyMakeable() const { return m_onlyMakeable; }
+    // "✓ 30 ml", "up to 12 ml", "needs Lemon, Cream"; empty while it is not known.
+    static QString CanMakeText(const Makeable& m);
 
     const RecipeRow& rowAt(int row) const;
     // The row of a file, or -1 when it is not shown.
@@ -53,6 +81,7 @@ class RecipeListModel : public QAbstractTableModel {
     struct Key {
         const RecipeLibrary::Item* item = nullptr;
         double number = 0;
+        bool last = false; // after every other row in both orders: no cost, not known yet
         std::uint64_t prefix[2] = {0, 0};
         std::string text;
         // In the row: what the search reads (the folded name first) and the path.
@@ -74,11 +103,14 @@ class RecipeListModel : public QAbstractTableModel {
     void onAboutToRemove(const std::string& native);
     void onAboutToRemoveTogether(const std::vector<const RecipeLibrary::Item*>& items);
     void onUpdated(const std::string& native);
+    const Makeable* makeableOf(const RecipeRow& row) const;
 
     RecipeLibrary& m_library;
     RecipeQuery m_query;
     int m_column = Name;
     Qt::SortOrder m_order = Qt::AscendingOrder;
+    const MakeableTable* m_makeable = nullptr;
+    bool m_onlyMakeable = false;
     std::vector<Key> m_keys;    // by slot; those without an item are not listed
     std::vector<Slot> m_sorted; // every entry, in order
     std::vector<Slot> m_rows;   // those shown

@@ -11,6 +11,7 @@
 #include "RecipeListModel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -25,11 +26,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace kovaq {
@@ -93,8 +97,9 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
                         Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       m_library(library), m_prompts(prompts), m_main(main) {
     setObjectName(QStringLiteral("RecipesWindow"));
-    setWindowTitle(QStringLiteral("Recipes"));
+    setWindowTitle(tr("Recipes"));
     auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("RecipeSearch"));
     m_search->setPlaceholderText(QStringLiteral("Search: words of a name, flavour or note, "
@@ -102,7 +107,12 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     m_search->setClearButtonEnabled(true);
     m_search->setAccessibleName(QStringLiteral("Search recipes"));
     m_search->installEventFilter(this);
-    outer->addWidget(m_search);
+    top->addWidget(m_search, 1);
+    m_onlyMakeable = new QCheckBox(tr("Only what I can make"), this);
+    m_onlyMakeable->setObjectName(QStringLiteral("OnlyMakeable"));
+    m_onlyMakeable->setToolTip(tr("Lists only the recipes the bottles in your stash can make"));
+    top->addWidget(m_onlyMakeable);
+    outer->addLayout(top);
 
     m_model = new RecipeListModel(library, this);
     m_list = new QTableView(this);
@@ -134,13 +144,20 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     // Rows of one height: the view never measures 10,000 of them.
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
-    m_list->horizontalHeader()->setStretchLastSection(true);
-    m_list->horizontalHeader()->setSectionsMovable(false);
+    QHeaderView* header = m_list->horizontalHeader();
+    header->setSectionsMovable(false);
     m_list->setSortingEnabled(true);
     m_list->sortByColumn(RecipeListModel::Name, Qt::AscendingOrder);
-    const int widths[] = {170, 60, 60, 50, 190, 50, 110, 160, 110};
+    // What the stash can make stands beside what the recipe holds.
+    header->moveSection(header->visualIndex(RecipeListModel::CanMake),
+                        header->visualIndex(RecipeListModel::Flavours) + 1);
+    // The flavours take the room there is; every header is readable, its sort mark beside.
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(RecipeListModel::Flavours, QHeaderView::Stretch);
+    const int widths[] = {170, 60, 60, 50, 190, 50, 110, 160, 110, 120};
+    static_assert(std::size(widths) == RecipeListModel::Columns);
     for (int c = 0; c < RecipeListModel::Columns; ++c)
-        m_list->setColumnWidth(c, widths[c]);
+        m_list->setColumnWidth(c, std::max(widths[c], header->sectionSizeHint(c) + 8));
     m_list->installEventFilter(this);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this, &RecipesWindow::showRowMenu);
@@ -150,6 +167,13 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("RecipeStatus"));
     row->addWidget(m_status, 1);
+    auto* oneBottle = new QPushButton(tr("One Bottle Away..."), this);
+    oneBottle->setObjectName(QStringLiteral("OneBottleAwayButton"));
+    oneBottle->setToolTip(tr("The bottles that would each let you make more of your recipes"));
+    auto* shopping = new QPushButton(tr("Add to Shopping List"), this);
+    shopping->setObjectName(QStringLiteral("AddToShoppingButton"));
+    shopping->setToolTip(
+        tr("Puts the chosen recipe on the shopping list, with what to buy for it"));
     auto* folders = new QPushButton(QStringLiteral("Folders..."), this);
     folders->setObjectName(QStringLiteral("RecipeFoldersButton"));
     auto* stash = new QPushButton(QStringLiteral("Stash..."), this);
@@ -159,12 +183,11 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     open->setObjectName(QStringLiteral("RecipeOpenButton"));
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("RecipesCloseButton"));
-    for (QPushButton* b : {folders, stash, open, close}) {
+    for (QPushButton* b : {oneBottle, shopping, folders, stash, open, close}) {
         b->setAutoDefault(false);
         row->addWidget(b);
     }
     outer->addLayout(row);
-    resize(880, 420);
 
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString& typed) {
         m_gone.clear(); // a new search: Enter means its first row
@@ -173,6 +196,9 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     connect(m_list, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         openPath(index.data(RecipeListModel::PathRole).toString());
     });
+    connect(m_onlyMakeable, &QCheckBox::toggled, m_model, &RecipeListModel::setOnlyMakeable);
+    connect(oneBottle, &QPushButton::clicked, this, &RecipesWindow::oneBottleAwayRequested);
+    connect(shopping, &QPushButton::clicked, this, &RecipesWindow::addSelectedToShopping);
     connect(folders, &QPushButton::clicked, this, &RecipesWindow::editFolders);
     connect(open, &QPushButton::clicked, this, &RecipesWindow::openSelected);
     connect(stash, &QPushButton::clicked, this, &RecipesWindow::stashRequested);
@@ -275,7 +301,25 @@ void RecipesWindow::duplicatePath(const QString& path) {
 void RecipesWindow::showSelectedInFolder() {
     const QString path = selectedPath();
     if (!path.isEmpty())
-        m_prompts.openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+        showInFolder(path);
+}
+
+void RecipesWindow::showInFolder(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (m_prompts.openUrl(QUrl::fromLocalFile(folder)))
+        return;
+    // No file manager took it: where the file is, so that the person can go there.
+    m_prompts.message(this,
+                      tr("No file manager is available to show the folder. The recipe is in "
+                         "%1.")
+                          .arg(QDir::toNativeSeparators(folder)),
+                      tr("Show in folder"), Prompts::Icon::Information, Prompts::Buttons::Ok);
+}
+
+void RecipesWindow::addSelectedToShopping() {
+    const QString path = selectedPath();
+    if (!path.isEmpty() && stillThere(path))
+        Q_EMIT shoppingRequested(path);
 }
 
 void RecipesWindow::copySelectedPath() {
@@ -314,8 +358,10 @@ void RecipesWindow::showRowMenu(const QPoint& at) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("RecipeMenu"));
     menu.addAction(QStringLiteral("Open"), this, [this, path] { openPath(path); });
-    menu.addAction(QStringLiteral("Show in folder"), this, [this, path] {
-        m_prompts.openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+    menu.addAction(tr("Show in folder"), this, [this, path] { showInFolder(path); });
+    menu.addAction(tr("Add to Shopping List"), this, [this, path] {
+        if (stillThere(path))
+            Q_EMIT shoppingRequested(path);
     });
     menu.addAction(QStringLiteral("Copy Recipe"), this,
                    [this, path] { Q_EMIT copyRecipeRequested(path); });
@@ -354,17 +400,36 @@ void RecipesWindow::editFolders() {
         Q_EMIT foldersChosen(dialog.folders());
 }
 
-void RecipesWindow::placeBesideMain() {
-    const QScreen* screen = m_main ? m_main->screen() : this->screen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
-    const QRect main = m_main ? m_main->frameGeometry() : frameGeometry();
-    // On the side with more room, narrowed to it where the screen is small.
-    const QSize frame = frameGeometry().size() - size();
-    const int room = std::max(main.left() - area.left(), area.right() - main.right()) - 9;
-    if (room < frameGeometry().width())
-        resize(std::max(room, 520) - frame.width(), height());
-    move(PlaceBeside(main, frameGeometry().size(), area,
-                     main.left() - area.left() >= area.right() - main.right()));
+QSize RecipesWindow::sizeHint() const {
+    int width = 0;
+    for (int c = 0; c < RecipeListModel::Columns; ++c)
+        width += m_list->columnWidth(c);
+    const QMargins m = layout()->contentsMargins();
+    width += m.left() + m.right() + 2 * m_list->frameWidth() +
+             m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    QSize hint(width, 440);
+    if (const QScreen* s = screen())
+        hint = hint.boundedTo(s->availableGeometry().size() * 9 / 10);
+    return hint.expandedTo(QWidget::sizeHint());
+}
+
+QString RecipesWindow::columnsText() const {
+    QStringList widths;
+    for (int c = 0; c < RecipeListModel::Columns; ++c)
+        widths << QString::number(m_list->columnWidth(c));
+    return widths.join(QLatin1Char(' '));
+}
+
+void RecipesWindow::setColumnsText(const QString& text) {
+    const QStringList widths = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (widths.size() != RecipeListModel::Columns)
+        return; // none kept, or kept by a window of other columns
+    for (int c = 0; c < RecipeListModel::Columns; ++c) {
+        bool ok = false;
+        const int w = widths[c].toInt(&ok);
+        if (ok && w >= 16 && w <= 4000 && c != RecipeListModel::Flavours)
+            m_list->setColumnWidth(c, w);
+    }
 }
 
 RecipeFoldersDialog::RecipeFoldersDialog(const QStringList& folders, Prompts& prompts,

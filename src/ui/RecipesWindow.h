@@ -9,6 +9,7 @@
 
 #include <string>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -31,6 +32,7 @@ class RecipesWindow : public QWidget {
     QLineEdit* searchField() const { return m_search; }
     QTableView* list() const { return m_list; }
     QLabel* statusLine() const { return m_status; }
+    QCheckBox* onlyMakeable() const { return m_onlyMakeable; }
     RecipeListModel& model() const { return *m_model; }
     // The selected row's file, as text; empty when none.
     QString selectedPath() const;
@@ -38,14 +40,19 @@ class RecipesWindow : public QWidget {
     void selectPath(const QString& path);
     // "Folders...": the folders read, in a small list to add to and take from.
     void editFolders();
-    // Beside the main window, on its left where there is room.
-    void placeBesideMain();
+    // Wide enough for every column at its width, within the screen.
+    QSize sizeHint() const override;
+    // The columns' widths, in the model's order: "170 60 ..."; a text that is not one keeps
+    // the window's own.
+    QString columnsText() const;
+    void setColumnsText(const QString& text);
     // The row's commands, also on its right-click menu. Each acts on a file by its path,
     // looked for again just before: one that has gone is said to be no longer there.
     void openSelected();
     void showSelectedInFolder();
     void copySelectedPath();
     void trashSelected();
+    void addSelectedToShopping();
     void openPath(const QString& path);
     void duplicatePath(const QString& path);
     void trashPath(const QString& path);
@@ -57,6 +64,8 @@ class RecipesWindow : public QWidget {
     // The recipe as text on the clipboard, as the window's Copy Recipe copies it.
     void copyRecipeRequested(const QString& path);
     void foldersChosen(const QStringList& folders);
+    void oneBottleAwayRequested();
+    void shoppingRequested(const QString& path);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,6 +74,7 @@ class RecipesWindow : public QWidget {
     void showRowMenu(const QPoint& at);
     void updateStatus();
     bool stillThere(const QString& path);
+    void showInFolder(const QString& path);
 
     RecipeLibrary& m_library;
     Prompts& m_prompts;
@@ -73,6 +83,7 @@ class RecipesWindow : public QWidget {
     QLineEdit* m_search = nullptr;
     QTableView* m_list = nullptr;
     QLabel* m_status = nullptr;
+    QCheckBox* m_onlyMakeable = nullptr;
     QString m_keepSelected; // across a renewal of the rows
     QString m_gone;         // the selected recipe, when its file went
     bool m_selectionGone = false;

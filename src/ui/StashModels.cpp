@@ -354,13 +354,13 @@ QWidget* BottleDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
         auto* box = new QComboBox(parent);
         for (int k = 0; k < BottleKindCount; ++k)
             box->addItem(BottleKindName(static_cast<BottleKind>(k)), k);
+        // A kind picked is the bottle's at once, so that the name no longer decides it.
+        connect(box, &QComboBox::activated, this,
+                [this, box] { Q_EMIT const_cast<BottleDelegate*>(this)->commitData(box); });
         return box;
     }
     if (index.column() == BottleModel::Ratio) {
         auto* box = new QComboBox(parent);
-        // A kind picked is the bottle's at once, so that the name no longer decides it.
-        connect(box, &QComboBox::activated, this,
-                [this, box] { Q_EMIT const_cast<BottleDelegate*>(this)->commitData(box); });
         // One "none": the list's own last entry stands for a bottle without a ratio.
         for (int p = 0; p + 1 < RatioListSize; ++p)
             box->addItem(ToQString(RatioListText(p)).trimmed(), p);
@@ -371,8 +371,6 @@ QWidget* BottleDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
 }
 
 void BottleDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    if (index.column() >= BottleModel::OnHand && index.column() <= BottleModel::Gravity)
-        return NewNumberEditor(parent); // "2,5" typed or pasted is 2.5
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
         int at = box->findData(index.data(Qt::UserRole));
         if (at < 0 && index.column() == BottleModel::Ratio)

@@ -510,15 +510,15 @@ QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
             return PathFromNative(e.native()) + QStringLiteral("\n") + ToQString(e.problem());
         if (index.column() == Made && !e.canBeMade())
             return ToQString(e.status());
-        if (index.column() == CanMake)
-            if (const Makeable* m = makeableOf(e); m && !m->missing.empty()) {
-                QStringList lines;
-                for (const Shortfall& s : m->missing)
-                    lines << tr("%1: %2 ml needed, %3 ml on hand")
-                                 .arg(s.name, ToQString(FormatNumber(RoundDecimals(s.needMl, 2))),
-                                      ToQString(FormatNumber(RoundDecimals(s.onHandMl, 2))));
-                return lines.join(QLatin1Char('\n'));
-            }
+        if (const Makeable* m = index.column() == CanMake ? makeableOf(e) : nullptr;
+            m && !m->missing.empty()) {
+            QStringList lines;
+            for (const Shortfall& s : m->missing)
+                lines << tr("%1: %2 ml needed, %3 ml on hand")
+                             .arg(s.name, ToQString(FormatNumber(RoundDecimals(s.needMl, 2))),
+                                  ToQString(FormatNumber(RoundDecimals(s.onHandMl, 2))));
+            return lines.join(QLatin1Char('\n'));
+        }
         return PathFromNative(e.native());
     case Qt::ForegroundRole:
         if (problem) // greyed: listed, but not a recipe that can be opened as one

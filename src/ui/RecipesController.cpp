@@ -29,6 +29,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -206,15 +207,16 @@ void RecipesController::follow(RecipeLibrary& lib) {
                     queueNeeds(*item);
                 readNeeds();
             });
+    // The shopping list is worked out again once the files have left the library.
     connect(&lib, &RecipeLibrary::aboutToRemove, this, [this](const std::string& native) {
         forgetNeeds(native);
-        updateShopping();
+        QTimer::singleShot(0, this, &RecipesController::updateShopping);
     });
     connect(&lib, &RecipeLibrary::aboutToRemoveTogether, this,
             [this](const std::vector<const RecipeItem*>& items) {
                 for (const RecipeItem* item : items)
                     forgetNeeds(std::string(item->row->native()));
-                updateShopping();
+                QTimer::singleShot(0, this, &RecipesController::updateShopping);
             });
 }
 
@@ -404,18 +406,16 @@ void RecipesController::updateShopping() {
     if (!m_shopping)
         return;
     std::vector<ShoppingOrder> orders;
-    QStringList waiting;
+    QStringList gone;
     for (const ShoppingWindow::Order& o : m_orders) {
-        const RecipeNeeds* needs = m_table.needsOf(NativeFromPath(o.path));
-        if (!needs) {
-            waiting << o.name; // not read yet, or gone
-            continue;
-        }
-        orders.push_back({needs, o.ml, o.name});
+        const std::string native = NativeFromPath(o.path);
+        if (const RecipeNeeds* needs = m_table.needsOf(native))
+            orders.push_back({needs, o.ml, o.name});
+        else if (!m_library || !m_library->find(native))
+            gone << o.name; // a recipe still being read comes in as soon as it is
     }
     m_list = MakeShoppingList(orders, m_table.stash());
-    for (const QString& name : waiting)
-        m_list.unmixable << name;
+    m_list.unmixable << gone;
     m_shopping->setList(m_list);
 }
 

@@ -35,7 +35,9 @@ class KoVaqApplication : public QApplication {
         } catch (const std::exception& e) {
             m_prompts.errorBox(activeWindow(), kovaq::ToQString(e.what()));
         } catch (...) {
-            m_prompts.errorBox(activeWindow(), QStringLiteral("An unexpected error occurred."));
+            m_prompts.errorBox(
+                activeWindow(),
+                QCoreApplication::translate("kovaq::Application", "An unexpected error occurred."));
         }
         return false;
     }

@@ -16,7 +16,9 @@ namespace kovaq {
 namespace {
 
 // The contexts are core's own (Shots.cpp, Feasibility.cpp, MixCalculator.cpp and
-// MixResult.h, EntryRules.cpp); the texts are written out in full for Qt's lupdate.
+// MixResult.h, EntryRules.cpp and Recipe.cpp's captions); the texts are written out in full
+// for Qt's lupdate. A few core leaves to the caller to look up where it shows them: the
+// status before the first calculation, the box of a mix that cannot be made, the captions.
 constexpr std::array kTexts = {
     // The calculation's status line and its box.
     CoreText{"kovaq::Calculation", QT_TRANSLATE_NOOP("kovaq::Calculation", "Cost Ignored, "),
@@ -45,6 +47,11 @@ constexpr std::array kTexts = {
     CoreText{"kovaq::RowLabels", QT_TRANSLATE_NOOP("kovaq::RowLabels", "PG"), false},
     CoreText{"kovaq::RowLabels", QT_TRANSLATE_NOOP("kovaq::RowLabels", "VG"), false},
     CoreText{"kovaq::RowLabels", QT_TRANSLATE_NOOP("kovaq::RowLabels", "Vodka/Water"), false},
+    //: The PG row's caption in the ingredients group.
+    CoreText{"kovaq::RowLabels", QT_TRANSLATE_NOOP("kovaq::RowLabels", "Prop. Glycol (PG)"), false},
+    //: The VG row's caption in the ingredients group.
+    CoreText{"kovaq::RowLabels", QT_TRANSLATE_NOOP("kovaq::RowLabels", "Veg. Glycerin (VG)"),
+             false},
     //: The nicotine base's row once the base has a name (%1).
     CoreText{"kovaq::RowLabels", QT_TRANSLATE_NOOP("kovaq::RowLabels", "NicBase  %1"), false},
     // What can be made instead; the parts are joined into one sentence.

@@ -3,6 +3,7 @@
 
 #include "StashModels.h"
 
+#include "NumberDelegate.h"
 #include "Numbers.h"
 #include "QtText.h"
 #include "TextFold.h"
@@ -367,6 +368,8 @@ QWidget* BottleDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
         box->addItem(ToQString(RatioListText(RatioListSize - 1)).trimmed(), -1);
         return box;
     }
+    if (index.column() >= BottleModel::OnHand && index.column() <= BottleModel::Gravity)
+        return NewNumberEditor(parent); // "2,5" typed or pasted is 2.5
     return QStyledItemDelegate::createEditor(parent, option, index);
 }
 

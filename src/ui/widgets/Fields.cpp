@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QStringListModel>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -26,9 +27,12 @@
 namespace kovaq {
 
 NumberField::NumberField(Prompts& prompts, QWidget* parent)
-    : QLineEdit(parent), m_prompts(prompts) {}
+    : QLineEdit(parent), m_prompts(prompts) {
+    setValidator(new DecimalCommaValidator([this] { return m_personTyping; }, false, this));
+}
 
 void NumberField::keyPressEvent(QKeyEvent* event) {
+    const QScopedValueRollback typing(m_personTyping, true);
     const int key = event->key();
     if (m_arrows && (key == Qt::Key_Up || key == Qt::Key_Down))
         Q_EMIT arrowPressed(key == Qt::Key_Up);
@@ -50,6 +54,48 @@ void NumberField::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void NumberField::contextMenuEvent(QContextMenuEvent* event) {
+    // Qt's own menu would paste after this returns: run here, its Paste is the person's.
+    QMenu* menu = createStandardContextMenu();
+    const QScopedValueRollback typing(m_personTyping, true);
+    menu->exec(event->globalPos());
+    delete menu;
+}
+
+void NumberField::mouseReleaseEvent(QMouseEvent* event) {
+    const QScopedValueRollback typing(m_personTyping, true);
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void NumberField::dropEvent(QDropEvent* event) {
+    const QScopedValueRollback typing(m_personTyping, true);
+    QLineEdit::dropEvent(event);
+}
+
+void NumberField::inputMethodEvent(QInputMethodEvent* event) {
+    const QScopedValueRollback typing(m_personTyping, true);
+    QLineEdit::inputMethodEvent(event);
+}
+
+DecimalCommaValidator::DecimalCommaValidator(std::function<bool()> active, bool onePoint,
+                                             QObject* parent)
+    : QValidator(parent), m_active(std::move(active)), m_onePoint(onePoint) {}
+
+QValidator::State DecimalCommaValidator::validate(QString& input, int& pos) const {
+    Q_UNUSED(pos);
+    if (m_active && !m_active())
+        return Acceptable;
+    input.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (m_onePoint) {
+        for (const QChar ch : std::as_const(input))
+            if ((ch < QLatin1Char('0') || ch > QLatin1Char('9')) && ch != QLatin1Char('.'))
+                return Invalid;
+        if (input.count(QLatin1Char('.')) > 1)
+            return Invalid;
+    }
+    return Acceptable;
 }
 
 namespace {

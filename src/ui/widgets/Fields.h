@@ -9,15 +9,33 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QValidator>
 #include <QWidget>
+
+#include <functional>
 
 namespace kovaq {
 
 class Prompts;
 
+// A comma is the decimal point where most hobbyists live: the comma of what the person
+// types or pastes becomes ".", as numbers are shown and stored. Only while `active` says
+// so (a field's own program-set text stays as it is); with `onePoint`, a text of anything
+// but digits and one point is refused.
+class DecimalCommaValidator : public QValidator {
+    Q_OBJECT
+  public:
+    DecimalCommaValidator(std::function<bool()> active, bool onePoint, QObject* parent);
+    State validate(QString& input, int& pos) const override;
+
+  private:
+    std::function<bool()> m_active;
+    bool m_onePoint;
+};
+
 // A field for numbers: only digits, "." and backspace get through; anything else is
-// dropped with a beep (Ctrl+V and the other shortcuts included). The volume field also
-// steps by 0.1 on Up and Down.
+// dropped with a beep (Ctrl+V and the other shortcuts included). A comma, typed or pasted,
+// is the point. The volume field also steps by 0.1 on Up and Down.
 class NumberField : public QLineEdit {
     Q_OBJECT
   public:
@@ -29,10 +47,18 @@ class NumberField : public QLineEdit {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // What the person pastes or drops (menu, middle click, Shift+Insert, an input method)
+    // has its commas turned into points before the window sees it; a text the program sets
+    // is left as it is, so the field never shows other than what the window holds.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
   private:
     Prompts& m_prompts;
     bool m_arrows = false;
+    bool m_personTyping = false;
 };
 
 // A drop-down of PG/VG ratios that cannot be typed into.

@@ -3,6 +3,7 @@
 
 #include "Application.h"
 
+#include "Figures.h"
 #include "QtText.h"
 #include "Settings.h"
 
@@ -90,6 +91,7 @@ void ConfigureApplication(QApplication& app) {
     QGuiApplication::setDesktopFileName(QStringLiteral("ko-vaq"));
     QApplication::setStyle(new KoVaqStyle);
     QApplication::setWindowIcon(AppIcon());
+    FiguresWithThePoint();
     Q_UNUSED(app);
 }
 

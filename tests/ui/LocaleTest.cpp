@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ko-Vaq developers
 //
 // Ko-Vaq where the decimal comma is at home: a comma typed or pasted into any number field
-// is the point.
+// is the point, and every figure the windows show is written with the point.
 #include "AppFixture.h"
+#include "Application.h"
 #include "Eventually.h"
 #include "ShotsWindow.h"
 #include "StashController.h"
@@ -16,14 +17,19 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
 
+#include <clocale>
 #include <functional>
+#include <iostream>
 
 using namespace kovaq;
 using T = TextField;
@@ -171,4 +177,49 @@ TEST_F(LocaleTest, ACommaTypedOrPastedIsThePointInEveryNumberField) {
             QApplication::processEvents();
             EXPECT_EQ(c.held(bottle()), e.held ? QString::fromLatin1(e.held) : before);
         }
+}
+
+TEST_F(LocaleTest, EveryFigureShowsThePointOnAGermanDesktop) {
+    // The desktop's language as Qt hands it to the C library at the start, then the
+    // program's own set-up.
+    const QLocale saved;
+    const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    if (!german)
+        std::cerr << "de_DE.UTF-8 is not installed: the C library's part goes untested\n";
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ConfigureApplication(*qApp);
+
+    // The first worked example: 30 ml at 12 mg from a 36 mg 50-50 base, 70-30, F1 10 % PG.
+    doc().selectRatio(RatioField::BaseNicPGVG, 5);
+    doc().selectRatio(RatioField::MixNicPGVG, 3);
+    for (std::size_t i = 0; i < RatioFieldCount; ++i)
+        doc().setPgPercentFromChoice(ratioFieldAt(i));
+    doc().refreshRatioTexts();
+    for (const auto& [field, keys] : {std::pair{T::BaseNicStrength, "36"},
+                                      {T::MixStrength, "12"},
+                                      {T::PctFlav1, "10"},
+                                      {T::MixQty, "30"}})
+        typeOver(w().field(field), QString::fromLatin1(keys));
+    WeightsWindow& weights = controller->weightsWindow();
+    weights.show();
+    ShotsWindow& shots = controller->shotsWindow();
+    shots.show();
+
+    QStringList shown;
+    for (QWidget* window : {static_cast<QWidget*>(&weights), static_cast<QWidget*>(&shots)}) {
+        for (const QLabel* l : window->findChildren<QLabel*>())
+            shown << l->text();
+        for (const QLineEdit* e : window->findChildren<QLineEdit*>())
+            shown << e->text() << e->placeholderText();
+    }
+    for (int page = 0; page < 3; ++page)
+        shown << shots.lines(page);
+    const QRegularExpression comma(QStringLiteral("\\d,\\d"));
+    for (const QString& text : shown)
+        EXPECT_FALSE(comma.match(text).hasMatch()) << text.toStdString();
+    EXPECT_EQ(weights.gramsLabel(SlotId::NicBase)->text(), QStringLiteral("11.44"));
+    EXPECT_TRUE(shots.lines(0).join(QLatin1Char(' ')).contains(QStringLiteral(" g)")));
+
+    std::setlocale(LC_ALL, "C");
+    QLocale::setDefault(saved);
 }

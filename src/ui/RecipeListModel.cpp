@@ -5,13 +5,16 @@
 
 #include "FieldMetrics.h"
 #include "FileAccess.h"
+#include "Look.h"
 #include "Numbers.h"
 #include "QtText.h"
 #include "StashMatch.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QDateTime>
 #include <QLocale>
+#include <QPalette>
 
 #include <algorithm>
 #include <cmath>
@@ -522,7 +525,8 @@ QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
         return PathFromNative(e.native());
     case Qt::ForegroundRole:
         if (problem) // greyed: listed, but not a recipe that can be opened as one
-            return QColor(128, 128, 128);
+            return look::readable(QColor(128, 128, 128),
+                                  QApplication::palette().color(QPalette::Base));
         break;
     case Qt::TextAlignmentRole:
         if (index.column() == Strength || index.column() == Volume || index.column() == Cost)

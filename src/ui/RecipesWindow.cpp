@@ -73,7 +73,8 @@ class HighlightDelegate : public QStyledItemDelegate {
                 break;
             const int x = area.left() + fm.horizontalAdvance(shown.left(start));
             const int w = fm.horizontalAdvance(shown.mid(start, length));
-            p->fillRect(QRect(x, area.top() + 1, w, area.height() - 2), QColor(255, 226, 102));
+            p->fillRect(QRect(x, area.top() + 1, w, area.height() - 2),
+                        look::readable(QColor(255, 226, 102), opt.palette.color(QPalette::Text)));
         }
         const bool selected = opt.state & QStyle::State_Selected;
         p->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));

@@ -3,11 +3,13 @@
 
 #include "StashModels.h"
 
+#include "Look.h"
 #include "NumberDelegate.h"
 #include "Numbers.h"
 #include "QtText.h"
 #include "TextFold.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QComboBox>
 #include <QDateTime>
@@ -296,7 +298,8 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const {
         return QStringLiteral("Short: ") + b.shortfall;
     if (role == Qt::ForegroundRole && index.column() == State &&
         QDateTime::fromMSecsSinceEpoch(b.readyAt()) > QDateTime::currentDateTime())
-        return QColor(160, 90, 0); // still steeping
+        return look::readable(QColor(160, 90, 0), // still steeping
+                              QApplication::palette().color(QPalette::Base));
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {

@@ -93,7 +93,7 @@ StashWindow::StashWindow(QWidget* main)
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("StashProblem"));
     m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(QStringLiteral("color: #b00000"));
+    look::setTextColour(m_problem, QColor(0xb0, 0, 0));
     m_problem->hide();
     outer->addWidget(m_problem);
     m_offers = new QWidget(this);
@@ -414,7 +414,10 @@ void StashWindow::setNeeds(const QStringList& lines, const std::vector<bool>& en
         const QString line = lines[i].toHtmlEscaped();
         html += enough[static_cast<std::size_t>(i)]
                     ? line
-                    : QStringLiteral("<span style=\"color:#d00000\">") + line +
+                    : QStringLiteral("<span style=\"color:%1\">")
+                              .arg(look::readable(QColor(0xd0, 0, 0), look::backgroundOf(m_needs))
+                                       .name()) +
+                          line +
                           QStringLiteral("</span>");
         html += QStringLiteral("<br>");
     }

@@ -10,8 +10,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
+#include <cmath>
+#include <memory>
 
 namespace kovaq {
 
@@ -45,18 +49,90 @@ QColor disabledTextColour() {
     return QColor(128, 128, 128);
 }
 
+namespace {
+
+// The light desktop Ko-Vaq's colours were chosen on: the style's own palette.
+const QPalette& lightPalette() {
+    static const QPalette light = [] {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        return fusion ? fusion->standardPalette() : QPalette(Qt::white);
+    }();
+    return light;
+}
+
+double luminance(const QColor& c) {
+    auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+constexpr double kAA = 4.5;
+
+// The text roles of an enabled widget.
+void setText(QPalette& p, const QColor& c) {
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            p.setColor(g, r, c);
+}
+
+} // namespace
+
+bool darkDesktop() {
+    const QPalette p = QApplication::palette();
+    return p.color(QPalette::Window).lightness() < p.color(QPalette::WindowText).lightness();
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readable(const QColor& wanted, const QColor& against) {
+    if (!darkDesktop() || contrast(wanted, against) >= kAA)
+        return wanted;
+    // Black text on a dark background is the desktop's own text.
+    const QColor own = QApplication::palette().color(QPalette::WindowText);
+    if (wanted == colour(NormalTextColour) && contrast(own, against) >= kAA)
+        return own;
+    // Same hue and saturation, lighter or darker: a red stays a red.
+    const bool lighter = luminance(against) < 0.18;
+    float h = 0, s = 0, l = 0, a = 0;
+    wanted.getHslF(&h, &s, &l, &a);
+    QColor c = wanted;
+    for (int step = 0; step < 100 && contrast(c, against) < kAA; ++step) {
+        l = std::clamp(l + (lighter ? 0.01f : -0.01f), 0.0f, 1.0f);
+        c = QColor::fromHslF(h, s, l, a);
+    }
+    return c.toRgb();
+}
+
+QColor backgroundOf(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (w->autoFillBackground() || w->isWindow())
+            return w->palette().color(w->backgroundRole());
+    return QApplication::palette().color(QPalette::Window);
+}
+
 void setFieldBackground(QWidget* field, bool missing) {
     QPalette p = field->palette();
     const QColor c = colour(missing ? MissingFieldColour : NormalFieldColour);
-    if (p.color(QPalette::Base) == c)
+    const QColor text = colour(NormalTextColour);
+    if (p.color(QPalette::Base) == c && p.color(QPalette::Text) == text)
         return;
     p.setColor(QPalette::Base, c);
     p.setColor(QPalette::Button, c);
+    setText(p, text);
+    // A greyed default in the field: as a light desktop greys it, and as readable on a dark one.
+    if (darkDesktop())
+        p.setColor(QPalette::PlaceholderText, readable(QColor(96, 96, 96), c));
     field->setPalette(p);
 }
 
-void setTextColour(QWidget* label, const QColor& c) {
+void setTextColour(QWidget* label, const QColor& wanted) {
     // Only the colours of an enabled label: a greyed one stays grey, red or not.
+    const QColor c = readable(wanted, backgroundOf(label));
     QPalette p = label->palette();
     if (p.color(QPalette::Active, QPalette::WindowText) == c &&
         p.color(QPalette::Inactive, QPalette::WindowText) == c)
@@ -81,6 +157,18 @@ void makeGroup(QGroupBox* group) {
     group->setAutoFillBackground(true);
     QPalette p = group->palette();
     p.setColor(QPalette::Window, colour(GroupColour));
+    // Silver carries black text, its title and check boxes included, whatever the desktop's
+    // colours; on a dark desktop the rest of the group (check boxes, scroll bars) is drawn
+    // as on a light one too, so nothing light is drawn on light.
+    setText(p, colour(NormalTextColour));
+    p.setColor(QPalette::Base, lightPalette().color(QPalette::Active, QPalette::Base));
+    if (darkDesktop())
+        for (QPalette::ColorRole r :
+             {QPalette::Button, QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark,
+              QPalette::Shadow, QPalette::AlternateBase, QPalette::PlaceholderText})
+            for (QPalette::ColorGroup g :
+                 {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                p.setColor(g, r, lightPalette().color(g, r));
     // Greyed captions in the classic look: dark grey with a white edge, readable on silver.
     p.setColor(QPalette::Disabled, QPalette::WindowText, disabledTextColour());
     p.setColor(QPalette::Disabled, QPalette::Text, disabledTextColour());

@@ -24,9 +24,24 @@ QFont boldFont(int pixels = 11);            // bold window font
 QFont sansSerifFont(int pixels, bool bold); // MS Sans Serif or the nearest
 QColor colour(const Rgb& rgb);
 QColor disabledTextColour(); // greyed text, drawn with a white edge by the program's style
+// Every background Ko-Vaq sets comes with its text colour, so that its colours look as they
+// always have on a light desktop and stay readable on a dark one.
 void setFieldBackground(QWidget* field, bool missing);
+// A label's text in `colour`, or on a dark desktop the nearest colour readable on what lies
+// behind the label (black there is the desktop's own text colour).
 void setTextColour(QWidget* label, const QColor& colour);
 void makeGroup(QGroupBox* group);
+
+// Whether the desktop's colours are dark: its windows darker than their text.
+bool darkDesktop();
+// The WCAG contrast ratio of two colours, 1 to 21.
+double contrast(const QColor& a, const QColor& b);
+// `wanted` as it is on a light desktop; on a dark one, lightened or darkened away from
+// `against` until the two reach WCAG AA's 4.5 to 1. Serves for a text on a background and
+// for a background behind a text alike.
+QColor readable(const QColor& wanted, const QColor& against);
+// What is drawn behind a widget: the nearest filled background at or above it.
+QColor backgroundOf(const QWidget* widget);
 QLabel* label(QWidget* parent, const QString& text, int x, int y, int w = -1, int h = 14);
 
 // The application's font is `font` while this lives, and what it was after. Qt lays a new

@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <array>
+#include <cstdio>
+#include <functional>
 #include <string>
 
 namespace kovaq {
@@ -184,6 +186,24 @@ std::span<const CoreText> CoreTexts() {
 
 void InstallCoreTexts() {
     SetTextHook(&translated);
+}
+
+std::string CoreTextsDigest() {
+    std::string said;
+    bool english = true;
+    for (const CoreText& t : kTexts) {
+        if (t.counted)
+            continue; // the same language as the rest
+        const std::string text = Say(t.context, t.source);
+        english = english && text == t.source;
+        said += text;
+        said += '\n';
+    }
+    if (english)
+        return {};
+    char digest[17];
+    std::snprintf(digest, sizeof digest, "%016zx", std::hash<std::string>{}(said));
+    return digest;
 }
 
 } // namespace kovaq

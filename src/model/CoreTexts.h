@@ -6,6 +6,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 namespace kovaq {
 
@@ -20,5 +21,9 @@ std::span<const CoreText> CoreTexts();
 
 // Core's sentences from now on through Qt's installed translators. Called at start.
 void InstallCoreTexts();
+
+// What core's sentences are now, in brief: empty while they are English, else a digest that
+// changes with their language. What keeps core's words (the Recipes list's index) goes by it.
+std::string CoreTextsDigest();
 
 } // namespace kovaq

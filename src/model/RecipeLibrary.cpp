@@ -3,6 +3,9 @@
 
 #include "RecipeLibrary.h"
 
+#include "CoreTexts.h"
+#include "Version.h"
+
 #include <QSocketNotifier>
 #include <QThreadPool>
 
@@ -125,16 +128,23 @@ void RecipeLibrary::scan(Scan kind) {
     m_rewalks = 0;
     Q_EMIT readingStarted();
     const std::string cacheFile = kind == Scan::FromKeptIndex ? m_cacheFile : std::string();
+    // The index keeps each recipe's status in core's words: kept in another language, it is
+    // read afresh, as one kept by another version is.
+    const std::string digest = CoreTextsDigest();
+    std::string program(Version);
+    if (!digest.empty())
+        program += " " + digest;
     m_pool->start([this, post = m_post, cancel = m_cancel, pool = m_pool, walker = m_walker,
                    settle = m_settle, generation, folders = m_folders, cacheFile,
-                   known = knownBelow(m_folders), saveTo = m_cacheFile, kind]() mutable {
+                   known = knownBelow(m_folders), saveTo = m_cacheFile, kind,
+                   program = std::move(program)]() mutable {
         YieldToTheWindow();
         {
             const std::atomic<bool>& cancelled = *cancel;
             // What is held, by path: the kept index (shown at once, checked below) and what
             // the list holds already.
             KeptRecipeIndex kept =
-                cacheFile.empty() ? KeptRecipeIndex() : KeptRecipeIndex::read(cacheFile);
+                cacheFile.empty() ? KeptRecipeIndex() : KeptRecipeIndex::read(cacheFile, program);
             struct Held {
                 FileStamp stamp;
                 std::size_t kept = SIZE_MAX; // its record in the kept index
@@ -205,7 +215,7 @@ void RecipeLibrary::scan(Scan kind) {
                 // What did not change is copied from the kept index as it was written.
                 if (cacheFile.empty()) {
                     held.clear();
-                    kept = KeptRecipeIndex::read(saveTo);
+                    kept = KeptRecipeIndex::read(saveTo, program);
                     for (std::size_t i = 0; i < kept.size(); ++i)
                         held[kept.path(i)] = {kept.stamp(i), i};
                 }
@@ -218,7 +228,7 @@ void RecipeLibrary::scan(Scan kind) {
                     else // read since it was kept, on the window's thread
                         index.add(SummarizeRecipeFile(files[i], settled));
                 }
-                index.save(saveTo);
+                index.save(saveTo, program);
             }
             (*post)([this, generation, walk = std::move(walk)]() mutable {
                 finishScan(generation, std::move(walk));

@@ -6,18 +6,23 @@
 #include "CoreTexts.h"
 
 #include "EntryRules.h"
+#include "Eventually.h"
 #include "Feasibility.h"
 #include "MixCalculator.h"
 #include "RecipeBuilder.h"
+#include "RecipeFile.h"
+#include "RecipeLibrary.h"
 #include "Shots.h"
 #include "Texts.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <set>
 #include <utility>
 
@@ -90,6 +95,26 @@ class Shouting : public QTranslator {
     }
 };
 
+// "can be made" in another language.
+class Feasible : public QTranslator {
+  public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return std::strcmp(context, "kovaq::Feasibility") == 0 &&
+                       std::strcmp(source, "can be made") == 0
+                   ? QStringLiteral("machbar")
+                   : QString();
+    }
+};
+
+std::string statusListed(const std::string& index, const std::string& folder) {
+    RecipeLibrary library(index);
+    library.setFolders({folder});
+    library.start();
+    EXPECT_EVENTUALLY(!library.reading());
+    return library.count() == 1 ? library.item(0).entry().status : "(not one recipe)";
+}
+
 } // namespace
 
 TEST(CoreTexts, EverySentenceCoreSaysIsListedForTheTranslators) {
@@ -116,4 +141,25 @@ TEST(CoreTexts, TheInstalledTranslationIsWhatCoreSays) {
     SetTextHook(nullptr);
     EXPECT_EQ(plan.lines[0], "SHOT LIQUID FOR 3 MG: 10 ML (11.46 G)");
     EXPECT_EQ(plan.lines[1], "1 SHOTS (3, 60)");
+}
+
+// The Recipes list keeps each recipe's status in its index: another language reads them again.
+TEST(CoreTexts, TheRecipesListSaysTheStatusInTheLanguageSpoken) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString() + "/recipes";
+    const std::string index = dir.path().toStdString() + "/index";
+    std::filesystem::create_directories(folder);
+    MixRecipe r = FreshMix();
+    r[TextField::MixQty] = "30";
+    ASSERT_TRUE(WriteRecipe(folder + "/a.mix", r));
+    EXPECT_EQ(statusListed(index, folder), "can be made");
+    Feasible german;
+    ASSERT_TRUE(QCoreApplication::installTranslator(&german));
+    InstallCoreTexts();
+    const std::string translated = statusListed(index, folder);
+    QCoreApplication::removeTranslator(&german);
+    const std::string english = statusListed(index, folder);
+    SetTextHook(nullptr);
+    EXPECT_EQ(translated, "machbar");
+    EXPECT_EQ(english, "can be made");
 }

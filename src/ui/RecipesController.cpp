@@ -227,14 +227,16 @@ void RecipesController::queueNeeds(const RecipeItem& item) {
         forgetNeeds(native);
         return;
     }
-    const auto known = m_needsStamp.find(native);
-    if (known != m_needsStamp.end() && known->second == row.stamp())
-        return;
+    // Read already, or being read, as the file stands in the list.
+    for (const auto* read : {&m_needsStamp, &m_needsReading})
+        if (const auto at = read->find(native); at != read->end() && at->second == row.stamp())
+            return;
     m_needsPending.insert(std::move(native));
 }
 
 void RecipesController::forgetNeeds(const std::string& native) {
     m_needsPending.erase(native);
+    m_needsReading.erase(native); // what is being read of it is not taken
     if (m_needsStamp.erase(native))
         m_table.removeRecipe(native);
 }
@@ -245,6 +247,13 @@ void RecipesController::readNeeds() {
     m_needsBusy = true;
     std::vector<std::string> files(m_needsPending.begin(), m_needsPending.end());
     m_needsPending.clear();
+    // Each is known by the file as the list has it: a file changed since is read again when
+    // the list follows the change.
+    m_needsReading.clear();
+    for (const std::string& native : files) {
+        const RecipeItem* item = m_library ? m_library->find(native) : nullptr;
+        m_needsReading[native] = item ? item->row->stamp() : FileStamp{};
+    }
     auto post = m_post;
     auto cancel = m_cancel;
     RecipesController* self = this; // called back only while it lives: see RecipePost
@@ -257,7 +266,7 @@ void RecipesController::readNeeds() {
         for (const std::string& native : files) {
             if (cancel->load())
                 return;
-            ReadNeeds r{native, StampOf(native).value_or(FileStamp{}), {}};
+            ReadNeeds r{native, {}};
             const MixRecipe recipe = settle(LoadRecipe(native).recipe);
             r.needs = NeedsOfMix(recipe, Recalculate(recipe));
             read.push_back(std::move(r));
@@ -268,16 +277,18 @@ void RecipesController::readNeeds() {
 
 void RecipesController::takeNeeds(std::vector<ReadNeeds> read) {
     m_needsBusy = false;
+    const auto reading = std::exchange(m_needsReading, {});
     std::vector<std::string> changed;
     for (ReadNeeds& r : read) {
         // Gone, or a problem now, while it was read: not listed as a recipe.
         const RecipeItem* item = m_library ? m_library->find(r.native) : nullptr;
-        if (!item || !item->row->problem().empty())
+        const auto stamp = reading.find(r.native);
+        if (!item || !item->row->problem().empty() || stamp == reading.end())
             continue;
-        m_needsStamp[r.native] = r.stamp;
+        m_needsStamp[r.native] = stamp->second;
         m_table.setRecipe(r.native, std::move(r.needs));
         changed.push_back(std::move(r.native));
-        if (item->row->stamp() != r.stamp) // changed again since: read once more
+        if (item->row->stamp() != stamp->second) // changed again since: read once more
             queueNeeds(*item);
     }
     if (!changed.empty())

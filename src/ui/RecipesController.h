@@ -87,7 +87,6 @@ class RecipesController : public QObject {
     void readNeeds();
     struct ReadNeeds {
         std::string native;
-        FileStamp stamp;
         RecipeNeeds needs;
     };
     void takeNeeds(std::vector<ReadNeeds> read);
@@ -108,6 +107,7 @@ class RecipesController : public QObject {
     std::vector<Bottle> m_bottles;
     std::unordered_map<std::string, FileStamp> m_needsStamp; // of the file each was read from
     std::set<std::string> m_needsPending;
+    std::unordered_map<std::string, FileStamp> m_needsReading; // as the list had each
     bool m_needsBusy = false;
     std::shared_ptr<RecipePost> m_post;
     std::shared_ptr<std::atomic<bool>> m_cancel;

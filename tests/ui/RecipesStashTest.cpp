@@ -147,13 +147,18 @@ TEST_F(RecipesStashTest, CanMakeFollowsEveryChangeOfTheStash) {
     QApplication::setActiveWindow(&stash);
     QTest::keyClick(&stash, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(model().rowCount(), 0);
+    // A recipe saved into the folder by anything is judged as it comes.
+    recipe("sorbet.mix", "Lemon Sorbet", {{"Lemon", "4"}});
+    ASSERT_EVENTUALLY(model().rowCount() == 1);
+    EXPECT_EQ(canMake("Lemon Sorbet"), QString::fromUtf8("✓ 37 ml"));
 
-    // By the column: what can be made in part before what lacks a bottle, either order.
+    // By the column: what can be made, then what can be made in part, then what lacks a bottle.
     recipes().onlyMakeable()->setChecked(false);
     recipes().list()->sortByColumn(RecipeListModel::CanMake, Qt::AscendingOrder);
-    EXPECT_EQ(model().rowAt(0).name(), "Lemon Tart");
+    EXPECT_EQ(model().rowAt(0).name(), "Lemon Sorbet");
+    EXPECT_EQ(model().rowAt(1).name(), "Lemon Tart");
     recipes().list()->sortByColumn(RecipeListModel::CanMake, Qt::DescendingOrder);
-    EXPECT_EQ(model().rowAt(2).name(), "Lemon Tart");
+    EXPECT_EQ(model().rowAt(3).name(), "Lemon Sorbet");
 }
 
 TEST_F(RecipesStashTest, OneBottleAwayListsTheBottlesThatMakeTheMostPossible) {

@@ -48,7 +48,7 @@ const Tool kTools[] = {
 
 } // namespace
 
-// Its options' names are the same in every language.
+//: The options, their values and the words in capitals stay as they are in every language.
 const char* const CalcUsage = QT_TRANSLATE_NOOP(
     "kovaq::CalcOptions",
     "Usage: kovaq-calc [--json] FILE.mix\n"

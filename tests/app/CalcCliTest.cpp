@@ -31,14 +31,19 @@ struct CalcRun {
     QByteArray err;
 };
 
-// In English unless told otherwise, whatever the desktop running the tests speaks.
-CalcRun calc(const QStringList& args, const QString& lang = QStringLiteral("C.UTF-8")) {
-    QProcess p;
+// The desktop's language: English unless told otherwise, whatever the desktop running the
+// tests speaks.
+QProcessEnvironment speaking(const QString& lang = QStringLiteral("C.UTF-8")) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("LANG"), lang);
-    p.setProcessEnvironment(env);
+    return env;
+}
+
+CalcRun calc(const QStringList& args, const QString& lang = QStringLiteral("C.UTF-8")) {
+    QProcess p;
+    p.setProcessEnvironment(speaking(lang));
     p.start(KOVAQ_CALC, args);
     p.waitForFinished(20000);
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
@@ -57,6 +62,9 @@ CalcRun calcBytes(const std::vector<std::string>& args, const QTemporaryDir& dir
         argv.push_back(nullptr);
         if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr))
             _exit(127);
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC"})
+            unsetenv(name);
+        setenv("LANG", "C.UTF-8", 1); // English, as calc() runs it
         execv(KOVAQ_CALC, argv.data());
         _exit(127);
     }
@@ -576,6 +584,7 @@ TEST(KovaqCalc, SaysWhenAPostIsLongerThanWhatIsRead) {
     EXPECT_EQ(file.exitCode, 0) << file.err.toStdString();
     EXPECT_TRUE(file.err.contains(said)) << file.err.toStdString();
     QProcess piped;
+    piped.setProcessEnvironment(speaking());
     piped.start(KOVAQ_CALC, {"--from-text", "-", dir.filePath("piped.mix")});
     piped.write(post);
     piped.closeWriteChannel();

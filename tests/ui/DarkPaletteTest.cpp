@@ -146,6 +146,9 @@ std::vector<Shown> textsOf(QWidget* window) {
         } else if (auto* b = qobject_cast<QAbstractButton*>(w);
                    b && (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))) {
             add(b->text(), QPalette::WindowText, behind(b));
+            out.push_back({name + QStringLiteral("'s box"),
+                           p.color(QPalette::Text),
+                           {p.color(QPalette::Base)}});
         } else if (auto* b = qobject_cast<QPushButton*>(w); b && !b->isFlat()) {
             add(b->text(), QPalette::ButtonText, {p.color(QPalette::Button)});
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {

@@ -10,12 +10,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace kovaq {
 
@@ -51,12 +48,10 @@ QColor disabledTextColour() {
 
 namespace {
 
-// The light desktop Ko-Vaq's colours were chosen on: the style's own palette.
+// The light desktop Ko-Vaq's colours were chosen on. Made here: the style's own palette
+// follows the desktop's, dark ones included.
 const QPalette& lightPalette() {
-    static const QPalette light = [] {
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        return fusion ? fusion->standardPalette() : QPalette(Qt::white);
-    }();
+    static const QPalette light(QColor(239, 239, 239));
     return light;
 }
 

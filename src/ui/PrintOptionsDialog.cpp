@@ -149,6 +149,7 @@ void PrintOptionsDialog::buildKindAndPreview() {
     m_panel->setAutoFillBackground(true);
     QPalette white = m_panel->palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
     m_panel->setPalette(white);
     m_previewImage = new QLabel(m_panel);
     m_previewImage->setObjectName(QStringLiteral("Image1"));

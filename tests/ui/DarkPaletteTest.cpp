@@ -208,8 +208,13 @@ class DarkPaletteTest : public test::AppTest {
         w().field(field)->setFocus();
         QTest::keyClicks(w().field(field), QString::fromLatin1(keys));
     }
+    // With KOVAQ_SHOTS set, each window checked is kept there as a picture to be looked at.
     void expectReadable(QWidget* window) {
         QApplication::processEvents();
+        if (!qEnvironmentVariableIsEmpty("KOVAQ_SHOTS"))
+            window->grab().save(QStringLiteral("%1/dark-%2-%3.png")
+                                    .arg(qEnvironmentVariable("KOVAQ_SHOTS"), window->objectName())
+                                    .arg(++m_shot));
         for (const Shown& s : textsOf(window))
             for (const QColor& bg : s.background)
                 EXPECT_GE(contrast(s.text, bg), 4.5)
@@ -218,6 +223,7 @@ class DarkPaletteTest : public test::AppTest {
     }
 
     QPalette saved;
+    int m_shot = 0;
 };
 
 } // namespace

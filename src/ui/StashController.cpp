@@ -39,7 +39,9 @@
 namespace kovaq {
 namespace {
 
-const QString kCaption = QStringLiteral("Stash");
+QString caption() {
+    return StashController::tr("Stash");
+}
 
 std::optional<SlotId> slotOfName(TextField f) {
     for (std::size_t i = 0; i < SlotCount; ++i)
@@ -154,9 +156,9 @@ StashWindow& StashController::window() {
     w.flavours().setEditor([this](const FlavourNote& before, const FlavourNote& after) {
         editFlavourNote(before, after);
     });
-    QAction* undo = undoStack().createUndoAction(&w, QStringLiteral("Undo"));
+    QAction* undo = undoStack().createUndoAction(&w, tr("Undo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = undoStack().createRedoAction(&w, QStringLiteral("Redo"));
+    QAction* redo = undoStack().createRedoAction(&w, tr("Redo"));
     redo->setShortcut(QKeySequence::Redo);
     w.addAction(undo);
     w.addAction(redo);
@@ -185,7 +187,7 @@ StashWindow& StashController::window() {
     });
     connect(&w, &StashWindow::openFileRequested, this, [this](const QString& path) {
         if (!QFileInfo(path).isFile()) {
-            m_prompts.errorBox(m_window, QStringLiteral("%1 is no longer there.").arg(path));
+            m_prompts.errorBox(m_window, tr("%1 is no longer there.").arg(path));
             return;
         }
         m_app.openRecipeFile(path);
@@ -278,9 +280,8 @@ bool StashController::checkWritable(QWidget* parent) {
     StashStore& s = store();
     if (s.writable())
         return true;
-    m_prompts.errorBox(parent, s.problem().isEmpty()
-                                   ? QStringLiteral("The stash cannot be changed.")
-                                   : s.problem());
+    m_prompts.errorBox(parent,
+                       s.problem().isEmpty() ? tr("The stash cannot be changed.") : s.problem());
     return false;
 }
 
@@ -358,7 +359,7 @@ void StashController::startNewStash() {
                           tr("Start a new, empty stash? The damaged one is kept as %1, "
                              "unchanged.")
                               .arg(s.damagedCopy()),
-                          kCaption, Prompts::Icon::Warning,
+                          caption(), Prompts::Icon::Warning,
                           Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
     QString kept;
@@ -391,17 +392,17 @@ void StashController::mixIt() {
         MixDocument& doc = m_app.document();
         if (!doc.result().VolumesOk) {
             m_prompts.message(parent,
-                              QStringLiteral("This mix cannot be made: %1.\nNo batch was recorded.")
+                              tr("This mix cannot be made: %1.\nNo batch was recorded.")
                                   .arg(ToQString(MadeOrWhyNot(doc.recipe(), doc.result()))),
-                              kCaption, Prompts::Icon::Warning, Prompts::Buttons::Ok);
+                              caption(), Prompts::Icon::Warning, Prompts::Buttons::Ok);
             return;
         }
         if (!doc.mixSaved() &&
             m_prompts.message(parent,
-                              QStringLiteral("The mix in the window has not been saved.\n"
-                                             "Record a batch of it anyway? Its recipe is kept "
-                                             "with the batch."),
-                              kCaption, Prompts::Icon::Warning,
+                              tr("The mix in the window has not been saved.\n"
+                                 "Record a batch of it anyway? Its recipe is kept with the "
+                                 "batch."),
+                              caption(), Prompts::Icon::Warning,
                               Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
             return;
         const std::vector<Need> needs = NeedsOf(doc.recipe(), doc.result(), m_chosen);
@@ -411,11 +412,10 @@ void StashController::mixIt() {
                 lacking << l.text;
         if (!lacking.isEmpty() &&
             m_prompts.message(parent,
-                              QStringLiteral("The stash does not hold all this mix needs:\n%1\n\n"
-                                             "Record the batch anyway? What is missing is noted "
-                                             "with it.")
+                              tr("The stash does not hold all this mix needs:\n%1\n\n"
+                                 "Record the batch anyway? What is missing is noted with it.")
                                   .arg(lacking.join(QLatin1Char('\n'))),
-                              kCaption, Prompts::Icon::Warning,
+                              caption(), Prompts::Icon::Warning,
                               Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
             return;
         AppSettings& settings = m_app.settings();
@@ -440,15 +440,15 @@ void StashController::undoLastBatch() {
             return;
         const std::vector<Batch> all = store().batches();
         if (all.empty()) {
-            m_prompts.message(parent, QStringLiteral("There is no batch to undo."), kCaption,
+            m_prompts.message(parent, tr("There is no batch to undo."), caption(),
                               Prompts::Icon::Information, Prompts::Buttons::Ok);
             return;
         }
         if (m_prompts.message(parent,
-                              QStringLiteral("Undo the last batch, %1, and give back to the "
-                                             "stash what it took?")
+                              tr("Undo the last batch, %1, and give back to the stash what it "
+                                 "took?")
                                   .arg(all.front().name),
-                              kCaption, Prompts::Icon::Warning,
+                              caption(), Prompts::Icon::Warning,
                               Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
             return;
         undoStack().push(new UndoLastBatchCommand(store(), all.front().name, stepDone()));
@@ -511,9 +511,8 @@ void StashController::exportCsv() {
     m_app.guarded([this] {
         QWidget* parent = parentWidget();
         AppSettings& settings = m_app.settings();
-        QString path =
-            m_prompts.saveFileName(parent, settings.SaveDir, QStringLiteral("batches.csv"),
-                                   QStringLiteral("CSV files (*.csv)"));
+        QString path = m_prompts.saveFileName(
+            parent, settings.SaveDir, QStringLiteral("batches.csv"), tr("CSV files (*.csv)"));
         if (path.isEmpty())
             return;
         if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))

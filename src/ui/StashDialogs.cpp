@@ -36,7 +36,7 @@ QDialogButtonBox* buttons(QDialog* dialog, const QString& accept, const char* na
 
 MixItDialog::MixItDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("MixItDialog"));
-    setWindowTitle(QStringLiteral("Mix It"));
+    setWindowTitle(tr("Mix It"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     m_name = new QLabel(this);
@@ -57,24 +57,25 @@ MixItDialog::MixItDialog(QWidget* parent) : QDialog(parent) {
     m_steep = new QSpinBox(this);
     m_steep->setObjectName(QStringLiteral("SteepDays"));
     m_steep->setRange(0, 365);
-    m_steep->setSuffix(QStringLiteral(" days"));
-    m_steep->setAccessibleName(QStringLiteral("Steep days"));
-    form->addRow(QStringLiteral("&Steep for:"), m_steep);
+    m_steep->setSuffix(tr(" days"));
+    m_steep->setAccessibleName(tr("Steep days"));
+    form->addRow(tr("&Steep for:"), m_steep);
     m_note = new QLineEdit(this);
     m_note->setObjectName(QStringLiteral("BatchNote"));
     m_note->setMaxLength(1000);
-    m_note->setAccessibleName(QStringLiteral("Note"));
-    form->addRow(QStringLiteral("&Note:"), m_note);
+    m_note->setAccessibleName(tr("Note"));
+    form->addRow(tr("&Note:"), m_note);
     layout->addLayout(form);
-    layout->addWidget(buttons(this, QStringLiteral("Record"), "RecordBatchButton"));
+    layout->addWidget(buttons(this, tr("Record"), "RecordBatchButton"));
     setMinimumWidth(360);
 }
 
 void MixItDialog::prepare(const QString& batchName, int steepDays, const QStringList& shortLines) {
     m_name->setText(batchName);
-    m_short->setText(shortLines.isEmpty() ? QString()
-                                          : QStringLiteral("The stash does not hold all of it:\n") +
-                                                shortLines.join(QLatin1Char('\n')));
+    m_short->setText(
+        shortLines.isEmpty()
+            ? QString()
+            : tr("The stash does not hold all of it:\n%1").arg(shortLines.join(QLatin1Char('\n'))));
     m_short->setVisible(!shortLines.isEmpty());
     m_steep->setValue(steepDays);
     m_note->clear();
@@ -92,7 +93,7 @@ QString MixItDialog::note() const {
 LabelDialog::LabelDialog(QWidget* parent, PrinterPage printerPage)
     : QDialog(parent), m_printerPage(std::move(printerPage)) {
     setObjectName(QStringLiteral("LabelDialog"));
-    setWindowTitle(QStringLiteral("Print Label"));
+    setWindowTitle(tr("Print Label"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -100,7 +101,7 @@ LabelDialog::LabelDialog(QWidget* parent, PrinterPage printerPage)
     m_size->setObjectName(QStringLiteral("LabelSize"));
     for (LabelSize s : kSizes)
         m_size->addItem(LabelSizeName(s));
-    form->addRow(QStringLiteral("&Label size:"), m_size);
+    form->addRow(tr("&Label size:"), m_size);
     m_nicotine =
         new QCheckBox(tr("Say \"Contains nicotine\" on labels of batches with nicotine"), this);
     m_nicotine->setObjectName(QStringLiteral("LabelNicotineLine"));
@@ -111,9 +112,9 @@ LabelDialog::LabelDialog(QWidget* parent, PrinterPage printerPage)
     m_preview->setObjectName(QStringLiteral("LabelPreview"));
     m_preview->setAlignment(Qt::AlignCenter);
     m_preview->setMinimumSize(480, 260);
-    m_preview->setAccessibleName(QStringLiteral("The label as it will print"));
+    m_preview->setAccessibleName(tr("The label as it will print"));
     layout->addWidget(m_preview, 1);
-    layout->addWidget(buttons(this, QStringLiteral("Print..."), "PrintLabelNow"));
+    layout->addWidget(buttons(this, tr("Print..."), "PrintLabelNow"));
     connect(m_size, &QComboBox::currentIndexChanged, this, &LabelDialog::refresh);
     connect(m_nicotine, &QCheckBox::toggled, this, &LabelDialog::refresh);
 }

@@ -187,10 +187,12 @@ bool BottleModel::setData(const QModelIndex& index, const QVariant& value, int r
 QVariant BottleModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const names[Columns] = {"Kind",      "Name",  "Maker", "ml on hand",
-                                               "Bottle ml", "Price", "PG/VG", "Nicotine mg/ml",
-                                               "g/ml",      "Notes"};
-    return section >= 0 && section < Columns ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[Columns] = {
+        QT_TR_NOOP("Kind"),       QT_TR_NOOP("Name"),           QT_TR_NOOP("Maker"),
+        QT_TR_NOOP("ml on hand"), QT_TR_NOOP("Bottle ml"),      QT_TR_NOOP("Price"),
+        QT_TR_NOOP("PG/VG"),      QT_TR_NOOP("Nicotine mg/ml"), QT_TR_NOOP("g/ml"),
+        QT_TR_NOOP("Notes")};
+    return section >= 0 && section < Columns ? tr(names[section]) : QVariant();
 }
 
 Qt::ItemFlags BottleModel::flags(const QModelIndex& index) const {
@@ -257,12 +259,13 @@ QString ReadyState(const Batch& b, const QDate& today) {
     const QDate ready = QDateTime::fromMSecsSinceEpoch(b.readyAt()).date();
     const qint64 days = today.daysTo(ready);
     if (days > 1)
-        return QStringLiteral("ready in %1 days").arg(days);
+        return BatchModel::tr("ready in %1 days").arg(days);
     if (days == 1)
-        return QStringLiteral("ready tomorrow");
+        return BatchModel::tr("ready tomorrow");
     if (days == 0)
-        return QStringLiteral("ready today");
-    return QStringLiteral("ready since ") + QLocale::c().toString(ready, QStringLiteral("d MMM"));
+        return BatchModel::tr("ready today");
+    return BatchModel::tr("ready since %1")
+        .arg(QLocale::c().toString(ready, QStringLiteral("d MMM")));
 }
 
 QVariant BatchModel::data(const QModelIndex& index, int role) const {
@@ -295,7 +298,7 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const {
         }
     }
     if (role == Qt::ToolTipRole && !b.shortfall.isEmpty())
-        return QStringLiteral("Short: ") + b.shortfall;
+        return tr("Short: %1").arg(b.shortfall);
     if (role == Qt::ForegroundRole && index.column() == State &&
         QDateTime::fromMSecsSinceEpoch(b.readyAt()) > QDateTime::currentDateTime())
         return look::readable(QColor(160, 90, 0), // still steeping
@@ -308,9 +311,9 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const {
     case Mixed:
         return when(b.mixedAt);
     case Volume:
-        return b.volume.isEmpty() ? QString() : b.volume + QStringLiteral(" ml");
+        return b.volume.isEmpty() ? QString() : tr("%1 ml").arg(b.volume);
     case Strength:
-        return b.strength.isEmpty() ? QString() : b.strength + QStringLiteral(" mg");
+        return b.strength.isEmpty() ? QString() : tr("%1 mg").arg(b.strength);
     case Ready:
         return QLocale().toString(QDateTime::fromMSecsSinceEpoch(b.readyAt()).date(),
                                   QLocale::ShortFormat);
@@ -323,9 +326,10 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const {
 QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const names[Columns] = {"Name",     "Mixed", "Volume",
-                                               "Strength", "Ready", "State"};
-    return section >= 0 && section < Columns ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[Columns] = {QT_TR_NOOP("Name"),   QT_TR_NOOP("Mixed"),
+                                               QT_TR_NOOP("Volume"), QT_TR_NOOP("Strength"),
+                                               QT_TR_NOOP("Ready"),  QT_TR_NOOP("State")};
+    return section >= 0 && section < Columns ? tr(names[section]) : QVariant();
 }
 
 void SearchProxy::setWords(const QString& typed) {

@@ -88,7 +88,7 @@ StashWindow::StashWindow(QWidget* main)
                         Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       m_main(main) {
     setObjectName(QStringLiteral("StashWindow"));
-    setWindowTitle(QStringLiteral("Stash"));
+    setWindowTitle(tr("Stash"));
     auto* outer = new QVBoxLayout(this);
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("StashProblem"));
@@ -112,8 +112,8 @@ StashWindow::StashWindow(QWidget* main)
     connect(m_writeAgain, &QPushButton::clicked, this, &StashWindow::writeAgainRequested);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("StashTabs"));
-    m_tabs->addTab(buildStashTab(), QStringLiteral("Stash"));
-    m_tabs->addTab(buildBatchesTab(), QStringLiteral("Batches"));
+    m_tabs->addTab(buildStashTab(), tr("Stash"));
+    m_tabs->addTab(buildBatchesTab(), tr("Batches"));
     m_tabs->addTab(buildFlavoursTab(), tr("Flavours"));
     outer->addWidget(m_tabs, 1);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
@@ -130,9 +130,9 @@ QWidget* StashWindow::buildStashTab() {
     auto* layout = new QVBoxLayout(page);
     m_bottleSearch = new QLineEdit(page);
     m_bottleSearch->setObjectName(QStringLiteral("BottleSearch"));
-    m_bottleSearch->setPlaceholderText(QStringLiteral("Search the stash"));
+    m_bottleSearch->setPlaceholderText(tr("Search the stash"));
     m_bottleSearch->setClearButtonEnabled(true);
-    m_bottleSearch->setAccessibleName(QStringLiteral("Search the stash"));
+    m_bottleSearch->setAccessibleName(tr("Search the stash"));
     layout->addWidget(m_bottleSearch);
     m_bottles = new BottleModel(this);
     m_bottleProxy = new SearchProxy(this);
@@ -140,7 +140,7 @@ QWidget* StashWindow::buildStashTab() {
     // A row being edited stays where it is; the order is put right when the editing ends.
     m_bottleProxy->setDynamicSortFilter(false);
     m_bottleView = table(page, "BottleList", m_bottleProxy, true);
-    m_bottleView->setAccessibleName(QStringLiteral("Bottles"));
+    m_bottleView->setAccessibleName(tr("Bottles"));
     auto* delegate = new BottleDelegate(m_bottleView);
     m_bottleView->setItemDelegate(delegate);
     connect(delegate, &QAbstractItemDelegate::closeEditor, this,
@@ -174,12 +174,12 @@ QWidget* StashWindow::buildStashTab() {
     m_needs->setWordWrap(true);
     layout->addWidget(m_needs);
     auto* row = new QHBoxLayout;
-    QPushButton* add = m_add = button(page, QStringLiteral("Add"), "AddBottleButton");
-    QPushButton* remove = m_remove = button(page, QStringLiteral("Remove"), "RemoveBottleButton");
+    QPushButton* add = m_add = button(page, tr("Add"), "AddBottleButton");
+    QPushButton* remove = m_remove = button(page, tr("Remove"), "RemoveBottleButton");
     m_import = button(page, tr("Import CSV..."), "ImportCsvButton");
     m_import->setToolTip(tr("Add or update bottles from a spreadsheet's CSV file"));
-    m_mixIt = button(page, QStringLiteral("Mix It..."), "MixItButton");
-    m_mixIt->setToolTip(QStringLiteral("Record a batch of the mix in the window (Ctrl+B)"));
+    m_mixIt = button(page, tr("Mix It..."), "MixItButton");
+    m_mixIt->setToolTip(tr("Record a batch of the mix in the window (Ctrl+B)"));
     row->addWidget(add);
     row->addWidget(remove);
     row->addWidget(m_import);
@@ -202,15 +202,15 @@ QWidget* StashWindow::buildBatchesTab() {
     auto* layout = new QVBoxLayout(page);
     m_batchSearch = new QLineEdit(page);
     m_batchSearch->setObjectName(QStringLiteral("BatchSearch"));
-    m_batchSearch->setPlaceholderText(QStringLiteral("Search the batches"));
+    m_batchSearch->setPlaceholderText(tr("Search the batches"));
     m_batchSearch->setClearButtonEnabled(true);
-    m_batchSearch->setAccessibleName(QStringLiteral("Search the batches"));
+    m_batchSearch->setAccessibleName(tr("Search the batches"));
     layout->addWidget(m_batchSearch);
     m_batches = new BatchModel(this);
     m_batchProxy = new SearchProxy(this);
     m_batchProxy->setSourceModel(m_batches);
     m_batchView = table(page, "BatchList", m_batchProxy);
-    m_batchView->setAccessibleName(QStringLiteral("Batches"));
+    m_batchView->setAccessibleName(tr("Batches"));
     m_batchView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_batchView->sortByColumn(BatchModel::Mixed, Qt::DescendingOrder);
     const int widths[] = {240, 160, 70, 70, 100, 120};
@@ -218,14 +218,12 @@ QWidget* StashWindow::buildBatchesTab() {
         m_batchView->setColumnWidth(c, widths[c]);
     layout->addWidget(m_batchView, 1);
     auto* row = new QHBoxLayout;
-    QPushButton* copy = button(page, QStringLiteral("Open Recipe"), "OpenBatchCopyButton");
-    copy->setToolTip(QStringLiteral("The recipe as it was mixed, as a new mix"));
-    QPushButton* file = button(page, QStringLiteral("Open File"), "OpenBatchFileButton");
-    QPushButton* label = button(page, QStringLiteral("Print Label..."), "PrintLabelButton");
-    QPushButton* undo = m_undoBatch =
-        button(page, QStringLiteral("Undo Last Batch"), "UndoBatchButton");
-    QPushButton* csv = m_exportCsv =
-        button(page, QStringLiteral("Export CSV..."), "ExportBatchesButton");
+    QPushButton* copy = button(page, tr("Open Recipe"), "OpenBatchCopyButton");
+    copy->setToolTip(tr("The recipe as it was mixed, as a new mix"));
+    QPushButton* file = button(page, tr("Open File"), "OpenBatchFileButton");
+    QPushButton* label = button(page, tr("Print Label..."), "PrintLabelButton");
+    QPushButton* undo = m_undoBatch = button(page, tr("Undo Last Batch"), "UndoBatchButton");
+    QPushButton* csv = m_exportCsv = button(page, tr("Export CSV..."), "ExportBatchesButton");
     for (QPushButton* b : {copy, file, label, undo, csv})
         row->addWidget(b);
     layout->addLayout(row);
@@ -406,10 +404,11 @@ void StashWindow::closeKinds() {
 
 void StashWindow::setNeeds(const QStringList& lines, const std::vector<bool>& enough) {
     if (lines.isEmpty()) {
-        m_needs->setText(QStringLiteral("The mix in the window needs nothing yet."));
+        m_needs->setText(tr("The mix in the window needs nothing yet."));
         return;
     }
-    QString html = QStringLiteral("<b>For the mix in the window:</b><br>");
+    QString html =
+        QStringLiteral("<b>%1</b><br>").arg(tr("For the mix in the window:").toHtmlEscaped());
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].toHtmlEscaped();
         html += enough[static_cast<std::size_t>(i)]
@@ -417,8 +416,7 @@ void StashWindow::setNeeds(const QStringList& lines, const std::vector<bool>& en
                     : QStringLiteral("<span style=\"color:%1\">")
                               .arg(look::readable(QColor(0xd0, 0, 0), look::backgroundOf(m_needs))
                                        .name()) +
-                          line +
-                          QStringLiteral("</span>");
+                          line + QStringLiteral("</span>");
         html += QStringLiteral("<br>");
     }
     m_needs->setText(html);

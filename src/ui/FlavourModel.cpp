@@ -3,6 +3,7 @@
 
 #include "FlavourModel.h"
 
+#include "NumberDelegate.h"
 #include "Numbers.h"
 #include "QtText.h"
 #include "StashModels.h"
@@ -211,6 +212,8 @@ QWidget* FlavourDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
             box->addItem(QString::number(r), r);
         return box;
     }
+    if (index.column() == FlavourModel::Preferred)
+        return NewNumberEditor(parent); // "2,5" typed or pasted is 2.5
     return QStyledItemDelegate::createEditor(parent, option, index);
 }
 

@@ -6,6 +6,7 @@
 #include "AppFixture.h"
 #include "Application.h"
 #include "Eventually.h"
+#include "FlavourModel.h"
 #include "ShotsWindow.h"
 #include "StashController.h"
 #include "StashModels.h"
@@ -23,6 +24,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -30,6 +32,7 @@
 #include <clocale>
 #include <functional>
 #include <iostream>
+#include <memory>
 
 using namespace kovaq;
 using T = TextField;
@@ -177,6 +180,23 @@ TEST_F(LocaleTest, ACommaTypedOrPastedIsThePointInEveryNumberField) {
             QApplication::processEvents();
             EXPECT_EQ(c.held(bottle()), e.held ? QString::fromLatin1(e.held) : before);
         }
+}
+
+TEST(FlavourShare, ACommaTypedOrPastedIsThePoint) {
+    // The Flavours tab's preferred share, in the editor its delegate gives the cell.
+    QStandardItemModel model(1, FlavourModel::Columns);
+    FlavourDelegate delegate;
+    QWidget parent;
+    std::unique_ptr<QWidget> editor(
+        delegate.createEditor(&parent, {}, model.index(0, FlavourModel::Preferred)));
+    auto* line = qobject_cast<QLineEdit*>(editor.get());
+    ASSERT_TRUE(line);
+    QTest::keyClicks(line, QStringLiteral("2,5"));
+    EXPECT_EQ(line->text(), QStringLiteral("2.5"));
+    line->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("4,25"));
+    line->paste();
+    EXPECT_EQ(line->text(), QStringLiteral("4.25"));
 }
 
 TEST_F(LocaleTest, EveryFigureShowsThePointOnAGermanDesktop) {

@@ -223,7 +223,15 @@ StashController& AppController::stash() {
                 book->addLibrary(library);
                 m_stash->setFlavourBook(std::move(book));
             };
-            connect(&library, &RecipeLibrary::changed, m_stash, give);
+            // While the folders are read, the book is made again twice a second at most.
+            auto* soon = new QTimer(m_stash);
+            soon->setSingleShot(true);
+            soon->setInterval(500);
+            connect(soon, &QTimer::timeout, m_stash, give);
+            connect(&library, &RecipeLibrary::changed, soon, [soon] {
+                if (!soon->isActive())
+                    soon->start();
+            });
             connect(&library, &RecipeLibrary::idle, m_stash, give);
             if (!library.reading() && !library.indexed())
                 library.start();

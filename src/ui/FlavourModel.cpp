@@ -47,13 +47,6 @@ void FlavourModel::setRows(std::vector<FlavourRow> rows) {
     endResetModel();
 }
 
-int FlavourModel::rowOf(const QString& key) const {
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (m_rows[i].figures.key == key)
-            return static_cast<int>(i);
-    return -1;
-}
-
 int FlavourModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }

@@ -39,7 +39,6 @@ class FlavourModel : public QAbstractTableModel {
     void setEditor(Edit edit) { m_edit = std::move(edit); }
     void setEditable(bool on) { m_editable = on; }
     const FlavourRow& rowAt(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
-    int rowOf(const QString& key) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

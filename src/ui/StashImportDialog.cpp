@@ -83,13 +83,12 @@ StashImportDialog::StashImportDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void StashImportDialog::prepare(const QString& file, const StashImport& import) {
-    m_summary->setText(
-        tr("%1: %2 bottle(s) to add, %3 to update, %4 already as they are, %5 line(s) refused.")
-            .arg(QFileInfo(file).fileName())
-            .arg(import.added.size())
-            .arg(import.updated.size())
-            .arg(import.unchanged)
-            .arg(import.refused.size()));
+    m_summary->setText(tr("%1 — to add: %2, to update: %3, as they are: %4, refused: %5.")
+                           .arg(QFileInfo(file).fileName())
+                           .arg(import.added.size())
+                           .arg(import.updated.size())
+                           .arg(import.unchanged)
+                           .arg(import.refused.size()));
     m_list->clear();
     const auto row = [this](int line, const QString& what, const Bottle* b,
                             const QString& details) {

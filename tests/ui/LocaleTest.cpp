@@ -157,7 +157,7 @@ TEST_F(LocaleTest, ACommaTypedOrPastedIsThePointInEveryNumberField) {
         const char* held; // null: unchanged
     };
     for (const Cell& c : cells)
-        for (const Entry& e : {Entry{"1,5", false, "1.5"}, Entry{"1,25", true, "1.25"},
+        for (const Entry& e : {Entry{"1,5", false, "1.5"}, Entry{"1,25\n", true, "1.25"},
                                Entry{"1,234.5", true, nullptr}}) {
             SCOPED_TRACE(std::to_string(c.column) + " " + e.text);
             const QString before = c.held(bottle());

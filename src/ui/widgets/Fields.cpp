@@ -84,11 +84,18 @@ DecimalCommaValidator::DecimalCommaValidator(std::function<bool()> active, bool 
     : QValidator(parent), m_active(std::move(active)), m_onePoint(onePoint) {}
 
 QValidator::State DecimalCommaValidator::validate(QString& input, int& pos) const {
-    Q_UNUSED(pos);
     if (m_active && !m_active())
         return Acceptable;
     input.replace(QLatin1Char(','), QLatin1Char('.'));
     if (m_onePoint) {
+        // A spreadsheet's cell comes with a line break, "1 234,5" with its blank: a cell
+        // holds the number alone.
+        for (qsizetype i = input.size() - 1; i >= 0; --i)
+            if (input.at(i).isSpace()) {
+                input.remove(i, 1);
+                if (i < pos)
+                    --pos;
+            }
         for (const QChar ch : std::as_const(input))
             if ((ch < QLatin1Char('0') || ch > QLatin1Char('9')) && ch != QLatin1Char('.'))
                 return Invalid;

@@ -20,8 +20,8 @@ class Prompts;
 
 // A comma is the decimal point where most hobbyists live: the comma of what the person
 // types or pastes becomes ".", as numbers are shown and stored. Only while `active` says
-// so (a field's own program-set text stays as it is); with `onePoint`, a text of anything
-// but digits and one point is refused.
+// so (a field's own program-set text stays as it is); with `onePoint`, blanks are dropped and
+// a text of anything but digits and one point is refused.
 class DecimalCommaValidator : public QValidator {
     Q_OBJECT
   public:

@@ -11,7 +11,9 @@
 #include "MainWindow.h"
 #include "MixDocument.h"
 #include "RecipeFile.h"
+#include "RecipeListModel.h"
 #include "RecipesController.h"
+#include "RecipesWindow.h"
 #include "ShotsWindow.h"
 #include "StashController.h"
 #include "StashDialogs.h"
@@ -727,6 +729,9 @@ TEST_F(StashTest, TheShareFieldTellsWhatYourRecipesSayOfItsFlavour) {
     // A flavour none of the recipes uses has no tip.
     type(T::Flav2Name, QStringLiteral("Mango"));
     EXPECT_TRUE(w().field(T::PctFlav2)->toolTip().isEmpty());
+    // The Recipes window opened after lists the recipes already read for the tip.
+    controller->recipes().show();
+    EXPECT_EVENTUALLY(controller->recipes().window().model().rowCount() == 3);
 }
 
 TEST_F(StashTest, AddOffersTheKindsBesideTheNameAndAKindPickedOutranksTheName) {

@@ -284,7 +284,7 @@ QWidget* StashWindow::buildFlavoursTab() {
     m_flavourView->setEditTriggers(QAbstractItemView::DoubleClicked |
                                    QAbstractItemView::EditKeyPressed |
                                    QAbstractItemView::AnyKeyPressed);
-    const int widths[] = {180, 60, 70, 70, 70, 80, 90, 60, 80, 160};
+    const int widths[] = {150, 60, 70, 70, 70, 80, 90, 55, 80, 160};
     for (int c = 0; c < FlavourModel::Columns; ++c)
         m_flavourView->setColumnWidth(c, widths[c]);
     m_flavourView->sortByColumn(FlavourModel::Name, Qt::AscendingOrder);

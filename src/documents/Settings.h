@@ -56,6 +56,7 @@ struct AppSettings {
     QString StashPlace;
     QString WeightsPlace;
     QString ShotsPlace;
+    QString ShoppingPlace;
     // Labels of batches with nicotine say so.
     bool LabelNicotineWarning = true;
     // The language the user chose ("de", "en", ...); empty: the desktop's. Read at the start.
@@ -94,6 +95,7 @@ inline constexpr SettingKey SettingKeys[] = {
     {"StashPlace", &AppSettings::StashPlace},
     {"WeightsPlace", &AppSettings::WeightsPlace},
     {"ShotsPlace", &AppSettings::ShotsPlace},
+    {"ShoppingPlace", &AppSettings::ShoppingPlace},
     {"LabelNicotineWarning", &AppSettings::LabelNicotineWarning},
     {"Language", &AppSettings::Language},
 };

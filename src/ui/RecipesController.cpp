@@ -374,6 +374,7 @@ ShoppingWindow& RecipesController::shoppingWindow() {
     if (m_shopping)
         return *m_shopping;
     m_shopping = new ShoppingWindow(&m_app.mainWidget());
+    AdoptToolWindow(*m_shopping, m_app.settings().ShoppingPlace, &m_app.mainWidget());
     connect(m_shopping, &ShoppingWindow::amountChanged, this, [this](int order, double ml) {
         if (order >= 0 && order < static_cast<int>(m_orders.size())) {
             m_orders[static_cast<std::size_t>(order)].ml = ml;

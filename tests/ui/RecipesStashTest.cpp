@@ -214,6 +214,10 @@ TEST_F(RecipesStashTest, AShoppingListIsListedCopiedSavedAndPrinted) {
     shop.orders()->selectRow(0);
     button(shop, "ShoppingRemoveButton")->click();
     EXPECT_EQ(shop.items()->rowCount(), 0);
+    // A tool window as the others: Escape closes it.
+    QApplication::setActiveWindow(&shop);
+    QTest::keyClick(shop.focusWidget() ? shop.focusWidget() : &shop, Qt::Key_Escape);
+    EXPECT_FALSE(shop.isVisible());
 }
 
 TEST_F(RecipesStashTest, TheListIsWideItsOrderAndSizeAreKeptAndUnpricedGoLast) {

@@ -226,6 +226,68 @@ The recipe shown may not be the whole of it.</source>
     </message>
 </context>
 <context>
+    <name>kovaq::Application</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::BatchModel</name>
+    <message>
+        <source>ready in %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ready tomorrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ready today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ready since %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kovaq::BookIcon</name>
     <message>
         <source>Recipes (Ctrl+R)</source>
@@ -254,6 +316,49 @@ The recipe shown may not be the whole of it.</source>
     </message>
     <message>
         <source>Contains nicotine</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::BottleModel</name>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml on hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottle ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PG/VG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicotine mg/ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g/ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -428,6 +533,7 @@ Exit status: 0 when done, 1 when the file or the stash cannot be read or the out
 cannot be written, 2 for a wrong command line, 3 when --check finds a mix that cannot
 be made or --stash-import refuses a line.
 </source>
+        <extracomment>The options, their values and the words in capitals stay as they are in every language.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -887,6 +993,22 @@ Do you want to replace it?</source>
         <source>Say &quot;Contains nicotine&quot; on labels of batches with nicotine</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Print Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Label size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The label as it will print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kovaq::MainWindow</name>
@@ -1047,6 +1169,42 @@ Do you want to replace it?</source>
     <name>kovaq::MixItCommand</name>
     <message>
         <source>Mix It</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::MixItDialog</name>
+    <message>
+        <source>Mix It</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steep days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Steep for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stash does not hold all of it:
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1757,6 +1915,16 @@ Like To Retain Either Or Both Of These Panel&apos;s Contents</source>
         <extracomment>The nicotine base&apos;s row once the base has a name (%1).</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Prop. Glycol (PG)</source>
+        <extracomment>The PG row&apos;s caption in the ingredients group.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veg. Glycerin (VG)</source>
+        <extracomment>The VG row&apos;s caption in the ingredients group.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kovaq::ScalesIcon</name>
@@ -2215,6 +2383,55 @@ Like To Retain Either Or Both Of These Panel&apos;s Contents</source>
 Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Stash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stash cannot be changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This mix cannot be made: %1.
+No batch was recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mix in the window has not been saved.
+Record a batch of it anyway? Its recipe is kept with the batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stash does not hold all this mix needs:
+%1
+
+Record the batch anyway? What is missing is noted with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no batch to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last batch, %1, and give back to the stash what it took?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kovaq::StashImportDialog</name>
@@ -2300,10 +2517,6 @@ Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 bottle(s) to add, %3 to update, %4 already as they are, %5 line(s) refused.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Add</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2317,6 +2530,10 @@ Nothing was imported.</source>
     </message>
     <message>
         <source>Refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — to add: %2, to update: %3, as they are: %4, refused: %5.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2539,6 +2756,74 @@ Nothing was imported.</source>
     </message>
     <message>
         <source>The new bottle&apos;s kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the stash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix It...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record a batch of the mix in the window (Ctrl+B)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the batches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Recipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recipe as it was mixed, as a new mix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Label...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mix in the window needs nothing yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For the mix in the window:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -26,10 +26,6 @@
 namespace kovaq {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("kovaq::StashCsv", text);
-}
-
 enum class Column { Kind, Name, Maker, OnHand, Size, Price, Ratio, Strength, Gravity, Notes };
 constexpr int kColumnCount = 10;
 const char* const kColumnNames[kColumnCount] = {"kind",      "name",  "maker", "on_hand_ml",
@@ -215,7 +211,8 @@ StashImport ReadStashCsv(std::string bytes, const std::vector<Bottle>& stash) {
     const QChar separator = reader.chooseSeparator();
     Record header;
     if (!reader.next(header) || header.cells.join(QString()).trimmed().isEmpty()) {
-        out.error = tr("The file holds no header row naming the columns.");
+        out.error = QCoreApplication::translate("kovaq::StashCsv",
+                                                "The file holds no header row naming the columns.");
         return out;
     }
     std::array<int, kColumnCount> at;
@@ -228,16 +225,19 @@ StashImport ReadStashCsv(std::string bytes, const std::vector<Bottle>& stash) {
             if (name != QLatin1String(kColumnNames[c]))
                 continue;
             if (at[c] >= 0) {
-                out.error = tr("The header names the column %1 twice.").arg(name);
+                out.error = QCoreApplication::translate("kovaq::StashCsv",
+                                                        "The header names the column %1 twice.")
+                                .arg(name);
                 return out;
             }
             at[c] = i;
         }
     }
     if (at[static_cast<int>(Column::Kind)] < 0) {
-        out.error = tr("The header row names no kind column; it needs kind, and may name "
-                       "name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity "
-                       "and notes.");
+        out.error = QCoreApplication::translate(
+            "kovaq::StashCsv", "The header row names no kind column; it needs kind, and may name "
+                               "name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity "
+                               "and notes.");
         return out;
     }
 
@@ -254,8 +254,10 @@ StashImport ReadStashCsv(std::string bytes, const std::vector<Bottle>& stash) {
     Record r;
     while (reader.next(r)) {
         if (r.unclosed) {
-            out.refused.push_back({r.line, tr("A quoted cell is not closed before the end "
-                                              "of the file.")});
+            out.refused.push_back(
+                {r.line, QCoreApplication::translate("kovaq::StashCsv",
+                                                     "A quoted cell is not closed before the end "
+                                                     "of the file.")});
             break;
         }
         if (r.cells.join(QString()).trimmed().isEmpty())
@@ -267,7 +269,8 @@ StashImport ReadStashCsv(std::string bytes, const std::vector<Bottle>& stash) {
         while (used > header.cells.size() && r.cells[used - 1].trimmed().isEmpty())
             --used;
         if (used > header.cells.size()) {
-            refuse(tr("The line has %1 cells; the header names %2.")
+            refuse(QCoreApplication::translate("kovaq::StashCsv",
+                                               "The line has %1 cells; the header names %2.")
                        .arg(used)
                        .arg(header.cells.size()));
             continue;
@@ -283,11 +286,13 @@ StashImport ReadStashCsv(std::string bytes, const std::vector<Bottle>& stash) {
             return kindText.compare(QLatin1String(k.token), Qt::CaseInsensitive) == 0;
         });
         if (kindText.isEmpty()) {
-            refuse(tr("The kind is missing."));
+            refuse(QCoreApplication::translate("kovaq::StashCsv", "The kind is missing."));
             continue;
         }
         if (kind == std::end(kKinds)) {
-            refuse(tr("The kind \"%1\" is none of base, pg, vg, flavour and vodka/water.")
+            refuse(QCoreApplication::translate(
+                       "kovaq::StashCsv",
+                       "The kind \"%1\" is none of base, pg, vg, flavour and vodka/water.")
                        .arg(kindText));
             continue;
         }
@@ -296,7 +301,7 @@ StashImport ReadStashCsv(std::string bytes, const std::vector<Bottle>& stash) {
         read.name = cell(Column::Name).trimmed();
         read.maker = cell(Column::Maker).trimmed();
         if (read.kind == BottleKind::Flavour && read.name.isEmpty()) {
-            refuse(tr("A flavour needs a name."));
+            refuse(QCoreApplication::translate("kovaq::StashCsv", "A flavour needs a name."));
             continue;
         }
         std::optional<QString> why;
@@ -310,12 +315,16 @@ StashImport ReadStashCsv(std::string bytes, const std::vector<Bottle>& stash) {
             const QString column = QString::fromLatin1(kColumnNames[static_cast<int>(l.column)]);
             const std::optional<double> v = ParseWholeNumber(ToUtf8(text));
             if (!v || !std::isfinite(*v))
-                why = tr("The %1 \"%2\" is not a number.").arg(column, cell(l.column).trimmed());
+                why =
+                    QCoreApplication::translate("kovaq::StashCsv", "The %1 \"%2\" is not a number.")
+                        .arg(column, cell(l.column).trimmed());
             else if (*v < 0)
-                why = tr("The %1 cannot be below 0.").arg(column);
+                why = QCoreApplication::translate("kovaq::StashCsv", "The %1 cannot be below 0.")
+                          .arg(column);
             else if (*v > l.most)
-                why = tr("The %1 cannot be more than %2.")
-                          .arg(column, ToQString(FormatNumber(l.most)));
+                why =
+                    QCoreApplication::translate("kovaq::StashCsv", "The %1 cannot be more than %2.")
+                        .arg(column, ToQString(FormatNumber(l.most)));
             if (why)
                 break;
             numbers[static_cast<int>(l.column)] = *v;
@@ -330,14 +339,18 @@ StashImport ReadStashCsv(std::string bytes, const std::vector<Bottle>& stash) {
         read.strength = numbers[static_cast<int>(Column::Strength)];
         const std::optional<int> ratio = ratioPosition(cell(Column::Ratio).trimmed());
         if (!ratio) {
-            refuse(tr("The pgvg \"%1\" is none of PG, 90-10 to 10-90, VG and none.")
+            refuse(QCoreApplication::translate(
+                       "kovaq::StashCsv",
+                       "The pgvg \"%1\" is none of PG, 90-10 to 10-90, VG and none.")
                        .arg(cell(Column::Ratio).trimmed()));
             continue;
         }
         read.ratio = *ratio;
         read.gravity = cell(Column::Gravity).trimmed();
         if (!read.gravity.isEmpty() && !ValidGravity(ToUtf8(read.gravity))) {
-            refuse(tr("The gravity \"%1\" is not a number from 0.5 to 2.").arg(read.gravity));
+            refuse(QCoreApplication::translate("kovaq::StashCsv",
+                                               "The gravity \"%1\" is not a number from 0.5 to 2.")
+                       .arg(read.gravity));
             continue;
         }
         read.notes = cell(Column::Notes);
@@ -382,7 +395,8 @@ std::optional<QString> StashStore::importBottles(StashImport& import) {
     QSqlDatabase db = QSqlDatabase::database(m_connection);
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(stash::tr("Unable to import the bottles"), &q);
+        return fail(
+            QCoreApplication::translate("kovaq::StashStore", "Unable to import the bottles"), &q);
     std::optional<QString> error;
     for (StashImport::Added& a : import.added)
         if ((error = addBottle(a.bottle)))
@@ -391,7 +405,8 @@ std::optional<QString> StashStore::importBottles(StashImport& import) {
         if (!error && (error = changeBottle(u.from.id, u.from, u.to)))
             break;
     if (!error && !QSqlQuery(db).exec(QStringLiteral("COMMIT")))
-        error = fail(stash::tr("Unable to import the bottles"));
+        error =
+            fail(QCoreApplication::translate("kovaq::StashStore", "Unable to import the bottles"));
     if (error) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         for (StashImport::Added& a : import.added)

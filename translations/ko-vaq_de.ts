@@ -5,443 +5,455 @@
     <name>ControlNames</name>
     <message>
         <source>Nic Base Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nik.-Base-Stärke</translation>
     </message>
     <message>
         <source>Nic Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nik.-Stärke</translation>
     </message>
     <message>
         <source>Volume To Make</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischmenge</translation>
     </message>
     <message>
         <source>%1 cost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kosten</translation>
     </message>
     <message>
         <source>%1 quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Menge</translation>
     </message>
     <message>
         <source>%1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Name</translation>
     </message>
     <message>
         <source>%1 percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Anteil</translation>
     </message>
     <message>
         <source>Nic Base PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>Nik.-Base PG-VG</translation>
     </message>
     <message>
         <source>Mix PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischung PG-VG</translation>
     </message>
     <message>
         <source>F%1 PG-VG</source>
         <extracomment>F1 to F8 name the flavours&apos; rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>F%1 PG-VG</translation>
     </message>
 </context>
 <context>
     <name>DesktopPrompts</name>
     <message>
         <source>Recipe folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezeptordner</translation>
     </message>
 </context>
 <context>
     <name>kovaq</name>
     <message>
         <source>The file holds no header row naming the columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat keine Kopfzeile mit den Namen der Spalten.</translation>
     </message>
     <message>
         <source>The header names the column %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopfzeile nennt die Spalte %1 zweimal.</translation>
     </message>
     <message>
         <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopfzeile nennt keine Spalte kind; sie braucht kind und kann name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity und notes nennen.</translation>
     </message>
     <message>
         <source>A quoted cell is not closed before the end of the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zelle in Anführungszeichen wird vor dem Ende der Datei nicht geschlossen.</translation>
     </message>
     <message>
         <source>The line has %1 cells; the header names %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile hat %1 Zellen; die Kopfzeile nennt %2.</translation>
     </message>
     <message>
         <source>The kind is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Art (kind) fehlt.</translation>
     </message>
     <message>
         <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Art (kind) „%1“ ist keine von base, pg, vg, flavour und vodka/water.</translation>
     </message>
     <message>
         <source>A flavour needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Aroma braucht einen Namen.</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert %1 „%2“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>The %1 cannot be below 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert %1 darf nicht unter 0 liegen.</translation>
     </message>
     <message>
         <source>The %1 cannot be more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert %1 darf nicht größer als %2 sein.</translation>
     </message>
     <message>
         <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert pgvg „%1“ ist keiner von PG, 90-10 bis 10-90, VG und none.</translation>
     </message>
     <message>
         <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dichte (gravity) „%1“ ist keine Zahl von 0.5 bis 2.</translation>
     </message>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Flasche</translation>
     </message>
 </context>
 <context>
     <name>kovaq::AddBottleCommand</name>
     <message>
         <source>Add Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Flasche hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>kovaq::AppController</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
     </message>
     <message>
         <source>Unable to read the settings from %1.
 Ko-Vaq goes on, but will not remember its folders, last file or layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen können nicht aus %1 gelesen werden.
+Ko-Vaq läuft weiter, merkt sich aber weder Ordner noch letzte Datei oder Anordnung.</translation>
     </message>
     <message>
         <source>Unable to write the settings to %1.
 Ko-Vaq goes on, but will not remember its folders, last file or layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen können nicht in %1 geschrieben werden.
+Ko-Vaq läuft weiter, merkt sich aber weder Ordner noch letzte Datei oder Anordnung.</translation>
     </message>
     <message>
         <source>No program to show the help is available.
 The help is in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Programm zum Anzeigen der Hilfe verfügbar.
+Die Hilfe liegt in %1</translation>
     </message>
     <message>
         <source>Help File Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfedatei fehlt</translation>
     </message>
     <message>
         <source>  There is Information Outstanding 
 So Your Mix Name May Not Be Correct
         Do You Still Want To Print?</source>
-        <translation type="unfinished"></translation>
+        <translation>  Es fehlen noch Angaben, 
+daher stimmt der Name Ihrer Mischung evtl. nicht
+        Trotzdem drucken?</translation>
     </message>
     <message>
         <source>Your Monitor Screen Is Too Small For This Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Bildschirm ist zu klein für dieses Programm</translation>
     </message>
     <message>
         <source>Sorry, But...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider...</translation>
     </message>
     <message>
         <source>So You Will Only Be Able To Run In Landscape Layout Mode,
          And The &apos;Layout&apos; Button Will Be Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Daher läuft das Programm nur im Querformat,
+         und die Schaltfläche &apos;Layout&apos; wird deaktiviert</translation>
     </message>
     <message>
         <source>Your Monitor Screen Has Limited Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Bildschirm ist nicht sehr hoch</translation>
     </message>
     <message>
         <source>Unable to open %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden.
+%2</translation>
     </message>
     <message>
         <source>Your Current Mix Has Not Been Saved 
          Do You Want To Save It?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre aktuelle Mischung ist nicht gespeichert 
+         Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>      Your Current Mix Has Not Been Saved 
                Do You Want To Save It?</source>
-        <translation type="unfinished"></translation>
+        <translation>      Ihre aktuelle Mischung ist nicht gespeichert 
+               Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>There is Information Outstanding 
     Do You Still Want To Save?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es fehlen noch Angaben 
+    Trotzdem speichern?</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 MiB; only its first %2 MiB were read.
 The recipe shown may not be the whole of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2 MiB; nur die ersten %2 MiB wurden gelesen.
+Das angezeigte Rezept ist vielleicht nicht vollständig.</translation>
     </message>
     <message>
         <source>Ko-Vaq files (*.mix)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko-Vaq-Dateien (*.mix)</translation>
     </message>
     <message>
         <source>Warning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung...</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Desktops</translation>
     </message>
     <message>
         <source>Ko-Vaq will follow the desktop&apos;s language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko-Vaq folgt ab dem nächsten Start der Sprache des Desktops.</translation>
     </message>
     <message>
         <source>Ko-Vaq will be in %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dem nächsten Start ist Ko-Vaq in der Sprache %1.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Sprache</translation>
+        <translation>Sprache</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Application</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::BatchModel</name>
     <message>
         <source>ready in %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>fertig in %1 Tagen</translation>
     </message>
     <message>
         <source>ready tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>morgen fertig</translation>
     </message>
     <message>
         <source>ready today</source>
-        <translation type="unfinished"></translation>
+        <translation>heute fertig</translation>
     </message>
     <message>
         <source>ready since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fertig seit %1</translation>
     </message>
     <message>
         <source>Short: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlt: %1</translation>
     </message>
     <message>
         <source>%1 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml</translation>
     </message>
     <message>
         <source>%1 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mg</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischt</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
     <name>kovaq::BookIcon</name>
     <message>
         <source>Recipes (Ctrl+R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte (Strg+R)</translation>
     </message>
     <message>
         <source>Recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte</translation>
     </message>
 </context>
 <context>
     <name>kovaq::BottleLabels</name>
     <message>
         <source>The printer&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckervorgabe</translation>
     </message>
     <message>
         <source>Mixed %1 · Ready %2</source>
         <extracomment>The day a batch was mixed (%1) and the day it has steeped (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gemischt %1 · Fertig %2</translation>
     </message>
     <message>
         <source>Base: %1</source>
         <extracomment>The maker of the nicotine base.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Base: %1</translation>
     </message>
     <message>
         <source>Contains nicotine</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält Nikotin</translation>
     </message>
 </context>
 <context>
     <name>kovaq::BottleModel</name>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller</translation>
     </message>
     <message>
         <source>ml on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>ml vorrätig</translation>
     </message>
     <message>
         <source>Bottle ml</source>
-        <translation type="unfinished"></translation>
+        <translation>Flasche ml</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>PG/VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG/VG</translation>
     </message>
     <message>
         <source>Nicotine mg/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikotin mg/ml</translation>
     </message>
     <message>
         <source>g/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>g/ml</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Calc</name>
     <message>
         <source>kovaq-calc: cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Mix: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischung: %1</translation>
     </message>
     <message>
         <source>Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutat</translation>
     </message>
     <message>
         <source>grams</source>
-        <translation type="unfinished"></translation>
+        <translation>Gramm</translation>
     </message>
     <message>
         <source>scale reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Waage zeigt</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>GESAMT</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
     <message>
         <source>Volume (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen (ml)</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>Status: %1%2</source>
         <extracomment>The status line: its cost part (%1), then its volume part (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Status: %1%2</translation>
     </message>
     <message>
         <source>The mix is too strong for this base.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mischung ist zu stark für diese Base.</translation>
     </message>
     <message>
         <source>Missing:%1</source>
         <extracomment>%1 is the recipe file&apos;s keys of the fields, each after a space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehlt:%1</translation>
     </message>
     <message>
         <source>(! marks a text shown in red)</source>
-        <translation type="unfinished"></translation>
+        <translation>(! kennzeichnet einen rot angezeigten Text)</translation>
     </message>
     <message>
         <source>kovaq-calc: cannot write the output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: die Ausgabe kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>kovaq-calc: cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>kovaq-calc: warning: %1 is longer than %2 MiB; only its first %2 MiB were read</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: Warnung: %1 ist größer als %2 MiB; nur die ersten %2 MiB wurden gelesen</translation>
     </message>
     <message>
         <source>kovaq-calc: cannot read the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: der Ordner %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>kovaq-calc: not used: %1</source>
         <extracomment>A line of the text that says nothing of a recipe (%1).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: nicht verwendet: %1</translation>
     </message>
     <message>
         <source>kovaq-calc: there is no recipe in %1: no flavour with its share, and no volume with a strength or a ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: in %1 ist kein Rezept: kein Aroma mit seinem Anteil und kein Volumen mit Stärke oder Verhältnis</translation>
     </message>
 </context>
 <context>
@@ -534,340 +546,441 @@ cannot be written, 2 for a wrong command line, 3 when --check finds a mix that c
 be made or --stash-import refuses a line.
 </source>
         <extracomment>The options, their values and the words in capitals stay as they are in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kovaq-calc [--json] FILE.mix
+       kovaq-calc --weights FILE.mix
+       kovaq-calc --check FILE.mix
+       kovaq-calc --list [--json] [--search WORDS] FOLDER...
+       kovaq-calc --report summary|details|weights [--notes] [--unused]
+                  [--text-size 8|10|12|14] [--json | --pdf OUT.pdf] FILE.mix
+       kovaq-calc --report label [--label-size 50x25|70x40|100x50] [--steep DAYS]
+                  [--db FILE] [--json | --pdf OUT.pdf] FILE.mix
+       kovaq-calc --to-text | --to-json FILE.mix
+       kovaq-calc --from-text FILE.txt OUT.mix | --from-json FILE.json OUT.mix
+       kovaq-calc --shots ML BOTTLE SHOT_MG SHOT_ML TARGET [--scale G] [--json]
+       kovaq-calc --dilute ML FROM_MG TO_MG [--base MG] [--scale G] [--json]
+       kovaq-calc --ratio ML PG TO_PG [--scale G] [--json]
+       kovaq-calc --stash [--json | --csv] [--db FILE]
+       kovaq-calc --stash-import FILE.csv [--db FILE]
+       kovaq-calc --makeable [--json] [--db FILE] FOLDER...
+       kovaq-calc --flavours [--json] FOLDER...
+       kovaq-calc --shopping [--json | --csv] [--db FILE] FILE.mix...
+       kovaq-calc --batches [--json | --csv] [--db FILE]
+       kovaq-calc --version | --help
+
+Lädt ein Ko-Vaq-Rezept wie „Öffnen...“ im Fenster und berechnet die Mischung.
+Ohne --report gibt es Volumen und Kosten jeder Zutat, die Summe, die
+Statuszeile und die fehlenden Felder aus.
+
+  --json         JSON statt Text ausgeben
+  --weights      die Wiegetabelle ausgeben: Gramm jeder Zutat und was die Waage
+                 nach jeder Zugabe zeigt
+  --check        in einer Zeile sagen, ob die Mischung machbar ist, und falls
+                 nicht, was machbar wäre; Exit-Status 0 wenn ja, 3 wenn nein
+  --list         jedes Rezept in den Ordnern und deren Unterordnern auflisten:
+                 Name, Stärke, Volumen, PG/VG, Aromen, Kosten, ob machbar, Datei;
+                 Exit-Status 1 nur, wenn ein Ordner gar nicht lesbar ist
+  --search WORDS mit --list nur die Rezepte, auf die jedes Wort passt: Wörter
+                 aus Name, Aroma, Notizen oder Dateiname, &quot;3mg&quot;, &quot;lemon 10%&quot;
+  --report KIND  den Bericht summary, details oder weights ausgeben, Zeile für
+                 Zeile, Tabs erhalten; oder das Flaschenetikett eines heute
+                 gemischten Ansatzes der Mischung
+  --label-size S Größe des Etiketts in Millimetern (Standard 50x25)
+  --steep DAYS   mit dem Etikett: die Tage, die es reift (Standard 7)
+  --to-text      das Rezept so ausgeben, wie „Rezept kopieren“ es kopiert, für
+                 einen Forumsbeitrag
+  --from-text    ein Rezept aus Text lesen wie „Rezept einfügen...“ (FILE.txt
+                 oder - für die Standardeingabe) und als OUT.mix speichern; nicht
+                 verwendete Zeilen gehen auf die Standardfehlerausgabe;
+                 Exit-Status 3, wenn der Text kein Rezept enthält
+  --to-json      das Rezept als JSON ausgeben ({&quot;format&quot;: &quot;ko-vaq-recipe&quot;,
+                 &quot;version&quot;: 1, &quot;recipe&quot;: {...}})
+  --from-json    ein solches JSON-Rezept als OUT.mix speichern
+  --shots        Nikotinshots in ein Shortfill: ML 0-mg-Liquid in einer Flasche
+                 (BOTTLE) dieser Größe, Shots zu je SHOT_MG und SHOT_ML, für
+                 TARGET mg
+  --dilute       ein fertiger Ansatz von ML mit FROM_MG auf TO_MG gebracht:
+                 0-mg-Liquid zum Abschwächen oder die Nikotinbase von --base MG
+                 zum Verstärken
+  --ratio        ein fertiger Ansatz von ML mit PG Prozent PG mit PG oder VG auf
+                 TO_PG gebracht
+  --scale G      worauf die Waage genau anzeigt: 0.1, 0.01 (Standard) oder
+                 0.001 g, für den Hinweis auf zu kleine Mengen zum Wiegen (auch
+                 mit --report weights)
+  --stash        die Flaschen des Vorrats auflisten: Art, Name, Hersteller, ml
+                 vorrätig, Flaschengröße, Preis, PG/VG, Nikotinstärke, Dichte
+  --batches      die gemischten Ansätze auflisten, neueste zuerst, mit dem Tag,
+                 an dem jeder fertig ist
+  --csv          mit --batches die Liste als CSV (RFC 4180, UTF-8, ISO-Daten);
+                 mit --stash die Flaschen in den Spalten, die --stash-import liest
+  --stash-import FILE.csv
+                 die Flaschen einer CSV-Datei zum Vorrat hinzufügen und die mit
+                 gleicher Art, gleichem Namen und Hersteller aktualisieren
+                 (Spalten in der Kopfzeile benannt, in beliebiger Reihenfolge:
+                 kind, name, maker, on_hand_ml, bottle_ml, price, pgvg, strength,
+                 gravity, notes); abgelehnte Zeilen gehen mit Nummer und Grund
+                 auf die Standardfehlerausgabe, Exit-Status 3; ganz abgelehnt,
+                 solange Ko-Vaq den Vorrat offen hat
+  --makeable     für jedes Rezept in den Ordnern: ob der Vorrat alles Nötige
+                 enthält, wie viel davon machbar ist und was fehlt
+  --flavours     für jedes Aroma in den Rezepten der Ordner: wie viele Rezepte es
+                 verwenden, sein niedrigster, mittlerer (Median) und höchster
+                 Anteil
+  --shopping     was die Rezeptdateien brauchen und dem Vorrat fehlt, in ml und
+                 in ganzen Flaschen der Größen, die der Vorrat kennt, zum letzten
+                 Preis
+  --db FILE      die Datenbank des Vorrats (Standard: die von Ko-Vaq,
+                 $XDG_DATA_HOME/Tresquall/Ko-Vaq/ko-vaq.sqlite); nur
+                 --stash-import schreibt hinein
+  --notes        die Notizen in den Bericht aufnehmen
+  --unused       nicht verwendete Zutaten aufnehmen (Bericht details)
+  --text-size N  Textgröße des Berichts in Punkt (Standard 12)
+  --pdf OUT.pdf  den Bericht als PDF schreiben (A4, Ränder von einem Viertelzoll;
+                 ein Etikett auf einer Seite seiner Größe)
+  --version      die Version anzeigen
+  --help         diesen Text anzeigen
+
+Exit-Status: 0 wenn erledigt, 1 wenn die Datei oder der Vorrat nicht lesbar ist
+oder die Ausgabe nicht geschrieben werden kann, 2 bei falscher Befehlszeile, 3 wenn
+--check eine nicht machbare Mischung findet oder --stash-import eine Zeile ablehnt.
+</translation>
     </message>
     <message>
         <source>one of --shots, --dilute and --ratio at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>nur eine der Optionen --shots, --dilute und --ratio auf einmal</translation>
     </message>
     <message>
         <source>usage: kovaq-calc %1: %2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kovaq-calc %1: %2 fehlt</translation>
     </message>
     <message>
         <source>usage: kovaq-calc %1: %2 %3 is not a figure from 0 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kovaq-calc %1: %2 %3 ist keine Zahl von 0 bis %4</translation>
     </message>
     <message>
         <source>usage: kovaq-calc --dilute ML FROM_MG TO_MG --base MG: MG %1 is not a figure from 0 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kovaq-calc --dilute ML FROM_MG TO_MG --base MG: MG %1 ist keine Zahl von 0 bis 1000</translation>
     </message>
     <message>
         <source>--scale takes 0.1, 0.01 or 0.001</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale nimmt 0.1, 0.01 oder 0.001</translation>
     </message>
     <message>
         <source>--report takes summary, details, weights or label</source>
-        <translation type="unfinished"></translation>
+        <translation>--report nimmt summary, details, weights oder label</translation>
     </message>
     <message>
         <source>--text-size takes 8, 10, 12 or 14</source>
-        <translation type="unfinished"></translation>
+        <translation>--text-size nimmt 8, 10, 12 oder 14</translation>
     </message>
     <message>
         <source>one of --to-text, --to-json, --from-text and --from-json at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>nur eine der Optionen --to-text, --to-json, --from-text und --from-json auf einmal</translation>
     </message>
     <message>
         <source>--label-size takes 50x25, 70x40 or 100x50</source>
-        <translation type="unfinished"></translation>
+        <translation>--label-size nimmt 50x25, 70x40 oder 100x50</translation>
     </message>
     <message>
         <source>--steep takes a number of days from 0 to 365</source>
-        <translation type="unfinished"></translation>
+        <translation>--steep nimmt eine Anzahl Tage von 0 bis 365</translation>
     </message>
     <message>
         <source>unknown option %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1
+</translation>
     </message>
     <message>
         <source>only one file at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>nur eine Datei auf einmal</translation>
     </message>
     <message>
         <source>--%1 goes with --json and --scale (and --base) only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 geht nur mit --json und --scale (und --base)</translation>
     </message>
     <message>
         <source>--%1 goes with --json and --scale only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 geht nur mit --json und --scale</translation>
     </message>
     <message>
         <source>--base goes with --dilute</source>
-        <translation type="unfinished"></translation>
+        <translation>--base gehört zu --dilute</translation>
     </message>
     <message>
         <source>--scale goes with --shots, --dilute, --ratio and --report weights</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale gehört zu --shots, --dilute, --ratio und --report weights</translation>
     </message>
     <message>
         <source>--stash-import, --makeable, --flavours and --shopping go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--stash-import, --makeable, --flavours und --shopping nur einzeln</translation>
     </message>
     <message>
         <source>--stash-import, --makeable, --flavours and --shopping go with --json, --csv and --db only</source>
-        <translation type="unfinished"></translation>
+        <translation>--stash-import, --makeable, --flavours und --shopping gehen nur mit --json, --csv und --db</translation>
     </message>
     <message>
         <source>--stash-import goes with --db only</source>
-        <translation type="unfinished"></translation>
+        <translation>--stash-import geht nur mit --db</translation>
     </message>
     <message>
         <source>--flavours goes with --json only</source>
-        <translation type="unfinished"></translation>
+        <translation>--flavours geht nur mit --json</translation>
     </message>
     <message>
         <source>--makeable goes with --json and --db only</source>
-        <translation type="unfinished"></translation>
+        <translation>--makeable geht nur mit --json und --db</translation>
     </message>
     <message>
         <source>--json and --csv go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--json und --csv nur einzeln</translation>
     </message>
     <message>
         <source>--shopping needs a recipe file</source>
-        <translation type="unfinished"></translation>
+        <translation>--shopping braucht eine Rezeptdatei</translation>
     </message>
     <message>
         <source>--makeable and --flavours need a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--makeable und --flavours brauchen einen Ordner</translation>
     </message>
     <message>
         <source>--%1 goes alone (or with --db)</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 steht allein (oder mit --db)</translation>
     </message>
     <message>
         <source>--%1 goes alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 steht allein</translation>
     </message>
     <message>
         <source>--%1 needs the file to read and the recipe file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 braucht die zu lesende Datei und die zu schreibende Rezeptdatei</translation>
     </message>
     <message>
         <source>--%1 needs a recipe file</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 braucht eine Rezeptdatei</translation>
     </message>
     <message>
         <source>--db goes with --stash, --batches, --to-text or --report label</source>
-        <translation type="unfinished"></translation>
+        <translation>--db gehört zu --stash, --batches, --to-text oder --report label</translation>
     </message>
     <message>
         <source>--stash and --batches go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--stash und --batches nur einzeln</translation>
     </message>
     <message>
         <source>--stash and --batches go with --json, --csv and --db only</source>
-        <translation type="unfinished"></translation>
+        <translation>--stash und --batches gehen nur mit --json, --csv und --db</translation>
     </message>
     <message>
         <source>--csv goes with --stash, --batches or --shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv gehört zu --stash, --batches oder --shopping</translation>
     </message>
     <message>
         <source>--label-size and --steep go with --report label</source>
-        <translation type="unfinished"></translation>
+        <translation>--label-size und --steep gehören zu --report label</translation>
     </message>
     <message>
         <source>--db goes with --stash, --batches or --report label</source>
-        <translation type="unfinished"></translation>
+        <translation>--db gehört zu --stash, --batches oder --report label</translation>
     </message>
     <message>
         <source>--list goes with --json and --search only</source>
-        <translation type="unfinished"></translation>
+        <translation>--list geht nur mit --json und --search</translation>
     </message>
     <message>
         <source>--search goes with --list</source>
-        <translation type="unfinished"></translation>
+        <translation>--search gehört zu --list</translation>
     </message>
     <message>
         <source>--pdf, --notes and --unused go with --report</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf, --notes und --unused gehören zu --report</translation>
     </message>
     <message>
         <source>--json holds the weights already</source>
-        <translation type="unfinished"></translation>
+        <translation>--json enthält die Gewichte bereits</translation>
     </message>
 </context>
 <context>
     <name>kovaq::CalcStash</name>
     <message>
         <source>kovaq-calc: warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: Warnung: %1</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller</translation>
     </message>
     <message>
         <source>On hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorrätig</translation>
     </message>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Flasche</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischt</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Calculation</name>
     <message>
         <source>Cost Ignored, </source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Kosten, </translation>
     </message>
     <message>
         <source>Cost OK, </source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten OK, </translation>
     </message>
     <message>
         <source>Cost Pending, </source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten offen, </translation>
     </message>
     <message>
         <source>Volumes OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengen OK</translation>
     </message>
     <message>
         <source>Vols Pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengen offen</translation>
     </message>
     <message>
         <source>Cost Pending,</source>
         <extracomment>Before the first calculation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kosten offen,</translation>
     </message>
     <message>
         <source>Qty Pending</source>
         <extracomment>Before the first calculation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menge offen</translation>
     </message>
     <message>
         <source>This Mix Cannot Be Achieved</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Mischung ist nicht machbar</translation>
     </message>
     <message>
         <source>    You could try reducing the Mix Strength
     or changing the PG/VG ratio of your mix.
 Also, you could try reducing the percentages
    of your flavours or vodka/water additive</source>
-        <translation type="unfinished"></translation>
+        <translation>    Sie könnten die Nikotinstärke senken
+    oder das PG/VG-Verhältnis ändern.
+Auch könnten Sie die Anteile Ihrer Aromen
+   oder des Wodka/Wasser-Zusatzes senken</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ChangeBottleCommand</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändern</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ChangeFlavourNoteCommand</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändern</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Feasibility</name>
     <message>
         <source>the mix ratio can be from %1 to %2 PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>kann das Mischverhältnis von %1 bis %2 PG-VG reichen</translation>
     </message>
     <message>
         <source>the mix ratio can be %1 PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>kann das Mischverhältnis %1 PG-VG sein</translation>
     </message>
     <message>
         <source>no mix ratio works</source>
-        <translation type="unfinished"></translation>
+        <translation>passt kein Mischverhältnis</translation>
     </message>
     <message>
         <source>up to %1 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>sind bis zu %1 mg möglich</translation>
     </message>
     <message>
         <source>up to %1 mg at %2</source>
         <extracomment>%2 is a PG-VG ratio such as 70-30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sind bis zu %1 mg bei %2 möglich</translation>
     </message>
     <message>
         <source>the flavours and vodka/water at %1 % of their shares</source>
-        <translation type="unfinished"></translation>
+        <translation>sind die Aromen und Wodka/Wasser mit %1 % ihrer Anteile möglich</translation>
     </message>
     <message>
         <source>%1, or %2</source>
         <extracomment>Joins one more choice (%2) to the choices before it (%1).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, oder %2</translation>
     </message>
     <message>
         <source>With these ingredients %1.</source>
         <extracomment>%1 is the choices, joined.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesen Zutaten %1.</translation>
     </message>
     <message>
         <source>can be made</source>
-        <translation type="unfinished"></translation>
+        <translation>machbar</translation>
     </message>
     <message>
         <source>nothing to make: the volume to make is 0</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts zu mischen: die Mischmenge ist 0</translation>
     </message>
     <message>
         <source>too strong for this base</source>
-        <translation type="unfinished"></translation>
+        <translation>zu stark für diese Base</translation>
     </message>
     <message>
         <source>cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht machbar</translation>
     </message>
 </context>
 <context>
     <name>kovaq::FileFlows</name>
     <message>
         <source>Unable to write to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Warning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung...</translation>
     </message>
 </context>
 <context>
     <name>kovaq::FlavourBook</name>
     <message numerus="yes">
         <source>%1: in %n of your recipes, %2 %, usually %3 %</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: in %n Ihrer Rezepte, %2 %, meist %3 %</numerusform>
+            <numerusform>%1: in %n Ihrer Rezepte, %2 %, meist %3 %</numerusform>
         </translation>
     </message>
 </context>
@@ -876,158 +989,158 @@ Do you want to replace it?</source>
     <message>
         <source>none</source>
         <comment>no rating</comment>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
 </context>
 <context>
     <name>kovaq::FlavourModel</name>
     <message>
         <source>Flavour</source>
-        <translation type="unfinished"></translation>
+        <translation>Aroma</translation>
     </message>
     <message>
         <source>Recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte</translation>
     </message>
     <message>
         <source>Lowest %</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. %</translation>
     </message>
     <message>
         <source>Median %</source>
-        <translation type="unfinished"></translation>
+        <translation>Median %</translation>
     </message>
     <message>
         <source>Highest %</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. %</translation>
     </message>
     <message>
         <source>ml on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>ml vorrätig</translation>
     </message>
     <message>
         <source>Last mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zul. gemischt</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertung</translation>
     </message>
     <message>
         <source>Preferred %</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevorzugt %</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
 </context>
 <context>
     <name>kovaq::HelpIcon</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ImportBottlesCommand</name>
     <message>
         <source>Import Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaschen importieren</translation>
     </message>
 </context>
 <context>
     <name>kovaq::IngredientPanel</name>
     <message>
         <source>  Ingredient Details  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Zutatendetails  </translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen</translation>
     </message>
     <message>
         <source>Cost (£/$/€)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten (£/$/€)</translation>
     </message>
     <message>
         <source>Qty</source>
         <extracomment>Short for quantity: the bottle&apos;s size the cost is for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inh.</translation>
     </message>
     <message>
         <source>Nic Base</source>
         <extracomment>The nicotine base: the liquid of known nicotine strength the mix is thinned from; short, it stands in a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nik.-Base</translation>
     </message>
     <message>
         <source>Click to change base type</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die Art der Base zu ändern</translation>
     </message>
     <message>
         <source>per</source>
         <extracomment>Between a cost and the quantity it buys: &quot;12.50 per 100 ml&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pro</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>PG–VG (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>PG–VG (%)</translation>
     </message>
     <message>
         <source>Nic Base Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nik.-Base-Stärke</translation>
     </message>
     <message>
         <source>mg</source>
         <extracomment>Milligrams of nicotine per millilitre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mg</translation>
     </message>
 </context>
 <context>
     <name>kovaq::LabelDialog</name>
     <message>
         <source>Say &quot;Contains nicotine&quot; on labels of batches with nicotine</source>
-        <translation type="unfinished"></translation>
+        <translation>„Enthält Nikotin“ auf Etiketten von Ansätzen mit Nikotin</translation>
     </message>
     <message>
         <source>Print Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etikett drucken</translation>
     </message>
     <message>
         <source>&amp;Label size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>The label as it will print</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Etikett, wie es gedruckt wird</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
 </context>
 <context>
     <name>kovaq::MainWindow</name>
     <message>
         <source>  Notes  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Notizen  </translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>V %1</source>
         <extracomment>The tooltip of the program&apos;s name: its version, as &quot;V 1.0.1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V %1</translation>
     </message>
     <message>
         <source>The free DIY e-juice mixing calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Der kostenlose Rechner zum Liquid-Selbermischen</translation>
     </message>
     <message>
         <source>Open...</source>
@@ -1035,115 +1148,115 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern...</translation>
     </message>
     <message>
         <source>New Mix...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Mix...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
     <message>
         <source>Copy Recipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezept kopieren</translation>
     </message>
     <message>
         <source>Paste Recipe...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezept einfügen...</translation>
     </message>
     <message>
         <source>Export JSON...</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON-Export...</translation>
     </message>
     <message>
         <source>Import JSON...</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON-Import...</translation>
     </message>
     <message>
         <source>Recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte</translation>
     </message>
     <message>
         <source>Stash</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorrat</translation>
     </message>
     <message>
         <source>Mix It...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischen...</translation>
     </message>
     <message>
         <source>Mix By Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Gewicht</translation>
     </message>
     <message>
         <source>Shots and Fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Shots &amp; Korrektur</translation>
     </message>
     <message>
         <source>Layout</source>
         <extracomment>The button that turns the window between portrait and landscape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Please visit me at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuchen Sie mich unter %1</translation>
     </message>
     <message>
         <source>Visit My Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu meiner Website</translation>
     </message>
     <message>
         <source>Email me for help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe per E-Mail</translation>
     </message>
     <message>
         <source>email me</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine gültige Dezimalzahl</translation>
     </message>
     <message>
         <source>Entry Was Too Long</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe war zu lang</translation>
     </message>
     <message>
         <source>Use %1</source>
         <extracomment>A button that picks the nearest PG/VG ratio the mix can have, as in &quot;Use 40-60&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf %1</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
     <message>
         <source>%1 volume: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its volume.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Volumen: %2</translation>
     </message>
     <message>
         <source>%1 cost: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its cost.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kosten: %2</translation>
     </message>
     <message>
         <source>TOTAL cost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtkosten: %1</translation>
     </message>
     <message>
         <source>Cost status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstatus: %1</translation>
     </message>
     <message>
         <source>Volume status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumenstatus: %1</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1154,7 +1267,7 @@ Do you want to replace it?</source>
     <name>kovaq::MenuIcon</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
 </context>
 <context>
@@ -1162,50 +1275,51 @@ Do you want to replace it?</source>
     <message>
         <source>Untitled</source>
         <extracomment>The name of a new mix until the user names it; it is saved as the recipe&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>
     <name>kovaq::MixItCommand</name>
     <message>
         <source>Mix It</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischen</translation>
     </message>
 </context>
 <context>
     <name>kovaq::MixItDialog</name>
     <message>
         <source>Mix It</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischen</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> Tage</translation>
     </message>
     <message>
         <source>Steep days</source>
-        <translation type="unfinished"></translation>
+        <translation>Reifetage</translation>
     </message>
     <message>
         <source>&amp;Steep for:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reifezeit:</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notiz:</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintragen</translation>
     </message>
     <message>
         <source>The stash does not hold all of it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorrat enthält nicht alles davon:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1213,171 +1327,172 @@ Do you want to replace it?</source>
     <message>
         <source>%1 — %2</source>
         <comment>a name and its maker</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
     <name>kovaq::NotesEdit</name>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
     <name>kovaq::OneBottleAwayDialog</name>
     <message>
         <source>One Bottle Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Flasche fehlt</translation>
     </message>
     <message>
         <source>Each of these bottles alone would let you make more of your recipes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede dieser Flaschen allein ließe Sie mehr Ihrer Rezepte mischen:</translation>
     </message>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Flasche</translation>
     </message>
     <message>
         <source>Recipes it makes possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte, die sie ermöglicht</translation>
     </message>
     <message>
         <source>Short by (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlt (ml)</translation>
     </message>
     <message>
         <source>Bottles that would make more recipes possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaschen, die mehr Rezepte ermöglichen würden</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>No single bottle would make another recipe possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine einzelne Flasche würde ein weiteres Rezept ermöglichen.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::PasteRecipeDialog</name>
     <message>
         <source>Paste Recipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezept einfügen</translation>
     </message>
     <message>
         <source>&amp;Recipe text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rezepttext:</translation>
     </message>
     <message>
         <source>Recipe text</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepttext</translation>
     </message>
     <message>
         <source>Open Text File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei öffnen...</translation>
     </message>
     <message>
         <source>What Ko-Vaq reads in it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Ko-Vaq darin liest:</translation>
     </message>
     <message>
         <source>Keep the lines not used in the notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verwendete Zeilen in den Notizen behalten</translation>
     </message>
     <message>
         <source>Use It</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Text files (*.txt *.text *.md);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt *.text *.md);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Unable to open %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden.
+%2</translation>
     </message>
     <message>
         <source>&lt;b&gt;There is no recipe in this text.&lt;/b&gt; Ko-Vaq looks for flavours with their shares (&quot;Lemon 3%&quot;), or a volume with a strength or a PG/VG ratio. Nothing will change.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;In diesem Text ist kein Rezept.&lt;/b&gt; Ko-Vaq sucht nach Aromen mit ihren Anteilen („Lemon 3%“) oder nach einem Volumen mit einer Stärke oder einem PG/VG-Verhältnis. Es ändert sich nichts.</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>%1 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml</translation>
     </message>
     <message>
         <source>%1 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mg</translation>
     </message>
     <message>
         <source>Nicotine base: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikotinbase: %1</translation>
     </message>
     <message>
         <source>%1 stands as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: übernommen als %2</translation>
     </message>
     <message>
         <source>Shortened to fit the window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekürzt, damit es ins Fenster passt:</translation>
     </message>
     <message>
         <source>Vodka/Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wodka/Wasser</translation>
     </message>
     <message>
         <source>* shortened to fit the window (the whole names are in the tooltip)</source>
-        <translation type="unfinished"></translation>
+        <translation>* gekürzt, damit es ins Fenster passt (die vollen Namen stehen im Tooltip)</translation>
     </message>
     <message numerus="yes">
         <source>Notes: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Notizen: %n Zeile</numerusform>
+            <numerusform>Notizen: %n Zeilen</numerusform>
         </translation>
     </message>
     <message>
         <source>Not used (kept in the notes):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verwendet (in den Notizen behalten):</translation>
     </message>
     <message>
         <source>Not used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verwendet:</translation>
     </message>
 </context>
 <context>
     <name>kovaq::PrintJob</name>
     <message>
         <source>The margins and text size leave no room for a line on this paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ränder und Textgröße lassen auf diesem Papier keinen Platz für eine Zeile.</translation>
     </message>
     <message>
         <source>Printer is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>The printer did not take the next page; the print was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker hat die nächste Seite nicht angenommen; der Druck wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The printer did not finish the print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker hat den Druck nicht abgeschlossen.</translation>
     </message>
 </context>
 <context>
@@ -1389,7 +1504,11 @@ Do you want to replace it?</source>
    Click On Page To Clear This Message
   Or Change Size Of Image/Margins/Page</source>
         <extracomment>Centred by the leading blanks in a hint over the page&apos;s preview.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Das Bild passt nicht auf dieses Papier -
+            und wird beschnitten
+
+   Auf die Seite klicken, um dies auszublenden,
+  oder Bild-/Rand-/Seitengröße ändern</translation>
     </message>
     <message>
         <source>     Text Will Not Fit This Size Paper - 
@@ -1399,191 +1518,197 @@ Do you want to replace it?</source>
   Click On Page To Clear This Message 
  Or Change Size Of Text/Margins/Page </source>
         <extracomment>Centred by the leading blanks in a hint over the page&apos;s preview.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Der Text passt nicht auf dieses Papier - 
+           der Drucker bricht evtl. Zeilen um 
+       oder druckt mehr als eine Seite
+
+  Auf die Seite klicken, um dies auszublenden, 
+ oder Text-/Rand-/Seitengröße ändern </translation>
     </message>
     <message>
         <source>Printing Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckoptionen</translation>
     </message>
     <message>
         <source>You Have 3 Options For Printing - Please Choose One</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei Arten zu drucken - bitte wählen Sie eine</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Screen Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Include Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Notizen</translation>
     </message>
     <message>
         <source>Include Unused Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit unbenutzten Zutaten</translation>
     </message>
     <message>
         <source>Printer Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker-Minimum</translation>
     </message>
     <message>
         <source>Narrow (0.125&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmal (0.125&quot;)</translation>
     </message>
     <message>
         <source>Normal (0.25&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal (0.25&quot;)</translation>
     </message>
     <message>
         <source>Wide (0.5&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breit (0.5&quot;)</translation>
     </message>
     <message>
         <source>Ex Wide (0.75&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrabreit (0.75&quot;)</translation>
     </message>
     <message>
         <source>Left Margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Rand</translation>
     </message>
     <message>
         <source>Top Margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Rand</translation>
     </message>
     <message>
         <source>Text Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Textgröße</translation>
     </message>
     <message>
         <source>v. Small (8pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr klein (8pt)</translation>
     </message>
     <message>
         <source>Small (10pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein (10pt)</translation>
     </message>
     <message>
         <source>Normal (12pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal (12pt)</translation>
     </message>
     <message>
         <source>Large (14pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß (14pt)</translation>
     </message>
     <message>
         <source>25%</source>
-        <translation type="unfinished"></translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>FitToPage</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Image Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße</translation>
     </message>
     <message>
         <source>Printer is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker ist nicht verfügbar.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::PrintProgressWindow</name>
     <message>
         <source>Printing Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild wird gedruckt...</translation>
     </message>
     <message>
         <source>Please Wait - Rendering  Image
 And Sending To Printer</source>
         <extracomment>Shown on two lines, broken where the line break stands.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten - Bild wird erstellt
+und an den Drucker gesendet</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RecipeListModel</name>
     <message>
         <source>✓ %1 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>✓ %1 ml</translation>
     </message>
     <message>
         <source>up to %1 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>bis %1 ml</translation>
     </message>
     <message>
         <source>needs %1</source>
-        <translation type="unfinished"></translation>
+        <translation>braucht %1</translation>
     </message>
     <message>
         <source>%1: %2 ml needed, %3 ml on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ml nötig, %3 ml vorrätig</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>PG/VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG/VG</translation>
     </message>
     <message>
         <source>Flavours</source>
-        <translation type="unfinished"></translation>
+        <translation>Aromen</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>Can be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Machbar</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Can make</source>

@@ -500,7 +500,7 @@ QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
         }
         case Made:
             return problem ? ToQString(e.problem())
-                           : (e.canBeMade() ? QStringLiteral("Yes") : ToQString(e.status()));
+                           : (e.canBeMade() ? tr("Yes") : ToQString(e.status()));
         case Folder:
             return PathFromNative(e.folder());
         case Modified:

@@ -155,7 +155,7 @@ void RecipesController::duplicate(const QString& path) {
         const FileBytes bytes = ReadRegularFile(NativeFromPath(path), std::size_t(1) << 30);
         if (bytes.status != ReadStatus::Ok ||
             !ReplaceFileContents(NativeFromPath(copy), bytes.bytes)) {
-            m_prompts.errorBox(m_window, QStringLiteral("Unable to write to %1.").arg(copy));
+            m_prompts.errorBox(m_window, tr("Unable to write to %1.").arg(copy));
             return;
         }
         if (m_library)

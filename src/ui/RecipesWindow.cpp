@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -39,7 +40,9 @@
 namespace kovaq {
 namespace {
 
-const QString kWarning = QStringLiteral("Warning...");
+QString warningCaption() {
+    return QCoreApplication::translate("kovaq::RecipesWindow", "Warning...");
+}
 
 // Names and flavours with the searched words lit, as a marker pen would.
 class HighlightDelegate : public QStyledItemDelegate {
@@ -103,10 +106,9 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     auto* top = new QHBoxLayout;
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("RecipeSearch"));
-    m_search->setPlaceholderText(QStringLiteral("Search: words of a name, flavour or note, "
-                                                "3mg, lemon 10%"));
+    m_search->setPlaceholderText(tr("Search: words of a name, flavour or note, 3mg, lemon 10%"));
     m_search->setClearButtonEnabled(true);
-    m_search->setAccessibleName(QStringLiteral("Search recipes"));
+    m_search->setAccessibleName(tr("Search recipes"));
     m_search->installEventFilter(this);
     top->addWidget(m_search, 1);
     m_onlyMakeable = new QCheckBox(tr("Only what I can make"), this);
@@ -133,7 +135,7 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
             m_list->selectionModel()->clearSelection();
     });
     m_list->setObjectName(QStringLiteral("RecipeList"));
-    m_list->setAccessibleName(QStringLiteral("Recipes"));
+    m_list->setAccessibleName(tr("Recipes"));
     m_list->setModel(m_model);
     m_list->setItemDelegate(new HighlightDelegate(*m_model, m_list));
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -175,14 +177,14 @@ RecipesWindow::RecipesWindow(RecipeLibrary& library, Prompts& prompts, QWidget* 
     shopping->setObjectName(QStringLiteral("AddToShoppingButton"));
     shopping->setToolTip(
         tr("Puts the chosen recipe on the shopping list, with what to buy for it"));
-    auto* folders = new QPushButton(QStringLiteral("Folders..."), this);
+    auto* folders = new QPushButton(tr("Folders..."), this);
     folders->setObjectName(QStringLiteral("RecipeFoldersButton"));
-    auto* stash = new QPushButton(QStringLiteral("Stash..."), this);
+    auto* stash = new QPushButton(tr("Stash..."), this);
     stash->setObjectName(QStringLiteral("StashButton"));
-    stash->setToolTip(QStringLiteral("The bottles you own and the batches you mixed (Ctrl+T)"));
-    auto* open = new QPushButton(QStringLiteral("Open"), this);
+    stash->setToolTip(tr("The bottles you own and the batches you mixed (Ctrl+T)"));
+    auto* open = new QPushButton(tr("Open"), this);
     open->setObjectName(QStringLiteral("RecipeOpenButton"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("RecipesCloseButton"));
     for (QPushButton* b : {oneBottle, shopping, folders, stash, open, close}) {
         b->setAutoDefault(false);
@@ -252,21 +254,19 @@ void RecipesWindow::selectPath(const QString& path) {
 void RecipesWindow::updateStatus() {
     QString text;
     if (m_library.reading() && m_readTotal > 0 && m_readDone < m_readTotal)
-        text = QStringLiteral("Reading recipes\u2026 %1 of %2")
-                   .arg(grouped(m_readDone), grouped(m_readTotal));
+        text = tr("Reading recipes\u2026 %1 of %2").arg(grouped(m_readDone), grouped(m_readTotal));
     else if (m_library.reading() || !m_library.indexed())
-        text = QStringLiteral("Reading recipes\u2026"); // not "0 recipes" while a folder is slow
+        text = tr("Reading recipes\u2026"); // not "0 recipes" while a folder is slow
     else if (m_model->query().empty())
-        text = m_library.count() == 1
-                   ? QStringLiteral("1 recipe")
-                   : QStringLiteral("%1 recipes").arg(grouped(m_library.count()));
+        text = tr("%Ln recipe(s)", nullptr, m_library.count());
     else
-        text = QStringLiteral("%1 of %2 recipes")
-                   .arg(grouped(m_model->matching()), grouped(m_library.count()));
+        text =
+            tr("%1 of %Ln recipe(s)", nullptr, m_library.count()).arg(grouped(m_model->matching()));
     for (const std::string& f : m_library.unreadableFolders())
-        text += QStringLiteral(" \u2014 cannot read %1").arg(PathFromNative(f));
+        text = tr("%1 \u2014 cannot read %2").arg(text, PathFromNative(f));
     if (m_library.polling())
-        text += tr(" \u2014 some folders read every %n seconds", nullptr, m_library.pollSeconds());
+        text = tr("%1 \u2014 some folders read every %n seconds", nullptr, m_library.pollSeconds())
+                   .arg(text);
     m_status->setText(text);
 }
 
@@ -275,8 +275,8 @@ bool RecipesWindow::stillThere(const QString& path) {
     if (StampOf(native))
         return true;
     m_library.refreshFile(native); // its row goes now
-    m_prompts.message(this, tr("%1 is no longer there.").arg(QFileInfo(path).fileName()), kWarning,
-                      Prompts::Icon::Warning, Prompts::Buttons::Ok);
+    m_prompts.message(this, tr("%1 is no longer there.").arg(QFileInfo(path).fileName()),
+                      warningCaption(), Prompts::Icon::Warning, Prompts::Buttons::Ok);
     return false;
 }
 
@@ -336,16 +336,16 @@ void RecipesWindow::trashSelected() {
 void RecipesWindow::trashPath(const QString& path) {
     if (path.isEmpty() || !stillThere(path))
         return;
-    if (m_prompts.message(
-            this, QStringLiteral("Move %1 to the trash?").arg(QFileInfo(path).fileName()), kWarning,
-            Prompts::Icon::Warning, Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+    if (m_prompts.message(this, tr("Move %1 to the trash?").arg(QFileInfo(path).fileName()),
+                          warningCaption(), Prompts::Icon::Warning,
+                          Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
         return;
     // The folder may have changed while the question was up: still the file asked about?
     if (!stillThere(path))
         return;
     // The desktop's trash, where there is one; never a plain delete.
     if (!QFile::moveToTrash(path))
-        m_prompts.errorBox(this, QStringLiteral("Unable to move %1 to the trash.").arg(path));
+        m_prompts.errorBox(this, tr("Unable to move %1 to the trash.").arg(path));
     m_library.refreshFile(NativeFromPath(path));
 }
 
@@ -358,19 +358,17 @@ void RecipesWindow::showRowMenu(const QPoint& at) {
     const QString path = index.data(RecipeListModel::PathRole).toString();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("RecipeMenu"));
-    menu.addAction(QStringLiteral("Open"), this, [this, path] { openPath(path); });
+    menu.addAction(tr("Open"), this, [this, path] { openPath(path); });
     menu.addAction(tr("Show in folder"), this, [this, path] { showInFolder(path); });
     menu.addAction(tr("Add to Shopping List"), this, [this, path] {
         if (stillThere(path))
             Q_EMIT shoppingRequested(path);
     });
-    menu.addAction(QStringLiteral("Copy Recipe"), this,
-                   [this, path] { Q_EMIT copyRecipeRequested(path); });
-    menu.addAction(QStringLiteral("Copy path"), this,
-                   [path] { QGuiApplication::clipboard()->setText(path); });
-    menu.addAction(QStringLiteral("Duplicate"), this, [this, path] { duplicatePath(path); });
+    menu.addAction(tr("Copy Recipe"), this, [this, path] { Q_EMIT copyRecipeRequested(path); });
+    menu.addAction(tr("Copy path"), this, [path] { QGuiApplication::clipboard()->setText(path); });
+    menu.addAction(tr("Duplicate"), this, [this, path] { duplicatePath(path); });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Move to trash..."), this, [this, path] { trashPath(path); });
+    menu.addAction(tr("Move to trash..."), this, [this, path] { trashPath(path); });
     menu.exec(m_list->viewport()->mapToGlobal(at));
 }
 
@@ -437,22 +435,22 @@ RecipeFoldersDialog::RecipeFoldersDialog(const QStringList& folders, Prompts& pr
                                          QWidget* parent)
     : QDialog(parent), m_prompts(prompts) {
     setObjectName(QStringLiteral("RecipeFoldersDialog"));
-    setWindowTitle(QStringLiteral("Recipe Folders"));
+    setWindowTitle(tr("Recipe Folders"));
     auto* outer = new QVBoxLayout(this);
-    outer->addWidget(new QLabel(
-        QStringLiteral("Recipes are looked for in these folders and every folder in them:"), this));
+    outer->addWidget(
+        new QLabel(tr("Recipes are looked for in these folders and every folder in them:"), this));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("RecipeFolderList"));
     m_list->addItems(folders);
     outer->addWidget(m_list);
     auto* row = new QHBoxLayout;
-    m_add = new QPushButton(QStringLiteral("Add..."), this);
+    m_add = new QPushButton(tr("Add..."), this);
     m_add->setObjectName(QStringLiteral("AddFolderButton"));
-    m_remove = new QPushButton(QStringLiteral("Remove"), this);
+    m_remove = new QPushButton(tr("Remove"), this);
     m_remove->setObjectName(QStringLiteral("RemoveFolderButton"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     row->addWidget(m_add);
     row->addWidget(m_remove);
     row->addStretch(1);

@@ -1712,308 +1712,309 @@ und an den Drucker gesendet</translation>
     </message>
     <message>
         <source>Can make</source>
-        <translation type="unfinished"></translation>
+        <translation>Machbar</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RecipeShare</name>
     <message>
         <source>%1 is not on the list: %2 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht nicht in der Liste: %2 wird verwendet.</translation>
     </message>
     <message>
         <source>The base&apos;s %1 is not on the list: %2 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Base-Angabe %1 steht nicht in der Liste: %2 wird verwendet.</translation>
     </message>
     <message>
         <source>Only eight flavours fit: left out %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur acht Aromen haben Platz; weggelassen: %1.</translation>
     </message>
     <message>
         <source>%1 mg needs a nicotine base: type the base&apos;s strength, then the strength. &quot;%2&quot; is kept in the notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mg braucht eine Nikotinbase: geben Sie erst die Stärke der Base ein, dann die Stärke. „%2“ bleibt in den Notizen.</translation>
     </message>
     <message>
         <source>%1 (kept in the notes)</source>
         <extracomment>%1 is the note as it is kept, in English (&quot;Steep: 7 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (in den Notizen behalten)</translation>
     </message>
     <message>
         <source>Read the first %1 KB of the text; the rest was not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ersten %1 KB des Textes wurden gelesen; der Rest wurde nicht verwendet.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RecipesController</name>
     <message>
         <source>Shopping List</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufsliste</translation>
     </message>
     <message>
         <source>%1: %2 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ml</translation>
     </message>
     <message>
         <source>shopping list.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufsliste.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RecipesWindow</name>
     <message>
         <source>Recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte</translation>
     </message>
     <message>
         <source>Only what I can make</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Machbares</translation>
     </message>
     <message>
         <source>Lists only the recipes the bottles in your stash can make</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die Rezepte, die sich mit den Flaschen in Ihrem Vorrat mischen lassen</translation>
     </message>
     <message>
         <source>One Bottle Away...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Flasche fehlt...</translation>
     </message>
     <message>
         <source>The bottles that would each let you make more of your recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flaschen, mit denen Sie jeweils mehr Ihrer Rezepte mischen könnten</translation>
     </message>
     <message>
         <source>Add to Shopping List</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf die Einkaufsliste</translation>
     </message>
     <message>
         <source>Puts the chosen recipe on the shopping list, with what to buy for it</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt das gewählte Rezept auf die Einkaufsliste, mit allem, was dafür zu kaufen ist</translation>
     </message>
     <message numerus="yes">
         <source> — some folders read every %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> — einige Ordner werden jede Sekunde gelesen</numerusform>
+            <numerusform> — einige Ordner werden alle %n Sekunden gelesen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht mehr vorhanden.</translation>
     </message>
     <message>
         <source>No file manager is available to show the folder. The recipe is in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Dateimanager verfügbar, um den Ordner zu zeigen. Das Rezept liegt in %1.</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner zeigen</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RemoveBottleCommand</name>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ReportRenderer</name>
     <message>
         <source>The PDF could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PDF konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Reports</name>
     <message>
         <source>Calculated with Ko-Vaq from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnet mit Ko-Vaq von %1</translation>
     </message>
     <message>
         <source>Mix Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Mischung</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Nic Base Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nik.-Base-Stärke</translation>
     </message>
     <message>
         <source>Nic Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nik.-Stärke</translation>
     </message>
     <message>
         <source>Mix PG-VG Ratio (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>PG-VG-Verhältnis (%)</translation>
     </message>
     <message>
         <source>Mix Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischmenge</translation>
     </message>
     <message>
         <source>TOTAL COST</source>
-        <translation type="unfinished"></translation>
+        <translation>GESAMTKOSTEN</translation>
     </message>
     <message>
         <source>Ingredient Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutatendetails</translation>
     </message>
     <message>
         <source>Mixing Volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischmengen</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>Qty(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inh.(ml)</translation>
     </message>
     <message>
         <source>Vol(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol(ml)</translation>
     </message>
     <message>
         <source>Prop. Glycol (PG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Propylenglyk. (PG)</translation>
     </message>
     <message>
         <source>Veg. Glycerin (VG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Glycerin (VG)</translation>
     </message>
     <message>
         <source>Vodka/Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wodka/Wasser</translation>
     </message>
     <message>
         <source>per</source>
         <extracomment>Between a bottle&apos;s price and its size in ml: &quot;2.50 per 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pro</translation>
     </message>
     <message>
         <source>Mixing Specification</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischvorgaben</translation>
     </message>
     <message>
         <source>Costs For This Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten dieser Mischung</translation>
     </message>
     <message>
         <source>Costs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>GESAMT</translation>
     </message>
     <message>
         <source>Weighed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewogen</translation>
     </message>
     <message>
         <source>Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutat</translation>
     </message>
     <message>
         <source>grams</source>
-        <translation type="unfinished"></translation>
+        <translation>Gramm</translation>
     </message>
     <message>
         <source>scale reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Waage zeigt</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An ingredient (%1) and the hint for it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ResultsPanel</name>
     <message>
         <source>  Mixing Volumes  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Mischmengen  </translation>
     </message>
     <message>
         <source>  Cost For This Mix  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Kosten der Mischung  </translation>
     </message>
     <message>
         <source>Hi Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>Präzise</translation>
     </message>
     <message>
         <source>Ignore Costs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Kosten</translation>
     </message>
     <message>
         <source>Vol.(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol.(ml)</translation>
     </message>
     <message>
         <source>Cost (£/$/€)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten (£/$/€)</translation>
     </message>
     <message>
         <source>%1 volume</source>
         <extracomment>Read out by a screen reader: a row&apos;s caption, then what its value is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Volumen</translation>
     </message>
     <message>
         <source>%1 cost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kosten</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>GESAMT</translation>
     </message>
     <message>
         <source>TOTAL cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtkosten</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RetainDialog</name>
     <message>
         <source>Retain Some Details?</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben behalten?</translation>
     </message>
     <message>
         <source>Please Check The Boxes Below If You Would
 Like To Retain Either Or Both Of These Panel&apos;s Contents</source>
         <extracomment>Shown on two lines, broken where the line break stands.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte kreuzen Sie unten an, ob Sie den Inhalt
+eines oder beider Bereiche behalten möchten</translation>
     </message>
     <message>
         <source>Ingredient Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutatendetails</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2021,447 +2022,449 @@ Like To Retain Either Or Both Of These Panel&apos;s Contents</source>
     <message>
         <source>Nic Base</source>
         <extracomment>The nicotine base&apos;s row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nik.-Base</translation>
     </message>
     <message>
         <source>PG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG</translation>
     </message>
     <message>
         <source>VG</source>
-        <translation type="unfinished"></translation>
+        <translation>VG</translation>
     </message>
     <message>
         <source>Vodka/Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wodka/Wasser</translation>
     </message>
     <message>
         <source>NicBase  %1</source>
         <extracomment>The nicotine base&apos;s row once the base has a name (%1).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nik.-Base  %1</translation>
     </message>
     <message>
         <source>Prop. Glycol (PG)</source>
         <extracomment>The PG row&apos;s caption in the ingredients group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Propylenglyk. (PG)</translation>
     </message>
     <message>
         <source>Veg. Glycerin (VG)</source>
         <extracomment>The VG row&apos;s caption in the ingredients group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Glycerin (VG)</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ScalesIcon</name>
     <message>
         <source>Mix By Weight (Ctrl+G)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischen nach Gewicht (Strg+G)</translation>
     </message>
     <message>
         <source>Mix By Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Gewicht</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ShareController</name>
     <message>
         <source>Ko-Vaq recipe JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko-Vaq-Rezept-JSON (*.json)</translation>
     </message>
     <message>
         <source>Unable to open %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden.
+%2</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht importiert werden.
+%2</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ShoppingWindow</name>
     <message>
         <source>Shopping List</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufsliste</translation>
     </message>
     <message>
         <source>Recipes to make:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu mischende Rezepte:</translation>
     </message>
     <message>
         <source>Recipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezept</translation>
     </message>
     <message>
         <source>Make (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Menge (ml)</translation>
     </message>
     <message>
         <source>Recipes to make</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu mischende Rezepte</translation>
     </message>
     <message>
         <source>What to buy:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu kaufen:</translation>
     </message>
     <message>
         <source>Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>Zutat</translation>
     </message>
     <message>
         <source>Short (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlt (ml)</translation>
     </message>
     <message>
         <source>Needed (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nötig (ml)</translation>
     </message>
     <message>
         <source>On hand (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorrätig (ml)</translation>
     </message>
     <message>
         <source>Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaschen</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>What to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu kaufen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Takes the chosen recipe off the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimmt das gewählte Rezept von der Liste</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copies the list as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die Liste als Text</translation>
     </message>
     <message>
         <source>Save CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Export...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source> ml</source>
-        <translation type="unfinished"></translation>
+        <translation> ml</translation>
     </message>
     <message>
         <source>How much to make</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel mischen</translation>
     </message>
     <message>
         <source>%1 × %2 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 ml</translation>
     </message>
     <message>
         <source>Nothing is short: the stash holds all of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts fehlt: der Vorrat enthält alles.</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt: %1</translation>
     </message>
     <message>
         <source>%1 cannot be mixed as it stands: left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist so nicht mischbar: weggelassen.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Shots</name>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenig zum genauen Wiegen: 1:%1 in PG vorverdünnen (%2 g der Verdünnung)</translation>
     </message>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution) and leave %3 ml of PG out of the mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenig zum genauen Wiegen: 1:%1 in PG vorverdünnen (%2 g der Verdünnung) und %3 ml PG in der Mischung weglassen</translation>
     </message>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in VG (%2 g of the dilution) and leave %3 ml of VG out of the mix, as the mix&apos;s %4 ml of PG cannot take it</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenig zum genauen Wiegen: 1:%1 in VG vorverdünnen (%2 g der Verdünnung) und %3 ml VG in der Mischung weglassen, da die %4 ml PG der Mischung sie nicht aufnehmen können</translation>
     </message>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution) and leave %3 ml of PG out of the mix, the most the mix&apos;s PG can take</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenig zum genauen Wiegen: 1:%1 in PG vorverdünnen (%2 g der Verdünnung) und %3 ml PG in der Mischung weglassen, so viel, wie das PG der Mischung höchstens aufnehmen kann</translation>
     </message>
     <message>
         <source>Too little to weigh well, and the mix&apos;s PG and VG cannot take a dilution of it: make a bigger batch or weigh it on a finer scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenig zum genauen Wiegen, und PG und VG der Mischung können keine Verdünnung davon aufnehmen: einen größeren Ansatz mischen oder auf einer feineren Waage wiegen</translation>
     </message>
     <message>
         <source>Type the shortfill liquid&apos;s volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Menge des Shortfill-Liquids ein</translation>
     </message>
     <message>
         <source>Type the size of one shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Größe eines Shots ein</translation>
     </message>
     <message>
         <source>%1 mg shots cannot make %2 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1-mg-Shots sind keine %2 mg möglich</translation>
     </message>
     <message>
         <source>No room: the bottle holds %1 ml, the liquid %2 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Platz: die Flasche fasst %1 ml, das Liquid %2 ml</translation>
     </message>
     <message>
         <source>Shot liquid for %1 mg: %2 ml (%3 g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shot-Liquid für %1 mg: %2 ml (%3 g)</translation>
     </message>
     <message>
         <source>Shot liquid for %1 mg: %2 ml (%3 g), more than the %4 ml of room</source>
-        <translation type="unfinished"></translation>
+        <translation>Shot-Liquid für %1 mg: %2 ml (%3 g), mehr als die %4 ml Platz</translation>
     </message>
     <message numerus="yes">
         <source>%n shots: %1 mg in %2 ml</source>
         <extracomment>%n whole shots give %1 mg/ml in %2 ml.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Shot: %1 mg in %2 ml</numerusform>
+            <numerusform>%n Shots: %1 mg in %2 ml</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n shots: %1 mg in %2 ml, overflows the %3 ml bottle</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Shot: %1 mg in %2 ml, die %3-ml-Flasche läuft über</numerusform>
+            <numerusform>%n Shots: %1 mg in %2 ml, die %3-ml-Flasche läuft über</numerusform>
         </translation>
     </message>
     <message>
         <source>Then: %1 ml at %2</source>
         <extracomment>%2 is a ratio such as 70/30 PG/VG.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dann: %1 ml mit %2</translation>
     </message>
     <message>
         <source>Type the batch&apos;s volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Menge des Ansatzes ein</translation>
     </message>
     <message>
         <source>Already at %1 mg: add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon bei %1 mg: nichts zugeben</translation>
     </message>
     <message>
         <source>Adding liquid cannot take %1 mg to %2 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugabe von Liquid bringt %1 mg nicht auf %2 mg</translation>
     </message>
     <message>
         <source>Type the nicotine base&apos;s strength to make the batch stronger</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Stärke der Nikotinbase ein, um den Ansatz zu verstärken</translation>
     </message>
     <message>
         <source>A %1 mg base cannot make %2 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine %1-mg-Base ergibt keine %2 mg</translation>
     </message>
     <message>
         <source>Add %1 ml of 0 mg liquid at %2 (%3 g)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml 0-mg-Liquid mit %2 zugeben (%3 g)</translation>
     </message>
     <message>
         <source>Add %1 ml of the %2 mg base at %3 (%4 g)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml der %2-mg-Base mit %3 zugeben (%4 g)</translation>
     </message>
     <message>
         <source>Then: %1 ml of %2 mg at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dann: %1 ml mit %2 mg und %3</translation>
     </message>
     <message>
         <source>Already at %1: add nothing</source>
         <extracomment>%1 is a ratio such as 70/30 PG/VG.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schon bei %1: nichts zugeben</translation>
     </message>
     <message>
         <source>Adding PG cannot make a batch with VG in it all PG</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugabe von PG macht einen Ansatz mit VG nicht zu reinem PG</translation>
     </message>
     <message>
         <source>Adding VG cannot make a batch with PG in it all VG</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugabe von VG macht einen Ansatz mit PG nicht zu reinem VG</translation>
     </message>
     <message>
         <source>Add %1 ml of PG (%2 g)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml PG zugeben (%2 g)</translation>
     </message>
     <message>
         <source>Add %1 ml of VG (%2 g)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml VG zugeben (%2 g)</translation>
     </message>
     <message>
         <source>Then: %1 ml at %2, %3 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Dann: %1 ml mit %2, %3 mg</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ShotsWindow</name>
     <message>
         <source>Shots and Fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Shots &amp; Korrektur</translation>
     </message>
     <message>
         <source>Shortfill &amp;liquid</source>
         <extracomment>A shortfill: a bottle of flavoured liquid without nicotine, part filled so that shots (small bottles of strong nicotine) can be added to it. &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Shortfill-&amp;Liquid</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>&amp;Bottle size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Flaschengröße</translation>
     </message>
     <message>
         <source>Liquid&apos;s &amp;PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquid &amp;PG-VG</translation>
     </message>
     <message>
         <source>&amp;Shot strength</source>
         <extracomment>A shot: a small bottle (10 ml) of strong nicotine added to a shortfill.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Shot-Stärke</translation>
     </message>
     <message>
         <source>mg/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>mg/ml</translation>
     </message>
     <message>
         <source>Shot si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>Shot-&amp;Größe</translation>
     </message>
     <message>
         <source>Shot&apos;s P&amp;G-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>Shot PG-&amp;VG</translation>
     </message>
     <message>
         <source>&amp;Target strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zielstärke</translation>
     </message>
     <message>
         <source>Shortfill + Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Shortfill + Shots</translation>
     </message>
     <message>
         <source>&amp;Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansatz</translation>
     </message>
     <message>
         <source>Its &amp;strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine S&amp;tärke</translation>
     </message>
     <message>
         <source>Its &amp;PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein &amp;PG-VG</translation>
     </message>
     <message>
         <source>0 mg liquid&apos;s P&amp;G-VG (to weaken)</source>
-        <translation type="unfinished"></translation>
+        <translation>0-mg-Liquid P&amp;G-VG (abschwächen)</translation>
     </message>
     <message>
         <source>Nicotine b&amp;ase (to strengthen)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikotin&amp;base (verstärken)</translation>
     </message>
     <message>
         <source>Base&apos;s PG-&amp;VG</source>
-        <translation type="unfinished"></translation>
+        <translation>Base PG-&amp;VG</translation>
     </message>
     <message>
         <source>Change Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke ändern</translation>
     </message>
     <message>
         <source>&amp;Target PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ziel-PG-VG</translation>
     </message>
     <message>
         <source>Its &amp;strength (if known)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stärke (wenn bekannt)</translation>
     </message>
     <message>
         <source>Change PG/VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG/VG ändern</translation>
     </message>
     <message>
         <source>Base From &amp;Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Base vom &amp;Mix</translation>
     </message>
     <message>
         <source>The nicotine base of the mix in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nikotinbase der Mischung im Hauptfenster</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Read out by a screen reader: a field&apos;s caption, then its unit, as in &quot;Bottle size, ml&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>From a batc&amp;h</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus &amp;einem Ansatz</translation>
     </message>
     <message>
         <source>From a batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus einem Ansatz</translation>
     </message>
     <message>
         <source>(none: the figures typed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keiner: die eingegebenen Zahlen)</translation>
     </message>
     <message>
         <source>%1  %2</source>
         <extracomment>A batch in the list: the day it was mixed, two blanks, its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2</translation>
     </message>
     <message>
         <source>For the batch %1, mixed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Ansatz %1, gemischt %2</translation>
     </message>
     <message>
         <source>Type every figure to see what to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie alle Zahlen ein, um zu sehen, was hinzukommt.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::SpecPanel</name>
     <message>
         <source>  Mixing Specification  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Mischvorgaben  </translation>
     </message>
     <message>
         <source>PG–VG (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>PG–VG (%)</translation>
     </message>
     <message>
         <source>Volume To Make</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischmenge</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>Nic Strength</source>

@@ -2468,658 +2468,667 @@ eines oder beider Bereiche behalten möchten</translation>
     </message>
     <message>
         <source>Nic Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nik.-Stärke</translation>
     </message>
     <message>
         <source>mg</source>
-        <translation type="unfinished"></translation>
+        <translation>mg</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Vodka/Water</source>
         <extracomment>The thinner: vodka or water, or the two mixed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wodka/Wasser</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashController</name>
     <message>
         <source>The stash&apos;s base is %1 mg; this mix is worked out for %2 mg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Base im Vorrat hat %1 mg; diese Mischung ist für %2 mg berechnet.</translation>
     </message>
     <message>
         <source>Start a new, empty stash? The damaged one is kept as %1, unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen neuen, leeren Vorrat anlegen? Der beschädigte bleibt unverändert als %1 erhalten.</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Unable to read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 MiB: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2 MiB: nichts wurde importiert.</translation>
     </message>
     <message>
         <source>%1
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Nichts wurde importiert.</translation>
     </message>
     <message>
         <source>Stash</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorrat</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>%1 is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht mehr vorhanden.</translation>
     </message>
     <message>
         <source>The stash cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorrat kann nicht geändert werden.</translation>
     </message>
     <message>
         <source>This mix cannot be made: %1.
 No batch was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Mischung ist nicht machbar: %1.
+Es wurde kein Ansatz eingetragen.</translation>
     </message>
     <message>
         <source>The mix in the window has not been saved.
 Record a batch of it anyway? Its recipe is kept with the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mischung im Fenster ist nicht gespeichert.
+Trotzdem einen Ansatz davon eintragen? Ihr Rezept wird mit dem Ansatz aufbewahrt.</translation>
     </message>
     <message>
         <source>The stash does not hold all this mix needs:
 %1
 
 Record the batch anyway? What is missing is noted with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorrat enthält nicht alles, was diese Mischung braucht:
+%1
+
+Den Ansatz trotzdem eintragen? Was fehlt, wird dabei vermerkt.</translation>
     </message>
     <message>
         <source>There is no batch to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Ansatz zum Rückgängigmachen.</translation>
     </message>
     <message>
         <source>Undo the last batch, %1, and give back to the stash what it took?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den letzten Ansatz, %1, rückgängig machen und dem Vorrat zurückgeben, was er verbraucht hat?</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashImportDialog</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts</translation>
     </message>
     <message>
         <source>%1: %2 → %3</source>
         <comment>a field, its value before and after</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 → %3</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller</translation>
     </message>
     <message>
         <source>ml on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>ml vorrätig</translation>
     </message>
     <message>
         <source>bottle ml</source>
-        <translation type="unfinished"></translation>
+        <translation>Flasche ml</translation>
     </message>
     <message>
         <source>price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>PG/VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG/VG</translation>
     </message>
     <message>
         <source>nicotine mg/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikotin mg/ml</translation>
     </message>
     <message>
         <source>g/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>g/ml</translation>
     </message>
     <message>
         <source>notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV importieren</translation>
     </message>
     <message>
         <source>What the import does</source>
-        <translation type="unfinished"></translation>
+        <translation>Was der Import tut</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Was</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>%1 ml on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml vorrätig</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt</translation>
     </message>
     <message>
         <source>%1 — to add: %2, to update: %3, as they are: %4, refused: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — neu: %2, zu ändern: %3, unverändert: %4, abgelehnt: %5.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashMatch</name>
     <message>
         <source>A flavour without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Aroma ohne Namen</translation>
     </message>
     <message>
         <source>Nicotine base %1 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikotinbase %1 mg</translation>
     </message>
     <message>
         <source>%1: %2 ml short (%3 ml needed, %4 ml on hand)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ml fehlen (%3 ml nötig, %4 ml vorrätig)</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle(s) of %5 ml at %6</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 ml fehlen (%3 ml nötig, %4 ml vorrätig), %n Flasche mit %5 ml zu je %6</numerusform>
+            <numerusform>%1: %2 ml fehlen (%3 ml nötig, %4 ml vorrätig), %n Flaschen mit %5 ml zu je %6</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle(s) of %5 ml</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 ml fehlen (%3 ml nötig, %4 ml vorrätig), %n Flasche mit %5 ml</numerusform>
+            <numerusform>%1: %2 ml fehlen (%3 ml nötig, %4 ml vorrätig), %n Flaschen mit %5 ml</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing is short: the stash holds all of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts fehlt: der Vorrat enthält alles.</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt: %1</translation>
     </message>
     <message>
         <source>%1 cannot be mixed as it stands: left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist so nicht mischbar: weggelassen.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashPlan</name>
     <message>
         <source>%1: needs %2 ml, none in the stash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: braucht %2 ml, nichts im Vorrat</translation>
     </message>
     <message>
         <source>%1: needs %2 ml, %3 ml on hand, %4 ml left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: braucht %2 ml, %3 ml vorrätig, %4 ml bleiben</translation>
     </message>
     <message>
         <source>%1: needs %2 ml, %3 ml on hand, %4 ml short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: braucht %2 ml, %3 ml vorrätig, %4 ml fehlen</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashStore</name>
     <message>
         <source>The stash cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorrat kann nicht geändert werden.</translation>
     </message>
     <message>
         <source>There is no stash yet at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %1 gibt es noch keinen Vorrat.</translation>
     </message>
     <message>
         <source>Unable to make the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>%1 is not a database file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Datenbankdatei.</translation>
     </message>
     <message>
         <source>The disk holding the stash is full: %1 (%2). The stash is shown read only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger mit dem Vorrat ist voll: %1 (%2). Der Vorrat wird schreibgeschützt angezeigt.</translation>
     </message>
     <message>
         <source>The stash&apos;s folder cannot be written: %1 (%2). The stash is shown read only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner des Vorrats ist nicht beschreibbar: %1 (%2). Der Vorrat wird schreibgeschützt angezeigt.</translation>
     </message>
     <message>
         <source>Another Ko-Vaq is using the stash: it is open read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Ko-Vaq verwendet den Vorrat: er ist schreibgeschützt geöffnet.</translation>
     </message>
     <message>
         <source>Unable to read the stash %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorrat %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The stash database %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorratsdatenbank %1 ist beschädigt.</translation>
     </message>
     <message>
         <source>The stash database %1 is damaged. It is not changed until you say so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorratsdatenbank %1 ist beschädigt. Sie bleibt unverändert, bis Sie es anders sagen.</translation>
     </message>
     <message>
         <source>The stash database is damaged; a copy is kept as %1. It is not changed until you say so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorratsdatenbank ist beschädigt; eine Kopie wird als %1 aufbewahrt. Sie bleibt unverändert, bis Sie es anders sagen.</translation>
     </message>
     <message>
         <source>The stash was written by a newer Ko-Vaq: it is open read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorrat stammt von einem neueren Ko-Vaq: er ist schreibgeschützt geöffnet.</translation>
     </message>
     <message>
         <source>Unable to open the stash %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorrat %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>The stash is not damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorrat ist nicht beschädigt.</translation>
     </message>
     <message>
         <source>Unable to keep a copy of the damaged stash in %1; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann keine Kopie des beschädigten Vorrats abgelegt werden; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>Unable to put the damaged stash aside: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der beschädigte Vorrat kann nicht beiseitegelegt werden: %1.</translation>
     </message>
     <message>
         <source>Unable to add the bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flasche kann nicht hinzugefügt werden</translation>
     </message>
     <message>
         <source>Unable to change the bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flasche kann nicht geändert werden</translation>
     </message>
     <message>
         <source>Unable to remove the bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flasche kann nicht entfernt werden</translation>
     </message>
     <message>
         <source>Unable to bring the bottle back</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flasche kann nicht zurückgeholt werden</translation>
     </message>
     <message>
         <source>The bottle is no longer in the stash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flasche ist nicht mehr im Vorrat.</translation>
     </message>
     <message>
         <source>Unable to import the bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flaschen können nicht importiert werden</translation>
     </message>
     <message>
         <source>Unable to record the batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ansatz kann nicht eingetragen werden</translation>
     </message>
     <message>
         <source>Unable to undo the batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ansatz kann nicht rückgängig gemacht werden</translation>
     </message>
     <message>
         <source>There is no batch to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Ansatz zum Rückgängigmachen.</translation>
     </message>
     <message>
         <source>The batch is no longer in the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ansatz steht nicht mehr im Protokoll.</translation>
     </message>
     <message>
         <source>A flavour&apos;s notes need the flavour&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen zu einem Aroma brauchen den Namen des Aromas.</translation>
     </message>
     <message>
         <source>A rating is from 1 to 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Wertung reicht von 1 bis 5.</translation>
     </message>
     <message>
         <source>A preferred share is more than 0 and at most 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein bevorzugter Anteil ist größer als 0 und höchstens 100 %.</translation>
     </message>
     <message>
         <source>Unable to keep the flavour&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notizen zum Aroma können nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashWindow</name>
     <message>
         <source>Start a New Stash</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Vorrat anlegen</translation>
     </message>
     <message>
         <source>Keep It Read Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur lesen</translation>
     </message>
     <message>
         <source>Write Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Flavours</source>
-        <translation type="unfinished"></translation>
+        <translation>Aromen</translation>
     </message>
     <message>
         <source>Your stash is empty: press Add, choose the kind and type the bottle&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Vorrat ist leer: klicken Sie auf „Neu“, wählen Sie die Art und geben Sie den Namen der Flasche ein.</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Import...</translation>
     </message>
     <message>
         <source>Add or update bottles from a spreadsheet&apos;s CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaschen aus der CSV-Datei einer Tabellenkalkulation hinzufügen oder aktualisieren</translation>
     </message>
     <message>
         <source>Search the flavours</source>
-        <translation type="unfinished"></translation>
+        <translation>Aromen durchsuchen</translation>
     </message>
     <message>
         <source>The flavours of the recipes in your recipe folders, with a share, are listed here once the folders have been read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aromen der Rezepte in Ihren Rezeptordnern stehen hier mit ihren Anteilen, sobald die Ordner gelesen sind.</translation>
     </message>
     <message>
         <source>The new bottle&apos;s kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der neuen Flasche</translation>
     </message>
     <message>
         <source>Stash</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorrat</translation>
     </message>
     <message>
         <source>Batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansätze</translation>
     </message>
     <message>
         <source>Search the stash</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorrat durchsuchen</translation>
     </message>
     <message>
         <source>Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaschen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Mix It...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischen...</translation>
     </message>
     <message>
         <source>Record a batch of the mix in the window (Ctrl+B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ansatz der Mischung im Fenster eintragen (Strg+B)</translation>
     </message>
     <message>
         <source>Search the batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansätze durchsuchen</translation>
     </message>
     <message>
         <source>Open Recipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezept öffnen</translation>
     </message>
     <message>
         <source>The recipe as it was mixed, as a new mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Rezept, wie es gemischt wurde, als neue Mischung</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
         <source>Print Label...</source>
-        <translation type="unfinished"></translation>
+        <translation>Etikett drucken...</translation>
     </message>
     <message>
         <source>Undo Last Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansatz rückgängig</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Export...</translation>
     </message>
     <message>
         <source>The mix in the window needs nothing yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mischung im Fenster braucht noch nichts.</translation>
     </message>
     <message>
         <source>For the mix in the window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Mischung im Fenster:</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StatusPanel</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Cost status</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstatus</translation>
     </message>
     <message>
         <source>Volume status</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumenstatus</translation>
     </message>
 </context>
 <context>
     <name>kovaq::UndoLastBatchCommand</name>
     <message>
         <source>Undo Batch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansatz %1 rückgängig</translation>
     </message>
 </context>
 <context>
     <name>kovaq::WeightsWindow</name>
     <message>
         <source>Mix By Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischen nach Gewicht</translation>
     </message>
     <message>
         <source>Ingredient</source>
         <extracomment>The columns&apos; heads: &quot;scale reads&quot; is what the scale shows once the row is poured in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zutat</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>g/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>g/ml</translation>
     </message>
     <message>
         <source>grams</source>
-        <translation type="unfinished"></translation>
+        <translation>Gramm</translation>
     </message>
     <message>
         <source>scale reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Waage zeigt</translation>
     </message>
     <message>
         <source>drops</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropfen</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>GESAMT</translation>
     </message>
     <message>
         <source>Pure nicotine</source>
-        <translation type="unfinished"></translation>
+        <translation>Reines Nikotin</translation>
     </message>
     <message>
         <source>Show &amp;drops at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tropfen zeigen bei</translation>
     </message>
     <message>
         <source> drops per ml</source>
         <extracomment>After a number of drops, as in &quot;20 drops per ml&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Tropfen pro ml</translation>
     </message>
     <message>
         <source>Drops per ml</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropfen pro ml</translation>
     </message>
     <message>
         <source>20 for most droppers; 25 or 33 for finer ones</source>
-        <translation type="unfinished"></translation>
+        <translation>20 für die meisten Tropfer; 25 oder 33 für feinere</translation>
     </message>
     <message>
         <source>&amp;Scale reads to</source>
-        <translation type="unfinished"></translation>
+        <translation>Waage &amp;genau auf</translation>
     </message>
     <message>
         <source>%1 g</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 g</translation>
     </message>
     <message>
         <source>Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Every gravity back to its default</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dichten auf ihren Standardwert zurücksetzen</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 grams: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its grams.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Gramm: %2</translation>
     </message>
     <message>
         <source>%1 scale reads: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then what the scale reads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Waage zeigt: %2</translation>
     </message>
     <message>
         <source>%1 gravity, g/ml</source>
         <extracomment>Read out by a screen reader: what the gravity is of, as in &quot;PG gravity, g/ml&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Dichte, g/ml</translation>
     </message>
     <message>
         <source>TOTAL grams: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GESAMT Gramm: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A row&apos;s caption, then why its amount is too small to weigh.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>kovaq::WelcomeDialog</name>
     <message>
         <source>Welcome To Ko-Vaq</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Ko-Vaq</translation>
     </message>
     <message>
         <source>Ko-Vaq Has Detected That You Are A New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko-Vaq hat erkannt, dass Sie neu hier sind</translation>
     </message>
     <message>
         <source>If you need help getting started, look in the Help file
 under &apos;How To... Getting Started&apos;</source>
         <extracomment>Shown on two lines, broken where the line break stands.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe für den Einstieg finden Sie in der Hilfedatei
+unter &apos;How To... Getting Started&apos;</translation>
     </message>
     <message>
         <source>To view the Help file at any time, click on the %1 icon.
 located at the top RH corner of the screen, or press F1 key.</source>
         <extracomment>Shown on two lines, broken where the line break stands; %1 is the help icon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei öffnen Sie jederzeit mit dem Symbol %1
+oben rechts auf dem Bildschirm oder mit der Taste F1.</translation>
     </message>
     <message>
         <source>This message will be shown at each startup until you
 have loaded or saved your first recipe</source>
         <extracomment>Shown on two lines, broken where the line break stands; the second is underlined.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Meldung erscheint bei jedem Start, bis Sie
+Ihr erstes Rezept geladen oder gespeichert haben</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kovaq::stash</name>
     <message>
         <source>Unable to import the bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flaschen können nicht importiert werden</translation>
     </message>
 </context>
 </TS>

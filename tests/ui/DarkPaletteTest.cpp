@@ -289,6 +289,20 @@ TEST_F(DarkPaletteTest, EveryWindowIsReadableOnADarkDesktop) {
     EXPECT_TRUE(shown);
 }
 
+TEST_F(DarkPaletteTest, ADesktopTurningDarkWhileKoVaqRunsIsFollowed) {
+    controller.reset();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(fusion->standardPalette());
+    start();
+    type(T::BaseNicStrength, "18");
+    type(T::MixQty, "30");
+    type(T::MixStrength, "24"); // too strong: volumes in red
+    controller->weightsWindow().show();
+    QApplication::setPalette(darkPalette());
+    expectReadable(&w());
+    expectReadable(&controller->weightsWindow());
+}
+
 TEST_F(DarkPaletteTest, OnALightDesktopTheColoursAreAsTheyAlwaysWere) {
     controller.reset();
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -9,7 +9,10 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -64,6 +67,11 @@ double luminance(const QColor& c) {
 
 constexpr double kAA = 4.5;
 
+// Where a label keeps the colour it was given, to be made readable again.
+constexpr char kWantedColour[] = "kovaqWantedColour";
+
+void follow(QWidget* widget);
+
 // The text roles of an enabled widget.
 void setText(QPalette& p, const QColor& c) {
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
@@ -110,46 +118,21 @@ QColor backgroundOf(const QWidget* widget) {
     return QApplication::palette().color(QPalette::Window);
 }
 
-void setFieldBackground(QWidget* field, bool missing) {
+namespace {
+
+void setFieldColours(QWidget* field, const QColor& c) {
     QPalette p = field->palette();
-    const QColor c = colour(missing ? MissingFieldColour : NormalFieldColour);
-    const QColor text = colour(NormalTextColour);
-    if (p.color(QPalette::Base) == c && p.color(QPalette::Text) == text)
-        return;
     p.setColor(QPalette::Base, c);
     p.setColor(QPalette::Button, c);
-    setText(p, text);
+    setText(p, colour(NormalTextColour));
     // A greyed default in the field: as a light desktop greys it, and as readable on a dark one.
-    if (darkDesktop())
-        p.setColor(QPalette::PlaceholderText, readable(QColor(96, 96, 96), c));
+    p.setColor(QPalette::PlaceholderText,
+               darkDesktop() ? readable(QColor(96, 96, 96), c)
+                             : QApplication::palette().color(QPalette::PlaceholderText));
     field->setPalette(p);
 }
 
-void setTextColour(QWidget* label, const QColor& wanted) {
-    // Only the colours of an enabled label: a greyed one stays grey, red or not.
-    const QColor c = readable(wanted, backgroundOf(label));
-    QPalette p = label->palette();
-    if (p.color(QPalette::Active, QPalette::WindowText) == c &&
-        p.color(QPalette::Inactive, QPalette::WindowText) == c)
-        return;
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
-        p.setColor(g, QPalette::WindowText, c);
-        p.setColor(g, QPalette::Text, c);
-    }
-    label->setPalette(p);
-}
-
-ApplicationFontWhileBuilding::ApplicationFontWhileBuilding(const QFont& font)
-    : m_saved(QApplication::font()) {
-    QApplication::setFont(font);
-}
-
-ApplicationFontWhileBuilding::~ApplicationFontWhileBuilding() {
-    QApplication::setFont(m_saved);
-}
-
-void makeGroup(QGroupBox* group) {
-    group->setAutoFillBackground(true);
+void setGroupColours(QGroupBox* group) {
     QPalette p = group->palette();
     p.setColor(QPalette::Window, colour(GroupColour));
     // Silver carries black text, its title and check boxes included, whatever the desktop's
@@ -169,7 +152,90 @@ void makeGroup(QGroupBox* group) {
     p.setColor(QPalette::Disabled, QPalette::Text, disabledTextColour());
     p.setColor(QPalette::Disabled, QPalette::Light, Qt::white);
     group->setPalette(p);
+}
+
+void setLabelColour(QWidget* label, const QColor& wanted) {
+    // Only the colours of an enabled label: a greyed one stays grey, red or not.
+    const QColor c = readable(wanted, backgroundOf(label));
+    QPalette p = label->palette();
+    if (p.color(QPalette::Active, QPalette::WindowText) == c &&
+        p.color(QPalette::Inactive, QPalette::WindowText) == c)
+        return;
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(g, QPalette::WindowText, c);
+        p.setColor(g, QPalette::Text, c);
+    }
+    label->setPalette(p);
+}
+
+// Ko-Vaq's colours follow the desktop's when it turns dark or light while the program runs:
+// a widget whose colours Ko-Vaq set takes them again as it takes the desktop's new ones.
+constexpr char kFollows[] = "kovaqFollowsDesktop";
+
+class FollowDesktop : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Its own new colours change it once more: that change is left alone.
+        if (event->type() != QEvent::PaletteChange || m_busy.contains(watched))
+            return false;
+        m_busy.insert(watched);
+        const auto done = qScopeGuard([this, watched] { m_busy.remove(watched); });
+        auto* w = static_cast<QWidget*>(watched);
+        if (auto* group = qobject_cast<QGroupBox*>(w))
+            setGroupColours(group);
+        else if (const QVariant wanted = w->property(kWantedColour); wanted.isValid())
+            setLabelColour(w, wanted.value<QColor>());
+        else
+            setFieldColours(w, w->palette().color(QPalette::Active, QPalette::Base));
+        return false;
+    }
+
+  private:
+    QSet<QObject*> m_busy;
+};
+
+void follow(QWidget* widget) {
+    static QPointer<FollowDesktop> follower;
+    if (!follower)
+        follower = new FollowDesktop(qApp);
+    if (!widget->property(kFollows).toBool()) {
+        widget->setProperty(kFollows, true);
+        widget->installEventFilter(follower);
+    }
+}
+
+} // namespace
+
+void setFieldBackground(QWidget* field, bool missing) {
+    const QColor c = colour(missing ? MissingFieldColour : NormalFieldColour);
+    if (field->palette().color(QPalette::Active, QPalette::Base) == c &&
+        field->property(kFollows).toBool())
+        return;
+    setFieldColours(field, c);
+    follow(field);
+}
+
+void setTextColour(QWidget* label, const QColor& wanted) {
+    label->setProperty(kWantedColour, wanted);
+    setLabelColour(label, wanted);
+    follow(label);
+}
+
+ApplicationFontWhileBuilding::ApplicationFontWhileBuilding(const QFont& font)
+    : m_saved(QApplication::font()) {
+    QApplication::setFont(font);
+}
+
+ApplicationFontWhileBuilding::~ApplicationFontWhileBuilding() {
+    QApplication::setFont(m_saved);
+}
+
+void makeGroup(QGroupBox* group) {
+    group->setAutoFillBackground(true);
+    setGroupColours(group);
     group->setFont(windowFont());
+    follow(group);
 }
 
 QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, int h) {

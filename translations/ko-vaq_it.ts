@@ -5,443 +5,455 @@
     <name>ControlNames</name>
     <message>
         <source>Nic Base Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Base nic. (mg/ml)</translation>
     </message>
     <message>
         <source>Nic Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicotina</translation>
     </message>
     <message>
         <source>Volume To Make</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume da fare</translation>
     </message>
     <message>
         <source>%1 cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo %1</translation>
     </message>
     <message>
         <source>%1 quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità %1</translation>
     </message>
     <message>
         <source>%1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome %1</translation>
     </message>
     <message>
         <source>%1 percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentuale %1</translation>
     </message>
     <message>
         <source>Nic Base PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG-VG base nic.</translation>
     </message>
     <message>
         <source>Mix PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG-VG miscela</translation>
     </message>
     <message>
         <source>F%1 PG-VG</source>
         <extracomment>F1 to F8 name the flavours&apos; rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PG-VG F%1</translation>
     </message>
 </context>
 <context>
     <name>DesktopPrompts</name>
     <message>
         <source>Recipe folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella ricette</translation>
     </message>
 </context>
 <context>
     <name>kovaq</name>
     <message>
         <source>The file holds no header row naming the columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non ha una riga di intestazione con i nomi delle colonne.</translation>
     </message>
     <message>
         <source>The header names the column %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intestazione nomina due volte la colonna %1.</translation>
     </message>
     <message>
         <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga di intestazione non nomina la colonna kind; serve kind, e può nominare name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity e notes.</translation>
     </message>
     <message>
         <source>A quoted cell is not closed before the end of the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una cella tra virgolette non è chiusa prima della fine del file.</translation>
     </message>
     <message>
         <source>The line has %1 cells; the header names %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga ha %1 celle; l&apos;intestazione ne nomina %2.</translation>
     </message>
     <message>
         <source>The kind is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca il tipo (kind).</translation>
     </message>
     <message>
         <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tipo &quot;%1&quot; non è nessuno tra base, pg, vg, flavour e vodka/water.</translation>
     </message>
     <message>
         <source>A flavour needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un aroma deve avere un nome.</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore di %1 &quot;%2&quot; non è un numero.</translation>
     </message>
     <message>
         <source>The %1 cannot be below 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore di %1 non può essere sotto 0.</translation>
     </message>
     <message>
         <source>The %1 cannot be more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore di %1 non può superare %2.</translation>
     </message>
     <message>
         <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il pgvg &quot;%1&quot; non è nessuno tra PG, da 90-10 a 10-90, VG e none.</translation>
     </message>
     <message>
         <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La densità &quot;%1&quot; non è un numero da 0.5 a 2.</translation>
     </message>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Flacone</translation>
     </message>
 </context>
 <context>
     <name>kovaq::AddBottleCommand</name>
     <message>
         <source>Add Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi flacone</translation>
     </message>
 </context>
 <context>
     <name>kovaq::AppController</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore imprevisto.</translation>
     </message>
     <message>
         <source>Unable to read the settings from %1.
 Ko-Vaq goes on, but will not remember its folders, last file or layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le impostazioni da %1.
+Ko-Vaq prosegue, ma non ricorderà le cartelle, l&apos;ultimo file né la disposizione.</translation>
     </message>
     <message>
         <source>Unable to write the settings to %1.
 Ko-Vaq goes on, but will not remember its folders, last file or layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere le impostazioni in %1.
+Ko-Vaq prosegue, ma non ricorderà le cartelle, l&apos;ultimo file né la disposizione.</translation>
     </message>
     <message>
         <source>No program to show the help is available.
 The help is in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun programma disponibile per mostrare la guida.
+La guida si trova in %1</translation>
     </message>
     <message>
         <source>Help File Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>File della guida mancante</translation>
     </message>
     <message>
         <source>  There is Information Outstanding 
 So Your Mix Name May Not Be Correct
         Do You Still Want To Print?</source>
-        <translation type="unfinished"></translation>
+        <translation>  Ci sono informazioni mancanti 
+Quindi il nome della miscela potrebbe non essere corretto
+        Vuoi stampare comunque?</translation>
     </message>
     <message>
         <source>Your Monitor Screen Is Too Small For This Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schermo è troppo piccolo per questa applicazione</translation>
     </message>
     <message>
         <source>Sorry, But...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacenti, ma...</translation>
     </message>
     <message>
         <source>So You Will Only Be Able To Run In Landscape Layout Mode,
          And The &apos;Layout&apos; Button Will Be Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Quindi potrai usare solo la disposizione orizzontale,
+         e il pulsante &apos;Layout&apos; sarà disattivato</translation>
     </message>
     <message>
         <source>Your Monitor Screen Has Limited Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schermo ha un&apos;altezza limitata</translation>
     </message>
     <message>
         <source>Unable to open %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1.
+%2</translation>
     </message>
     <message>
         <source>Your Current Mix Has Not Been Saved 
          Do You Want To Save It?</source>
-        <translation type="unfinished"></translation>
+        <translation>La miscela attuale non è stata salvata 
+         Vuoi salvarla?</translation>
     </message>
     <message>
         <source>      Your Current Mix Has Not Been Saved 
                Do You Want To Save It?</source>
-        <translation type="unfinished"></translation>
+        <translation>      La miscela attuale non è stata salvata 
+               Vuoi salvarla?</translation>
     </message>
     <message>
         <source>There is Information Outstanding 
     Do You Still Want To Save?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci sono informazioni mancanti 
+    Vuoi salvare comunque?</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già.
+Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere in %1.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 MiB; only its first %2 MiB were read.
 The recipe shown may not be the whole of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 supera i %2 MiB; sono stati letti solo i primi %2 MiB.
+La ricetta mostrata potrebbe non essere completa.</translation>
     </message>
     <message>
         <source>Ko-Vaq files (*.mix)</source>
-        <translation type="unfinished"></translation>
+        <translation>File Ko-Vaq (*.mix)</translation>
     </message>
     <message>
         <source>Warning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione...</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua del desktop</translation>
     </message>
     <message>
         <source>Ko-Vaq will follow the desktop&apos;s language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko-Vaq seguirà la lingua del desktop dal prossimo avvio.</translation>
     </message>
     <message>
         <source>Ko-Vaq will be in %1 from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko-Vaq sarà in %1 dal prossimo avvio.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Application</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore imprevisto.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::BatchModel</name>
     <message>
         <source>ready in %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>pronto tra %1 giorni</translation>
     </message>
     <message>
         <source>ready tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>pronto domani</translation>
     </message>
     <message>
         <source>ready today</source>
-        <translation type="unfinished"></translation>
+        <translation>pronto oggi</translation>
     </message>
     <message>
         <source>ready since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pronto dal %1</translation>
     </message>
     <message>
         <source>Short: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mancano: %1</translation>
     </message>
     <message>
         <source>%1 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml</translation>
     </message>
     <message>
         <source>%1 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mg</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicotina</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
 </context>
 <context>
     <name>kovaq::BookIcon</name>
     <message>
         <source>Recipes (Ctrl+R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricette (Ctrl+R)</translation>
     </message>
     <message>
         <source>Recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricette</translation>
     </message>
 </context>
 <context>
     <name>kovaq::BottleLabels</name>
     <message>
         <source>The printer&apos;s own</source>
-        <translation type="unfinished"></translation>
+        <translation>Quello della stampante</translation>
     </message>
     <message>
         <source>Mixed %1 · Ready %2</source>
         <extracomment>The day a batch was mixed (%1) and the day it has steeped (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Miscelato %1 · Pronto %2</translation>
     </message>
     <message>
         <source>Base: %1</source>
         <extracomment>The maker of the nicotine base.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Base: %1</translation>
     </message>
     <message>
         <source>Contains nicotine</source>
-        <translation type="unfinished"></translation>
+        <translation>Contiene nicotina</translation>
     </message>
 </context>
 <context>
     <name>kovaq::BottleModel</name>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>ml on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>ml disp.</translation>
     </message>
     <message>
         <source>Bottle ml</source>
-        <translation type="unfinished"></translation>
+        <translation>Flac. ml</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prez.</translation>
     </message>
     <message>
         <source>PG/VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG/VG</translation>
     </message>
     <message>
         <source>Nicotine mg/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic. mg/ml</translation>
     </message>
     <message>
         <source>g/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>g/ml</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Calc</name>
     <message>
         <source>kovaq-calc: cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>Mix: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscela: %1</translation>
     </message>
     <message>
         <source>Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrediente</translation>
     </message>
     <message>
         <source>grams</source>
-        <translation type="unfinished"></translation>
+        <translation>grammi</translation>
     </message>
     <message>
         <source>scale reads</source>
-        <translation type="unfinished"></translation>
+        <translation>in bilancia</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTALE</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Volume (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume (ml)</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo</translation>
     </message>
     <message>
         <source>Status: %1%2</source>
         <extracomment>The status line: its cost part (%1), then its volume part (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stato: %1%2</translation>
     </message>
     <message>
         <source>The mix is too strong for this base.</source>
-        <translation type="unfinished"></translation>
+        <translation>La miscela è troppo forte per questa base.</translation>
     </message>
     <message>
         <source>Missing:%1</source>
         <extracomment>%1 is the recipe file&apos;s keys of the fields, each after a space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mancanti:%1</translation>
     </message>
     <message>
         <source>(! marks a text shown in red)</source>
-        <translation type="unfinished"></translation>
+        <translation>(! indica un testo mostrato in rosso)</translation>
     </message>
     <message>
         <source>kovaq-calc: cannot write the output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: impossibile scrivere l&apos;output: %1</translation>
     </message>
     <message>
         <source>kovaq-calc: cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: impossibile leggere %1: %2</translation>
     </message>
     <message>
         <source>kovaq-calc: warning: %1 is longer than %2 MiB; only its first %2 MiB were read</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: attenzione: %1 supera i %2 MiB; sono stati letti solo i primi %2 MiB</translation>
     </message>
     <message>
         <source>kovaq-calc: cannot read the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: impossibile leggere la cartella %1</translation>
     </message>
     <message>
         <source>kovaq-calc: not used: %1</source>
         <extracomment>A line of the text that says nothing of a recipe (%1).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: non usato: %1</translation>
     </message>
     <message>
         <source>kovaq-calc: there is no recipe in %1: no flavour with its share, and no volume with a strength or a ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: non c&apos;è nessuna ricetta in %1: nessun aroma con la sua percentuale, e nessun volume con una nicotina o un rapporto</translation>
     </message>
 </context>
 <context>
@@ -534,340 +546,436 @@ cannot be written, 2 for a wrong command line, 3 when --check finds a mix that c
 be made or --stash-import refuses a line.
 </source>
         <extracomment>The options, their values and the words in capitals stay as they are in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: kovaq-calc [--json] FILE.mix
+       kovaq-calc --weights FILE.mix
+       kovaq-calc --check FILE.mix
+       kovaq-calc --list [--json] [--search WORDS] FOLDER...
+       kovaq-calc --report summary|details|weights [--notes] [--unused]
+                  [--text-size 8|10|12|14] [--json | --pdf OUT.pdf] FILE.mix
+       kovaq-calc --report label [--label-size 50x25|70x40|100x50] [--steep DAYS]
+                  [--db FILE] [--json | --pdf OUT.pdf] FILE.mix
+       kovaq-calc --to-text | --to-json FILE.mix
+       kovaq-calc --from-text FILE.txt OUT.mix | --from-json FILE.json OUT.mix
+       kovaq-calc --shots ML BOTTLE SHOT_MG SHOT_ML TARGET [--scale G] [--json]
+       kovaq-calc --dilute ML FROM_MG TO_MG [--base MG] [--scale G] [--json]
+       kovaq-calc --ratio ML PG TO_PG [--scale G] [--json]
+       kovaq-calc --stash [--json | --csv] [--db FILE]
+       kovaq-calc --stash-import FILE.csv [--db FILE]
+       kovaq-calc --makeable [--json] [--db FILE] FOLDER...
+       kovaq-calc --flavours [--json] FOLDER...
+       kovaq-calc --shopping [--json | --csv] [--db FILE] FILE.mix...
+       kovaq-calc --batches [--json | --csv] [--db FILE]
+       kovaq-calc --version | --help
+
+Carica una ricetta Ko-Vaq come fa Apri nella finestra e calcola la miscela.
+Senza --report stampa il volume e il costo di ogni ingrediente, il totale, la
+riga di stato e i campi mancanti.
+
+  --json         stampa JSON invece di testo
+  --weights      stampa la tabella delle pesate: i grammi di ogni ingrediente e
+                 cosa segna la bilancia man mano che si aggiunge
+  --check        dice in una riga se la miscela si può fare e, se no, cosa si
+                 potrebbe fare; stato di uscita 0 se si può, 3 se non si può
+  --list         elenca ogni ricetta nelle cartelle e nelle loro sottocartelle:
+                 nome, nicotina, volume, PG/VG, aromi, costo, se si può fare,
+                 file; stato di uscita 1 solo se una cartella non si legge affatto
+  --search WORDS con --list, solo le ricette a cui corrisponde ogni parola: parole
+                 del nome, un aroma, le note o il nome del file, &quot;3mg&quot;, &quot;lemon 10%&quot;
+  --report KIND  stampa il resoconto summary, details o weights, una riga per riga,
+                 con le tabulazioni; oppure l&apos;etichetta del flacone di un lotto
+                 della miscela preparato oggi
+  --label-size S la misura dell&apos;etichetta in millimetri (predefinita 50x25)
+  --steep DAYS   con l&apos;etichetta, i giorni di maturazione (predefiniti 7)
+  --to-text      stampa la ricetta come la copia &quot;Copy Recipe&quot;, per un forum
+  --from-text    legge una ricetta da un testo come fa &quot;Paste Recipe&quot; (FILE.txt, o -
+                 per lo standard input) e la salva come OUT.mix; le righe non usate
+                 vanno sullo standard error; stato di uscita 3 se il testo non
+                 contiene ricette
+  --to-json      stampa la ricetta in JSON ({&quot;format&quot;: &quot;ko-vaq-recipe&quot;,
+                 &quot;version&quot;: 1, &quot;recipe&quot;: {...}})
+  --from-json    salva una tale ricetta JSON come OUT.mix
+  --shots        shot di nicotina in uno shortfill: ML di liquido a 0 mg in un
+                 flacone da BOTTLE ml, shot da SHOT_MG e SHOT_ML ciascuno, per
+                 TARGET mg
+  --dilute       un lotto finito di ML a FROM_MG portato a TO_MG: liquido a 0 mg
+                 per indebolirlo, o la base nicotinica di --base MG per rinforzarlo
+  --ratio        un lotto finito di ML con PG per cento di PG portato a TO_PG con
+                 PG o VG
+  --scale G      la risoluzione della bilancia: 0.1, 0.01 (predefinita) o 0.001 g,
+                 per l&apos;avviso sulle quantità troppo piccole da pesare (anche con
+                 --report weights)
+  --stash        elenca i flaconi della scorta: tipo, nome, marca, ml disponibili,
+                 misura del flacone, prezzo, PG/VG, nicotina, densità
+  --batches      elenca i lotti miscelati, dal più recente, con quando è pronto
+                 ognuno
+  --csv          con --batches, l&apos;elenco in CSV (RFC 4180, UTF-8, date ISO); con
+                 --stash, i flaconi nelle colonne che legge --stash-import
+  --stash-import FILE.csv
+                 aggiunge alla scorta i flaconi di un CSV e aggiorna quelli con
+                 stesso tipo, nome e marca (colonne nominate nella riga di
+                 intestazione, in qualsiasi ordine: kind, name, maker, on_hand_ml,
+                 bottle_ml, price, pgvg, strength, gravity, notes); le righe
+                 rifiutate vanno sullo standard error con numero e motivo, stato di
+                 uscita 3; rifiutato del tutto mentre Ko-Vaq ha la scorta aperta
+  --makeable     per ogni ricetta nelle cartelle, se la scorta contiene tutto il
+                 necessario, quanto se ne potrebbe fare e cosa manca
+  --flavours     per ogni aroma nelle ricette delle cartelle, quante lo usano e la
+                 sua percentuale minima, mediana e massima
+  --shopping     cosa serve ai file delle ricette che manca nella scorta, in ml e
+                 in flaconi interi delle misure note alla scorta, all&apos;ultimo prezzo
+  --db FILE      il database della scorta (predefinito: quello che tiene Ko-Vaq,
+                 $XDG_DATA_HOME/Tresquall/Ko-Vaq/ko-vaq.sqlite); solo
+                 --stash-import lo scrive
+  --notes        include le note nel resoconto
+  --unused       include gli ingredienti non usati (resoconto details)
+  --text-size N  dimensione del testo del resoconto in punti (predefinita 12)
+  --pdf OUT.pdf  scrive il resoconto in un PDF (A4, margini di un quarto di
+                 pollice; un&apos;etichetta su una pagina della sua misura)
+  --version      mostra la versione
+  --help         mostra questo testo
+
+Stato di uscita: 0 a lavoro finito, 1 se il file o la scorta non si possono
+leggere o l&apos;output non si può scrivere, 2 per una riga di comando errata, 3 se
+--check trova una miscela che non si può fare o --stash-import rifiuta una riga.
+</translation>
     </message>
     <message>
         <source>one of --shots, --dilute and --ratio at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>una sola tra --shots, --dilute e --ratio alla volta</translation>
     </message>
     <message>
         <source>usage: kovaq-calc %1: %2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: kovaq-calc %1: manca %2</translation>
     </message>
     <message>
         <source>usage: kovaq-calc %1: %2 %3 is not a figure from 0 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: kovaq-calc %1: %2 %3 non è una cifra da 0 a %4</translation>
     </message>
     <message>
         <source>usage: kovaq-calc --dilute ML FROM_MG TO_MG --base MG: MG %1 is not a figure from 0 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: kovaq-calc --dilute ML FROM_MG TO_MG --base MG: MG %1 non è una cifra da 0 a 1000</translation>
     </message>
     <message>
         <source>--scale takes 0.1, 0.01 or 0.001</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale accetta 0.1, 0.01 o 0.001</translation>
     </message>
     <message>
         <source>--report takes summary, details, weights or label</source>
-        <translation type="unfinished"></translation>
+        <translation>--report accetta summary, details, weights o label</translation>
     </message>
     <message>
         <source>--text-size takes 8, 10, 12 or 14</source>
-        <translation type="unfinished"></translation>
+        <translation>--text-size accetta 8, 10, 12 o 14</translation>
     </message>
     <message>
         <source>one of --to-text, --to-json, --from-text and --from-json at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>una sola tra --to-text, --to-json, --from-text e --from-json alla volta</translation>
     </message>
     <message>
         <source>--label-size takes 50x25, 70x40 or 100x50</source>
-        <translation type="unfinished"></translation>
+        <translation>--label-size accetta 50x25, 70x40 o 100x50</translation>
     </message>
     <message>
         <source>--steep takes a number of days from 0 to 365</source>
-        <translation type="unfinished"></translation>
+        <translation>--steep accetta un numero di giorni da 0 a 365</translation>
     </message>
     <message>
         <source>unknown option %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta %1
+</translation>
     </message>
     <message>
         <source>only one file at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>un solo file alla volta</translation>
     </message>
     <message>
         <source>--%1 goes with --json and --scale (and --base) only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 va solo con --json e --scale (e --base)</translation>
     </message>
     <message>
         <source>--%1 goes with --json and --scale only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 va solo con --json e --scale</translation>
     </message>
     <message>
         <source>--base goes with --dilute</source>
-        <translation type="unfinished"></translation>
+        <translation>--base va con --dilute</translation>
     </message>
     <message>
         <source>--scale goes with --shots, --dilute, --ratio and --report weights</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale va con --shots, --dilute, --ratio e --report weights</translation>
     </message>
     <message>
         <source>--stash-import, --makeable, --flavours and --shopping go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--stash-import, --makeable, --flavours e --shopping vanno uno alla volta</translation>
     </message>
     <message>
         <source>--stash-import, --makeable, --flavours and --shopping go with --json, --csv and --db only</source>
-        <translation type="unfinished"></translation>
+        <translation>--stash-import, --makeable, --flavours e --shopping vanno solo con --json, --csv e --db</translation>
     </message>
     <message>
         <source>--stash-import goes with --db only</source>
-        <translation type="unfinished"></translation>
+        <translation>--stash-import va solo con --db</translation>
     </message>
     <message>
         <source>--flavours goes with --json only</source>
-        <translation type="unfinished"></translation>
+        <translation>--flavours va solo con --json</translation>
     </message>
     <message>
         <source>--makeable goes with --json and --db only</source>
-        <translation type="unfinished"></translation>
+        <translation>--makeable va solo con --json e --db</translation>
     </message>
     <message>
         <source>--json and --csv go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--json e --csv vanno uno alla volta</translation>
     </message>
     <message>
         <source>--shopping needs a recipe file</source>
-        <translation type="unfinished"></translation>
+        <translation>--shopping richiede un file di ricetta</translation>
     </message>
     <message>
         <source>--makeable and --flavours need a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--makeable e --flavours richiedono una cartella</translation>
     </message>
     <message>
         <source>--%1 goes alone (or with --db)</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 va da solo (o con --db)</translation>
     </message>
     <message>
         <source>--%1 goes alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 va da solo</translation>
     </message>
     <message>
         <source>--%1 needs the file to read and the recipe file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 richiede il file da leggere e il file di ricetta da scrivere</translation>
     </message>
     <message>
         <source>--%1 needs a recipe file</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 richiede un file di ricetta</translation>
     </message>
     <message>
         <source>--db goes with --stash, --batches, --to-text or --report label</source>
-        <translation type="unfinished"></translation>
+        <translation>--db va con --stash, --batches, --to-text o --report label</translation>
     </message>
     <message>
         <source>--stash and --batches go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--stash e --batches vanno uno alla volta</translation>
     </message>
     <message>
         <source>--stash and --batches go with --json, --csv and --db only</source>
-        <translation type="unfinished"></translation>
+        <translation>--stash e --batches vanno solo con --json, --csv e --db</translation>
     </message>
     <message>
         <source>--csv goes with --stash, --batches or --shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv va con --stash, --batches o --shopping</translation>
     </message>
     <message>
         <source>--label-size and --steep go with --report label</source>
-        <translation type="unfinished"></translation>
+        <translation>--label-size e --steep vanno con --report label</translation>
     </message>
     <message>
         <source>--db goes with --stash, --batches or --report label</source>
-        <translation type="unfinished"></translation>
+        <translation>--db va con --stash, --batches o --report label</translation>
     </message>
     <message>
         <source>--list goes with --json and --search only</source>
-        <translation type="unfinished"></translation>
+        <translation>--list va solo con --json e --search</translation>
     </message>
     <message>
         <source>--search goes with --list</source>
-        <translation type="unfinished"></translation>
+        <translation>--search va con --list</translation>
     </message>
     <message>
         <source>--pdf, --notes and --unused go with --report</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf, --notes e --unused vanno con --report</translation>
     </message>
     <message>
         <source>--json holds the weights already</source>
-        <translation type="unfinished"></translation>
+        <translation>--json contiene già i pesi</translation>
     </message>
 </context>
 <context>
     <name>kovaq::CalcStash</name>
     <message>
         <source>kovaq-calc: warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kovaq-calc: attenzione: %1</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>On hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibili</translation>
     </message>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Flacone</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscelato</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Calculation</name>
     <message>
         <source>Cost Ignored, </source>
-        <translation type="unfinished"></translation>
+        <translation>Costo ignorato, </translation>
     </message>
     <message>
         <source>Cost OK, </source>
-        <translation type="unfinished"></translation>
+        <translation>Costo OK, </translation>
     </message>
     <message>
         <source>Cost Pending, </source>
-        <translation type="unfinished"></translation>
+        <translation>Costo in attesa, </translation>
     </message>
     <message>
         <source>Volumes OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumi OK</translation>
     </message>
     <message>
         <source>Vols Pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol. in attesa</translation>
     </message>
     <message>
         <source>Cost Pending,</source>
         <extracomment>Before the first calculation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Costo in attesa,</translation>
     </message>
     <message>
         <source>Qty Pending</source>
         <extracomment>Before the first calculation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qtà in attesa</translation>
     </message>
     <message>
         <source>This Mix Cannot Be Achieved</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa miscela non si può ottenere</translation>
     </message>
     <message>
         <source>    You could try reducing the Mix Strength
     or changing the PG/VG ratio of your mix.
 Also, you could try reducing the percentages
    of your flavours or vodka/water additive</source>
-        <translation type="unfinished"></translation>
+        <translation>    Prova a ridurre la nicotina della miscela
+    o a cambiare il rapporto PG/VG della miscela.
+Puoi anche provare a ridurre le percentuali
+   degli aromi o del diluente vodka/acqua</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ChangeBottleCommand</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica %1</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ChangeFlavourNoteCommand</name>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica %1</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Feasibility</name>
     <message>
         <source>the mix ratio can be from %1 to %2 PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>il rapporto della miscela può andare da %1 a %2 PG-VG</translation>
     </message>
     <message>
         <source>the mix ratio can be %1 PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>il rapporto della miscela può essere %1 PG-VG</translation>
     </message>
     <message>
         <source>no mix ratio works</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun rapporto di miscela funziona</translation>
     </message>
     <message>
         <source>up to %1 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>fino a %1 mg</translation>
     </message>
     <message>
         <source>up to %1 mg at %2</source>
         <extracomment>%2 is a PG-VG ratio such as 70-30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fino a %1 mg a %2</translation>
     </message>
     <message>
         <source>the flavours and vodka/water at %1 % of their shares</source>
-        <translation type="unfinished"></translation>
+        <translation>gli aromi e vodka/acqua al %1 % delle loro percentuali</translation>
     </message>
     <message>
         <source>%1, or %2</source>
         <extracomment>Joins one more choice (%2) to the choices before it (%1).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, oppure %2</translation>
     </message>
     <message>
         <source>With these ingredients %1.</source>
         <extracomment>%1 is the choices, joined.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con questi ingredienti %1.</translation>
     </message>
     <message>
         <source>can be made</source>
-        <translation type="unfinished"></translation>
+        <translation>si può fare</translation>
     </message>
     <message>
         <source>nothing to make: the volume to make is 0</source>
-        <translation type="unfinished"></translation>
+        <translation>niente da fare: il volume da fare è 0</translation>
     </message>
     <message>
         <source>too strong for this base</source>
-        <translation type="unfinished"></translation>
+        <translation>troppo forte per questa base</translation>
     </message>
     <message>
         <source>cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>non si può fare</translation>
     </message>
 </context>
 <context>
     <name>kovaq::FileFlows</name>
     <message>
         <source>Unable to write to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere in %1: %2.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già.
+Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Warning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione...</translation>
     </message>
 </context>
 <context>
     <name>kovaq::FlavourBook</name>
     <message numerus="yes">
         <source>%1: in %n of your recipes, %2 %, usually %3 %</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: in %n ricetta, %2 %, di solito %3 %</numerusform>
+            <numerusform>%1: in %n delle tue ricette, %2 %, di solito %3 %</numerusform>
         </translation>
     </message>
 </context>
@@ -876,285 +984,285 @@ Do you want to replace it?</source>
     <message>
         <source>none</source>
         <comment>no rating</comment>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
 </context>
 <context>
     <name>kovaq::FlavourModel</name>
     <message>
         <source>Flavour</source>
-        <translation type="unfinished"></translation>
+        <translation>Aroma</translation>
     </message>
     <message>
         <source>Recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricette</translation>
     </message>
     <message>
         <source>Lowest %</source>
-        <translation type="unfinished"></translation>
+        <translation>Min %</translation>
     </message>
     <message>
         <source>Median %</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediana %</translation>
     </message>
     <message>
         <source>Highest %</source>
-        <translation type="unfinished"></translation>
+        <translation>Max %</translation>
     </message>
     <message>
         <source>ml on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>ml disp.</translation>
     </message>
     <message>
         <source>Last mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo mix</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Voto</translation>
     </message>
     <message>
         <source>Preferred %</source>
-        <translation type="unfinished"></translation>
+        <translation>% preferita</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
     <name>kovaq::HelpIcon</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ImportBottlesCommand</name>
     <message>
         <source>Import Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa flaconi</translation>
     </message>
 </context>
 <context>
     <name>kovaq::IngredientPanel</name>
     <message>
         <source>  Ingredient Details  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Dettagli ingredienti  </translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomi</translation>
     </message>
     <message>
         <source>Cost (£/$/€)</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo (£/$/€)</translation>
     </message>
     <message>
         <source>Qty</source>
         <extracomment>Short for quantity: the bottle&apos;s size the cost is for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qtà</translation>
     </message>
     <message>
         <source>Nic Base</source>
         <extracomment>The nicotine base: the liquid of known nicotine strength the mix is thinned from; short, it stands in a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Base nic.</translation>
     </message>
     <message>
         <source>Click to change base type</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic per cambiare tipo di base</translation>
     </message>
     <message>
         <source>per</source>
         <extracomment>Between a cost and the quantity it buys: &quot;12.50 per 100 ml&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>per</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>PG–VG (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>PG–VG (%)</translation>
     </message>
     <message>
         <source>Nic Base Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Base nic. (mg/ml)</translation>
     </message>
     <message>
         <source>mg</source>
         <extracomment>Milligrams of nicotine per millilitre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mg</translation>
     </message>
 </context>
 <context>
     <name>kovaq::LabelDialog</name>
     <message>
         <source>Say &quot;Contains nicotine&quot; on labels of batches with nicotine</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi &quot;Contiene nicotina&quot; sulle etichette dei lotti con nicotina</translation>
     </message>
     <message>
         <source>Print Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa etichetta</translation>
     </message>
     <message>
         <source>&amp;Label size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <source>The label as it will print</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;etichetta come verrà stampata</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa...</translation>
     </message>
 </context>
 <context>
     <name>kovaq::MainWindow</name>
     <message>
         <source>  Notes  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Note  </translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>V %1</source>
         <extracomment>The tooltip of the program&apos;s name: its version, as &quot;V 1.0.1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V %1</translation>
     </message>
     <message>
         <source>The free DIY e-juice mixing calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calcolatore gratuito per liquidi fai da te</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri...</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva...</translation>
     </message>
     <message>
         <source>New Mix...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo mix...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa...</translation>
     </message>
     <message>
         <source>Copy Recipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia ricetta</translation>
     </message>
     <message>
         <source>Paste Recipe...</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla ricetta...</translation>
     </message>
     <message>
         <source>Export JSON...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta JSON...</translation>
     </message>
     <message>
         <source>Import JSON...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa JSON...</translation>
     </message>
     <message>
         <source>Recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricette</translation>
     </message>
     <message>
         <source>Stash</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorta</translation>
     </message>
     <message>
         <source>Mix It...</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscela...</translation>
     </message>
     <message>
         <source>Mix By Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscela a peso</translation>
     </message>
     <message>
         <source>Shots and Fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Shot e correzioni</translation>
     </message>
     <message>
         <source>Layout</source>
         <extracomment>The button that turns the window between portrait and landscape.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Please visit me at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitami su %1</translation>
     </message>
     <message>
         <source>Visit My Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita il mio sito</translation>
     </message>
     <message>
         <source>Email me for help</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivimi per aiuto</translation>
     </message>
     <message>
         <source>email me</source>
-        <translation type="unfinished"></translation>
+        <translation>scrivimi</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un valore decimale valido</translation>
     </message>
     <message>
         <source>Entry Was Too Long</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce troppo lunga</translation>
     </message>
     <message>
         <source>Use %1</source>
         <extracomment>A button that picks the nearest PG/VG ratio the mix can have, as in &quot;Use 40-60&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usa %1</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>%1 volume: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its volume.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 volume: %2</translation>
     </message>
     <message>
         <source>%1 cost: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its cost.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 costo: %2</translation>
     </message>
     <message>
         <source>TOTAL cost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo TOTALE: %1</translation>
     </message>
     <message>
         <source>Cost status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato costo: %1</translation>
     </message>
     <message>
         <source>Volume status: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato volume: %1</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
 </context>
 <context>
     <name>kovaq::MenuIcon</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>
@@ -1162,50 +1270,51 @@ Do you want to replace it?</source>
     <message>
         <source>Untitled</source>
         <extracomment>The name of a new mix until the user names it; it is saved as the recipe&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Senza nome</translation>
     </message>
 </context>
 <context>
     <name>kovaq::MixItCommand</name>
     <message>
         <source>Mix It</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscela</translation>
     </message>
 </context>
 <context>
     <name>kovaq::MixItDialog</name>
     <message>
         <source>Mix It</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscela</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> giorni</translation>
     </message>
     <message>
         <source>Steep days</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni di maturazione</translation>
     </message>
     <message>
         <source>&amp;Steep for:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Maturazione:</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nota:</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra</translation>
     </message>
     <message>
         <source>The stash does not hold all of it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La scorta non contiene tutto:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1213,171 +1322,172 @@ Do you want to replace it?</source>
     <message>
         <source>%1 — %2</source>
         <comment>a name and its maker</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
     <name>kovaq::NotesEdit</name>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
     <name>kovaq::OneBottleAwayDialog</name>
     <message>
         <source>One Bottle Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca un flacone</translation>
     </message>
     <message>
         <source>Each of these bottles alone would let you make more of your recipes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ognuno di questi flaconi, da solo, ti permetterebbe di fare più ricette:</translation>
     </message>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Flacone</translation>
     </message>
     <message>
         <source>Recipes it makes possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricette che rende possibili</translation>
     </message>
     <message>
         <source>Short by (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mancano (ml)</translation>
     </message>
     <message>
         <source>Bottles that would make more recipes possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaconi che renderebbero possibili più ricette</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>No single bottle would make another recipe possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun flacone da solo renderebbe possibile un&apos;altra ricetta.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::PasteRecipeDialog</name>
     <message>
         <source>Paste Recipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla ricetta</translation>
     </message>
     <message>
         <source>&amp;Recipe text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo &amp;ricetta:</translation>
     </message>
     <message>
         <source>Recipe text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo ricetta</translation>
     </message>
     <message>
         <source>Open Text File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri file di testo...</translation>
     </message>
     <message>
         <source>What Ko-Vaq reads in it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa legge Ko-Vaq:</translation>
     </message>
     <message>
         <source>Keep the lines not used in the notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni nelle note le righe non usate</translation>
     </message>
     <message>
         <source>Use It</source>
-        <translation type="unfinished"></translation>
+        <translation>Usala</translation>
     </message>
     <message>
         <source>Text files (*.txt *.text *.md);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (*.txt *.text *.md);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Unable to open %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1.
+%2</translation>
     </message>
     <message>
         <source>&lt;b&gt;There is no recipe in this text.&lt;/b&gt; Ko-Vaq looks for flavours with their shares (&quot;Lemon 3%&quot;), or a volume with a strength or a PG/VG ratio. Nothing will change.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;In questo testo non c&apos;è nessuna ricetta.&lt;/b&gt; Ko-Vaq cerca aromi con le loro percentuali (&quot;Lemon 3%&quot;), oppure un volume con una nicotina o un rapporto PG/VG. Non cambierà nulla.</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza nome</translation>
     </message>
     <message>
         <source>%1 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml</translation>
     </message>
     <message>
         <source>%1 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mg</translation>
     </message>
     <message>
         <source>Nicotine base: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Base nicotinica: %1</translation>
     </message>
     <message>
         <source>%1 stands as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diventa %2</translation>
     </message>
     <message>
         <source>Shortened to fit the window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Accorciati per stare nella finestra:</translation>
     </message>
     <message>
         <source>Vodka/Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Vodka/Acqua</translation>
     </message>
     <message>
         <source>* shortened to fit the window (the whole names are in the tooltip)</source>
-        <translation type="unfinished"></translation>
+        <translation>* accorciati per stare nella finestra (i nomi interi sono nel suggerimento)</translation>
     </message>
     <message numerus="yes">
         <source>Notes: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Note: %n riga</numerusform>
+            <numerusform>Note: %n righe</numerusform>
         </translation>
     </message>
     <message>
         <source>Not used (kept in the notes):</source>
-        <translation type="unfinished"></translation>
+        <translation>Non usate (tenute nelle note):</translation>
     </message>
     <message>
         <source>Not used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non usate:</translation>
     </message>
 </context>
 <context>
     <name>kovaq::PrintJob</name>
     <message>
         <source>The margins and text size leave no room for a line on this paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>I margini e la dimensione del testo non lasciano spazio per una riga su questa carta.</translation>
     </message>
     <message>
         <source>Printer is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampante non disponibile.</translation>
     </message>
     <message>
         <source>The printer did not take the next page; the print was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante non ha accettato la pagina successiva; la stampa è stata interrotta.</translation>
     </message>
     <message>
         <source>The printer did not finish the print.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante non ha terminato la stampa.</translation>
     </message>
 </context>
 <context>
@@ -1389,7 +1499,11 @@ Do you want to replace it?</source>
    Click On Page To Clear This Message
   Or Change Size Of Image/Margins/Page</source>
         <extracomment>Centred by the leading blanks in a hint over the page&apos;s preview.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     L&apos;immagine non entra in questo formato -
+            e verrà tagliata
+
+   Clic sulla pagina per togliere il messaggio
+  o cambia dimensione immagine/margini/pagina</translation>
     </message>
     <message>
         <source>     Text Will Not Fit This Size Paper - 
@@ -1399,496 +1513,503 @@ Do you want to replace it?</source>
   Click On Page To Clear This Message 
  Or Change Size Of Text/Margins/Page </source>
         <extracomment>Centred by the leading blanks in a hint over the page&apos;s preview.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>     Il testo non entra in questo formato - 
+           la stampante può andare a capo 
+       o stampare più di una pagina
+
+  Clic sulla pagina per togliere il messaggio 
+ o cambia dimensione testo/margini/pagina </translation>
     </message>
     <message>
         <source>Printing Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di stampa</translation>
     </message>
     <message>
         <source>You Have 3 Options For Printing - Please Choose One</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai 3 opzioni di stampa - scegline una</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Riepilogo</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli</translation>
     </message>
     <message>
         <source>Screen Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermata</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>Include Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi note</translation>
     </message>
     <message>
         <source>Include Unused Ingredients</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi ingredienti non usati</translation>
     </message>
     <message>
         <source>Printer Minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimo stampante</translation>
     </message>
     <message>
         <source>Narrow (0.125&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stretto (0.125&quot;)</translation>
     </message>
     <message>
         <source>Normal (0.25&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale (0.25&quot;)</translation>
     </message>
     <message>
         <source>Wide (0.5&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largo (0.5&quot;)</translation>
     </message>
     <message>
         <source>Ex Wide (0.75&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra (0.75&quot;)</translation>
     </message>
     <message>
         <source>Left Margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine sin.</translation>
     </message>
     <message>
         <source>Top Margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine sup.</translation>
     </message>
     <message>
         <source>Text Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim. testo</translation>
     </message>
     <message>
         <source>v. Small (8pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuscolo (8pt)</translation>
     </message>
     <message>
         <source>Small (10pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Piccolo (10pt)</translation>
     </message>
     <message>
         <source>Normal (12pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale (12pt)</translation>
     </message>
     <message>
         <source>Large (14pt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande (14pt)</translation>
     </message>
     <message>
         <source>25%</source>
-        <translation type="unfinished"></translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>FitToPage</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Image Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim. immagine</translation>
     </message>
     <message>
         <source>Printer is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampante non disponibile.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::PrintProgressWindow</name>
     <message>
         <source>Printing Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa immagine...</translation>
     </message>
     <message>
         <source>Please Wait - Rendering  Image
 And Sending To Printer</source>
         <extracomment>Shown on two lines, broken where the line break stands.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attendere - elaborazione immagine
+e invio alla stampante</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RecipeListModel</name>
     <message>
         <source>✓ %1 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>✓ %1 ml</translation>
     </message>
     <message>
         <source>up to %1 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>fino a %1 ml</translation>
     </message>
     <message>
         <source>needs %1</source>
-        <translation type="unfinished"></translation>
+        <translation>serve %1</translation>
     </message>
     <message>
         <source>%1: %2 ml needed, %3 ml on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: servono %2 ml, %3 ml disponibili</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicotina</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>PG/VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG/VG</translation>
     </message>
     <message>
         <source>Flavours</source>
-        <translation type="unfinished"></translation>
+        <translation>Aromi</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo</translation>
     </message>
     <message>
         <source>Can be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Si può fare</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificata</translation>
     </message>
     <message>
         <source>Can make</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattibile</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RecipeShare</name>
     <message>
         <source>%1 is not on the list: %2 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è nell&apos;elenco: si usa %2.</translation>
     </message>
     <message>
         <source>The base&apos;s %1 is not on the list: %2 is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il %1 della base non è nell&apos;elenco: si usa %2.</translation>
     </message>
     <message>
         <source>Only eight flavours fit: left out %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci stanno solo otto aromi: esclusi %1.</translation>
     </message>
     <message>
         <source>%1 mg needs a nicotine base: type the base&apos;s strength, then the strength. &quot;%2&quot; is kept in the notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mg richiede una base nicotinica: scrivi la nicotina della base, poi la nicotina. &quot;%2&quot; è tenuto nelle note.</translation>
     </message>
     <message>
         <source>%1 (kept in the notes)</source>
         <extracomment>%1 is the note as it is kept, in English (&quot;Steep: 7 days&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tenuto nelle note)</translation>
     </message>
     <message>
         <source>Read the first %1 KB of the text; the rest was not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letti i primi %1 KB del testo; il resto non è stato usato.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RecipesController</name>
     <message>
         <source>Shopping List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista della spesa</translation>
     </message>
     <message>
         <source>%1: %2 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ml</translation>
     </message>
     <message>
         <source>shopping list.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>lista della spesa.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RecipesWindow</name>
     <message>
         <source>Recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricette</translation>
     </message>
     <message>
         <source>Only what I can make</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo le fattibili</translation>
     </message>
     <message>
         <source>Lists only the recipes the bottles in your stash can make</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca solo le ricette che i flaconi della tua scorta possono fare</translation>
     </message>
     <message>
         <source>One Bottle Away...</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca un flacone...</translation>
     </message>
     <message>
         <source>The bottles that would each let you make more of your recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>I flaconi che ti permetterebbero, ognuno, di fare più ricette</translation>
     </message>
     <message>
         <source>Add to Shopping List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi alla spesa</translation>
     </message>
     <message>
         <source>Puts the chosen recipe on the shopping list, with what to buy for it</source>
-        <translation type="unfinished"></translation>
+        <translation>Mette la ricetta scelta nella lista della spesa, con cosa comprare per farla</translation>
     </message>
     <message numerus="yes">
         <source> — some folders read every %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> — alcune cartelle lette ogni %n secondo</numerusform>
+            <numerusform> — alcune cartelle lette ogni %n secondi</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non c&apos;è più.</translation>
     </message>
     <message>
         <source>No file manager is available to show the folder. The recipe is in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file manager disponibile per mostrare la cartella. La ricetta si trova in %1.</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri cartella</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RemoveBottleCommand</name>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi %1</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ReportRenderer</name>
     <message>
         <source>The PDF could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il PDF</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Reports</name>
     <message>
         <source>Calculated with Ko-Vaq from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcolato con Ko-Vaq da %1</translation>
     </message>
     <message>
         <source>Mix Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome miscela</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Nic Base Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Base nic. (mg/ml)</translation>
     </message>
     <message>
         <source>Nic Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicotina</translation>
     </message>
     <message>
         <source>Mix PG-VG Ratio (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto PG-VG (%)</translation>
     </message>
     <message>
         <source>Mix Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume miscela</translation>
     </message>
     <message>
         <source>TOTAL COST</source>
-        <translation type="unfinished"></translation>
+        <translation>COSTO TOTALE</translation>
     </message>
     <message>
         <source>Ingredient Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli ingredienti</translation>
     </message>
     <message>
         <source>Mixing Volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumi miscela</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo</translation>
     </message>
     <message>
         <source>Qty(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qtà(ml)</translation>
     </message>
     <message>
         <source>Vol(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol(ml)</translation>
     </message>
     <message>
         <source>Prop. Glycol (PG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Glicole prop. (PG)</translation>
     </message>
     <message>
         <source>Veg. Glycerin (VG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Glicerina veg. (VG)</translation>
     </message>
     <message>
         <source>Vodka/Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Vodka/Acqua</translation>
     </message>
     <message>
         <source>per</source>
         <extracomment>Between a bottle&apos;s price and its size in ml: &quot;2.50 per 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>per</translation>
     </message>
     <message>
         <source>Mixing Specification</source>
-        <translation type="unfinished"></translation>
+        <translation>Specifiche miscela</translation>
     </message>
     <message>
         <source>Costs For This Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Costi di questa miscela</translation>
     </message>
     <message>
         <source>Costs</source>
-        <translation type="unfinished"></translation>
+        <translation>Costi</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTALE</translation>
     </message>
     <message>
         <source>Weighed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesato</translation>
     </message>
     <message>
         <source>Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrediente</translation>
     </message>
     <message>
         <source>grams</source>
-        <translation type="unfinished"></translation>
+        <translation>grammi</translation>
     </message>
     <message>
         <source>scale reads</source>
-        <translation type="unfinished"></translation>
+        <translation>in bilancia</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An ingredient (%1) and the hint for it (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ResultsPanel</name>
     <message>
         <source>  Mixing Volumes  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Volumi miscela  </translation>
     </message>
     <message>
         <source>  Cost For This Mix  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Costo miscela  </translation>
     </message>
     <message>
         <source>Hi Precision</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisione</translation>
     </message>
     <message>
         <source>Ignore Costs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora costi</translation>
     </message>
     <message>
         <source>Vol.(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol.(ml)</translation>
     </message>
     <message>
         <source>Cost (£/$/€)</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo (£/$/€)</translation>
     </message>
     <message>
         <source>%1 volume</source>
         <extracomment>Read out by a screen reader: a row&apos;s caption, then what its value is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 volume</translation>
     </message>
     <message>
         <source>%1 cost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 costo</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTALE</translation>
     </message>
     <message>
         <source>TOTAL cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo TOTALE</translation>
     </message>
 </context>
 <context>
     <name>kovaq::RetainDialog</name>
     <message>
         <source>Retain Some Details?</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservare alcuni dati?</translation>
     </message>
     <message>
         <source>Please Check The Boxes Below If You Would
 Like To Retain Either Or Both Of These Panel&apos;s Contents</source>
         <extracomment>Shown on two lines, broken where the line break stands.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spunta le caselle qui sotto se vuoi
+conservare il contenuto di uno o entrambi i pannelli</translation>
     </message>
     <message>
         <source>Ingredient Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli ingredienti</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1896,1102 +2017,1113 @@ Like To Retain Either Or Both Of These Panel&apos;s Contents</source>
     <message>
         <source>Nic Base</source>
         <extracomment>The nicotine base&apos;s row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Base nic.</translation>
     </message>
     <message>
         <source>PG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG</translation>
     </message>
     <message>
         <source>VG</source>
-        <translation type="unfinished"></translation>
+        <translation>VG</translation>
     </message>
     <message>
         <source>Vodka/Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Vodka/Acqua</translation>
     </message>
     <message>
         <source>NicBase  %1</source>
         <extracomment>The nicotine base&apos;s row once the base has a name (%1).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BaseNic  %1</translation>
     </message>
     <message>
         <source>Prop. Glycol (PG)</source>
         <extracomment>The PG row&apos;s caption in the ingredients group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Glicole prop. (PG)</translation>
     </message>
     <message>
         <source>Veg. Glycerin (VG)</source>
         <extracomment>The VG row&apos;s caption in the ingredients group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Glicerina veg. (VG)</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ScalesIcon</name>
     <message>
         <source>Mix By Weight (Ctrl+G)</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscela a peso (Ctrl+G)</translation>
     </message>
     <message>
         <source>Mix By Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscela a peso</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ShareController</name>
     <message>
         <source>Ko-Vaq recipe JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricetta JSON di Ko-Vaq (*.json)</translation>
     </message>
     <message>
         <source>Unable to open %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1.
+%2</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere importato.
+%2</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ShoppingWindow</name>
     <message>
         <source>Shopping List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista della spesa</translation>
     </message>
     <message>
         <source>Recipes to make:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricette da fare:</translation>
     </message>
     <message>
         <source>Recipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricetta</translation>
     </message>
     <message>
         <source>Make (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare (ml)</translation>
     </message>
     <message>
         <source>Recipes to make</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricette da fare</translation>
     </message>
     <message>
         <source>What to buy:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa comprare:</translation>
     </message>
     <message>
         <source>Ingredient</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrediente</translation>
     </message>
     <message>
         <source>Short (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca (ml)</translation>
     </message>
     <message>
         <source>Needed (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Servono (ml)</translation>
     </message>
     <message>
         <source>On hand (ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Disp. (ml)</translation>
     </message>
     <message>
         <source>Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaconi</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo</translation>
     </message>
     <message>
         <source>What to buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa comprare</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Takes the chosen recipe off the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Toglie la ricetta scelta dall&apos;elenco</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Copies the list as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia l&apos;elenco come testo</translation>
     </message>
     <message>
         <source>Save CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva CSV...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source> ml</source>
-        <translation type="unfinished"></translation>
+        <translation> ml</translation>
     </message>
     <message>
         <source>How much to make</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto farne</translation>
     </message>
     <message>
         <source>%1 × %2 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 ml</translation>
     </message>
     <message>
         <source>Nothing is short: the stash holds all of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non manca nulla: la scorta contiene tutto.</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale: %1</translation>
     </message>
     <message>
         <source>%1 cannot be mixed as it stands: left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non si può miscelare così com&apos;è: esclusa.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Shots</name>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution)</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppo poco da pesare bene: prediluisci 1:%1 in PG (%2 g della diluizione)</translation>
     </message>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution) and leave %3 ml of PG out of the mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppo poco da pesare bene: prediluisci 1:%1 in PG (%2 g della diluizione) e togli %3 ml di PG dalla miscela</translation>
     </message>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in VG (%2 g of the dilution) and leave %3 ml of VG out of the mix, as the mix&apos;s %4 ml of PG cannot take it</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppo poco da pesare bene: prediluisci 1:%1 in VG (%2 g della diluizione) e togli %3 ml di VG dalla miscela, perché i %4 ml di PG della miscela non bastano</translation>
     </message>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution) and leave %3 ml of PG out of the mix, the most the mix&apos;s PG can take</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppo poco da pesare bene: prediluisci 1:%1 in PG (%2 g della diluizione) e togli %3 ml di PG dalla miscela, il massimo che il PG della miscela consente</translation>
     </message>
     <message>
         <source>Too little to weigh well, and the mix&apos;s PG and VG cannot take a dilution of it: make a bigger batch or weigh it on a finer scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppo poco da pesare bene, e il PG e il VG della miscela non bastano per diluirlo: fai un lotto più grande o pesalo con una bilancia più precisa</translation>
     </message>
     <message>
         <source>Type the shortfill liquid&apos;s volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi il volume del liquido shortfill</translation>
     </message>
     <message>
         <source>Type the size of one shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi la misura di uno shot</translation>
     </message>
     <message>
         <source>%1 mg shots cannot make %2 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Shot da %1 mg non possono fare %2 mg</translation>
     </message>
     <message>
         <source>No room: the bottle holds %1 ml, the liquid %2 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è spazio: il flacone contiene %1 ml, il liquido %2 ml</translation>
     </message>
     <message>
         <source>Shot liquid for %1 mg: %2 ml (%3 g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquido shot per %1 mg: %2 ml (%3 g)</translation>
     </message>
     <message>
         <source>Shot liquid for %1 mg: %2 ml (%3 g), more than the %4 ml of room</source>
-        <translation type="unfinished"></translation>
+        <translation>Liquido shot per %1 mg: %2 ml (%3 g), più dei %4 ml di spazio</translation>
     </message>
     <message numerus="yes">
         <source>%n shots: %1 mg in %2 ml</source>
         <extracomment>%n whole shots give %1 mg/ml in %2 ml.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n shot: %1 mg in %2 ml</numerusform>
+            <numerusform>%n shot: %1 mg in %2 ml</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n shots: %1 mg in %2 ml, overflows the %3 ml bottle</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n shot: %1 mg in %2 ml, trabocca dal flacone da %3 ml</numerusform>
+            <numerusform>%n shot: %1 mg in %2 ml, traboccano dal flacone da %3 ml</numerusform>
         </translation>
     </message>
     <message>
         <source>Then: %1 ml at %2</source>
         <extracomment>%2 is a ratio such as 70/30 PG/VG.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poi: %1 ml a %2</translation>
     </message>
     <message>
         <source>Type the batch&apos;s volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi il volume del lotto</translation>
     </message>
     <message>
         <source>Already at %1 mg: add nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Già a %1 mg: non aggiungere nulla</translation>
     </message>
     <message>
         <source>Adding liquid cannot take %1 mg to %2 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungere liquido non può portare %1 mg a %2 mg</translation>
     </message>
     <message>
         <source>Type the nicotine base&apos;s strength to make the batch stronger</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi la nicotina della base nicotinica per rinforzare il lotto</translation>
     </message>
     <message>
         <source>A %1 mg base cannot make %2 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Una base da %1 mg non può fare %2 mg</translation>
     </message>
     <message>
         <source>Add %1 ml of 0 mg liquid at %2 (%3 g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi %1 ml di liquido a 0 mg a %2 (%3 g)</translation>
     </message>
     <message>
         <source>Add %1 ml of the %2 mg base at %3 (%4 g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi %1 ml della base da %2 mg a %3 (%4 g)</translation>
     </message>
     <message>
         <source>Then: %1 ml of %2 mg at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Poi: %1 ml da %2 mg a %3</translation>
     </message>
     <message>
         <source>Already at %1: add nothing</source>
         <extracomment>%1 is a ratio such as 70/30 PG/VG.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Già a %1: non aggiungere nulla</translation>
     </message>
     <message>
         <source>Adding PG cannot make a batch with VG in it all PG</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungere PG non può rendere tutto PG un lotto che contiene VG</translation>
     </message>
     <message>
         <source>Adding VG cannot make a batch with PG in it all VG</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungere VG non può rendere tutto VG un lotto che contiene PG</translation>
     </message>
     <message>
         <source>Add %1 ml of PG (%2 g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi %1 ml di PG (%2 g)</translation>
     </message>
     <message>
         <source>Add %1 ml of VG (%2 g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi %1 ml di VG (%2 g)</translation>
     </message>
     <message>
         <source>Then: %1 ml at %2, %3 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Poi: %1 ml a %2, %3 mg</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ShotsWindow</name>
     <message>
         <source>Shots and Fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Shot e correzioni</translation>
     </message>
     <message>
         <source>Shortfill &amp;liquid</source>
         <extracomment>A shortfill: a bottle of flavoured liquid without nicotine, part filled so that shots (small bottles of strong nicotine) can be added to it. &amp; marks the access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liquido shortfill</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>&amp;Bottle size</source>
-        <translation type="unfinished"></translation>
+        <translation>Misura fla&amp;cone</translation>
     </message>
     <message>
         <source>Liquid&apos;s &amp;PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PG-VG del liquido</translation>
     </message>
     <message>
         <source>&amp;Shot strength</source>
         <extracomment>A shot: a small bottle (10 ml) of strong nicotine added to a shortfill.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicotina &amp;shot</translation>
     </message>
     <message>
         <source>mg/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>mg/ml</translation>
     </message>
     <message>
         <source>Shot si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>Misura s&amp;hot</translation>
     </message>
     <message>
         <source>Shot&apos;s P&amp;G-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;G-VG shot</translation>
     </message>
     <message>
         <source>&amp;Target strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicotina &amp;finale</translation>
     </message>
     <message>
         <source>Shortfill + Shots</source>
-        <translation type="unfinished"></translation>
+        <translation>Shortfill + shot</translation>
     </message>
     <message>
         <source>&amp;Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;otto</translation>
     </message>
     <message>
         <source>Its &amp;strength</source>
-        <translation type="unfinished"></translation>
+        <translation>La sua &amp;nicotina</translation>
     </message>
     <message>
         <source>Its &amp;PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>Il suo &amp;PG-VG</translation>
     </message>
     <message>
         <source>0 mg liquid&apos;s P&amp;G-VG (to weaken)</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;G-VG liquido 0 mg (per ridurre)</translation>
     </message>
     <message>
         <source>Nicotine b&amp;ase (to strengthen)</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ase nic. (per aumentare)</translation>
     </message>
     <message>
         <source>Base&apos;s PG-&amp;VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG-&amp;VG base</translation>
     </message>
     <message>
         <source>Change Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia nicotina</translation>
     </message>
     <message>
         <source>&amp;Target PG-VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG-VG &amp;finale</translation>
     </message>
     <message>
         <source>Its &amp;strength (if known)</source>
-        <translation type="unfinished"></translation>
+        <translation>La sua &amp;nicotina (se nota)</translation>
     </message>
     <message>
         <source>Change PG/VG</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia PG/VG</translation>
     </message>
     <message>
         <source>Base From &amp;Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Base da &amp;miscela</translation>
     </message>
     <message>
         <source>The nicotine base of the mix in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>La base nicotinica della miscela nella finestra principale</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Read out by a screen reader: a field&apos;s caption, then its unit, as in &quot;Bottle size, ml&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>From a batc&amp;h</source>
-        <translation type="unfinished"></translation>
+        <translation>Da un lo&amp;tto</translation>
     </message>
     <message>
         <source>From a batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Da un lotto</translation>
     </message>
     <message>
         <source>(none: the figures typed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessuno: le cifre scritte)</translation>
     </message>
     <message>
         <source>%1  %2</source>
         <extracomment>A batch in the list: the day it was mixed, two blanks, its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2</translation>
     </message>
     <message>
         <source>For the batch %1, mixed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Per il lotto %1, miscelato il %2</translation>
     </message>
     <message>
         <source>Type every figure to see what to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi ogni cifra per vedere cosa aggiungere.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::SpecPanel</name>
     <message>
         <source>  Mixing Specification  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Specifiche miscela  </translation>
     </message>
     <message>
         <source>PG–VG (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>PG–VG (%)</translation>
     </message>
     <message>
         <source>Volume To Make</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume da fare</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>Nic Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicotina</translation>
     </message>
     <message>
         <source>mg</source>
-        <translation type="unfinished"></translation>
+        <translation>mg</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Vodka/Water</source>
         <extracomment>The thinner: vodka or water, or the two mixed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vodka/Acqua</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashController</name>
     <message>
         <source>The stash&apos;s base is %1 mg; this mix is worked out for %2 mg.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base della scorta è da %1 mg; questa miscela è calcolata per %2 mg.</translation>
     </message>
     <message>
         <source>Start a new, empty stash? The damaged one is kept as %1, unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniziare una nuova scorta vuota? Quella danneggiata viene tenuta come %1, senza modifiche.</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Unable to read %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: %2.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 MiB: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 supera i %2 MiB: non è stato importato nulla.</translation>
     </message>
     <message>
         <source>%1
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Non è stato importato nulla.</translation>
     </message>
     <message>
         <source>Stash</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorta</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>%1 is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non c&apos;è più.</translation>
     </message>
     <message>
         <source>The stash cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scorta non può essere modificata.</translation>
     </message>
     <message>
         <source>This mix cannot be made: %1.
 No batch was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa miscela non si può fare: %1.
+Nessun lotto è stato registrato.</translation>
     </message>
     <message>
         <source>The mix in the window has not been saved.
 Record a batch of it anyway? Its recipe is kept with the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>La miscela nella finestra non è stata salvata.
+Registrarne comunque un lotto? La sua ricetta viene conservata con il lotto.</translation>
     </message>
     <message>
         <source>The stash does not hold all this mix needs:
 %1
 
 Record the batch anyway? What is missing is noted with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scorta non contiene tutto ciò che serve a questa miscela:
+%1
+
+Registrare comunque il lotto? Ciò che manca viene annotato con esso.</translation>
     </message>
     <message>
         <source>There is no batch to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è nessun lotto da annullare.</translation>
     </message>
     <message>
         <source>Undo the last batch, %1, and give back to the stash what it took?</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullare l&apos;ultimo lotto, %1, e restituire alla scorta ciò che ha preso?</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashImportDialog</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>%1: %2 → %3</source>
         <comment>a field, its value before and after</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 → %3</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nome</translation>
     </message>
     <message>
         <source>maker</source>
-        <translation type="unfinished"></translation>
+        <translation>marca</translation>
     </message>
     <message>
         <source>ml on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>ml disponibili</translation>
     </message>
     <message>
         <source>bottle ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml flacone</translation>
     </message>
     <message>
         <source>price</source>
-        <translation type="unfinished"></translation>
+        <translation>prezzo</translation>
     </message>
     <message>
         <source>PG/VG</source>
-        <translation type="unfinished"></translation>
+        <translation>PG/VG</translation>
     </message>
     <message>
         <source>nicotine mg/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>nicotina mg/ml</translation>
     </message>
     <message>
         <source>g/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>g/ml</translation>
     </message>
     <message>
         <source>notes</source>
-        <translation type="unfinished"></translation>
+        <translation>note</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa CSV</translation>
     </message>
     <message>
         <source>What the import does</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa fa l&apos;importazione</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>%1 ml on hand</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml disponibili</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifiutata</translation>
     </message>
     <message>
         <source>%1 — to add: %2, to update: %3, as they are: %4, refused: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — da aggiungere: %2, da aggiornare: %3, invariati: %4, rifiutati: %5.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashMatch</name>
     <message>
         <source>A flavour without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Un aroma senza nome</translation>
     </message>
     <message>
         <source>Nicotine base %1 mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Base nicotinica %1 mg</translation>
     </message>
     <message>
         <source>%1: %2 ml short (%3 ml needed, %4 ml on hand)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mancano %2 ml (servono %3 ml, %4 ml disponibili)</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle(s) of %5 ml at %6</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: mancano %2 ml (servono %3 ml, %4 ml disponibili), %n flacone da %5 ml a %6</numerusform>
+            <numerusform>%1: mancano %2 ml (servono %3 ml, %4 ml disponibili), %n flaconi da %5 ml a %6</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle(s) of %5 ml</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: mancano %2 ml (servono %3 ml, %4 ml disponibili), %n flacone da %5 ml</numerusform>
+            <numerusform>%1: mancano %2 ml (servono %3 ml, %4 ml disponibili), %n flaconi da %5 ml</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing is short: the stash holds all of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non manca nulla: la scorta contiene tutto.</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale: %1</translation>
     </message>
     <message>
         <source>%1 cannot be mixed as it stands: left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non si può miscelare così com&apos;è: esclusa.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashPlan</name>
     <message>
         <source>%1: needs %2 ml, none in the stash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: servono %2 ml, nessuno nella scorta</translation>
     </message>
     <message>
         <source>%1: needs %2 ml, %3 ml on hand, %4 ml left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: servono %2 ml, %3 ml disponibili, ne restano %4 ml</translation>
     </message>
     <message>
         <source>%1: needs %2 ml, %3 ml on hand, %4 ml short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: servono %2 ml, %3 ml disponibili, mancano %4 ml</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashStore</name>
     <message>
         <source>The stash cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scorta non può essere modificata.</translation>
     </message>
     <message>
         <source>There is no stash yet at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è ancora nessuna scorta in %1.</translation>
     </message>
     <message>
         <source>Unable to make the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %1.</translation>
     </message>
     <message>
         <source>%1 is not a database file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file di database.</translation>
     </message>
     <message>
         <source>The disk holding the stash is full: %1 (%2). The stash is shown read only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco che contiene la scorta è pieno: %1 (%2). La scorta è mostrata in sola lettura.</translation>
     </message>
     <message>
         <source>The stash&apos;s folder cannot be written: %1 (%2). The stash is shown read only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può scrivere nella cartella della scorta: %1 (%2). La scorta è mostrata in sola lettura.</translation>
     </message>
     <message>
         <source>Another Ko-Vaq is using the stash: it is open read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro Ko-Vaq sta usando la scorta: è aperta in sola lettura.</translation>
     </message>
     <message>
         <source>Unable to read the stash %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la scorta %1: %2.</translation>
     </message>
     <message>
         <source>The stash database %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il database della scorta %1 è danneggiato.</translation>
     </message>
     <message>
         <source>The stash database %1 is damaged. It is not changed until you say so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il database della scorta %1 è danneggiato. Non viene modificato finché non lo dici tu.</translation>
     </message>
     <message>
         <source>The stash database is damaged; a copy is kept as %1. It is not changed until you say so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il database della scorta è danneggiato; una copia è tenuta come %1. Non viene modificato finché non lo dici tu.</translation>
     </message>
     <message>
         <source>The stash was written by a newer Ko-Vaq: it is open read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scorta è stata scritta da un Ko-Vaq più recente: è aperta in sola lettura.</translation>
     </message>
     <message>
         <source>Unable to open the stash %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la scorta %1.</translation>
     </message>
     <message>
         <source>The stash is not damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scorta non è danneggiata.</translation>
     </message>
     <message>
         <source>Unable to keep a copy of the damaged stash in %1; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile tenere una copia della scorta danneggiata in %1; non è stato cambiato nulla.</translation>
     </message>
     <message>
         <source>Unable to put the damaged stash aside: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile mettere da parte la scorta danneggiata: %1.</translation>
     </message>
     <message>
         <source>Unable to add the bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere il flacone</translation>
     </message>
     <message>
         <source>Unable to change the bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile modificare il flacone</translation>
     </message>
     <message>
         <source>Unable to remove the bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rimuovere il flacone</translation>
     </message>
     <message>
         <source>Unable to bring the bottle back</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ripristinare il flacone</translation>
     </message>
     <message>
         <source>The bottle is no longer in the stash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il flacone non è più nella scorta.</translation>
     </message>
     <message>
         <source>Unable to import the bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile importare i flaconi</translation>
     </message>
     <message>
         <source>Unable to record the batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile registrare il lotto</translation>
     </message>
     <message>
         <source>Unable to undo the batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile annullare il lotto</translation>
     </message>
     <message>
         <source>There is no batch to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è nessun lotto da annullare.</translation>
     </message>
     <message>
         <source>The batch is no longer in the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il lotto non è più nel registro.</translation>
     </message>
     <message>
         <source>A flavour&apos;s notes need the flavour&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le note di un aroma richiedono il nome dell&apos;aroma.</translation>
     </message>
     <message>
         <source>A rating is from 1 to 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il voto va da 1 a 5.</translation>
     </message>
     <message>
         <source>A preferred share is more than 0 and at most 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una percentuale preferita è più di 0 e al massimo 100 %.</translation>
     </message>
     <message>
         <source>Unable to keep the flavour&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le note dell&apos;aroma</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashWindow</name>
     <message>
         <source>Start a New Stash</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova scorta</translation>
     </message>
     <message>
         <source>Keep It Read Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni in sola lettura</translation>
     </message>
     <message>
         <source>Write Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Riscrivi</translation>
     </message>
     <message>
         <source>Flavours</source>
-        <translation type="unfinished"></translation>
+        <translation>Aromi</translation>
     </message>
     <message>
         <source>Your stash is empty: press Add, choose the kind and type the bottle&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua scorta è vuota: premi Aggiungi, scegli il tipo e scrivi il nome del flacone.</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa CSV...</translation>
     </message>
     <message>
         <source>Add or update bottles from a spreadsheet&apos;s CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi o aggiorna flaconi dal file CSV di un foglio di calcolo</translation>
     </message>
     <message>
         <source>Search the flavours</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca negli aromi</translation>
     </message>
     <message>
         <source>The flavours of the recipes in your recipe folders, with a share, are listed here once the folders have been read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli aromi delle ricette nelle tue cartelle, con una percentuale, sono elencati qui una volta lette le cartelle.</translation>
     </message>
     <message>
         <source>The new bottle&apos;s kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tipo del nuovo flacone</translation>
     </message>
     <message>
         <source>Stash</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorta</translation>
     </message>
     <message>
         <source>Batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Lotti</translation>
     </message>
     <message>
         <source>Search the stash</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nella scorta</translation>
     </message>
     <message>
         <source>Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaconi</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Mix It...</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscela...</translation>
     </message>
     <message>
         <source>Record a batch of the mix in the window (Ctrl+B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra un lotto della miscela nella finestra (Ctrl+B)</translation>
     </message>
     <message>
         <source>Search the batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nei lotti</translation>
     </message>
     <message>
         <source>Open Recipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri ricetta</translation>
     </message>
     <message>
         <source>The recipe as it was mixed, as a new mix</source>
-        <translation type="unfinished"></translation>
+        <translation>La ricetta come è stata miscelata, come nuova miscela</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri file</translation>
     </message>
     <message>
         <source>Print Label...</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichetta...</translation>
     </message>
     <message>
         <source>Undo Last Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla lotto</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta CSV...</translation>
     </message>
     <message>
         <source>The mix in the window needs nothing yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La miscela nella finestra non richiede ancora nulla.</translation>
     </message>
     <message>
         <source>For the mix in the window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per la miscela nella finestra:</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StatusPanel</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Cost status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato costo</translation>
     </message>
     <message>
         <source>Volume status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato volume</translation>
     </message>
 </context>
 <context>
     <name>kovaq::UndoLastBatchCommand</name>
     <message>
         <source>Undo Batch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla lotto %1</translation>
     </message>
 </context>
 <context>
     <name>kovaq::WeightsWindow</name>
     <message>
         <source>Mix By Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscela a peso</translation>
     </message>
     <message>
         <source>Ingredient</source>
         <extracomment>The columns&apos; heads: &quot;scale reads&quot; is what the scale shows once the row is poured in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ingrediente</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>g/ml</source>
-        <translation type="unfinished"></translation>
+        <translation>g/ml</translation>
     </message>
     <message>
         <source>grams</source>
-        <translation type="unfinished"></translation>
+        <translation>grammi</translation>
     </message>
     <message>
         <source>scale reads</source>
-        <translation type="unfinished"></translation>
+        <translation>in bilancia</translation>
     </message>
     <message>
         <source>drops</source>
-        <translation type="unfinished"></translation>
+        <translation>gocce</translation>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTALE</translation>
     </message>
     <message>
         <source>Pure nicotine</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicotina pura</translation>
     </message>
     <message>
         <source>Show &amp;drops at</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;gocce a</translation>
     </message>
     <message>
         <source> drops per ml</source>
         <extracomment>After a number of drops, as in &quot;20 drops per ml&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> gocce per ml</translation>
     </message>
     <message>
         <source>Drops per ml</source>
-        <translation type="unfinished"></translation>
+        <translation>Gocce per ml</translation>
     </message>
     <message>
         <source>20 for most droppers; 25 or 33 for finer ones</source>
-        <translation type="unfinished"></translation>
+        <translation>20 per la maggior parte dei contagocce; 25 o 33 per quelli più fini</translation>
     </message>
     <message>
         <source>&amp;Scale reads to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilancia precisa a</translation>
     </message>
     <message>
         <source>%1 g</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 g</translation>
     </message>
     <message>
         <source>Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefiniti</translation>
     </message>
     <message>
         <source>Every gravity back to its default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni densità torna al valore predefinito</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>%1 grams: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its grams.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 grammi: %2</translation>
     </message>
     <message>
         <source>%1 scale reads: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then what the scale reads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in bilancia: %2</translation>
     </message>
     <message>
         <source>%1 gravity, g/ml</source>
         <extracomment>Read out by a screen reader: what the gravity is of, as in &quot;PG gravity, g/ml&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Densità %1, g/ml</translation>
     </message>
     <message>
         <source>TOTAL grams: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grammi TOTALI: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A row&apos;s caption, then why its amount is too small to weigh.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>kovaq::WelcomeDialog</name>
     <message>
         <source>Welcome To Ko-Vaq</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto in Ko-Vaq</translation>
     </message>
     <message>
         <source>Ko-Vaq Has Detected That You Are A New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko-Vaq ha rilevato che sei un nuovo utente</translation>
     </message>
     <message>
         <source>If you need help getting started, look in the Help file
 under &apos;How To... Getting Started&apos;</source>
         <extracomment>Shown on two lines, broken where the line break stands.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se hai bisogno di aiuto per iniziare, guarda nella guida
+alla voce &apos;Come fare... Per iniziare&apos;</translation>
     </message>
     <message>
         <source>To view the Help file at any time, click on the %1 icon.
 located at the top RH corner of the screen, or press F1 key.</source>
         <extracomment>Shown on two lines, broken where the line break stands; %1 is the help icon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Per vedere la guida in qualsiasi momento, clicca sull&apos;icona %1
+in alto a destra nello schermo, o premi il tasto F1.</translation>
     </message>
     <message>
         <source>This message will be shown at each startup until you
 have loaded or saved your first recipe</source>
         <extracomment>Shown on two lines, broken where the line break stands; the second is underlined.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questo messaggio verrà mostrato a ogni avvio finché non
+avrai caricato o salvato la tua prima ricetta</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kovaq::stash</name>
     <message>
         <source>Unable to import the bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile importare i flaconi</translation>
     </message>
 </context>
 </TS>

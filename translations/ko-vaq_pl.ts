@@ -248,19 +248,19 @@ Pokazany przepis może być niepełny.</translation>
     <name>kovaq::BatchModel</name>
     <message>
         <source>ready in %1 days</source>
-        <translation>gotowy za %1 dni</translation>
+        <translation>gotowa za %1 dni</translation>
     </message>
     <message>
         <source>ready tomorrow</source>
-        <translation>gotowy jutro</translation>
+        <translation>gotowa jutro</translation>
     </message>
     <message>
         <source>ready today</source>
-        <translation>gotowy dziś</translation>
+        <translation>gotowa dziś</translation>
     </message>
     <message>
         <source>ready since %1</source>
-        <translation>gotowy od %1</translation>
+        <translation>gotowa od %1</translation>
     </message>
     <message>
         <source>Short: %1</source>
@@ -292,7 +292,7 @@ Pokazany przepis może być niepełny.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation>Gotowy</translation>
+        <translation>Gotowa</translation>
     </message>
     <message>
         <source>State</source>
@@ -347,11 +347,11 @@ Pokazany przepis może być niepełny.</translation>
     </message>
     <message>
         <source>ml on hand</source>
-        <translation>ml na stanie</translation>
+        <translation>Stan ml</translation>
     </message>
     <message>
         <source>Bottle ml</source>
-        <translation>Butelka ml</translation>
+        <translation>Poj. ml</translation>
     </message>
     <message>
         <source>Price</source>
@@ -363,7 +363,7 @@ Pokazany przepis może być niepełny.</translation>
     </message>
     <message>
         <source>Nicotine mg/ml</source>
-        <translation>Nikotyna mg/ml</translation>
+        <translation>Nik. mg/ml</translation>
     </message>
     <message>
         <source>g/ml</source>
@@ -831,14 +831,14 @@ której nie da się zrobić, lub --stash-import odrzuci wiersz.
     </message>
     <message>
         <source>Ready</source>
-        <translation>Gotowy</translation>
+        <translation>Gotowa</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Calculation</name>
     <message>
         <source>Cost Ignored, </source>
-        <translation>Koszt pominięty, </translation>
+        <translation>Bez kosztów, </translation>
     </message>
     <message>
         <source>Cost OK, </source>
@@ -846,7 +846,7 @@ której nie da się zrobić, lub --stash-import odrzuci wiersz.
     </message>
     <message>
         <source>Cost Pending, </source>
-        <translation>Koszt niepełny, </translation>
+        <translation>Brak kosztów, </translation>
     </message>
     <message>
         <source>Volumes OK</source>
@@ -859,7 +859,7 @@ której nie da się zrobić, lub --stash-import odrzuci wiersz.
     <message>
         <source>Cost Pending,</source>
         <extracomment>Before the first calculation.</extracomment>
-        <translation>Koszt niepełny,</translation>
+        <translation>Brak kosztów,</translation>
     </message>
     <message>
         <source>Qty Pending</source>
@@ -1009,7 +1009,7 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>ml on hand</source>
-        <translation>ml na stanie</translation>
+        <translation>Stan ml</translation>
     </message>
     <message>
         <source>Last mixed</source>
@@ -1145,7 +1145,7 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>New Mix...</source>
-        <translation>Nowa mieszanka...</translation>
+        <translation>Nowy mix...</translation>
     </message>
     <message>
         <source>Print...</source>
@@ -1206,7 +1206,7 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>Email me for help</source>
-        <translation>Napisz do mnie po pomoc</translation>
+        <translation>Napisz po pomoc</translation>
     </message>
     <message>
         <source>email me</source>
@@ -1529,7 +1529,7 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation>Podsumowanie</translation>
+        <translation>Zestawienie</translation>
     </message>
     <message>
         <source>Details</source>
@@ -1706,7 +1706,7 @@ i wysyłanie do drukarki</translation>
     </message>
     <message>
         <source>Can make</source>
-        <translation>Da się</translation>
+        <translation>Z zapasów</translation>
     </message>
 </context>
 <context>
@@ -1825,7 +1825,7 @@ i wysyłanie do drukarki</translation>
     <name>kovaq::Reports</name>
     <message>
         <source>Calculated with Ko-Vaq from %1</source>
-        <translation>Obliczono w Ko-Vaq z %1</translation>
+        <translation>Obliczono programem Ko-Vaq ze strony %1</translation>
     </message>
     <message>
         <source>Mix Name</source>
@@ -1918,7 +1918,7 @@ i wysyłanie do drukarki</translation>
     </message>
     <message>
         <source>Weighed</source>
-        <translation>Ważenie</translation>
+        <translation>Ważono</translation>
     </message>
     <message>
         <source>Ingredient</source>

@@ -1439,7 +1439,7 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>%1 stands as %2</source>
-        <translation>%1 widnieje jako %2</translation>
+        <translation>%1 pokazano jako %2</translation>
     </message>
     <message>
         <source>Shortened to fit the window:</source>
@@ -2885,7 +2885,7 @@ Zapisać mimo to partię? Braki zostaną przy niej odnotowane.</translation>
     </message>
     <message>
         <source>The flavours of the recipes in your recipe folders, with a share, are listed here once the folders have been read.</source>
-        <translation>Aromaty z udziałem z przepisów w Twoich folderach pojawią się tu po odczytaniu folderów.</translation>
+        <translation>Tu pojawią się aromaty (z udziałem) z przepisów w Twoich folderach, gdy foldery zostaną odczytane.</translation>
     </message>
     <message>
         <source>The new bottle&apos;s kind</source>

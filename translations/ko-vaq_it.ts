@@ -55,58 +55,6 @@
 <context>
     <name>kovaq</name>
     <message>
-        <source>The file holds no header row naming the columns.</source>
-        <translation>Il file non ha una riga di intestazione con i nomi delle colonne.</translation>
-    </message>
-    <message>
-        <source>The header names the column %1 twice.</source>
-        <translation>L&apos;intestazione nomina due volte la colonna %1.</translation>
-    </message>
-    <message>
-        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
-        <translation>La riga di intestazione non nomina la colonna kind; serve kind, e può nominare name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity e notes.</translation>
-    </message>
-    <message>
-        <source>A quoted cell is not closed before the end of the file.</source>
-        <translation>Una cella tra virgolette non è chiusa prima della fine del file.</translation>
-    </message>
-    <message>
-        <source>The line has %1 cells; the header names %2.</source>
-        <translation>La riga ha %1 celle; l&apos;intestazione ne nomina %2.</translation>
-    </message>
-    <message>
-        <source>The kind is missing.</source>
-        <translation>Manca il tipo (kind).</translation>
-    </message>
-    <message>
-        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
-        <translation>Il tipo &quot;%1&quot; non è nessuno tra base, pg, vg, flavour e vodka/water.</translation>
-    </message>
-    <message>
-        <source>A flavour needs a name.</source>
-        <translation>Un aroma deve avere un nome.</translation>
-    </message>
-    <message>
-        <source>The %1 &quot;%2&quot; is not a number.</source>
-        <translation>Il valore di %1 &quot;%2&quot; non è un numero.</translation>
-    </message>
-    <message>
-        <source>The %1 cannot be below 0.</source>
-        <translation>Il valore di %1 non può essere sotto 0.</translation>
-    </message>
-    <message>
-        <source>The %1 cannot be more than %2.</source>
-        <translation>Il valore di %1 non può superare %2.</translation>
-    </message>
-    <message>
-        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
-        <translation>Il pgvg &quot;%1&quot; non è nessuno tra PG, da 90-10 a 10-90, VG e none.</translation>
-    </message>
-    <message>
-        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
-        <translation>La densità &quot;%1&quot; non è un numero da 0.5 a 2.</translation>
-    </message>
-    <message>
         <source>Bottle</source>
         <translation>Flacone</translation>
     </message>
@@ -264,7 +212,7 @@ La ricetta mostrata potrebbe non essere completa.</translation>
     </message>
     <message>
         <source>Short: %1</source>
-        <translation>Mancano: %1</translation>
+        <translation>Manca: %1</translation>
     </message>
     <message>
         <source>%1 ml</source>
@@ -314,12 +262,12 @@ La ricetta mostrata potrebbe non essere completa.</translation>
     <name>kovaq::BottleLabels</name>
     <message>
         <source>The printer&apos;s own</source>
-        <translation>Quello della stampante</translation>
+        <translation>Della stampante</translation>
     </message>
     <message>
         <source>Mixed %1 · Ready %2</source>
         <extracomment>The day a batch was mixed (%1) and the day it has steeped (%2).</extracomment>
-        <translation>Miscelato %1 · Pronto %2</translation>
+        <translation>Fatto %1 · Pronto %2</translation>
     </message>
     <message>
         <source>Base: %1</source>
@@ -1234,12 +1182,12 @@ Vuoi sostituirlo?</translation>
     <message>
         <source>%1 volume: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its volume.</extracomment>
-        <translation>%1 volume: %2</translation>
+        <translation>Volume %1: %2</translation>
     </message>
     <message>
         <source>%1 cost: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its cost.</extracomment>
-        <translation>%1 costo: %2</translation>
+        <translation>Costo %1: %2</translation>
     </message>
     <message>
         <source>TOTAL cost: %1</source>
@@ -1652,6 +1600,33 @@ e invio alla stampante</translation>
     </message>
 </context>
 <context>
+    <name>kovaq::RecipeFoldersDialog</name>
+    <message>
+        <source>Recipe Folders</source>
+        <translation>Cartelle ricette</translation>
+    </message>
+    <message>
+        <source>Recipes are looked for in these folders and every folder in them:</source>
+        <translation>Le ricette vengono cercate in queste cartelle e in tutte le loro sottocartelle:</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Aggiungi...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::RecipeListModel</name>
     <message>
         <source>✓ %1 ml</source>
@@ -1709,6 +1684,10 @@ e invio alla stampante</translation>
         <source>Can make</source>
         <translation>Fattibile</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
 </context>
 <context>
     <name>kovaq::RecipeShare</name>
@@ -1756,6 +1735,10 @@ e invio alla stampante</translation>
         <source>CSV files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>Impossibile scrivere in %1.</translation>
+    </message>
 </context>
 <context>
     <name>kovaq::RecipesWindow</name>
@@ -1787,13 +1770,6 @@ e invio alla stampante</translation>
         <source>Puts the chosen recipe on the shopping list, with what to buy for it</source>
         <translation>Mette la ricetta scelta nella lista della spesa, con cosa comprare per farla</translation>
     </message>
-    <message numerus="yes">
-        <source> — some folders read every %n seconds</source>
-        <translation>
-            <numerusform> — alcune cartelle lette ogni %n secondo</numerusform>
-            <numerusform> — alcune cartelle lette ogni %n secondi</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 is no longer there.</source>
         <translation>%1 non c&apos;è più.</translation>
@@ -1805,6 +1781,95 @@ e invio alla stampante</translation>
     <message>
         <source>Show in folder</source>
         <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>Warning...</source>
+        <translation>Attenzione...</translation>
+    </message>
+    <message>
+        <source>Search: words of a name, flavour or note, 3mg, lemon 10%</source>
+        <translation>Cerca: parole di nome, aroma o nota, 3mg, limone 10%</translation>
+    </message>
+    <message>
+        <source>Search recipes</source>
+        <translation>Cerca ricette</translation>
+    </message>
+    <message>
+        <source>Folders...</source>
+        <translation>Cartelle...</translation>
+    </message>
+    <message>
+        <source>Stash...</source>
+        <translation>Scorta...</translation>
+    </message>
+    <message>
+        <source>The bottles you own and the batches you mixed (Ctrl+T)</source>
+        <translation>I flaconi che possiedi e i lotti che hai miscelato (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Reading recipes… %1 of %2</source>
+        <translation>Lettura ricette… %1 di %2</translation>
+    </message>
+    <message>
+        <source>Reading recipes…</source>
+        <translation>Lettura ricette…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln recipe(s)</source>
+        <translation>
+            <numerusform>%Ln ricetta</numerusform>
+            <numerusform>%Ln ricette</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln recipe(s)</source>
+        <translation>
+            <numerusform>%1 di %Ln ricetta</numerusform>
+            <numerusform>%1 di %Ln ricette</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — cannot read %2</source>
+        <translation>%1 — impossibile leggere %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — some folders read every %n seconds</source>
+        <translation>
+            <numerusform>%1 — alcune cartelle lette ogni %n secondo</numerusform>
+            <numerusform>%1 — alcune cartelle lette ogni %n secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move %1 to the trash?</source>
+        <translation>Spostare %1 nel cestino?</translation>
+    </message>
+    <message>
+        <source>Unable to move %1 to the trash.</source>
+        <translation>Impossibile spostare %1 nel cestino.</translation>
+    </message>
+    <message>
+        <source>Copy Recipe</source>
+        <translation>Copia ricetta</translation>
+    </message>
+    <message>
+        <source>Copy path</source>
+        <translation>Copia percorso</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Move to trash...</source>
+        <translation>Sposta nel cestino...</translation>
     </message>
 </context>
 <context>
@@ -1967,11 +2032,11 @@ e invio alla stampante</translation>
     <message>
         <source>%1 volume</source>
         <extracomment>Read out by a screen reader: a row&apos;s caption, then what its value is.</extracomment>
-        <translation>%1 volume</translation>
+        <translation>Volume %1</translation>
     </message>
     <message>
         <source>%1 cost</source>
-        <translation>%1 costo</translation>
+        <translation>Costo %1</translation>
     </message>
     <message>
         <source>TOTAL</source>
@@ -2563,6 +2628,61 @@ Registrare comunque il lotto? Ciò che manca viene annotato con esso.</translati
     </message>
 </context>
 <context>
+    <name>kovaq::StashCsv</name>
+    <message>
+        <source>The file holds no header row naming the columns.</source>
+        <translation>Il file non ha una riga di intestazione con i nomi delle colonne.</translation>
+    </message>
+    <message>
+        <source>The header names the column %1 twice.</source>
+        <translation>L&apos;intestazione nomina due volte la colonna %1.</translation>
+    </message>
+    <message>
+        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
+        <translation>La riga di intestazione non nomina la colonna kind; serve kind, e può nominare name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity e notes.</translation>
+    </message>
+    <message>
+        <source>A quoted cell is not closed before the end of the file.</source>
+        <translation>Una cella tra virgolette non è chiusa prima della fine del file.</translation>
+    </message>
+    <message>
+        <source>The line has %1 cells; the header names %2.</source>
+        <translation>La riga ha %1 celle; l&apos;intestazione ne nomina %2.</translation>
+    </message>
+    <message>
+        <source>The kind is missing.</source>
+        <translation>Manca il tipo (kind).</translation>
+    </message>
+    <message>
+        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
+        <translation>Il tipo &quot;%1&quot; non è nessuno tra base, pg, vg, flavour e vodka/water.</translation>
+    </message>
+    <message>
+        <source>A flavour needs a name.</source>
+        <translation>Un aroma deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number.</source>
+        <translation>Il valore di %1 &quot;%2&quot; non è un numero.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be below 0.</source>
+        <translation>Il valore di %1 non può essere sotto 0.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be more than %2.</source>
+        <translation>Il valore di %1 non può superare %2.</translation>
+    </message>
+    <message>
+        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
+        <translation>Il pgvg &quot;%1&quot; non è nessuno tra PG, da 90-10 a 10-90, VG e none.</translation>
+    </message>
+    <message>
+        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
+        <translation>La densità &quot;%1&quot; non è un numero da 0.5 a 2.</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::StashImportDialog</name>
     <message>
         <source>none</source>
@@ -3061,7 +3181,7 @@ Registrare comunque il lotto? Ciò che manca viene annotato con esso.</translati
     <message>
         <source>%1 grams: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its grams.</extracomment>
-        <translation>%1 grammi: %2</translation>
+        <translation>Grammi %1: %2</translation>
     </message>
     <message>
         <source>%1 scale reads: %2</source>
@@ -3117,13 +3237,6 @@ avrai caricato o salvato la tua prima ricetta</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::stash</name>
-    <message>
-        <source>Unable to import the bottles</source>
-        <translation>Impossibile importare i flaconi</translation>
     </message>
 </context>
 </TS>

@@ -347,7 +347,7 @@ Puede que la receta mostrada no esté completa.</translation>
     </message>
     <message>
         <source>ml on hand</source>
-        <translation>ml en stock</translation>
+        <translation>ml stock</translation>
     </message>
     <message>
         <source>Bottle ml</source>
@@ -355,7 +355,7 @@ Puede que la receta mostrada no esté completa.</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation>Precio</translation>
+        <translation>PVP</translation>
     </message>
     <message>
         <source>PG/VG</source>
@@ -1014,11 +1014,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>ml on hand</source>
-        <translation>ml en stock</translation>
+        <translation>ml stock</translation>
     </message>
     <message>
         <source>Last mixed</source>
-        <translation>Última mezcla</translation>
+        <translation>Últ. mezcla</translation>
     </message>
     <message>
         <source>Rating</source>
@@ -1138,7 +1138,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The free DIY e-juice mixing calculator</source>
-        <translation>La calculadora DIY gratuita para mezclar e-líquidos</translation>
+        <translation>Calculadora gratuita de e-líquido DIY</translation>
     </message>
     <message>
         <source>Open...</source>
@@ -1150,7 +1150,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>New Mix...</source>
-        <translation>Nueva mezcla...</translation>
+        <translation>Nueva...</translation>
     </message>
     <message>
         <source>Print...</source>
@@ -1211,7 +1211,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Email me for help</source>
-        <translation>Escríbame para pedir ayuda</translation>
+        <translation>Pídame ayuda</translation>
     </message>
     <message>
         <source>email me</source>
@@ -1541,11 +1541,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Screen Image</source>
-        <translation>Imagen de pantalla</translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation>Vista previa</translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>Include Notes</source>
@@ -1953,11 +1953,11 @@ y enviándola a la impresora</translation>
     </message>
     <message>
         <source>Hi Precision</source>
-        <translation>Alta precisión</translation>
+        <translation>Precisión</translation>
     </message>
     <message>
         <source>Ignore Costs</source>
-        <translation>Ignorar costes</translation>
+        <translation>Sin costes</translation>
     </message>
     <message>
         <source>Vol.(ml)</source>

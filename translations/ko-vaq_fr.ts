@@ -55,58 +55,6 @@
 <context>
     <name>kovaq</name>
     <message>
-        <source>The file holds no header row naming the columns.</source>
-        <translation>Le fichier n&apos;a pas de ligne d&apos;en-tête nommant les colonnes.</translation>
-    </message>
-    <message>
-        <source>The header names the column %1 twice.</source>
-        <translation>L&apos;en-tête nomme deux fois la colonne %1.</translation>
-    </message>
-    <message>
-        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
-        <translation>La ligne d&apos;en-tête ne nomme pas de colonne kind ; elle doit nommer kind, et peut nommer name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity et notes.</translation>
-    </message>
-    <message>
-        <source>A quoted cell is not closed before the end of the file.</source>
-        <translation>Une cellule entre guillemets n&apos;est pas fermée avant la fin du fichier.</translation>
-    </message>
-    <message>
-        <source>The line has %1 cells; the header names %2.</source>
-        <translation>La ligne a %1 cellules ; l&apos;en-tête en nomme %2.</translation>
-    </message>
-    <message>
-        <source>The kind is missing.</source>
-        <translation>La colonne kind est vide.</translation>
-    </message>
-    <message>
-        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
-        <translation>Le kind « %1 » n&apos;est ni base, ni pg, ni vg, ni flavour, ni vodka/water.</translation>
-    </message>
-    <message>
-        <source>A flavour needs a name.</source>
-        <translation>Un arôme doit avoir un nom.</translation>
-    </message>
-    <message>
-        <source>The %1 &quot;%2&quot; is not a number.</source>
-        <translation>La valeur de %1 « %2 » n&apos;est pas un nombre.</translation>
-    </message>
-    <message>
-        <source>The %1 cannot be below 0.</source>
-        <translation>La valeur de %1 ne peut pas être inférieure à 0.</translation>
-    </message>
-    <message>
-        <source>The %1 cannot be more than %2.</source>
-        <translation>La valeur de %1 ne peut pas dépasser %2.</translation>
-    </message>
-    <message>
-        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
-        <translation>Le pgvg « %1 » n&apos;est ni PG, ni de 90-10 à 10-90, ni VG, ni none.</translation>
-    </message>
-    <message>
-        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
-        <translation>La gravity « %1 » n&apos;est pas un nombre de 0.5 à 2.</translation>
-    </message>
-    <message>
         <source>Bottle</source>
         <translation>Flacon</translation>
     </message>
@@ -152,7 +100,7 @@ So Your Mix Name May Not Be Correct
         Do You Still Want To Print?</source>
         <translation>  Des informations manquent encore 
 Le nom du mélange peut donc être inexact
-        Voulez-vous quand même imprimer ?</translation>
+        Voulez-vous quand même imprimer&#xa0;?</translation>
     </message>
     <message>
         <source>Your Monitor Screen Is Too Small For This Application</source>
@@ -166,7 +114,7 @@ Le nom du mélange peut donc être inexact
         <source>So You Will Only Be Able To Run In Landscape Layout Mode,
          And The &apos;Layout&apos; Button Will Be Disabled</source>
         <translation>Vous ne pourrez donc utiliser que la disposition paysage,
-         Et le bouton « Pivoter » sera désactivé</translation>
+         Et le bouton «&#xa0;Pivoter&#xa0;» sera désactivé</translation>
     </message>
     <message>
         <source>Your Monitor Screen Has Limited Height</source>
@@ -182,25 +130,25 @@ Le nom du mélange peut donc être inexact
         <source>Your Current Mix Has Not Been Saved 
          Do You Want To Save It?</source>
         <translation>Votre mélange actuel n&apos;a pas été enregistré 
-         Voulez-vous l&apos;enregistrer ?</translation>
+         Voulez-vous l&apos;enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>      Your Current Mix Has Not Been Saved 
                Do You Want To Save It?</source>
         <translation>      Votre mélange actuel n&apos;a pas été enregistré 
-               Voulez-vous l&apos;enregistrer ?</translation>
+               Voulez-vous l&apos;enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>There is Information Outstanding 
     Do You Still Want To Save?</source>
         <translation>Des informations manquent encore 
-    Voulez-vous quand même enregistrer ?</translation>
+    Voulez-vous quand même enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
@@ -209,7 +157,7 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>%1 is longer than %2 MiB; only its first %2 MiB were read.
 The recipe shown may not be the whole of it.</source>
-        <translation>%1 dépasse %2 Mio ; seuls ses %2 premiers Mio ont été lus.
+        <translation>%1 dépasse %2 Mio&#xa0;; seuls ses %2 premiers Mio ont été lus.
 La recette affichée n&apos;est peut-être pas complète.</translation>
     </message>
     <message>
@@ -264,7 +212,7 @@ La recette affichée n&apos;est peut-être pas complète.</translation>
     </message>
     <message>
         <source>Short: %1</source>
-        <translation>Manque : %1</translation>
+        <translation>Manque&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 ml</source>
@@ -324,7 +272,7 @@ La recette affichée n&apos;est peut-être pas complète.</translation>
     <message>
         <source>Base: %1</source>
         <extracomment>The maker of the nicotine base.</extracomment>
-        <translation>Base : %1</translation>
+        <translation>Base&#xa0;: %1</translation>
     </message>
     <message>
         <source>Contains nicotine</source>
@@ -378,11 +326,11 @@ La recette affichée n&apos;est peut-être pas complète.</translation>
     <name>kovaq::Calc</name>
     <message>
         <source>kovaq-calc: cannot write %1: %2</source>
-        <translation>kovaq-calc : impossible d&apos;écrire %1 : %2</translation>
+        <translation>kovaq-calc&#xa0;: impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Mix: %1</source>
-        <translation>Mélange : %1</translation>
+        <translation>Mélange&#xa0;: %1</translation>
     </message>
     <message>
         <source>Ingredient</source>
@@ -415,7 +363,7 @@ La recette affichée n&apos;est peut-être pas complète.</translation>
     <message>
         <source>Status: %1%2</source>
         <extracomment>The status line: its cost part (%1), then its volume part (%2).</extracomment>
-        <translation>État : %1%2</translation>
+        <translation>État&#xa0;: %1%2</translation>
     </message>
     <message>
         <source>The mix is too strong for this base.</source>
@@ -424,7 +372,7 @@ La recette affichée n&apos;est peut-être pas complète.</translation>
     <message>
         <source>Missing:%1</source>
         <extracomment>%1 is the recipe file&apos;s keys of the fields, each after a space.</extracomment>
-        <translation>Manque :%1</translation>
+        <translation>Manque&#xa0;:%1</translation>
     </message>
     <message>
         <source>(! marks a text shown in red)</source>
@@ -432,28 +380,28 @@ La recette affichée n&apos;est peut-être pas complète.</translation>
     </message>
     <message>
         <source>kovaq-calc: cannot write the output: %1</source>
-        <translation>kovaq-calc : impossible d&apos;écrire la sortie : %1</translation>
+        <translation>kovaq-calc&#xa0;: impossible d&apos;écrire la sortie&#xa0;: %1</translation>
     </message>
     <message>
         <source>kovaq-calc: cannot read %1: %2</source>
-        <translation>kovaq-calc : impossible de lire %1 : %2</translation>
+        <translation>kovaq-calc&#xa0;: impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>kovaq-calc: warning: %1 is longer than %2 MiB; only its first %2 MiB were read</source>
-        <translation>kovaq-calc : attention : %1 dépasse %2 Mio ; seuls ses %2 premiers Mio ont été lus</translation>
+        <translation>kovaq-calc&#xa0;: attention&#xa0;: %1 dépasse %2 Mio&#xa0;; seuls ses %2 premiers Mio ont été lus</translation>
     </message>
     <message>
         <source>kovaq-calc: cannot read the folder %1</source>
-        <translation>kovaq-calc : impossible de lire le dossier %1</translation>
+        <translation>kovaq-calc&#xa0;: impossible de lire le dossier %1</translation>
     </message>
     <message>
         <source>kovaq-calc: not used: %1</source>
         <extracomment>A line of the text that says nothing of a recipe (%1).</extracomment>
-        <translation>kovaq-calc : non utilisé : %1</translation>
+        <translation>kovaq-calc&#xa0;: non utilisé&#xa0;: %1</translation>
     </message>
     <message>
         <source>kovaq-calc: there is no recipe in %1: no flavour with its share, and no volume with a strength or a ratio</source>
-        <translation>kovaq-calc : il n&apos;y a pas de recette dans %1 : aucun arôme avec son pourcentage, ni aucun volume avec un taux ou un ratio</translation>
+        <translation>kovaq-calc&#xa0;: il n&apos;y a pas de recette dans %1&#xa0;: aucun arôme avec son pourcentage, ni aucun volume avec un taux ou un ratio</translation>
     </message>
 </context>
 <context>
@@ -586,8 +534,8 @@ la ligne d&apos;état et les champs qui manquent.
                  mélange faite aujourd&apos;hui
   --label-size S la taille de l&apos;étiquette en millimètres (50x25 par défaut)
   --steep DAYS   avec l&apos;étiquette, les jours de maturation (7 par défaut)
-  --to-text      affiche la recette comme la copie « Copier recette », pour un forum
-  --from-text    lit une recette dans un texte comme « Coller recette » (FILE.txt,
+  --to-text      affiche la recette comme la copie « Copier la recette », pour un forum
+  --from-text    lit une recette dans un texte comme « Coller une recette » (FILE.txt,
                  ou - pour l&apos;entrée standard) et l&apos;enregistre dans OUT.mix ; les lignes
                  non utilisées vont sur la sortie d&apos;erreur ; code de sortie 3 quand le
                  texte ne contient aucune recette
@@ -646,15 +594,15 @@ trouve un mélange infaisable ou que --stash-import refuse une ligne.
     </message>
     <message>
         <source>usage: kovaq-calc %1: %2 is missing</source>
-        <translation>usage : kovaq-calc %1 : %2 manque</translation>
+        <translation>usage&#xa0;: kovaq-calc %1&#xa0;: %2 manque</translation>
     </message>
     <message>
         <source>usage: kovaq-calc %1: %2 %3 is not a figure from 0 to %4</source>
-        <translation>usage : kovaq-calc %1 : %2 %3 n&apos;est pas un nombre de 0 à %4</translation>
+        <translation>usage&#xa0;: kovaq-calc %1&#xa0;: %2 %3 n&apos;est pas un nombre de 0 à %4</translation>
     </message>
     <message>
         <source>usage: kovaq-calc --dilute ML FROM_MG TO_MG --base MG: MG %1 is not a figure from 0 to 1000</source>
-        <translation>usage : kovaq-calc --dilute ML FROM_MG TO_MG --base MG : MG %1 n&apos;est pas un nombre de 0 à 1000</translation>
+        <translation>usage&#xa0;: kovaq-calc --dilute ML FROM_MG TO_MG --base MG&#xa0;: MG %1 n&apos;est pas un nombre de 0 à 1000</translation>
     </message>
     <message>
         <source>--scale takes 0.1, 0.01 or 0.001</source>
@@ -799,7 +747,7 @@ trouve un mélange infaisable ou que --stash-import refuse une ligne.
     <name>kovaq::CalcStash</name>
     <message>
         <source>kovaq-calc: warning: %1</source>
-        <translation>kovaq-calc : attention : %1</translation>
+        <translation>kovaq-calc&#xa0;: attention&#xa0;: %1</translation>
     </message>
     <message>
         <source>Kind</source>
@@ -850,7 +798,7 @@ trouve un mélange infaisable ou que --stash-import refuse une ligne.
     </message>
     <message>
         <source>Cost Pending, </source>
-        <translation>Coût en attente, </translation>
+        <translation>Coût en att., </translation>
     </message>
     <message>
         <source>Volumes OK</source>
@@ -858,17 +806,17 @@ trouve un mélange infaisable ou que --stash-import refuse une ligne.
     </message>
     <message>
         <source>Vols Pending</source>
-        <translation>Vol. en attente</translation>
+        <translation>Vol. en att.</translation>
     </message>
     <message>
         <source>Cost Pending,</source>
         <extracomment>Before the first calculation.</extracomment>
-        <translation>Coût en attente,</translation>
+        <translation>Coût en att.,</translation>
     </message>
     <message>
         <source>Qty Pending</source>
         <extracomment>Before the first calculation.</extracomment>
-        <translation>Qté en attente</translation>
+        <translation>Qté en att.</translation>
     </message>
     <message>
         <source>This Mix Cannot Be Achieved</source>
@@ -942,7 +890,7 @@ Vous pouvez aussi baisser les pourcentages
     </message>
     <message>
         <source>nothing to make: the volume to make is 0</source>
-        <translation>rien à préparer : le volume à préparer est 0</translation>
+        <translation>rien à préparer&#xa0;: le volume à préparer est 0</translation>
     </message>
     <message>
         <source>too strong for this base</source>
@@ -957,13 +905,13 @@ Vous pouvez aussi baisser les pourcentages
     <name>kovaq::FileFlows</name>
     <message>
         <source>Unable to write to %1: %2.</source>
-        <translation>Impossible d&apos;écrire dans %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Warning...</source>
@@ -975,8 +923,8 @@ Voulez-vous le remplacer ?</translation>
     <message numerus="yes">
         <source>%1: in %n of your recipes, %2 %, usually %3 %</source>
         <translation>
-            <numerusform>%1 : dans %n de vos recettes, %2 %, en général %3 %</numerusform>
-            <numerusform>%1 : dans %n de vos recettes, %2 %, en général %3 %</numerusform>
+            <numerusform>%1&#xa0;: dans %n de vos recettes, %2 %, en général %3 %</numerusform>
+            <numerusform>%1&#xa0;: dans %n de vos recettes, %2 %, en général %3 %</numerusform>
         </translation>
     </message>
 </context>
@@ -1016,7 +964,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Last mixed</source>
-        <translation>Dernier mél.</translation>
+        <translation>Dernier mélange</translation>
     </message>
     <message>
         <source>Rating</source>
@@ -1100,7 +1048,7 @@ Voulez-vous le remplacer ?</translation>
     <name>kovaq::LabelDialog</name>
     <message>
         <source>Say &quot;Contains nicotine&quot; on labels of batches with nicotine</source>
-        <translation>Mettre « Contient de la nicotine » sur les étiquettes avec nicotine</translation>
+        <translation>Mettre «&#xa0;Contient de la nicotine&#xa0;» sur les étiquettes avec nicotine</translation>
     </message>
     <message>
         <source>Print Label</source>
@@ -1108,7 +1056,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Label size:</source>
-        <translation>&amp;Taille étiquette :</translation>
+        <translation>&amp;Taille étiquette&#xa0;:</translation>
     </message>
     <message>
         <source>The label as it will print</source>
@@ -1156,11 +1104,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Copy Recipe</source>
-        <translation>Copier recette</translation>
+        <translation>Copier la recette</translation>
     </message>
     <message>
         <source>Paste Recipe...</source>
-        <translation>Coller recette…</translation>
+        <translation>Coller une recette…</translation>
     </message>
     <message>
         <source>Export JSON...</source>
@@ -1201,7 +1149,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Please visit me at %1</source>
-        <translation>Rendez-moi visite sur %1</translation>
+        <translation>Rendez-vous sur %1</translation>
     </message>
     <message>
         <source>Visit My Website</source>
@@ -1217,7 +1165,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre décimal valide</translation>
     </message>
     <message>
         <source>Entry Was Too Long</source>
@@ -1226,7 +1174,7 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Use %1</source>
         <extracomment>A button that picks the nearest PG/VG ratio the mix can have, as in &quot;Use 40-60&quot;.</extracomment>
-        <translation>Prendre %1</translation>
+        <translation>Utiliser %1</translation>
     </message>
     <message>
         <source>N/A</source>
@@ -1235,24 +1183,24 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>%1 volume: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its volume.</extracomment>
-        <translation>%1, volume : %2</translation>
+        <translation>%1, volume&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cost: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its cost.</extracomment>
-        <translation>%1, coût : %2</translation>
+        <translation>%1, coût&#xa0;: %2</translation>
     </message>
     <message>
         <source>TOTAL cost: %1</source>
-        <translation>Coût TOTAL : %1</translation>
+        <translation>Coût TOTAL&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cost status: %1</source>
-        <translation>État du coût : %1</translation>
+        <translation>État du coût&#xa0;: %1</translation>
     </message>
     <message>
         <source>Volume status: %1</source>
-        <translation>État des volumes : %1</translation>
+        <translation>État des volumes&#xa0;: %1</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1297,7 +1245,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Steep for:</source>
-        <translation>&amp;Maturation :</translation>
+        <translation>&amp;Maturation&#xa0;:</translation>
     </message>
     <message>
         <source>Note</source>
@@ -1305,7 +1253,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation>&amp;Note :</translation>
+        <translation>&amp;Note&#xa0;:</translation>
     </message>
     <message>
         <source>Record</source>
@@ -1314,7 +1262,7 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The stash does not hold all of it:
 %1</source>
-        <translation>Le stock ne contient pas tout :
+        <translation>Le stock ne contient pas tout&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -1353,7 +1301,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Each of these bottles alone would let you make more of your recipes:</source>
-        <translation>Chacun de ces flacons, à lui seul, vous permettrait de faire davantage de vos recettes :</translation>
+        <translation>Chacun de ces flacons, à lui seul, vous permettrait de faire davantage de vos recettes&#xa0;:</translation>
     </message>
     <message>
         <source>Bottle</source>
@@ -1388,7 +1336,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Recipe text:</source>
-        <translation>Texte de la &amp;recette :</translation>
+        <translation>Texte de la &amp;recette&#xa0;:</translation>
     </message>
     <message>
         <source>Recipe text</source>
@@ -1400,7 +1348,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>What Ko-Vaq reads in it:</source>
-        <translation>Ce que Ko-Vaq y lit :</translation>
+        <translation>Ce que Ko-Vaq y lit&#xa0;:</translation>
     </message>
     <message>
         <source>Keep the lines not used in the notes</source>
@@ -1422,7 +1370,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&lt;b&gt;There is no recipe in this text.&lt;/b&gt; Ko-Vaq looks for flavours with their shares (&quot;Lemon 3%&quot;), or a volume with a strength or a PG/VG ratio. Nothing will change.</source>
-        <translation>&lt;b&gt;Ce texte ne contient aucune recette.&lt;/b&gt; Ko-Vaq cherche des arômes avec leur pourcentage (« Citron 3% »), ou un volume avec un taux de nicotine ou un ratio PG/VG. Rien ne sera modifié.</translation>
+        <translation>&lt;b&gt;Ce texte ne contient aucune recette.&lt;/b&gt; Ko-Vaq cherche des arômes avec leur pourcentage («&#xa0;Citron 3%&#xa0;»), ou un volume avec un taux de nicotine ou un ratio PG/VG. Rien ne sera modifié.</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -1438,7 +1386,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Nicotine base: %1</source>
-        <translation>Base nicotinée : %1</translation>
+        <translation>Base nicotinée&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 stands as %2</source>
@@ -1446,7 +1394,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Shortened to fit the window:</source>
-        <translation>Raccourcis pour tenir dans la fenêtre :</translation>
+        <translation>Raccourcis pour tenir dans la fenêtre&#xa0;:</translation>
     </message>
     <message>
         <source>Vodka/Water</source>
@@ -1459,17 +1407,17 @@ Voulez-vous le remplacer ?</translation>
     <message numerus="yes">
         <source>Notes: %n line(s)</source>
         <translation>
-            <numerusform>Notes : %n ligne</numerusform>
-            <numerusform>Notes : %n lignes</numerusform>
+            <numerusform>Notes&#xa0;: %n ligne</numerusform>
+            <numerusform>Notes&#xa0;: %n lignes</numerusform>
         </translation>
     </message>
     <message>
         <source>Not used (kept in the notes):</source>
-        <translation>Non utilisé (gardé dans les notes) :</translation>
+        <translation>Non utilisé (gardé dans les notes)&#xa0;:</translation>
     </message>
     <message>
         <source>Not used:</source>
-        <translation>Non utilisé :</translation>
+        <translation>Non utilisé&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1484,7 +1432,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>The printer did not take the next page; the print was stopped.</source>
-        <translation>L&apos;imprimante n&apos;a pas accepté la page suivante ; l&apos;impression a été arrêtée.</translation>
+        <translation>L&apos;imprimante n&apos;a pas accepté la page suivante&#xa0;; l&apos;impression a été arrêtée.</translation>
     </message>
     <message>
         <source>The printer did not finish the print.</source>
@@ -1503,8 +1451,8 @@ Voulez-vous le remplacer ?</translation>
         <translation>     L&apos;image ne tient pas sur ce papier -
             Elle sera rognée
 
-   Cliquez sur la page pour effacer ce message
-  Ou changez la taille de l&apos;image/marges/page</translation>
+   Un clic sur la page efface ce message
+  Ou changez la taille image/marges/page</translation>
     </message>
     <message>
         <source>     Text Will Not Fit This Size Paper - 
@@ -1515,11 +1463,11 @@ Voulez-vous le remplacer ?</translation>
  Or Change Size Of Text/Margins/Page </source>
         <extracomment>Centred by the leading blanks in a hint over the page&apos;s preview.</extracomment>
         <translation>     Le texte ne tient pas sur ce papier - 
-           Les lignes pourront être coupées 
-       Ou tenir sur plusieurs pages
+           Lignes parfois renvoyées 
+       Ou texte sur plusieurs pages
 
-  Cliquez sur la page pour effacer ce message 
- Ou changez la taille du texte/marges/page </translation>
+  Un clic sur la page efface ce message 
+ Ou changez la taille texte/marges/page </translation>
     </message>
     <message>
         <source>Printing Options</source>
@@ -1555,7 +1503,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Printer Minimum</source>
-        <translation>Mini. imprimante</translation>
+        <translation>Minimum impr.</translation>
     </message>
     <message>
         <source>Narrow (0.125&quot;)</source>
@@ -1653,6 +1601,33 @@ Et envoi à l&apos;imprimante</translation>
     </message>
 </context>
 <context>
+    <name>kovaq::RecipeFoldersDialog</name>
+    <message>
+        <source>Recipe Folders</source>
+        <translation>Dossiers de recettes</translation>
+    </message>
+    <message>
+        <source>Recipes are looked for in these folders and every folder in them:</source>
+        <translation>Les recettes sont cherchées dans ces dossiers et dans tous leurs sous-dossiers :</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Ajouter…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::RecipeListModel</name>
     <message>
         <source>✓ %1 ml</source>
@@ -1668,7 +1643,7 @@ Et envoi à l&apos;imprimante</translation>
     </message>
     <message>
         <source>%1: %2 ml needed, %3 ml on hand</source>
-        <translation>%1 : %2 ml requis, %3 ml en stock</translation>
+        <translation>%1&#xa0;: %2 ml requis, %3 ml en stock</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1710,24 +1685,28 @@ Et envoi à l&apos;imprimante</translation>
         <source>Can make</source>
         <translation>Faisable</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
 </context>
 <context>
     <name>kovaq::RecipeShare</name>
     <message>
         <source>%1 is not on the list: %2 is used.</source>
-        <translation>Le ratio %1 n&apos;est pas dans la liste : %2 est utilisé.</translation>
+        <translation>Le ratio %1 n&apos;est pas dans la liste&#xa0;: %2 est utilisé.</translation>
     </message>
     <message>
         <source>The base&apos;s %1 is not on the list: %2 is used.</source>
-        <translation>Le ratio %1 de la base n&apos;est pas dans la liste : %2 est utilisé.</translation>
+        <translation>Le ratio %1 de la base n&apos;est pas dans la liste&#xa0;: %2 est utilisé.</translation>
     </message>
     <message>
         <source>Only eight flavours fit: left out %1.</source>
-        <translation>Seuls huit arômes tiennent ; laissés de côté : %1.</translation>
+        <translation>Seuls huit arômes tiennent&#xa0;; laissés de côté&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 mg needs a nicotine base: type the base&apos;s strength, then the strength. &quot;%2&quot; is kept in the notes.</source>
-        <translation>%1 mg demande une base nicotinée : saisissez le taux de la base, puis le taux. « %2 » est gardé dans les notes.</translation>
+        <translation>%1 mg demande une base nicotinée&#xa0;: saisissez le taux de la base, puis le taux. «&#xa0;%2&#xa0;» est gardé dans les notes.</translation>
     </message>
     <message>
         <source>%1 (kept in the notes)</source>
@@ -1736,7 +1715,7 @@ Et envoi à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Read the first %1 KB of the text; the rest was not used.</source>
-        <translation>Seuls les %1 premiers Ko du texte ont été lus ; le reste n&apos;a pas été utilisé.</translation>
+        <translation>Seuls les %1 premiers Ko du texte ont été lus&#xa0;; le reste n&apos;a pas été utilisé.</translation>
     </message>
 </context>
 <context>
@@ -1747,7 +1726,7 @@ Et envoi à l&apos;imprimante</translation>
     </message>
     <message>
         <source>%1: %2 ml</source>
-        <translation>%1 : %2 ml</translation>
+        <translation>%1&#xa0;: %2 ml</translation>
     </message>
     <message>
         <source>shopping list.csv</source>
@@ -1756,6 +1735,10 @@ Et envoi à l&apos;imprimante</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>Impossible d&apos;écrire dans %1.</translation>
     </message>
 </context>
 <context>
@@ -1788,13 +1771,6 @@ Et envoi à l&apos;imprimante</translation>
         <source>Puts the chosen recipe on the shopping list, with what to buy for it</source>
         <translation>Met la recette choisie sur la liste de courses, avec ce qu&apos;il faut acheter pour elle</translation>
     </message>
-    <message numerus="yes">
-        <source> — some folders read every %n seconds</source>
-        <translation>
-            <numerusform> — certains dossiers lus toutes les %n secondes</numerusform>
-            <numerusform> — certains dossiers lus toutes les %n secondes</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 is no longer there.</source>
         <translation>%1 n&apos;existe plus.</translation>
@@ -1806,6 +1782,95 @@ Et envoi à l&apos;imprimante</translation>
     <message>
         <source>Show in folder</source>
         <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Warning...</source>
+        <translation>Attention...</translation>
+    </message>
+    <message>
+        <source>Search: words of a name, flavour or note, 3mg, lemon 10%</source>
+        <translation>Chercher : mots d&apos;un nom, d&apos;un arôme ou d&apos;une note, 3mg, citron 10%</translation>
+    </message>
+    <message>
+        <source>Search recipes</source>
+        <translation>Chercher des recettes</translation>
+    </message>
+    <message>
+        <source>Folders...</source>
+        <translation>Dossiers…</translation>
+    </message>
+    <message>
+        <source>Stash...</source>
+        <translation>Stock…</translation>
+    </message>
+    <message>
+        <source>The bottles you own and the batches you mixed (Ctrl+T)</source>
+        <translation>Vos flacons et les préparations que vous avez mélangées (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Reading recipes… %1 of %2</source>
+        <translation>Lecture des recettes… %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Reading recipes…</source>
+        <translation>Lecture des recettes…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln recipe(s)</source>
+        <translation>
+            <numerusform>%Ln recette</numerusform>
+            <numerusform>%Ln recettes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln recipe(s)</source>
+        <translation>
+            <numerusform>%1 sur %Ln recette</numerusform>
+            <numerusform>%1 sur %Ln recettes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — cannot read %2</source>
+        <translation>%1 — impossible de lire %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — some folders read every %n seconds</source>
+        <translation>
+            <numerusform>%1 — certains dossiers relus toutes les %n s</numerusform>
+            <numerusform>%1 — certains dossiers relus toutes les %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move %1 to the trash?</source>
+        <translation>Mettre %1 à la corbeille ?</translation>
+    </message>
+    <message>
+        <source>Unable to move %1 to the trash.</source>
+        <translation>Impossible de mettre %1 à la corbeille.</translation>
+    </message>
+    <message>
+        <source>Copy Recipe</source>
+        <translation>Copier la recette</translation>
+    </message>
+    <message>
+        <source>Copy path</source>
+        <translation>Copier le chemin</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Move to trash...</source>
+        <translation>Mettre à la corbeille…</translation>
     </message>
 </context>
 <context>
@@ -1936,14 +2001,14 @@ Et envoi à l&apos;imprimante</translation>
     <message>
         <source>%1: %2</source>
         <extracomment>An ingredient (%1) and the hint for it (%2).</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>kovaq::ResultsPanel</name>
     <message>
         <source>  Mixing Volumes  </source>
-        <translation>  Volumes du mélange  </translation>
+        <translation>  Volumes  </translation>
     </message>
     <message>
         <source>  Cost For This Mix  </source>
@@ -1951,11 +2016,11 @@ Et envoi à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Hi Precision</source>
-        <translation>Haute précision</translation>
+        <translation>Haute préc.</translation>
     </message>
     <message>
         <source>Ignore Costs</source>
-        <translation>Ignorer coûts</translation>
+        <translation>Sans coûts</translation>
     </message>
     <message>
         <source>Vol.(ml)</source>
@@ -1987,7 +2052,7 @@ Et envoi à l&apos;imprimante</translation>
     <name>kovaq::RetainDialog</name>
     <message>
         <source>Retain Some Details?</source>
-        <translation>Garder certains détails ?</translation>
+        <translation>Garder certains détails&#xa0;?</translation>
     </message>
     <message>
         <source>Please Check The Boxes Below If You Would
@@ -2086,7 +2151,7 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
     <message>
         <source>Recipes to make:</source>
-        <translation>Recettes à faire :</translation>
+        <translation>Recettes à faire&#xa0;:</translation>
     </message>
     <message>
         <source>Recipe</source>
@@ -2102,7 +2167,7 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
     <message>
         <source>What to buy:</source>
-        <translation>À acheter :</translation>
+        <translation>À acheter&#xa0;:</translation>
     </message>
     <message>
         <source>Ingredient</source>
@@ -2158,7 +2223,7 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
     <message>
         <source>Save CSV...</source>
-        <translation>Enreg. CSV…</translation>
+        <translation>Enregistrer CSV…</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2178,38 +2243,38 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
     <message>
         <source>Nothing is short: the stash holds all of it.</source>
-        <translation>Rien ne manque : le stock contient tout.</translation>
+        <translation>Rien ne manque&#xa0;: le stock contient tout.</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 cannot be mixed as it stands: left out.</source>
-        <translation>%1 ne peut pas être mélangé en l&apos;état : laissé de côté.</translation>
+        <translation>%1 ne peut pas être mélangé en l&apos;état&#xa0;: laissé de côté.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::Shots</name>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution)</source>
-        <translation>Trop peu pour bien peser : prédiluer à 1:%1 dans du PG (%2 g de la dilution)</translation>
+        <translation>Trop peu pour bien peser&#xa0;: prédiluer à 1:%1 dans du PG (%2 g de la dilution)</translation>
     </message>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution) and leave %3 ml of PG out of the mix</source>
-        <translation>Trop peu pour bien peser : prédiluer à 1:%1 dans du PG (%2 g de la dilution) et retirer %3 ml de PG du mélange</translation>
+        <translation>Trop peu pour bien peser&#xa0;: prédiluer à 1:%1 dans du PG (%2 g de la dilution) et retirer %3 ml de PG du mélange</translation>
     </message>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in VG (%2 g of the dilution) and leave %3 ml of VG out of the mix, as the mix&apos;s %4 ml of PG cannot take it</source>
-        <translation>Trop peu pour bien peser : prédiluer à 1:%1 dans de la VG (%2 g de la dilution) et retirer %3 ml de VG du mélange, les %4 ml de PG du mélange ne pouvant pas l&apos;absorber</translation>
+        <translation>Trop peu pour bien peser&#xa0;: prédiluer à 1:%1 dans de la VG (%2 g de la dilution) et retirer %3 ml de VG du mélange, les %4 ml de PG du mélange ne pouvant pas l&apos;absorber</translation>
     </message>
     <message>
         <source>Too little to weigh well: pre-dilute 1:%1 in PG (%2 g of the dilution) and leave %3 ml of PG out of the mix, the most the mix&apos;s PG can take</source>
-        <translation>Trop peu pour bien peser : prédiluer à 1:%1 dans du PG (%2 g de la dilution) et retirer %3 ml de PG du mélange, le maximum que le PG du mélange puisse absorber</translation>
+        <translation>Trop peu pour bien peser&#xa0;: prédiluer à 1:%1 dans du PG (%2 g de la dilution) et retirer %3 ml de PG du mélange, le maximum que le PG du mélange puisse absorber</translation>
     </message>
     <message>
         <source>Too little to weigh well, and the mix&apos;s PG and VG cannot take a dilution of it: make a bigger batch or weigh it on a finer scale</source>
-        <translation>Trop peu pour bien peser, et le PG et la VG du mélange ne peuvent pas en absorber une dilution : faites une plus grande préparation ou pesez avec une balance plus précise</translation>
+        <translation>Trop peu pour bien peser, et le PG et la VG du mélange ne peuvent pas en absorber une dilution&#xa0;: faites une plus grande préparation ou pesez avec une balance plus précise</translation>
     </message>
     <message>
         <source>Type the shortfill liquid&apos;s volume</source>
@@ -2225,35 +2290,35 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
     <message>
         <source>No room: the bottle holds %1 ml, the liquid %2 ml</source>
-        <translation>Pas de place : le flacon contient %1 ml, le liquide %2 ml</translation>
+        <translation>Pas de place&#xa0;: le flacon contient %1 ml, le liquide %2 ml</translation>
     </message>
     <message>
         <source>Shot liquid for %1 mg: %2 ml (%3 g)</source>
-        <translation>Booster pour %1 mg : %2 ml (%3 g)</translation>
+        <translation>Boosters pour %1 mg&#xa0;: %2 ml (%3 g)</translation>
     </message>
     <message>
         <source>Shot liquid for %1 mg: %2 ml (%3 g), more than the %4 ml of room</source>
-        <translation>Booster pour %1 mg : %2 ml (%3 g), plus que les %4 ml de place</translation>
+        <translation>Boosters pour %1 mg&#xa0;: %2 ml (%3 g), plus que les %4 ml de place</translation>
     </message>
     <message numerus="yes">
         <source>%n shots: %1 mg in %2 ml</source>
         <extracomment>%n whole shots give %1 mg/ml in %2 ml.</extracomment>
         <translation>
-            <numerusform>%n booster : %1 mg dans %2 ml</numerusform>
-            <numerusform>%n boosters : %1 mg dans %2 ml</numerusform>
+            <numerusform>%n booster&#xa0;: %1 mg dans %2 ml</numerusform>
+            <numerusform>%n boosters&#xa0;: %1 mg dans %2 ml</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n shots: %1 mg in %2 ml, overflows the %3 ml bottle</source>
         <translation>
-            <numerusform>%n booster : %1 mg dans %2 ml, déborde du flacon de %3 ml</numerusform>
-            <numerusform>%n boosters : %1 mg dans %2 ml, déborde du flacon de %3 ml</numerusform>
+            <numerusform>%n booster&#xa0;: %1 mg dans %2 ml, déborde du flacon de %3 ml</numerusform>
+            <numerusform>%n boosters&#xa0;: %1 mg dans %2 ml, déborde du flacon de %3 ml</numerusform>
         </translation>
     </message>
     <message>
         <source>Then: %1 ml at %2</source>
         <extracomment>%2 is a ratio such as 70/30 PG/VG.</extracomment>
-        <translation>Ensuite : %1 ml en %2</translation>
+        <translation>Ensuite&#xa0;: %1 ml en %2</translation>
     </message>
     <message>
         <source>Type the batch&apos;s volume</source>
@@ -2261,7 +2326,7 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
     <message>
         <source>Already at %1 mg: add nothing</source>
-        <translation>Déjà à %1 mg : rien à ajouter</translation>
+        <translation>Déjà à %1 mg&#xa0;: rien à ajouter</translation>
     </message>
     <message>
         <source>Adding liquid cannot take %1 mg to %2 mg</source>
@@ -2285,12 +2350,12 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
     <message>
         <source>Then: %1 ml of %2 mg at %3</source>
-        <translation>Ensuite : %1 ml à %2 mg en %3</translation>
+        <translation>Ensuite&#xa0;: %1 ml à %2 mg en %3</translation>
     </message>
     <message>
         <source>Already at %1: add nothing</source>
         <extracomment>%1 is a ratio such as 70/30 PG/VG.</extracomment>
-        <translation>Déjà en %1 : rien à ajouter</translation>
+        <translation>Déjà en %1&#xa0;: rien à ajouter</translation>
     </message>
     <message>
         <source>Adding PG cannot make a batch with VG in it all PG</source>
@@ -2310,7 +2375,7 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
     <message>
         <source>Then: %1 ml at %2, %3 mg</source>
-        <translation>Ensuite : %1 ml en %2, %3 mg</translation>
+        <translation>Ensuite&#xa0;: %1 ml en %2, %3 mg</translation>
     </message>
 </context>
 <context>
@@ -2428,7 +2493,7 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
     <message>
         <source>(none: the figures typed)</source>
-        <translation>(aucune : les valeurs saisies)</translation>
+        <translation>(aucune&#xa0;: les valeurs saisies)</translation>
     </message>
     <message>
         <source>%1  %2</source>
@@ -2484,11 +2549,11 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     <name>kovaq::StashController</name>
     <message>
         <source>The stash&apos;s base is %1 mg; this mix is worked out for %2 mg.</source>
-        <translation>La base du stock est à %1 mg ; ce mélange est calculé pour %2 mg.</translation>
+        <translation>La base du stock est à %1 mg&#xa0;; ce mélange est calculé pour %2 mg.</translation>
     </message>
     <message>
         <source>Start a new, empty stash? The damaged one is kept as %1, unchanged.</source>
-        <translation>Commencer un nouveau stock vide ? L&apos;ancien, endommagé, est gardé tel quel sous %1.</translation>
+        <translation>Commencer un nouveau stock vide&#xa0;? L&apos;ancien, endommagé, est gardé tel quel sous %1.</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
@@ -2496,11 +2561,11 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
     <message>
         <source>Unable to read %1: %2.</source>
-        <translation>Impossible de lire %1 : %2.</translation>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 MiB: nothing was imported.</source>
-        <translation>%1 dépasse %2 Mio : rien n&apos;a été importé.</translation>
+        <translation>%1 dépasse %2 Mio&#xa0;: rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>%1
@@ -2531,24 +2596,24 @@ Rien n&apos;a été importé.</translation>
     <message>
         <source>This mix cannot be made: %1.
 No batch was recorded.</source>
-        <translation>Ce mélange est infaisable : %1.
+        <translation>Ce mélange est infaisable&#xa0;: %1.
 Aucune préparation n&apos;a été enregistrée.</translation>
     </message>
     <message>
         <source>The mix in the window has not been saved.
 Record a batch of it anyway? Its recipe is kept with the batch.</source>
         <translation>Le mélange de la fenêtre n&apos;a pas été enregistré.
-Enregistrer quand même une préparation ? Sa recette est gardée avec la préparation.</translation>
+Enregistrer quand même une préparation&#xa0;? Sa recette est gardée avec la préparation.</translation>
     </message>
     <message>
         <source>The stash does not hold all this mix needs:
 %1
 
 Record the batch anyway? What is missing is noted with it.</source>
-        <translation>Le stock ne contient pas tout ce qu&apos;il faut à ce mélange :
+        <translation>Le stock ne contient pas tout ce qu&apos;il faut à ce mélange&#xa0;:
 %1
 
-Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</translation>
+Enregistrer quand même la préparation&#xa0;? Ce qui manque est noté avec elle.</translation>
     </message>
     <message>
         <source>There is no batch to undo.</source>
@@ -2556,11 +2621,66 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     </message>
     <message>
         <source>Undo the last batch, %1, and give back to the stash what it took?</source>
-        <translation>Annuler la dernière préparation, %1, et rendre au stock ce qu&apos;elle a pris ?</translation>
+        <translation>Annuler la dernière préparation, %1, et rendre au stock ce qu&apos;elle a pris&#xa0;?</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StashCsv</name>
+    <message>
+        <source>The file holds no header row naming the columns.</source>
+        <translation>Le fichier n&apos;a pas de ligne d&apos;en-tête nommant les colonnes.</translation>
+    </message>
+    <message>
+        <source>The header names the column %1 twice.</source>
+        <translation>L&apos;en-tête nomme deux fois la colonne %1.</translation>
+    </message>
+    <message>
+        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
+        <translation>La ligne d&apos;en-tête ne nomme pas de colonne kind ; elle doit nommer kind, et peut nommer name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity et notes.</translation>
+    </message>
+    <message>
+        <source>A quoted cell is not closed before the end of the file.</source>
+        <translation>Une cellule entre guillemets n&apos;est pas fermée avant la fin du fichier.</translation>
+    </message>
+    <message>
+        <source>The line has %1 cells; the header names %2.</source>
+        <translation>La ligne a %1 cellules ; l&apos;en-tête en nomme %2.</translation>
+    </message>
+    <message>
+        <source>The kind is missing.</source>
+        <translation>La valeur kind manque.</translation>
+    </message>
+    <message>
+        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
+        <translation>La valeur kind « %1 » n&apos;est ni base, ni pg, ni vg, ni flavour, ni vodka/water.</translation>
+    </message>
+    <message>
+        <source>A flavour needs a name.</source>
+        <translation>Un arôme doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number.</source>
+        <translation>La valeur %1 « %2 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be below 0.</source>
+        <translation>La valeur %1 ne peut pas être inférieure à 0.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be more than %2.</source>
+        <translation>La valeur %1 ne peut pas dépasser %2.</translation>
+    </message>
+    <message>
+        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
+        <translation>La valeur pgvg « %1 » n&apos;est ni PG, ni de 90-10 à 10-90, ni VG, ni none.</translation>
+    </message>
+    <message>
+        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
+        <translation>La valeur gravity « %1 » n&apos;est pas un nombre de 0.5 à 2.</translation>
     </message>
 </context>
 <context>
@@ -2572,7 +2692,7 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     <message>
         <source>%1: %2 → %3</source>
         <comment>a field, its value before and after</comment>
-        <translation>%1 : %2 → %3</translation>
+        <translation>%1&#xa0;: %2 → %3</translation>
     </message>
     <message>
         <source>name</source>
@@ -2664,7 +2784,7 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     </message>
     <message>
         <source>%1 — to add: %2, to update: %3, as they are: %4, refused: %5.</source>
-        <translation>%1 — à ajouter : %2, à mettre à jour : %3, inchangées : %4, refusées : %5.</translation>
+        <translation>%1 — à ajouter&#xa0;: %2, à mettre à jour&#xa0;: %3, inchangées&#xa0;: %4, refusées&#xa0;: %5.</translation>
     </message>
 </context>
 <context>
@@ -2679,48 +2799,48 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     </message>
     <message>
         <source>%1: %2 ml short (%3 ml needed, %4 ml on hand)</source>
-        <translation>%1 : il manque %2 ml (%3 ml requis, %4 ml en stock)</translation>
+        <translation>%1&#xa0;: il manque %2 ml (%3 ml requis, %4 ml en stock)</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle(s) of %5 ml at %6</source>
         <translation>
-            <numerusform>%1 : il manque %2 ml (%3 ml requis, %4 ml en stock), %n flacon de %5 ml à %6</numerusform>
-            <numerusform>%1 : il manque %2 ml (%3 ml requis, %4 ml en stock), %n flacons de %5 ml à %6</numerusform>
+            <numerusform>%1&#xa0;: il manque %2 ml (%3 ml requis, %4 ml en stock), %n flacon de %5 ml à %6</numerusform>
+            <numerusform>%1&#xa0;: il manque %2 ml (%3 ml requis, %4 ml en stock), %n flacons de %5 ml à %6</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 ml short (%3 ml needed, %4 ml on hand), %n bottle(s) of %5 ml</source>
         <translation>
-            <numerusform>%1 : il manque %2 ml (%3 ml requis, %4 ml en stock), %n flacon de %5 ml</numerusform>
-            <numerusform>%1 : il manque %2 ml (%3 ml requis, %4 ml en stock), %n flacons de %5 ml</numerusform>
+            <numerusform>%1&#xa0;: il manque %2 ml (%3 ml requis, %4 ml en stock), %n flacon de %5 ml</numerusform>
+            <numerusform>%1&#xa0;: il manque %2 ml (%3 ml requis, %4 ml en stock), %n flacons de %5 ml</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing is short: the stash holds all of it.</source>
-        <translation>Rien ne manque : le stock contient tout.</translation>
+        <translation>Rien ne manque&#xa0;: le stock contient tout.</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 cannot be mixed as it stands: left out.</source>
-        <translation>%1 ne peut pas être mélangé en l&apos;état : laissé de côté.</translation>
+        <translation>%1 ne peut pas être mélangé en l&apos;état&#xa0;: laissé de côté.</translation>
     </message>
 </context>
 <context>
     <name>kovaq::StashPlan</name>
     <message>
         <source>%1: needs %2 ml, none in the stash</source>
-        <translation>%1 : %2 ml requis, aucun dans le stock</translation>
+        <translation>%1&#xa0;: %2 ml requis, aucun dans le stock</translation>
     </message>
     <message>
         <source>%1: needs %2 ml, %3 ml on hand, %4 ml left</source>
-        <translation>%1 : %2 ml requis, %3 ml en stock, %4 ml restants</translation>
+        <translation>%1&#xa0;: %2 ml requis, %3 ml en stock, %4 ml restants</translation>
     </message>
     <message>
         <source>%1: needs %2 ml, %3 ml on hand, %4 ml short</source>
-        <translation>%1 : %2 ml requis, %3 ml en stock, il manque %4 ml</translation>
+        <translation>%1&#xa0;: %2 ml requis, %3 ml en stock, il manque %4 ml</translation>
     </message>
 </context>
 <context>
@@ -2743,19 +2863,19 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     </message>
     <message>
         <source>The disk holding the stash is full: %1 (%2). The stash is shown read only.</source>
-        <translation>Le disque du stock est plein : %1 (%2). Le stock est affiché en lecture seule.</translation>
+        <translation>Le disque du stock est plein&#xa0;: %1 (%2). Le stock est affiché en lecture seule.</translation>
     </message>
     <message>
         <source>The stash&apos;s folder cannot be written: %1 (%2). The stash is shown read only.</source>
-        <translation>Impossible d&apos;écrire dans le dossier du stock : %1 (%2). Le stock est affiché en lecture seule.</translation>
+        <translation>Impossible d&apos;écrire dans le dossier du stock&#xa0;: %1 (%2). Le stock est affiché en lecture seule.</translation>
     </message>
     <message>
         <source>Another Ko-Vaq is using the stash: it is open read-only.</source>
-        <translation>Un autre Ko-Vaq utilise le stock : il est ouvert en lecture seule.</translation>
+        <translation>Un autre Ko-Vaq utilise le stock&#xa0;: il est ouvert en lecture seule.</translation>
     </message>
     <message>
         <source>Unable to read the stash %1: %2.</source>
-        <translation>Impossible de lire le stock %1 : %2.</translation>
+        <translation>Impossible de lire le stock %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The stash database %1 is damaged.</source>
@@ -2767,11 +2887,11 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     </message>
     <message>
         <source>The stash database is damaged; a copy is kept as %1. It is not changed until you say so.</source>
-        <translation>La base de données du stock est endommagée ; une copie est gardée sous %1. Elle n&apos;est pas modifiée sans votre accord.</translation>
+        <translation>La base de données du stock est endommagée&#xa0;; une copie est gardée sous %1. Elle n&apos;est pas modifiée sans votre accord.</translation>
     </message>
     <message>
         <source>The stash was written by a newer Ko-Vaq: it is open read-only.</source>
-        <translation>Le stock a été écrit par un Ko-Vaq plus récent : il est ouvert en lecture seule.</translation>
+        <translation>Le stock a été écrit par un Ko-Vaq plus récent&#xa0;: il est ouvert en lecture seule.</translation>
     </message>
     <message>
         <source>Unable to open the stash %1.</source>
@@ -2783,11 +2903,11 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     </message>
     <message>
         <source>Unable to keep a copy of the damaged stash in %1; nothing was changed.</source>
-        <translation>Impossible de garder une copie du stock endommagé dans %1 ; rien n&apos;a été modifié.</translation>
+        <translation>Impossible de garder une copie du stock endommagé dans %1&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Unable to put the damaged stash aside: %1.</source>
-        <translation>Impossible de mettre de côté le stock endommagé : %1.</translation>
+        <translation>Impossible de mettre de côté le stock endommagé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Unable to add the bottle</source>
@@ -2866,7 +2986,7 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     </message>
     <message>
         <source>Your stash is empty: press Add, choose the kind and type the bottle&apos;s name.</source>
-        <translation>Votre stock est vide : cliquez sur Ajouter, choisissez le type et saisissez le nom du flacon.</translation>
+        <translation>Votre stock est vide&#xa0;: cliquez sur Ajouter, choisissez le type et saisissez le nom du flacon.</translation>
     </message>
     <message>
         <source>Import CSV...</source>
@@ -2954,7 +3074,7 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     </message>
     <message>
         <source>For the mix in the window:</source>
-        <translation>Pour le mélange de la fenêtre :</translation>
+        <translation>Pour le mélange de la fenêtre&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -3033,7 +3153,7 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     </message>
     <message>
         <source>20 for most droppers; 25 or 33 for finer ones</source>
-        <translation>20 pour la plupart des compte-gouttes ; 25 ou 33 pour les plus fins</translation>
+        <translation>20 pour la plupart des compte-gouttes&#xa0;; 25 ou 33 pour les plus fins</translation>
     </message>
     <message>
         <source>&amp;Scale reads to</source>
@@ -3062,12 +3182,12 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     <message>
         <source>%1 grams: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then its grams.</extracomment>
-        <translation>%1, grammes : %2</translation>
+        <translation>%1, grammes&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 scale reads: %2</source>
         <extracomment>Read out by a screen reader: the row&apos;s caption, then what the scale reads.</extracomment>
-        <translation>%1, la balance affiche : %2</translation>
+        <translation>%1, la balance affiche&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 gravity, g/ml</source>
@@ -3076,12 +3196,12 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
     </message>
     <message>
         <source>TOTAL grams: %1</source>
-        <translation>Grammes au TOTAL : %1</translation>
+        <translation>Grammes au TOTAL&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A row&apos;s caption, then why its amount is too small to weigh.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -3099,7 +3219,7 @@ Enregistrer quand même la préparation ? Ce qui manque est noté avec elle.</t
 under &apos;How To... Getting Started&apos;</source>
         <extracomment>Shown on two lines, broken where the line break stands.</extracomment>
         <translation>Si vous avez besoin d&apos;aide pour démarrer, consultez l&apos;aide
-à la rubrique « How To... Getting Started »</translation>
+à la rubrique «&#xa0;How To... Getting Started&#xa0;»</translation>
     </message>
     <message>
         <source>To view the Help file at any time, click on the %1 icon.
@@ -3118,13 +3238,6 @@ ayez chargé ou enregistré votre première recette</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::stash</name>
-    <message>
-        <source>Unable to import the bottles</source>
-        <translation>Impossible d&apos;importer les flacons</translation>
     </message>
 </context>
 </TS>

@@ -314,7 +314,7 @@ Puede que la receta mostrada no esté completa.</translation>
     <name>kovaq::BottleLabels</name>
     <message>
         <source>The printer&apos;s own</source>
-        <translation>La de la impresora</translation>
+        <translation>El de la impresora</translation>
     </message>
     <message>
         <source>Mixed %1 · Ready %2</source>
@@ -1721,7 +1721,7 @@ y enviándola a la impresora</translation>
     </message>
     <message>
         <source>The base&apos;s %1 is not on the list: %2 is used.</source>
-        <translation>El valor %1 de la base no está en la lista: se usa %2.</translation>
+        <translation>La proporción %1 de la base no está en la lista: se usa %2.</translation>
     </message>
     <message>
         <source>Only eight flavours fit: left out %1.</source>
@@ -1921,7 +1921,7 @@ y enviándola a la impresora</translation>
     </message>
     <message>
         <source>Weighed</source>
-        <translation>Pesado</translation>
+        <translation>Pesaje</translation>
     </message>
     <message>
         <source>Ingredient</source>

@@ -1705,7 +1705,7 @@ e invio alla stampante</translation>
     </message>
     <message>
         <source>%1 mg needs a nicotine base: type the base&apos;s strength, then the strength. &quot;%2&quot; is kept in the notes.</source>
-        <translation>%1 mg richiede una base nicotinica: scrivi la nicotina della base, poi la nicotina. &quot;%2&quot; è tenuto nelle note.</translation>
+        <translation>%1 mg richiede una base nicotinica: scrivi la nicotina della base, poi quella della miscela. &quot;%2&quot; è tenuto nelle note.</translation>
     </message>
     <message>
         <source>%1 (kept in the notes)</source>

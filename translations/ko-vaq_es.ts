@@ -55,58 +55,6 @@
 <context>
     <name>kovaq</name>
     <message>
-        <source>The file holds no header row naming the columns.</source>
-        <translation>El archivo no tiene una fila de cabecera que nombre las columnas.</translation>
-    </message>
-    <message>
-        <source>The header names the column %1 twice.</source>
-        <translation>La cabecera nombra la columna %1 dos veces.</translation>
-    </message>
-    <message>
-        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
-        <translation>La fila de cabecera no nombra ninguna columna kind; necesita kind, y puede nombrar name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity y notes.</translation>
-    </message>
-    <message>
-        <source>A quoted cell is not closed before the end of the file.</source>
-        <translation>Una celda entre comillas no se cierra antes del final del archivo.</translation>
-    </message>
-    <message>
-        <source>The line has %1 cells; the header names %2.</source>
-        <translation>La línea tiene %1 celdas; la cabecera nombra %2.</translation>
-    </message>
-    <message>
-        <source>The kind is missing.</source>
-        <translation>Falta el tipo (kind).</translation>
-    </message>
-    <message>
-        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
-        <translation>El tipo «%1» no es ninguno de base, pg, vg, flavour y vodka/water.</translation>
-    </message>
-    <message>
-        <source>A flavour needs a name.</source>
-        <translation>Un aroma necesita un nombre.</translation>
-    </message>
-    <message>
-        <source>The %1 &quot;%2&quot; is not a number.</source>
-        <translation>El valor de %1 «%2» no es un número.</translation>
-    </message>
-    <message>
-        <source>The %1 cannot be below 0.</source>
-        <translation>El valor de %1 no puede ser menor que 0.</translation>
-    </message>
-    <message>
-        <source>The %1 cannot be more than %2.</source>
-        <translation>El valor de %1 no puede ser mayor que %2.</translation>
-    </message>
-    <message>
-        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
-        <translation>El pgvg «%1» no es ninguno de PG, 90-10 a 10-90, VG y none.</translation>
-    </message>
-    <message>
-        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
-        <translation>La densidad «%1» no es un número de 0.5 a 2.</translation>
-    </message>
-    <message>
         <source>Bottle</source>
         <translation>Bote</translation>
     </message>
@@ -1655,6 +1603,33 @@ y enviándola a la impresora</translation>
     </message>
 </context>
 <context>
+    <name>kovaq::RecipeFoldersDialog</name>
+    <message>
+        <source>Recipe Folders</source>
+        <translation>Carpetas de recetas</translation>
+    </message>
+    <message>
+        <source>Recipes are looked for in these folders and every folder in them:</source>
+        <translation>Las recetas se buscan en estas carpetas y en todas sus subcarpetas:</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Añadir...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::RecipeListModel</name>
     <message>
         <source>✓ %1 ml</source>
@@ -1712,6 +1687,10 @@ y enviándola a la impresora</translation>
         <source>Can make</source>
         <translation>Se puede</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
 </context>
 <context>
     <name>kovaq::RecipeShare</name>
@@ -1759,6 +1738,10 @@ y enviándola a la impresora</translation>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>No se puede escribir en %1.</translation>
+    </message>
 </context>
 <context>
     <name>kovaq::RecipesWindow</name>
@@ -1790,13 +1773,6 @@ y enviándola a la impresora</translation>
         <source>Puts the chosen recipe on the shopping list, with what to buy for it</source>
         <translation>Pone la receta elegida en la lista de la compra, con lo que hay que comprar para ella</translation>
     </message>
-    <message numerus="yes">
-        <source> — some folders read every %n seconds</source>
-        <translation>
-            <numerusform> — algunas carpetas se leen cada %n segundo</numerusform>
-            <numerusform> — algunas carpetas se leen cada %n segundos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 is no longer there.</source>
         <translation>%1 ya no está.</translation>
@@ -1808,6 +1784,95 @@ y enviándola a la impresora</translation>
     <message>
         <source>Show in folder</source>
         <translation>Mostrar en carpeta</translation>
+    </message>
+    <message>
+        <source>Warning...</source>
+        <translation>Aviso...</translation>
+    </message>
+    <message>
+        <source>Search: words of a name, flavour or note, 3mg, lemon 10%</source>
+        <translation>Buscar: palabras del nombre, aroma o nota, 3mg, limón 10%</translation>
+    </message>
+    <message>
+        <source>Search recipes</source>
+        <translation>Buscar recetas</translation>
+    </message>
+    <message>
+        <source>Folders...</source>
+        <translation>Carpetas...</translation>
+    </message>
+    <message>
+        <source>Stash...</source>
+        <translation>Stock...</translation>
+    </message>
+    <message>
+        <source>The bottles you own and the batches you mixed (Ctrl+T)</source>
+        <translation>Los botes que tiene y los lotes que ha mezclado (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Reading recipes… %1 of %2</source>
+        <translation>Leyendo recetas… %1 de %2</translation>
+    </message>
+    <message>
+        <source>Reading recipes…</source>
+        <translation>Leyendo recetas…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln recipe(s)</source>
+        <translation>
+            <numerusform>%Ln receta</numerusform>
+            <numerusform>%Ln recetas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln recipe(s)</source>
+        <translation>
+            <numerusform>%1 de %Ln receta</numerusform>
+            <numerusform>%1 de %Ln recetas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — cannot read %2</source>
+        <translation>%1 — no se puede leer %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — some folders read every %n seconds</source>
+        <translation>
+            <numerusform>%1 — algunas carpetas se leen cada %n segundo</numerusform>
+            <numerusform>%1 — algunas carpetas se leen cada %n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move %1 to the trash?</source>
+        <translation>¿Mover %1 a la papelera?</translation>
+    </message>
+    <message>
+        <source>Unable to move %1 to the trash.</source>
+        <translation>No se puede mover %1 a la papelera.</translation>
+    </message>
+    <message>
+        <source>Copy Recipe</source>
+        <translation>Copiar receta</translation>
+    </message>
+    <message>
+        <source>Copy path</source>
+        <translation>Copiar ruta</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Move to trash...</source>
+        <translation>Mover a la papelera...</translation>
     </message>
 </context>
 <context>
@@ -2566,6 +2631,61 @@ Record the batch anyway? What is missing is noted with it.</source>
     </message>
 </context>
 <context>
+    <name>kovaq::StashCsv</name>
+    <message>
+        <source>The file holds no header row naming the columns.</source>
+        <translation>El archivo no tiene una fila de cabecera que nombre las columnas.</translation>
+    </message>
+    <message>
+        <source>The header names the column %1 twice.</source>
+        <translation>La cabecera nombra la columna %1 dos veces.</translation>
+    </message>
+    <message>
+        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
+        <translation>La fila de cabecera no nombra ninguna columna kind; necesita kind, y puede nombrar name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity y notes.</translation>
+    </message>
+    <message>
+        <source>A quoted cell is not closed before the end of the file.</source>
+        <translation>Una celda entre comillas no se cierra antes del final del archivo.</translation>
+    </message>
+    <message>
+        <source>The line has %1 cells; the header names %2.</source>
+        <translation>La línea tiene %1 celdas; la cabecera nombra %2.</translation>
+    </message>
+    <message>
+        <source>The kind is missing.</source>
+        <translation>Falta el tipo (kind).</translation>
+    </message>
+    <message>
+        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
+        <translation>El tipo «%1» no es ninguno de base, pg, vg, flavour y vodka/water.</translation>
+    </message>
+    <message>
+        <source>A flavour needs a name.</source>
+        <translation>Un aroma necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number.</source>
+        <translation>El valor de %1 «%2» no es un número.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be below 0.</source>
+        <translation>El valor de %1 no puede ser menor que 0.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be more than %2.</source>
+        <translation>El valor de %1 no puede ser mayor que %2.</translation>
+    </message>
+    <message>
+        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
+        <translation>El pgvg «%1» no es ninguno de PG, 90-10 a 10-90, VG y none.</translation>
+    </message>
+    <message>
+        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
+        <translation>La densidad «%1» no es un número de 0.5 a 2.</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::StashImportDialog</name>
     <message>
         <source>none</source>
@@ -3120,13 +3240,6 @@ haya abierto o guardado su primera receta</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::stash</name>
-    <message>
-        <source>Unable to import the bottles</source>
-        <translation>No se pueden importar los botes</translation>
     </message>
 </context>
 </TS>

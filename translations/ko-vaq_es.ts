@@ -1641,7 +1641,7 @@ y enviándola a la impresora</translation>
     </message>
     <message>
         <source>needs %1</source>
-        <translation>faltan %1</translation>
+        <translation>necesita %1</translation>
     </message>
     <message>
         <source>%1: %2 ml needed, %3 ml on hand</source>

@@ -267,7 +267,7 @@ La recette affichée n&apos;est peut-être pas complète.</translation>
     <message>
         <source>Mixed %1 · Ready %2</source>
         <extracomment>The day a batch was mixed (%1) and the day it has steeped (%2).</extracomment>
-        <translation>Mélangé le %1 · Prêt le %2</translation>
+        <translation>Fait le %1 · Prêt le %2</translation>
     </message>
     <message>
         <source>Base: %1</source>

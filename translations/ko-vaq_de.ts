@@ -351,7 +351,7 @@ Das angezeigte Rezept ist vielleicht nicht vollständig.</translation>
     </message>
     <message>
         <source>Bottle ml</source>
-        <translation>Flasche ml</translation>
+        <translation>Fl. ml</translation>
     </message>
     <message>
         <source>Price</source>
@@ -1140,7 +1140,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>The free DIY e-juice mixing calculator</source>
-        <translation>Der kostenlose Rechner zum Liquid-Selbermischen</translation>
+        <translation>Kostenloser DIY-Liquid-Rechner</translation>
     </message>
     <message>
         <source>Open...</source>
@@ -1205,7 +1205,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Please visit me at %1</source>
-        <translation>Besuchen Sie mich unter %1</translation>
+        <translation>Besuchen Sie %1</translation>
     </message>
     <message>
         <source>Visit My Website</source>

@@ -53,8 +53,9 @@ void sayEverything() {
           StrengthFixInput{10, 3, 30, 3.001, 30, 100}})
         FixStrength(in);
     for (const RatioFixInput& in :
-         {RatioFixInput{}, RatioFixInput{0}, RatioFixInput{30, 50, 50}, RatioFixInput{30, 50, 100},
-          RatioFixInput{30, 50, 0}, RatioFixInput{30, 50, 70, 6}, RatioFixInput{30, 50, 40}})
+         {RatioFixInput{}, RatioFixInput{0, 50, 30, {}}, RatioFixInput{30, 50, 50, {}},
+          RatioFixInput{30, 50, 100, {}}, RatioFixInput{30, 50, 0, {}},
+          RatioFixInput{30, 50, 70, 6}, RatioFixInput{30, 50, 40, {}}})
         FixRatio(in);
     // Each way of saying an amount too small to weigh: in PG, in VG, the PG's most, neither.
     for (const auto& [pg, vg] : {std::pair{10.0, 10.0}, {0.0, 10.0}, {0.5, 0.0}, {0.0, 0.0}})

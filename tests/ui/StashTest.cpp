@@ -677,9 +677,11 @@ TEST_F(StashTest, ImportCsvShowsWhatItWillDoAndUndoesAsOneStep) {
     QTest::keyClick(win.bottleView(), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(bottles().size(), 4u);
     EXPECT_DOUBLE_EQ(onHand(lemon), 12);
-    for (const Bottle& b : bottles())
-        if (b.id == lemon)
+    for (const Bottle& b : bottles()) {
+        if (b.id == lemon) {
             EXPECT_DOUBLE_EQ(b.price, 4.2);
+        }
+    }
 }
 
 TEST_F(StashTest, TheFlavoursTabShowsWhatYourRecipesSayAndKeepsYourNotesUndoably) {

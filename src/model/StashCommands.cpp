@@ -8,12 +8,9 @@
 namespace kovaq {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("kovaq::StashCommand", text);
-}
-
 QString nameOr(const QString& name) {
-    return name.trimmed().isEmpty() ? tr("Bottle") : name.trimmed();
+    return name.trimmed().isEmpty() ? QCoreApplication::translate("kovaq::StashCommand", "Bottle")
+                                    : name.trimmed();
 }
 
 } // namespace
@@ -38,7 +35,9 @@ void StashCommand::run(std::optional<QString> error) {
 }
 
 AddBottleCommand::AddBottleCommand(StashStore& store, Bottle bottle, StashStepDone done)
-    : StashCommand(store, tr("Add Bottle"), std::move(done)), m_bottle(std::move(bottle)) {}
+    : StashCommand(store, QCoreApplication::translate("kovaq::StashCommand", "Add Bottle"),
+                   std::move(done)),
+      m_bottle(std::move(bottle)) {}
 
 std::optional<QString> AddBottleCommand::apply() {
     if (m_bottle.id == 0)
@@ -52,7 +51,10 @@ std::optional<QString> AddBottleCommand::revert() {
 
 RemoveBottleCommand::RemoveBottleCommand(StashStore& store, const Bottle& bottle,
                                          StashStepDone done)
-    : StashCommand(store, tr("Remove %1").arg(nameOr(bottle.name)), std::move(done)),
+    : StashCommand(
+          store,
+          QCoreApplication::translate("kovaq::StashCommand", "Remove %1").arg(nameOr(bottle.name)),
+          std::move(done)),
       m_id(bottle.id) {}
 
 std::optional<QString> RemoveBottleCommand::apply() {
@@ -65,7 +67,10 @@ std::optional<QString> RemoveBottleCommand::revert() {
 
 ChangeBottleCommand::ChangeBottleCommand(StashStore& store, const Bottle& before,
                                          const Bottle& after, StashStepDone done)
-    : StashCommand(store, tr("Change %1").arg(nameOr(after.name)), std::move(done)),
+    : StashCommand(
+          store,
+          QCoreApplication::translate("kovaq::StashCommand", "Change %1").arg(nameOr(after.name)),
+          std::move(done)),
       m_before(before), m_after(after) {}
 
 std::optional<QString> ChangeBottleCommand::apply() {
@@ -78,8 +83,9 @@ std::optional<QString> ChangeBottleCommand::revert() {
 
 MixItCommand::MixItCommand(StashStore& store, Batch batch, std::vector<Need> needs,
                            StashStepDone done)
-    : StashCommand(store, tr("Mix It"), std::move(done)), m_batch(std::move(batch)),
-      m_needs(std::move(needs)) {}
+    : StashCommand(store, QCoreApplication::translate("kovaq::StashCommand", "Mix It"),
+                   std::move(done)),
+      m_batch(std::move(batch)), m_needs(std::move(needs)) {}
 
 std::optional<QString> MixItCommand::apply() {
     if (m_recorded)
@@ -95,7 +101,9 @@ std::optional<QString> MixItCommand::revert() {
 
 UndoLastBatchCommand::UndoLastBatchCommand(StashStore& store, const QString& name,
                                            StashStepDone done)
-    : StashCommand(store, tr("Undo Batch %1").arg(name), std::move(done)) {}
+    : StashCommand(store,
+                   QCoreApplication::translate("kovaq::StashCommand", "Undo Batch %1").arg(name),
+                   std::move(done)) {}
 
 std::optional<QString> UndoLastBatchCommand::apply() {
     Batch removed;
@@ -112,7 +120,9 @@ std::optional<QString> UndoLastBatchCommand::revert() {
 
 ImportBottlesCommand::ImportBottlesCommand(StashStore& store, StashImport import,
                                            StashStepDone done)
-    : StashCommand(store, tr("Import Bottles"), std::move(done)), m_import(std::move(import)) {}
+    : StashCommand(store, QCoreApplication::translate("kovaq::StashCommand", "Import Bottles"),
+                   std::move(done)),
+      m_import(std::move(import)) {}
 
 std::optional<QString> ImportBottlesCommand::apply() {
     if (m_applied)
@@ -128,7 +138,10 @@ std::optional<QString> ImportBottlesCommand::revert() {
 
 ChangeFlavourNoteCommand::ChangeFlavourNoteCommand(StashStore& store, FlavourNote before,
                                                    FlavourNote after, StashStepDone done)
-    : StashCommand(store, tr("Change %1").arg(nameOr(after.name)), std::move(done)),
+    : StashCommand(
+          store,
+          QCoreApplication::translate("kovaq::StashCommand", "Change %1").arg(nameOr(after.name)),
+          std::move(done)),
       m_before(std::move(before)), m_after(std::move(after)) {}
 
 std::optional<QString> ChangeFlavourNoteCommand::set(const FlavourNote& from,

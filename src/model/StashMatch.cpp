@@ -47,12 +47,17 @@ bool servesBase(const Bottle& bottle, double strength) {
     return std::fabs(bottle.strength - strength) <= BaseStrengthTolerance + 1e-9;
 }
 
-// Within what the calculation counts as zero, the need is met.
-bool enough(double onHand, double need) {
+} // namespace
+
+bool EnoughOnHand(double onHand, double need) {
     return onHand >= need - 1e-9 * std::max(1.0, need);
 }
 
-} // namespace
+double MostToMake(double volumeMl, double ratio, bool canMake) {
+    const double most = std::isfinite(ratio) ? volumeMl * ratio : volumeMl;
+    // A hair below within the noise is still the whole recipe.
+    return canMake ? std::max(most, volumeMl) : most;
+}
 
 std::string Ingredient::id() const {
     switch (kind) {
@@ -193,13 +198,17 @@ const Bottle* StashTotals::newestSized(const Ingredient& ingredient) const {
 }
 
 double StashTotals::onHandFor(const IngredientNeed& need, double baseStrength) const {
+    return onHandFor(need.slot, need.key, baseStrength);
+}
+
+double StashTotals::onHandFor(SlotId slot, const std::string& key, double baseStrength) const {
     // The same as onHand(IngredientOf(need)), without a key copied: this runs for every
     // ingredient of every recipe.
-    switch (KindOfSlot(need.slot)) {
+    switch (KindOfSlot(slot)) {
     case BottleKind::Flavour: {
-        if (need.key.empty())
+        if (key.empty())
             return 0;
-        const auto it = m_pools.find(need.key);
+        const auto it = m_pools.find(key);
         return it == m_pools.end() ? 0.0 : it->second.total;
     }
     case BottleKind::NicotineBase: {
@@ -210,20 +219,13 @@ double StashTotals::onHandFor(const IngredientNeed& need, double baseStrength) c
         return total;
     }
     default: {
-        const auto it = m_pools.find(kindTag(KindOfSlot(need.slot)));
+        const auto it = m_pools.find(kindTag(KindOfSlot(slot)));
         return it == m_pools.end() ? 0.0 : it->second.total;
     }
     }
 }
 
 namespace {
-
-// The most that can be made, from the smallest share on hand of what is needed.
-double mostOf(const RecipeNeeds& needs, double ratio, bool canMake) {
-    const double most = std::isfinite(ratio) ? needs.volumeMl * ratio : needs.volumeMl;
-    // A hair below within the noise is still the whole recipe.
-    return canMake ? std::max(most, needs.volumeMl) : most;
-}
 
 // The figures from what is on hand for each ingredient (in the order of the needs).
 Makeable judge(const RecipeNeeds& needs, const std::vector<double>& onHand) {
@@ -236,7 +238,7 @@ Makeable judge(const RecipeNeeds& needs, const std::vector<double>& onHand) {
         if (!(need.ml > 0))
             continue;
         ratio = std::min(ratio, onHand[i] / need.ml);
-        if (!enough(onHand[i], need.ml)) {
+        if (!EnoughOnHand(onHand[i], need.ml)) {
             const Ingredient ingredient = IngredientOf(need, needs.baseStrength);
             out.missing.push_back({need.slot, ingredient,
                                    IngredientName(ingredient, ToQString(need.name)), need.ml,
@@ -244,32 +246,8 @@ Makeable judge(const RecipeNeeds& needs, const std::vector<double>& onHand) {
         }
     }
     out.canMake = out.missing.empty();
-    out.maxMl = mostOf(needs, ratio, out.canMake);
+    out.maxMl = MostToMake(needs.volumeMl, ratio, out.canMake);
     return out;
-}
-
-// Whether judge would give `old` again: told without a text made, since after most edits
-// most recipes' figures stay as they were.
-bool judgedAs(const Makeable& old, const RecipeNeeds& needs, const std::vector<double>& onHand) {
-    if (!needs.mixable)
-        return old == Makeable{};
-    double ratio = std::numeric_limits<double>::infinity();
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < needs.ingredients.size(); ++i) {
-        const IngredientNeed& need = needs.ingredients[i];
-        if (!(need.ml > 0))
-            continue;
-        ratio = std::min(ratio, onHand[i] / need.ml);
-        if (enough(onHand[i], need.ml))
-            continue;
-        if (k >= old.missing.size() || old.missing[k].slot != need.slot ||
-            old.missing[k].onHandMl != onHand[i] || old.missing[k].needMl != need.ml)
-            return false;
-        ++k;
-    }
-    const bool canMake = k == 0;
-    return k == old.missing.size() && old.canMake == canMake &&
-           old.maxMl == mostOf(needs, ratio, canMake);
 }
 
 std::vector<double> onHandOf(const RecipeNeeds& needs, const StashTotals& stash) {
@@ -283,151 +261,6 @@ std::vector<double> onHandOf(const RecipeNeeds& needs, const StashTotals& stash)
 
 Makeable CanMake(const RecipeNeeds& needs, const StashTotals& stash) {
     return judge(needs, onHandOf(needs, stash));
-}
-
-void MakeableTable::setBottles(const std::vector<Bottle>& bottles) {
-    m_stash = StashTotals(bottles);
-    for (std::uint32_t p = 0; p < m_results.size(); ++p)
-        if (!m_ids[p].empty())
-            rework(p);
-}
-
-bool MakeableTable::rework(std::uint32_t place) {
-    m_onHand[place] = onHandOf(m_needs[place], m_stash);
-    return settle(place);
-}
-
-bool MakeableTable::settle(std::uint32_t place) {
-    if (judgedAs(m_results[place], m_needs[place], m_onHand[place]))
-        return false;
-    m_results[place] = judge(m_needs[place], m_onHand[place]);
-    return true;
-}
-
-std::vector<MakeableTable::Id> MakeableTable::bottleChanged(const Bottle* before,
-                                                            const Bottle* after) {
-    std::vector<std::string> keys;
-    std::array<bool, BottleKindCount> kinds{};
-    for (const Bottle* b : {before, after})
-        if (b && b->kind != BottleKind::Flavour)
-            kinds[static_cast<std::size_t>(b->kind)] = true;
-    if (before) {
-        keys = StashTotals::servedBy(*before);
-        m_stash.remove(before->id);
-    }
-    if (after) {
-        for (std::string& k : StashTotals::servedBy(*after))
-            keys.push_back(std::move(k));
-        m_stash.add(*after);
-    }
-    std::vector<Id> changed;
-    if (std::any_of(kinds.begin(), kinds.end(), [](bool k) { return k; })) {
-        // PG, VG and the bases serve nearly every recipe: rather than keep who uses them,
-        // each recipe's figure for that kind is asked again (a base's once a strength), and
-        // only a recipe whose figure moved is judged again.
-        std::vector<std::pair<double, double>> bases; // strength, on hand
-        const auto baseOnHand = [&](const IngredientNeed& need, double strength) {
-            for (const auto& [s, v] : bases)
-                if (s == strength)
-                    return v;
-            bases.emplace_back(strength, m_stash.onHandFor(need, strength));
-            return bases.back().second;
-        };
-        for (std::uint32_t p = 0; p < m_results.size(); ++p) {
-            if (m_ids[p].empty())
-                continue;
-            const RecipeNeeds& needs = m_needs[p];
-            bool moved = false;
-            for (std::size_t i = 0; i < needs.ingredients.size(); ++i) {
-                const IngredientNeed& need = needs.ingredients[i];
-                const BottleKind kind = KindOfSlot(need.slot);
-                if (!kinds[static_cast<std::size_t>(kind)])
-                    continue;
-                const double v = kind == BottleKind::NicotineBase
-                                     ? baseOnHand(need, needs.baseStrength)
-                                     : m_stash.onHandFor(need, needs.baseStrength);
-                if (v != m_onHand[p][i]) {
-                    m_onHand[p][i] = v;
-                    moved = true;
-                }
-            }
-            if (moved && settle(p))
-                changed.push_back(m_ids[p]);
-        }
-    }
-    std::vector<std::uint32_t> places;
-    for (const std::string& k : keys)
-        if (const auto it = m_usersOf.find(k); it != m_usersOf.end())
-            places.insert(places.end(), it->second.begin(), it->second.end());
-    std::sort(places.begin(), places.end());
-    places.erase(std::unique(places.begin(), places.end()), places.end());
-    for (const std::uint32_t p : places)
-        if (rework(p) && std::find(changed.begin(), changed.end(), m_ids[p]) == changed.end())
-            changed.push_back(m_ids[p]);
-    return changed;
-}
-
-void MakeableTable::index(std::uint32_t place, bool add) {
-    for (const IngredientNeed& need : m_needs[place].ingredients) {
-        if (!isFlavour(need.slot) || need.key.empty())
-            continue;
-        std::vector<std::uint32_t>& users = m_usersOf[need.key];
-        if (add) {
-            users.push_back(place);
-            continue;
-        }
-        users.erase(std::remove(users.begin(), users.end(), place), users.end());
-        if (users.empty())
-            m_usersOf.erase(need.key);
-    }
-}
-
-void MakeableTable::setRecipe(const Id& id, RecipeNeeds needs) {
-    std::uint32_t place;
-    if (const auto it = m_slotOf.find(id); it != m_slotOf.end()) {
-        place = it->second;
-        index(place, false);
-    } else if (!m_free.empty()) {
-        place = m_free.back();
-        m_free.pop_back();
-        m_slotOf.emplace(id, place);
-    } else {
-        place = static_cast<std::uint32_t>(m_results.size());
-        m_needs.emplace_back();
-        m_onHand.emplace_back();
-        m_results.emplace_back();
-        m_ids.emplace_back();
-        m_slotOf.emplace(id, place);
-    }
-    m_ids[place] = id;
-    m_needs[place] = std::move(needs);
-    index(place, true);
-    m_onHand[place] = onHandOf(m_needs[place], m_stash);
-    m_results[place] = judge(m_needs[place], m_onHand[place]);
-}
-
-void MakeableTable::removeRecipe(const Id& id) {
-    const auto it = m_slotOf.find(id);
-    if (it == m_slotOf.end())
-        return;
-    const std::uint32_t place = it->second;
-    index(place, false);
-    m_needs[place] = {};
-    m_onHand[place] = {};
-    m_results[place] = {};
-    m_ids[place].clear();
-    m_free.push_back(place);
-    m_slotOf.erase(it);
-}
-
-const Makeable* MakeableTable::find(const Id& id) const {
-    const auto it = m_slotOf.find(id);
-    return it == m_slotOf.end() ? nullptr : &m_results[it->second];
-}
-
-const RecipeNeeds* MakeableTable::needsOf(const Id& id) const {
-    const auto it = m_slotOf.find(id);
-    return it == m_slotOf.end() ? nullptr : &m_needs[it->second];
 }
 
 std::vector<MissingBottle> OneBottleAway(const std::vector<Makeable>& results) {
@@ -490,7 +323,7 @@ ShoppingList MakeShoppingList(const std::vector<ShoppingOrder>& orders, const St
     }
     for (auto& [id, item] : byId) {
         item.onHandMl = stash.onHand(item.ingredient);
-        if (enough(item.onHandMl, item.needMl))
+        if (EnoughOnHand(item.onHandMl, item.needMl))
             continue;
         item.shortMl = item.needMl - item.onHandMl;
         if (const Bottle* known = stash.newestSized(item.ingredient)) {

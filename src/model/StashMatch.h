@@ -54,6 +54,7 @@ class StashTotals {
     double onHand(const Ingredient& ingredient) const;
     // What is on hand for one need of a recipe with a base of that strength.
     double onHandFor(const IngredientNeed& need, double baseStrength) const;
+    double onHandFor(SlotId slot, const std::string& key, double baseStrength) const;
     // The newest bottle serving it that has a size, for what to buy; null when none has.
     const Bottle* newestSized(const Ingredient& ingredient) const;
     // The ingredient ids a bottle serves: a flavour under its name and under its name
@@ -92,47 +93,13 @@ struct Makeable {
 };
 
 Makeable CanMake(const RecipeNeeds& needs, const StashTotals& stash);
+// Within what the calculation counts as zero, the need is met.
+bool EnoughOnHand(double onHand, double need);
+// The most that can be made, from the smallest share on hand of what is needed.
+double MostToMake(double volumeMl, double ratio, bool canMake);
 inline Makeable CanMake(const RecipeNeeds& needs, const std::vector<Bottle>& bottles) {
     return CanMake(needs, StashTotals(bottles));
 }
-
-// The can-make figures of many recipes against one stash, kept as the stash changes: a
-// bottle changed reworks only the recipes that use what it serves.
-class MakeableTable {
-  public:
-    using Id = std::string; // the recipe file's native path
-
-    void setBottles(const std::vector<Bottle>& bottles);
-    // A bottle added (before null), changed, or removed (after null). Gives the recipes
-    // whose figures changed.
-    std::vector<Id> bottleChanged(const Bottle* before, const Bottle* after);
-    void setRecipe(const Id& id, RecipeNeeds needs);
-    void removeRecipe(const Id& id);
-
-    const Makeable* find(const Id& id) const;
-    const RecipeNeeds* needsOf(const Id& id) const;
-    const StashTotals& stash() const { return m_stash; }
-    std::size_t size() const { return m_slotOf.size(); }
-    // Every recipe's figures, at places that idAt names (a free place is an empty result).
-    const std::vector<Makeable>& results() const { return m_results; }
-    const Id& idAt(std::size_t place) const { return m_ids[place]; }
-
-  private:
-    void index(std::uint32_t place, bool add);
-    bool rework(std::uint32_t place);
-    bool settle(std::uint32_t place);
-
-    StashTotals m_stash;
-    std::vector<RecipeNeeds> m_needs;
-    std::vector<std::vector<double>> m_onHand; // for each of a recipe's needs
-    std::vector<Makeable> m_results;
-    std::vector<Id> m_ids;
-    std::vector<std::uint32_t> m_free;
-    std::unordered_map<Id, std::uint32_t> m_slotOf;
-    // The recipes that use each flavour; those using a base, PG, VG or vodka/water are found
-    // by looking, since nearly every recipe uses those.
-    std::unordered_map<std::string, std::vector<std::uint32_t>> m_usersOf;
-};
 
 // A bottle the user does not have, or has too little of, and the recipes it alone keeps
 // from being made.

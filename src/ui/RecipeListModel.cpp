@@ -6,9 +6,9 @@
 #include "FieldMetrics.h"
 #include "FileAccess.h"
 #include "Look.h"
+#include "MakeableTable.h"
 #include "Numbers.h"
 #include "QtText.h"
-#include "StashMatch.h"
 
 #include <QApplication>
 #include <QColor>
@@ -128,8 +128,8 @@ void RecipeListModel::makeableChanged(const std::vector<std::string>& natives) {
     }
 }
 
-const Makeable* RecipeListModel::makeableOf(const RecipeRow& row) const {
-    return m_makeable ? m_makeable->find(std::string(row.native())) : nullptr;
+std::optional<Makeable> RecipeListModel::makeableOf(const RecipeRow& row) const {
+    return m_makeable ? m_makeable->find(std::string(row.native())) : std::nullopt;
 }
 
 QString RecipeListModel::CanMakeText(const Makeable& m) {
@@ -165,13 +165,15 @@ void RecipeListModel::fillKey(Key& key) const {
     case CanMake:
         // What can be made first, the most first; then what can be made in part, then
         // what lacks the fewest bottles; what the calculation cannot make after those.
-        if (const Makeable* m = makeableOf(r)) {
+        // Told by the figures alone: the names of what is short are not needed to sort.
+        if (const auto m =
+                m_makeable ? m_makeable->figure(std::string(r.native())) : std::nullopt) {
             if (m->canMake)
                 key.number = -1e12 - m->maxMl;
             else if (m->maxMl > 0)
                 key.number = -m->maxMl;
             else
-                key.number = m->missing.empty() ? 1e12 : static_cast<double>(m->missing.size());
+                key.number = m->missing == 0 ? 1e12 : static_cast<double>(m->missing);
         } else {
             key.last = true;
         }
@@ -240,7 +242,8 @@ int RecipeListModel::shownAt(Slot slot) const {
 bool RecipeListModel::matches(Slot slot) const {
     const Key& key = m_keys[slot];
     if (m_onlyMakeable) {
-        const Makeable* m = makeableOf(*key.item->row);
+        const auto m =
+            m_makeable ? m_makeable->figure(std::string(key.item->row->native())) : std::nullopt;
         if (!m || !m->canMake)
             return false;
     }
@@ -495,7 +498,7 @@ QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
                 return QString();
             return e.costValue() > 0 ? ToQString(e.cost()) : QStringLiteral("\u2014"); // unpriced
         case CanMake: {
-            const Makeable* m = problem ? nullptr : makeableOf(e);
+            const std::optional<Makeable> m = problem ? std::nullopt : makeableOf(e);
             return m ? CanMakeText(*m) : QString();
         }
         case Made:
@@ -513,7 +516,8 @@ QVariant RecipeListModel::data(const QModelIndex& index, int role) const {
             return PathFromNative(e.native()) + QStringLiteral("\n") + ToQString(e.problem());
         if (index.column() == Made && !e.canBeMade())
             return ToQString(e.status());
-        if (const Makeable* m = index.column() == CanMake ? makeableOf(e) : nullptr;
+        if (const std::optional<Makeable> m =
+                index.column() == CanMake ? makeableOf(e) : std::nullopt;
             m && !m->missing.empty()) {
             QStringList lines;
             for (const Shortfall& s : m->missing)

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -103,7 +104,7 @@ class RecipeListModel : public QAbstractTableModel {
     void onAboutToRemove(const std::string& native);
     void onAboutToRemoveTogether(const std::vector<const RecipeLibrary::Item*>& items);
     void onUpdated(const std::string& native);
-    const Makeable* makeableOf(const RecipeRow& row) const;
+    std::optional<Makeable> makeableOf(const RecipeRow& row) const;
 
     RecipeLibrary& m_library;
     RecipeQuery m_query;

@@ -403,7 +403,7 @@ void RecipesController::addToShopping(const QString& path) {
                                     [&path](const auto& o) { return o.path == path; });
     if (!listed) {
         const RecipeItem* item = m_library ? m_library->find(native) : nullptr;
-        const RecipeNeeds* needs = m_table.needsOf(native);
+        const std::optional<RecipeNeeds> needs = m_table.needsOf(native);
         m_orders.push_back({path, item ? ToQString(item->row->name()) : QFileInfo(path).fileName(),
                             needs && needs->volumeMl > 0 ? needs->volumeMl
                                                          : (item ? item->row->volumeValue() : 0)});
@@ -417,13 +417,16 @@ void RecipesController::addToShopping(const QString& path) {
 void RecipesController::updateShopping() {
     if (!m_shopping)
         return;
+    std::vector<RecipeNeeds> needs; // the orders point into it: never grown past its room
+    needs.reserve(m_orders.size());
     std::vector<ShoppingOrder> orders;
     QStringList gone;
     for (const ShoppingWindow::Order& o : m_orders) {
         const std::string native = NativeFromPath(o.path);
-        if (const RecipeNeeds* needs = m_table.needsOf(native))
-            orders.push_back({needs, o.ml, o.name});
-        else if (!m_library || !m_library->find(native))
+        if (std::optional<RecipeNeeds> n = m_table.needsOf(native)) {
+            needs.push_back(std::move(*n));
+            orders.push_back({&needs.back(), o.ml, o.name});
+        } else if (!m_library || !m_library->find(native))
             gone << o.name; // a recipe still being read comes in as soon as it is
     }
     m_list = MakeShoppingList(orders, m_table.stash());

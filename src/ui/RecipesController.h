@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "MakeableTable.h"
 #include "RecipeIndex.h"
 #include "ShoppingWindow.h"
-#include "StashMatch.h"
 
 #include <QObject>
 #include <QString>

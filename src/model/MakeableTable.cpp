@@ -43,12 +43,13 @@ bool MakeableTable::setOnHand(const Entry& e, std::size_t i, Need& need, double 
     return wasShort || !EnoughOnHand(onHand, need.ml);
 }
 
-bool MakeableTable::settle(Entry& e, bool shortMoved) {
+bool MakeableTable::settle(Entry& e, bool shortMoved) const {
     double ratio = std::numeric_limits<double>::infinity();
     std::uint32_t mask = 0;
     if (e.mixable) {
-        for (std::size_t i = 0; i < e.needs.size(); ++i) {
-            const Need& n = e.needs[i];
+        const std::span<const Need> all = needs(e);
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const Need& n = all[i];
             if (!(n.ml > 0))
                 continue;
             ratio = std::min(ratio, n.onHand / n.ml);
@@ -68,9 +69,10 @@ bool MakeableTable::settle(Entry& e, bool shortMoved) {
 
 bool MakeableTable::rework(std::uint32_t place) {
     Entry& e = m_entries[place];
+    const std::span<Need> all = needs(e);
     bool shortMoved = false;
-    for (std::size_t i = 0; i < e.needs.size(); ++i) {
-        Need& n = e.needs[i];
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        Need& n = all[i];
         const double v = m_stash.onHandFor(n.slot, m_texts[n.text].key, e.baseStrength);
         shortMoved = setOnHand(e, i, n, v) || shortMoved;
     }
@@ -117,10 +119,11 @@ std::vector<MakeableTable::Id> MakeableTable::bottleChanged(const Bottle* before
             if (m_ids[p].empty())
                 continue;
             Entry& e = m_entries[p];
+            const std::span<Need> all = needs(e);
             bool moved = false;
             bool shortMoved = false;
-            for (std::size_t i = 0; i < e.needs.size(); ++i) {
-                Need& n = e.needs[i];
+            for (std::size_t i = 0; i < all.size(); ++i) {
+                Need& n = all[i];
                 const BottleKind kind = KindOfSlot(n.slot);
                 if (!kinds[static_cast<std::size_t>(kind)])
                     continue;
@@ -149,7 +152,7 @@ std::vector<MakeableTable::Id> MakeableTable::bottleChanged(const Bottle* before
 }
 
 void MakeableTable::index(std::uint32_t place, bool add) {
-    for (const Need& need : m_entries[place].needs) {
+    for (const Need& need : needs(m_entries[place])) {
         const std::string& key = m_texts[need.text].key;
         if (!isFlavour(need.slot) || key.empty())
             continue;
@@ -181,21 +184,61 @@ void MakeableTable::setRecipe(const Id& id, const RecipeNeeds& needs) {
         m_ids[place] = id;
         m_placeOf.emplace(std::string_view(m_ids[place]), place);
     }
-    Entry e;
+    // A recipe never has more needs than rows; one that did would lose its marks.
+    const auto count =
+        static_cast<std::uint32_t>(std::min<std::size_t>(needs.ingredients.size(), 32));
+    const std::uint32_t first = roomFor(place, count);
+    Entry& e = m_entries[place];
+    e = Entry{};
+    e.first = first;
+    e.count = count;
     e.mixable = needs.mixable;
     e.volumeMl = needs.volumeMl;
     e.baseStrength = needs.baseStrength;
-    // A recipe never has more needs than rows; one that did would lose its marks.
-    const std::size_t count = std::min<std::size_t>(needs.ingredients.size(), 32);
-    e.needs.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::uint32_t i = 0; i < count; ++i) {
         const IngredientNeed& n = needs.ingredients[i];
-        e.needs.push_back({n.ml, m_stash.onHandFor(n.slot, n.key, needs.baseStrength),
-                           intern(n.name, n.key), n.slot});
+        this->needs(e)[i] = {n.ml, m_stash.onHandFor(n.slot, n.key, needs.baseStrength),
+                             intern(n.name, n.key), n.slot};
     }
     settle(e, true);
-    m_entries[place] = std::move(e);
     index(place, true);
+}
+
+std::uint32_t MakeableTable::roomFor(std::uint32_t place, std::uint32_t count) {
+    Entry& e = m_entries[place];
+    if (count <= e.count) {
+        m_unused += e.count - count;
+        return e.first;
+    }
+    m_unused += e.count;
+    e.count = 0;
+    if (m_unused > m_end / 2 && m_unused > kBlock) {
+        std::vector<std::unique_ptr<Need[]>> blocks;
+        std::uint32_t end = 0;
+        for (Entry& other : m_entries) {
+            if (other.count == 0)
+                continue;
+            const std::span<const Need> kept = needs(other);
+            const std::uint32_t at = this->place(blocks, end, other.count);
+            std::copy(kept.begin(), kept.end(), blocks[at / kBlock].get() + at % kBlock);
+            other.first = at;
+        }
+        m_blocks = std::move(blocks);
+        m_end = end;
+        m_unused = 0;
+    }
+    return this->place(m_blocks, m_end, count);
+}
+
+std::uint32_t MakeableTable::place(std::vector<std::unique_ptr<Need[]>>& blocks, std::uint32_t& end,
+                                   std::uint32_t count) {
+    if (end % kBlock + count > kBlock)
+        end += kBlock - end % kBlock; // the rest of this block stays unused
+    if (end / kBlock >= blocks.size())
+        blocks.push_back(std::make_unique<Need[]>(kBlock));
+    const std::uint32_t at = end;
+    end += count;
+    return at;
 }
 
 void MakeableTable::removeRecipe(const Id& id) {
@@ -204,6 +247,7 @@ void MakeableTable::removeRecipe(const Id& id) {
         return;
     index(*place, false);
     m_placeOf.erase(std::string_view(m_ids[*place]));
+    m_unused += m_entries[*place].count;
     m_entries[*place] = {};
     m_ids[*place].clear();
     m_free.push_back(*place);
@@ -215,8 +259,8 @@ RecipeNeeds MakeableTable::needsAt(std::uint32_t place) const {
     needs.mixable = e.mixable;
     needs.volumeMl = e.volumeMl;
     needs.baseStrength = e.baseStrength;
-    needs.ingredients.reserve(e.needs.size());
-    for (const Need& n : e.needs)
+    needs.ingredients.reserve(e.count);
+    for (const Need& n : this->needs(e))
         needs.ingredients.push_back({n.slot, m_texts[n.text].name, m_texts[n.text].key, n.ml});
     return needs;
 }
@@ -228,10 +272,11 @@ Makeable MakeableTable::makeableAt(std::uint32_t place) const {
         return out;
     out.canMake = e.canMake;
     out.maxMl = e.maxMl;
-    for (std::size_t i = 0; i < e.needs.size(); ++i) {
+    const std::span<const Need> all = needs(e);
+    for (std::size_t i = 0; i < all.size(); ++i) {
         if (!((e.shortMask >> i) & 1U))
             continue;
-        const Need& n = e.needs[i];
+        const Need& n = all[i];
         const Text& text = m_texts[n.text];
         const Ingredient ingredient =
             IngredientOf(IngredientNeed{n.slot, {}, text.key, n.ml}, e.baseStrength);

@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -54,8 +56,11 @@ class MakeableTable {
         std::uint32_t text = 0; // its name and key, in m_texts
         SlotId slot = SlotId::PG;
     };
+    // A recipe's needs stand together in m_blocks, from `first`, `count` of them: one block
+    // for all recipes, not a block each.
     struct Entry {
-        std::vector<Need> needs;
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
         double volumeMl = 0;
         double baseStrength = 0;
         double maxMl = 0;
@@ -77,11 +82,33 @@ class MakeableTable {
     static bool setOnHand(const Entry& e, std::size_t i, Need& need, double onHand);
     bool rework(std::uint32_t place);
     // The figures again from what is on hand; whether they changed.
-    static bool settle(Entry& e, bool shortMoved);
+    bool settle(Entry& e, bool shortMoved) const;
+    // Blocks of a fixed size, so that growing never holds twice the room; a recipe's
+    // needs never cross from one block into the next.
+    static constexpr std::uint32_t kBlock = 4096;
+    std::span<Need> needs(const Entry& e) {
+        if (e.count == 0)
+            return {};
+        return {m_blocks[e.first / kBlock].get() + e.first % kBlock, e.count};
+    }
+    std::span<const Need> needs(const Entry& e) const {
+        if (e.count == 0)
+            return {};
+        return {m_blocks[e.first / kBlock].get() + e.first % kBlock, e.count};
+    }
+    // Where the next needs go in blocks, after `end` needs' places are taken.
+    std::uint32_t place(std::vector<std::unique_ptr<Need[]>>& blocks, std::uint32_t& end,
+                        std::uint32_t count);
+    // Room for a recipe's needs: its own again when they fit, else new room at the end
+    // (the old left unused until unused room is half of all, then all moved together).
+    std::uint32_t roomFor(std::uint32_t place, std::uint32_t count);
 
     StashTotals m_stash;
     std::vector<Entry> m_entries;
-    std::deque<Id> m_ids; // they stay where they are, so that m_placeOf may view them
+    std::vector<std::unique_ptr<Need[]>> m_blocks;
+    std::uint32_t m_end = 0;  // places taken in the blocks
+    std::size_t m_unused = 0; // needs left behind by recipes read again or removed
+    std::deque<Id> m_ids;     // they stay where they are, so that m_placeOf may view them
     std::vector<std::uint32_t> m_free;
     std::unordered_map<std::string_view, std::uint32_t> m_placeOf;
     std::vector<Text> m_texts;

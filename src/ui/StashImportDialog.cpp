@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kovaq {
 namespace {
 
@@ -68,8 +70,9 @@ StashImportDialog::StashImportDialog(QWidget* parent) : QDialog(parent) {
     m_list->setHeaderLabels(
         {tr("Line"), tr("What"), tr("Kind"), tr("Name"), tr("Maker"), tr("Details")});
     const int widths[] = {50, 80, 100, 140, 100};
+    // Never narrower than the title, in whichever language it is read.
     for (int c = 0; c < Details; ++c)
-        m_list->setColumnWidth(c, widths[c]);
+        m_list->setColumnWidth(c, std::max(widths[c], m_list->header()->sectionSizeHint(c) + 8));
     layout->addWidget(m_list, 1);
     auto* box = new QDialogButtonBox(this);
     m_import = box->addButton(tr("Import"), QDialogButtonBox::AcceptRole);

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kovaq {
 namespace {
 
@@ -72,6 +74,13 @@ QTableView* table(QWidget* parent, const char* name, QAbstractItemModel* model,
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
     view->horizontalHeader()->setStretchLastSection(true);
     return view;
+}
+
+// Each column its usual width, but never narrower than its title in the language it is read in.
+template <std::size_t N> void fitColumns(QTableView* view, const int (&widths)[N]) {
+    const QHeaderView* header = view->horizontalHeader();
+    for (int c = 0; c < int(N) && c < header->count(); ++c)
+        view->setColumnWidth(c, std::max(widths[c], header->sectionSizeHint(c) + 8));
 }
 
 QPushButton* button(QWidget* parent, const QString& text, const char* name) {
@@ -149,8 +158,7 @@ QWidget* StashWindow::buildStashTab() {
                                   QAbstractItemView::EditKeyPressed |
                                   QAbstractItemView::AnyKeyPressed);
     const int widths[] = {100, 140, 100, 80, 70, 60, 60, 100, 50, 120};
-    for (int c = 0; c < BottleModel::Columns; ++c)
-        m_bottleView->setColumnWidth(c, widths[c]);
+    fitColumns(m_bottleView, widths);
     m_bottleView->sortByColumn(BottleModel::Kind, Qt::AscendingOrder);
     connect(m_bottleView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
@@ -214,8 +222,7 @@ QWidget* StashWindow::buildBatchesTab() {
     m_batchView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_batchView->sortByColumn(BatchModel::Mixed, Qt::DescendingOrder);
     const int widths[] = {240, 160, 70, 70, 100, 120};
-    for (int c = 0; c < BatchModel::Columns; ++c)
-        m_batchView->setColumnWidth(c, widths[c]);
+    fitColumns(m_batchView, widths);
     layout->addWidget(m_batchView, 1);
     auto* row = new QHBoxLayout;
     QPushButton* copy = button(page, tr("Open Recipe"), "OpenBatchCopyButton");
@@ -285,8 +292,7 @@ QWidget* StashWindow::buildFlavoursTab() {
                                    QAbstractItemView::EditKeyPressed |
                                    QAbstractItemView::AnyKeyPressed);
     const int widths[] = {150, 60, 70, 70, 70, 80, 90, 55, 80, 160};
-    for (int c = 0; c < FlavourModel::Columns; ++c)
-        m_flavourView->setColumnWidth(c, widths[c]);
+    fitColumns(m_flavourView, widths);
     m_flavourView->sortByColumn(FlavourModel::Name, Qt::AscendingOrder);
     connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
         QTimer::singleShot(0, this, [this] {

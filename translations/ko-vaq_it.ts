@@ -53,20 +53,6 @@
     </message>
 </context>
 <context>
-    <name>kovaq</name>
-    <message>
-        <source>Bottle</source>
-        <translation>Flacone</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::AddBottleCommand</name>
-    <message>
-        <source>Add Bottle</source>
-        <translation>Aggiungi flacone</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::AppController</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -833,20 +819,6 @@ Puoi anche provare a ridurre le percentuali
     </message>
 </context>
 <context>
-    <name>kovaq::ChangeBottleCommand</name>
-    <message>
-        <source>Change %1</source>
-        <translation>Modifica %1</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::ChangeFlavourNoteCommand</name>
-    <message>
-        <source>Change %1</source>
-        <translation>Modifica %1</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::Feasibility</name>
     <message>
         <source>the mix ratio can be from %1 to %2 PG-VG</source>
@@ -983,13 +955,6 @@ Vuoi sostituirlo?</translation>
     <message>
         <source>Help</source>
         <translation>Guida</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::ImportBottlesCommand</name>
-    <message>
-        <source>Import Bottles</source>
-        <translation>Importa flaconi</translation>
     </message>
 </context>
 <context>
@@ -1219,13 +1184,6 @@ Vuoi sostituirlo?</translation>
         <source>Untitled</source>
         <extracomment>The name of a new mix until the user names it; it is saved as the recipe&apos;s name.</extracomment>
         <translation>Senza nome</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::MixItCommand</name>
-    <message>
-        <source>Mix It</source>
-        <translation>Miscela</translation>
     </message>
 </context>
 <context>
@@ -1822,30 +1780,9 @@ e invio alla stampante</translation>
         <source>Reading recipes…</source>
         <translation>Lettura ricette…</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln recipe(s)</source>
-        <translation>
-            <numerusform>%Ln ricetta</numerusform>
-            <numerusform>%Ln ricette</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %Ln recipe(s)</source>
-        <translation>
-            <numerusform>%1 di %Ln ricetta</numerusform>
-            <numerusform>%1 di %Ln ricette</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 — cannot read %2</source>
         <translation>%1 — impossibile leggere %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 — some folders read every %n seconds</source>
-        <translation>
-            <numerusform>%1 — alcune cartelle lette ogni %n secondo</numerusform>
-            <numerusform>%1 — alcune cartelle lette ogni %n secondi</numerusform>
-        </translation>
     </message>
     <message>
         <source>Move %1 to the trash?</source>
@@ -1871,12 +1808,26 @@ e invio alla stampante</translation>
         <source>Move to trash...</source>
         <translation>Sposta nel cestino...</translation>
     </message>
-</context>
-<context>
-    <name>kovaq::RemoveBottleCommand</name>
-    <message>
-        <source>Remove %1</source>
-        <translation>Rimuovi %1</translation>
+    <message numerus="yes">
+        <source>%n recipe(s)</source>
+        <translation>
+            <numerusform>%n ricetta</numerusform>
+            <numerusform>%n ricette</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n recipe(s)</source>
+        <translation>
+            <numerusform>%1 di %n ricetta</numerusform>
+            <numerusform>%1 di %n ricette</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — some folders read every %n second(s)</source>
+        <translation>
+            <numerusform>%1 — alcune cartelle lette ogni %n secondo</numerusform>
+            <numerusform>%1 — alcune cartelle lette ogni %n secondi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2545,6 +2496,37 @@ conservare il contenuto di uno o entrambi i pannelli</translation>
     </message>
 </context>
 <context>
+    <name>kovaq::StashCommand</name>
+    <message>
+        <source>Bottle</source>
+        <translation>Flacone</translation>
+    </message>
+    <message>
+        <source>Add Bottle</source>
+        <translation>Aggiungi flacone</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Rimuovi %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+    <message>
+        <source>Mix It</source>
+        <translation>Miscelazione</translation>
+    </message>
+    <message>
+        <source>Undo Batch %1</source>
+        <translation>Annulla lotto %1</translation>
+    </message>
+    <message>
+        <source>Import Bottles</source>
+        <translation>Importa flaconi</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::StashController</name>
     <message>
         <source>The stash&apos;s base is %1 mg; this mix is worked out for %2 mg.</source>
@@ -3089,13 +3071,6 @@ Registrare comunque il lotto? Ciò che manca viene annotato con esso.</translati
     <message>
         <source>Volume status</source>
         <translation>Stato volume</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::UndoLastBatchCommand</name>
-    <message>
-        <source>Undo Batch %1</source>
-        <translation>Annulla lotto %1</translation>
     </message>
 </context>
 <context>

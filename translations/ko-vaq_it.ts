@@ -285,11 +285,11 @@ La ricetta mostrata potrebbe non essere completa.</translation>
     </message>
     <message>
         <source>Bottle ml</source>
-        <translation>Flac. ml</translation>
+        <translation>ml flacone</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation>Prez.</translation>
+        <translation>Prezzo</translation>
     </message>
     <message>
         <source>PG/VG</source>
@@ -297,7 +297,7 @@ La ricetta mostrata potrebbe non essere completa.</translation>
     </message>
     <message>
         <source>Nicotine mg/ml</source>
-        <translation>Nic. mg/ml</translation>
+        <translation>Nicotina mg/ml</translation>
     </message>
     <message>
         <source>g/ml</source>

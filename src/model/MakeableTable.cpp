@@ -15,16 +15,27 @@ namespace kovaq {
 static_assert(SlotCount <= 32, "a need's mark is a bit of 32");
 
 std::uint32_t MakeableTable::intern(const std::string& name, const std::string& key) {
-    std::string both;
-    both.reserve(name.size() + 1 + key.size());
-    both.append(name).push_back('\0');
-    both.append(key);
-    const auto [at, fresh] = m_textOf.try_emplace(std::move(both), 0);
-    if (fresh) {
-        at->second = static_cast<std::uint32_t>(m_texts.size());
-        m_texts.push_back({name, key});
+    if (const auto it = m_textOf.find(name); it != m_textOf.end() && m_texts[it->second].key == key)
+        return it->second;
+    const auto id = static_cast<std::uint32_t>(m_texts.size());
+    m_texts.push_back({name, key});
+    m_textOf.try_emplace(std::string_view(m_texts.back().name), id);
+    return id;
+}
+
+std::string_view MakeableTable::keep(const Id& id) {
+    constexpr std::size_t kIdBlock = 64 * 1024;
+    if (id.size() > m_idRoom) {
+        const std::size_t size = std::max(kIdBlock, id.size());
+        m_idBlocks.push_back(std::make_unique<char[]>(size));
+        m_idNext = m_idBlocks.back().get();
+        m_idRoom = size;
     }
-    return at->second;
+    char* at = m_idNext;
+    std::copy(id.begin(), id.end(), at);
+    m_idNext += id.size();
+    m_idRoom -= id.size();
+    return {at, id.size()};
 }
 
 std::optional<std::uint32_t> MakeableTable::placeOf(const Id& id) const {
@@ -136,7 +147,7 @@ std::vector<MakeableTable::Id> MakeableTable::bottleChanged(const Bottle* before
                 }
             }
             if (moved && settle(e, shortMoved))
-                changed.push_back(m_ids[p]);
+                changed.emplace_back(m_ids[p]);
         }
     }
     std::vector<std::uint32_t> places;
@@ -147,7 +158,7 @@ std::vector<MakeableTable::Id> MakeableTable::bottleChanged(const Bottle* before
     places.erase(std::unique(places.begin(), places.end()), places.end());
     for (const std::uint32_t p : places)
         if (rework(p) && std::find(changed.begin(), changed.end(), m_ids[p]) == changed.end())
-            changed.push_back(m_ids[p]);
+            changed.emplace_back(m_ids[p]);
     return changed;
 }
 
@@ -181,8 +192,8 @@ void MakeableTable::setRecipe(const Id& id, const RecipeNeeds& needs) {
             m_entries.emplace_back();
             m_ids.emplace_back();
         }
-        m_ids[place] = id;
-        m_placeOf.emplace(std::string_view(m_ids[place]), place);
+        m_ids[place] = keep(id);
+        m_placeOf.emplace(m_ids[place], place);
     }
     // A recipe never has more needs than rows; one that did would lose its marks.
     const auto count =
@@ -246,10 +257,10 @@ void MakeableTable::removeRecipe(const Id& id) {
     if (!place)
         return;
     index(*place, false);
-    m_placeOf.erase(std::string_view(m_ids[*place]));
+    m_placeOf.erase(m_ids[*place]);
     m_unused += m_entries[*place].count;
     m_entries[*place] = {};
-    m_ids[*place].clear();
+    m_ids[*place] = {};
     m_free.push_back(*place);
 }
 

@@ -47,7 +47,7 @@ class MakeableTable {
     std::size_t size() const { return m_placeOf.size(); }
     // Every recipe's figures, at places that idAt names (a free place is an empty result).
     std::vector<Makeable> results() const;
-    const Id& idAt(std::size_t place) const { return m_ids[place]; }
+    std::string_view idAt(std::size_t place) const { return m_ids[place]; }
 
   private:
     struct Need {
@@ -104,15 +104,22 @@ class MakeableTable {
     std::uint32_t roomFor(std::uint32_t place, std::uint32_t count);
 
     StashTotals m_stash;
-    std::vector<Entry> m_entries;
+    std::deque<Entry> m_entries; // grown without a spare half
     std::vector<std::unique_ptr<Need[]>> m_blocks;
     std::uint32_t m_end = 0;  // places taken in the blocks
     std::size_t m_unused = 0; // needs left behind by recipes read again or removed
-    std::deque<Id> m_ids;     // they stay where they are, so that m_placeOf may view them
+    // The paths' bytes in blocks of their own (a removed recipe's stay until the table
+    // goes: files come and go a few at a time); the views stay where they are.
+    std::string_view keep(const Id& id);
+    std::vector<std::unique_ptr<char[]>> m_idBlocks;
+    char* m_idNext = nullptr; // where the next path goes in the last block
+    std::size_t m_idRoom = 0; // bytes left there
+    std::deque<std::string_view> m_ids;
     std::vector<std::uint32_t> m_free;
     std::unordered_map<std::string_view, std::uint32_t> m_placeOf;
-    std::vector<Text> m_texts;
-    std::unordered_map<std::string, std::uint32_t> m_textOf; // name, a 0 byte, key
+    std::deque<Text> m_texts; // they stay where they are, so that m_textOf may view them
+    // By the name: the key is folded from it, so one name has one key.
+    std::unordered_map<std::string_view, std::uint32_t> m_textOf;
     // The recipes that use each flavour; those using a base, PG, VG or vodka/water are found
     // by looking, since nearly every recipe uses those.
     std::unordered_map<std::string, std::vector<std::uint32_t>> m_usersOf;

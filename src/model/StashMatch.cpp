@@ -126,7 +126,7 @@ void StashTotals::put(const Bottle& bottle) {
     }
     for (const std::string& key : servedBy(bottle)) {
         Pool& pool = m_pools[key];
-        pool.bottles.push_back(bottle);
+        pool.bottles.push_back(bottle.id);
         pool.total += std::max(0.0, bottle.onHand);
     }
 }
@@ -150,15 +150,16 @@ void StashTotals::remove(std::int64_t bottleId) {
         const auto pool = m_pools.find(key);
         if (pool == m_pools.end())
             continue;
-        drop(pool->second.bottles);
-        if (pool->second.bottles.empty()) {
+        std::vector<std::int64_t>& ids = pool->second.bottles;
+        ids.erase(std::remove(ids.begin(), ids.end(), bottleId), ids.end());
+        if (ids.empty()) {
             m_pools.erase(pool);
             continue;
         }
         // Added up again rather than taken away: no trace of rounding is left behind.
         pool->second.total = 0;
-        for (const Bottle& b : pool->second.bottles)
-            pool->second.total += std::max(0.0, b.onHand);
+        for (const std::int64_t id : ids)
+            pool->second.total += std::max(0.0, m_bottles.at(id).onHand);
     }
 }
 
@@ -190,10 +191,15 @@ const Bottle* StashTotals::newestSized(const Ingredient& ingredient) const {
                 (b.kind != BottleKind::NicotineBase || servesBase(b, ingredient.strength)))
                 newest = &b;
     };
-    if (ingredient.kind == BottleKind::NicotineBase)
+    if (ingredient.kind == BottleKind::NicotineBase) {
         look(m_bases);
-    else if (const Pool* pool = poolOf(ingredient))
-        look(pool->bottles);
+    } else if (const Pool* pool = poolOf(ingredient)) {
+        for (const std::int64_t id : pool->bottles) {
+            const Bottle& b = m_bottles.at(id);
+            if (b.size > 0 && (!newest || b.id > newest->id))
+                newest = &b;
+        }
+    }
     return newest;
 }
 

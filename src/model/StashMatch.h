@@ -63,7 +63,7 @@ class StashTotals {
 
   private:
     struct Pool {
-        std::vector<Bottle> bottles;
+        std::vector<std::int64_t> bottles; // kept in m_bottles
         double total = 0;
     };
     void put(const Bottle& bottle);

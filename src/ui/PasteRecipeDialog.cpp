@@ -5,6 +5,7 @@
 
 #include "Codepage.h"
 #include "FileAccess.h"
+#include "Look.h"
 #include "Numbers.h"
 #include "Prompts.h"
 #include "QtText.h"
@@ -134,11 +135,16 @@ void PasteRecipeDialog::reread() {
     m_parsed = ParseRecipeText(ToUtf8(m_text->toPlainText()));
     const ParsedRecipe& p = m_parsed;
     QString html;
+    // The warning's red and the unused lines' grey, readable on a dark desktop too.
+    const QColor behind = look::backgroundOf(m_preview);
+    const QString problemColour = look::readable(QColor(0xb0, 0, 0), behind).name();
+    const QString quietColour = look::readable(QColor(0x60, 0x60, 0x60), behind).name();
     if (m_cut || p.textCut)
         html += QStringLiteral("<p><i>%1</i></p>").arg(TextCutRemark().toHtmlEscaped());
     if (!p.holdsRecipe()) {
-        html += QStringLiteral("<p style=\"color:#b00000\">%1</p>")
-                    .arg(tr("<b>There is no recipe in this text.</b> Ko-Vaq looks for flavours "
+        html += QStringLiteral("<p style=\"color:%1\">%2</p>")
+                    .arg(problemColour,
+                         tr("<b>There is no recipe in this text.</b> Ko-Vaq looks for flavours "
                             "with their shares (\"Lemon 3%\"), or a volume with a strength or a "
                             "PG/VG ratio. Nothing will change."));
     } else {
@@ -201,9 +207,9 @@ void PasteRecipeDialog::reread() {
                         .arg(tr("Notes: %n line(s)", nullptr, static_cast<int>(p.notes.size())));
     }
     if (!p.unused.empty()) {
-        html += QStringLiteral("<p style=\"color:#606060\">%1<br>")
-                    .arg(m_unusedBox->isChecked() ? tr("Not used (kept in the notes):")
-                                                  : tr("Not used:"));
+        html += QStringLiteral("<p style=\"color:%1\">%2<br>")
+                    .arg(quietColour, m_unusedBox->isChecked() ? tr("Not used (kept in the notes):")
+                                                               : tr("Not used:"));
         for (const std::string& line : p.unused)
             html += esc(line) + QStringLiteral("<br>");
         html += QStringLiteral("</p>");

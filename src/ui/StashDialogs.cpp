@@ -3,6 +3,8 @@
 
 #include "StashDialogs.h"
 
+#include "Look.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -51,7 +53,7 @@ MixItDialog::MixItDialog(QWidget* parent) : QDialog(parent) {
     m_short->setObjectName(QStringLiteral("BatchShort"));
     m_short->setTextFormat(Qt::PlainText);
     m_short->setWordWrap(true);
-    m_short->setStyleSheet(QStringLiteral("color: #b00000"));
+    look::setTextColour(m_short, QColor(0xb0, 0, 0));
     layout->addWidget(m_short);
     auto* form = new QFormLayout;
     m_steep = new QSpinBox(this);

@@ -3,6 +3,7 @@
 
 #include "StashImportDialog.h"
 
+#include "Look.h"
 #include "Numbers.h"
 #include "QtText.h"
 
@@ -112,10 +113,12 @@ void StashImportDialog::prepare(const QString& file, const StashImport& import) 
         row(a.line, tr("Add"), &a.bottle, tr("%1 ml on hand").arg(number(a.bottle.onHand)));
     for (const StashImport::Updated& u : import.updated)
         row(u.line, tr("Update"), &u.to, changes(u.from, u.to));
+    const QColor refused =
+        look::readable(QColor(0xb0, 0, 0), m_list->palette().color(QPalette::Base));
     for (const RefusedLine& r : import.refused) {
         QTreeWidgetItem* item = row(r.line, tr("Refused"), nullptr, r.reason);
         for (int c = 0; c < Columns; ++c)
-            item->setForeground(c, QColor(0xb0, 0, 0));
+            item->setForeground(c, refused);
     }
     m_list->sortItems(Line, Qt::AscendingOrder);
     m_import->setEnabled(!import.added.empty() || !import.updated.empty());

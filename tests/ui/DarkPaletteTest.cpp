@@ -7,11 +7,15 @@
 #include "Backdrop.h"
 #include "Eventually.h"
 #include "ModalWatchdog.h"
+#include "PasteRecipeDialog.h"
 #include "PrintOptionsDialog.h"
 #include "RecipesController.h"
 #include "RecipesWindow.h"
+#include "ShareController.h"
 #include "ShotsWindow.h"
 #include "StashController.h"
+#include "StashCsv.h"
+#include "StashImportDialog.h"
 #include "StashWindow.h"
 #include "WeightsWindow.h"
 
@@ -287,6 +291,32 @@ TEST_F(DarkPaletteTest, EveryWindowIsReadableOnADarkDesktop) {
     }};
     controller->printCommand();
     EXPECT_TRUE(shown);
+
+    // Paste Recipe's refusal in red, and the lines it did not use in grey.
+    PasteRecipeDialog& paste = controller->share().pasteDialog();
+    ExpectedModals().insert(&paste);
+    paste.show();
+    for (const char* text : {"Nothing to mix here", "Lemon 3%\nBest after a week in the dark"}) {
+        paste.setText(QString::fromUtf8(text));
+        expectReadable(&paste);
+    }
+    paste.hide();
+    ExpectedModals().remove(&paste);
+
+    // A refused line of an import in red.
+    StashImportDialog import(&w());
+    StashImport what;
+    what.refused.push_back({2, QStringLiteral("The kind is missing.")});
+    Bottle added;
+    added.kind = BottleKind::PG;
+    added.name = QStringLiteral("PG");
+    what.added.push_back({3, added});
+    import.prepare(QStringLiteral("bottles.csv"), what);
+    ExpectedModals().insert(&import);
+    import.show();
+    expectReadable(&import);
+    import.hide();
+    ExpectedModals().remove(&import);
 }
 
 TEST_F(DarkPaletteTest, ADesktopTurningDarkWhileKoVaqRunsIsFollowed) {

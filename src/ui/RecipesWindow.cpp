@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -90,8 +89,9 @@ class HighlightDelegate : public QStyledItemDelegate {
     const RecipeListModel& m_model;
 };
 
-QString grouped(int n) {
-    return QLocale().toString(n);
+// A count as every figure Ko-Vaq shows: "1234", in every language.
+QString count(int n) {
+    return QString::number(n);
 }
 
 } // namespace
@@ -254,19 +254,19 @@ void RecipesWindow::selectPath(const QString& path) {
 void RecipesWindow::updateStatus() {
     QString text;
     if (m_library.reading() && m_readTotal > 0 && m_readDone < m_readTotal)
-        text = tr("Reading recipes\u2026 %1 of %2").arg(grouped(m_readDone), grouped(m_readTotal));
+        text = tr("Reading recipes\u2026 %1 of %2").arg(count(m_readDone), count(m_readTotal));
     else if (m_library.reading() || !m_library.indexed())
         text = tr("Reading recipes\u2026"); // not "0 recipes" while a folder is slow
     else if (m_model->query().empty())
-        text = tr("%Ln recipe(s)", nullptr, m_library.count());
+        text = tr("%n recipe(s)", nullptr, m_library.count());
     else
-        text =
-            tr("%1 of %Ln recipe(s)", nullptr, m_library.count()).arg(grouped(m_model->matching()));
+        text = tr("%1 of %n recipe(s)", nullptr, m_library.count()).arg(count(m_model->matching()));
     for (const std::string& f : m_library.unreadableFolders())
         text = tr("%1 \u2014 cannot read %2").arg(text, PathFromNative(f));
     if (m_library.polling())
-        text = tr("%1 \u2014 some folders read every %n seconds", nullptr, m_library.pollSeconds())
-                   .arg(text);
+        text =
+            tr("%1 \u2014 some folders read every %n second(s)", nullptr, m_library.pollSeconds())
+                .arg(text);
     m_status->setText(text);
 }
 

@@ -22,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -222,6 +223,21 @@ TEST_F(RecipesWindowTest, ASlowFolderSaysReadingAndDoesNotHoldTheClose) {
     controller.reset();
     EXPECT_LT(closing.elapsed(), 2000);
     EXPECT_TRUE(stopped); // told to stop, rather than left behind
+}
+
+// A German desktop groups thousands with a point: the count would read as 1.002 recipes.
+TEST_F(RecipesWindowTest, TheCountIsWrittenAsEveryFigureIs) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    for (int i = 0; i < 1000; ++i)
+        recipe(QStringLiteral("r%1.mix").arg(i), "Mix " + std::to_string(i));
+    controller->recipes().show();
+    ASSERT_EVENTUALLY(recipes().model().rowCount() == 1002);
+    QTest::keyClicks(recipes().searchField(), QStringLiteral("cherry"));
+    ASSERT_EVENTUALLY(recipes().model().rowCount() == 1);
+    const QString status = recipes().statusLine()->text();
+    QLocale::setDefault(saved);
+    EXPECT_TRUE(status.startsWith(QStringLiteral("1 of 1002 recipe"))) << status.toStdString();
 }
 
 // Told each change one by one, the list holds what a list made afresh would, row for row,

@@ -26,7 +26,8 @@ constexpr std::array<int, TextFieldCount> kEditNumbers = {
 constexpr std::array<int, RatioFieldCount> kComboNumbers = {2, 3, 1, 4, 5, 6, 7, 8, 9, 10};
 
 QString caption(SlotId s) {
-    return ToQString(IngredientCaption(s));
+    return QCoreApplication::translate("kovaq::RowLabels",
+                                       std::string(IngredientCaption(s)).c_str());
 }
 
 QString translated(const char* text) {

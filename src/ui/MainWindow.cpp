@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -114,8 +115,10 @@ MainWindow::MainWindow(MixDocument& document, Prompts& prompts, QWidget* parent)
 
     // Status before the first calculation.
     const MixResult& r = m_doc->result();
-    m_status->setTexts(ToQString(r.CostStatusText), look::colour(WarningColour),
-                       ToQString(r.VolStatusText), look::colour(WarningColour));
+    m_status->setTexts(QCoreApplication::translate(StatusContext, r.CostStatusText.c_str()),
+                       look::colour(WarningColour),
+                       QCoreApplication::translate(StatusContext, r.VolStatusText.c_str()),
+                       look::colour(WarningColour));
     updateAccessibleNames();
     qApp->installEventFilter(this);
     arrangeLandscape();

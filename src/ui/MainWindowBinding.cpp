@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -179,7 +180,8 @@ void MainWindow::onRatioPicked(RatioField r) {
 }
 
 void MainWindow::askCannotBeAchieved(const QString& text, std::optional<int> nearestRatio) {
-    const QString caption = ToQString(CannotBeAchievedCaption);
+    const QString caption =
+        QCoreApplication::translate(StatusContext, std::string(CannotBeAchievedCaption).c_str());
     if (!nearestRatio) {
         m_prompts.message(this, text, caption, Prompts::Icon::Warning, Prompts::Buttons::Ok);
         return;

@@ -8,6 +8,7 @@
 #include "FieldMetrics.h"
 #include "MixResult.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
@@ -90,7 +91,11 @@ IngredientPanel::IngredientPanel(Prompts& prompts, QWidget* parent)
             m_nicBaseCaption->setToolTip(tr("Click to change base type"));
             caption = m_nicBaseCaption;
         } else {
-            caption = look::label(this, ToQString(IngredientCaption(s)), 6, y + 1);
+            caption =
+                look::label(this,
+                            QCoreApplication::translate("kovaq::RowLabels",
+                                                        std::string(IngredientCaption(s)).c_str()),
+                            6, y + 1);
         }
         caption->setObjectName(QStringLiteral("IngredientCaption_") + ToQString(SlotName(s)));
         if (auto name = NameField(s)) {

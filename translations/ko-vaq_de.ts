@@ -53,72 +53,6 @@
     </message>
 </context>
 <context>
-    <name>kovaq</name>
-    <message>
-        <source>The file holds no header row naming the columns.</source>
-        <translation>Die Datei hat keine Kopfzeile mit den Namen der Spalten.</translation>
-    </message>
-    <message>
-        <source>The header names the column %1 twice.</source>
-        <translation>Die Kopfzeile nennt die Spalte %1 zweimal.</translation>
-    </message>
-    <message>
-        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
-        <translation>Die Kopfzeile nennt keine Spalte kind; sie braucht kind und kann name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity und notes nennen.</translation>
-    </message>
-    <message>
-        <source>A quoted cell is not closed before the end of the file.</source>
-        <translation>Eine Zelle in Anführungszeichen wird vor dem Ende der Datei nicht geschlossen.</translation>
-    </message>
-    <message>
-        <source>The line has %1 cells; the header names %2.</source>
-        <translation>Die Zeile hat %1 Zellen; die Kopfzeile nennt %2.</translation>
-    </message>
-    <message>
-        <source>The kind is missing.</source>
-        <translation>Die Art (kind) fehlt.</translation>
-    </message>
-    <message>
-        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
-        <translation>Die Art (kind) „%1“ ist keine von base, pg, vg, flavour und vodka/water.</translation>
-    </message>
-    <message>
-        <source>A flavour needs a name.</source>
-        <translation>Ein Aroma braucht einen Namen.</translation>
-    </message>
-    <message>
-        <source>The %1 &quot;%2&quot; is not a number.</source>
-        <translation>Der Wert %1 „%2“ ist keine Zahl.</translation>
-    </message>
-    <message>
-        <source>The %1 cannot be below 0.</source>
-        <translation>Der Wert %1 darf nicht unter 0 liegen.</translation>
-    </message>
-    <message>
-        <source>The %1 cannot be more than %2.</source>
-        <translation>Der Wert %1 darf nicht größer als %2 sein.</translation>
-    </message>
-    <message>
-        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
-        <translation>Der Wert pgvg „%1“ ist keiner von PG, 90-10 bis 10-90, VG und none.</translation>
-    </message>
-    <message>
-        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
-        <translation>Die Dichte (gravity) „%1“ ist keine Zahl von 0.5 bis 2.</translation>
-    </message>
-    <message>
-        <source>Bottle</source>
-        <translation>Flasche</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::AddBottleCommand</name>
-    <message>
-        <source>Add Bottle</source>
-        <translation>Flasche hinzufügen</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::AppController</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -890,20 +824,6 @@ Auch könnten Sie die Anteile Ihrer Aromen
     </message>
 </context>
 <context>
-    <name>kovaq::ChangeBottleCommand</name>
-    <message>
-        <source>Change %1</source>
-        <translation>%1 ändern</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::ChangeFlavourNoteCommand</name>
-    <message>
-        <source>Change %1</source>
-        <translation>%1 ändern</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::Feasibility</name>
     <message>
         <source>the mix ratio can be from %1 to %2 PG-VG</source>
@@ -1040,13 +960,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::ImportBottlesCommand</name>
-    <message>
-        <source>Import Bottles</source>
-        <translation>Flaschen importieren</translation>
     </message>
 </context>
 <context>
@@ -1276,13 +1189,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Untitled</source>
         <extracomment>The name of a new mix until the user names it; it is saved as the recipe&apos;s name.</extracomment>
         <translation>Unbenannt</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::MixItCommand</name>
-    <message>
-        <source>Mix It</source>
-        <translation>Mischen</translation>
     </message>
 </context>
 <context>
@@ -1657,6 +1563,33 @@ und an den Drucker gesendet</translation>
     </message>
 </context>
 <context>
+    <name>kovaq::RecipeFoldersDialog</name>
+    <message>
+        <source>Recipe Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipes are looked for in these folders and every folder in them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished">Entfernen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::RecipeListModel</name>
     <message>
         <source>✓ %1 ml</source>
@@ -1714,6 +1647,10 @@ und an den Drucker gesendet</translation>
         <source>Can make</source>
         <translation>Machbar</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kovaq::RecipeShare</name>
@@ -1761,6 +1698,10 @@ und an den Drucker gesendet</translation>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation type="unfinished">In %1 kann nicht geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>kovaq::RecipesWindow</name>
@@ -1792,13 +1733,6 @@ und an den Drucker gesendet</translation>
         <source>Puts the chosen recipe on the shopping list, with what to buy for it</source>
         <translation>Setzt das gewählte Rezept auf die Einkaufsliste, mit allem, was dafür zu kaufen ist</translation>
     </message>
-    <message numerus="yes">
-        <source> — some folders read every %n seconds</source>
-        <translation>
-            <numerusform> — einige Ordner werden jede Sekunde gelesen</numerusform>
-            <numerusform> — einige Ordner werden alle %n Sekunden gelesen</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 is no longer there.</source>
         <translation>%1 ist nicht mehr vorhanden.</translation>
@@ -1811,12 +1745,94 @@ und an den Drucker gesendet</translation>
         <source>Show in folder</source>
         <translation>Im Ordner zeigen</translation>
     </message>
-</context>
-<context>
-    <name>kovaq::RemoveBottleCommand</name>
     <message>
-        <source>Remove %1</source>
-        <translation>%1 entfernen</translation>
+        <source>Warning...</source>
+        <translation type="unfinished">Warnung...</translation>
+    </message>
+    <message>
+        <source>Search: words of a name, flavour or note, 3mg, lemon 10%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search recipes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stash...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bottles you own and the batches you mixed (Ctrl+T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>Reading recipes… %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading recipes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recipe(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n recipe(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — cannot read %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — some folders read every %n second(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move %1 to the trash?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to move %1 to the trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Recipe</source>
+        <translation type="unfinished">Rezept kopieren</translation>
+    </message>
+    <message>
+        <source>Copy path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to trash...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2485,6 +2501,37 @@ eines oder beider Bereiche behalten möchten</translation>
     </message>
 </context>
 <context>
+    <name>kovaq::StashCommand</name>
+    <message>
+        <source>Bottle</source>
+        <translation type="unfinished">Flasche</translation>
+    </message>
+    <message>
+        <source>Add Bottle</source>
+        <translation type="unfinished">Flasche hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished">%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation type="unfinished">%1 ändern</translation>
+    </message>
+    <message>
+        <source>Mix It</source>
+        <translation type="unfinished">Mischen</translation>
+    </message>
+    <message>
+        <source>Undo Batch %1</source>
+        <translation type="unfinished">Ansatz %1 rückgängig</translation>
+    </message>
+    <message>
+        <source>Import Bottles</source>
+        <translation type="unfinished">Flaschen importieren</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::StashController</name>
     <message>
         <source>The stash&apos;s base is %1 mg; this mix is worked out for %2 mg.</source>
@@ -2565,6 +2612,61 @@ Den Ansatz trotzdem eintragen? Was fehlt, wird dabei vermerkt.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StashCsv</name>
+    <message>
+        <source>The file holds no header row naming the columns.</source>
+        <translation type="unfinished">Die Datei hat keine Kopfzeile mit den Namen der Spalten.</translation>
+    </message>
+    <message>
+        <source>The header names the column %1 twice.</source>
+        <translation type="unfinished">Die Kopfzeile nennt die Spalte %1 zweimal.</translation>
+    </message>
+    <message>
+        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
+        <translation type="unfinished">Die Kopfzeile nennt keine Spalte kind; sie braucht kind und kann name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity und notes nennen.</translation>
+    </message>
+    <message>
+        <source>A quoted cell is not closed before the end of the file.</source>
+        <translation type="unfinished">Eine Zelle in Anführungszeichen wird vor dem Ende der Datei nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>The line has %1 cells; the header names %2.</source>
+        <translation type="unfinished">Die Zeile hat %1 Zellen; die Kopfzeile nennt %2.</translation>
+    </message>
+    <message>
+        <source>The kind is missing.</source>
+        <translation type="unfinished">Die Art (kind) fehlt.</translation>
+    </message>
+    <message>
+        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
+        <translation type="unfinished">Die Art (kind) „%1“ ist keine von base, pg, vg, flavour und vodka/water.</translation>
+    </message>
+    <message>
+        <source>A flavour needs a name.</source>
+        <translation type="unfinished">Ein Aroma braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number.</source>
+        <translation type="unfinished">Der Wert %1 „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be below 0.</source>
+        <translation type="unfinished">Der Wert %1 darf nicht unter 0 liegen.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be more than %2.</source>
+        <translation type="unfinished">Der Wert %1 darf nicht größer als %2 sein.</translation>
+    </message>
+    <message>
+        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
+        <translation type="unfinished">Der Wert pgvg „%1“ ist keiner von PG, 90-10 bis 10-90, VG und none.</translation>
+    </message>
+    <message>
+        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
+        <translation type="unfinished">Die Dichte (gravity) „%1“ ist keine Zahl von 0.5 bis 2.</translation>
     </message>
 </context>
 <context>
@@ -2977,13 +3079,6 @@ Den Ansatz trotzdem eintragen? Was fehlt, wird dabei vermerkt.</translation>
     </message>
 </context>
 <context>
-    <name>kovaq::UndoLastBatchCommand</name>
-    <message>
-        <source>Undo Batch %1</source>
-        <translation>Ansatz %1 rückgängig</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::WeightsWindow</name>
     <message>
         <source>Mix By Weight</source>
@@ -3122,13 +3217,6 @@ Ihr erstes Rezept geladen oder gespeichert haben</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::stash</name>
-    <message>
-        <source>Unable to import the bottles</source>
-        <translation>Die Flaschen können nicht importiert werden</translation>
     </message>
 </context>
 </TS>

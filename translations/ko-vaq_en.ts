@@ -24,10 +24,24 @@
 <context>
     <name>kovaq::RecipesWindow</name>
     <message numerus="yes">
-        <source> — some folders read every %n seconds</source>
-        <translation>
-            <numerusform> — some folders read every %n seconds</numerusform>
-            <numerusform> — some folders read every %n seconds</numerusform>
+        <source>%n recipe(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n recipe(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — some folders read every %n second(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>

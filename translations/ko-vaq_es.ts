@@ -53,20 +53,6 @@
     </message>
 </context>
 <context>
-    <name>kovaq</name>
-    <message>
-        <source>Bottle</source>
-        <translation>Bote</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::AddBottleCommand</name>
-    <message>
-        <source>Add Bottle</source>
-        <translation>Añadir bote</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::AppController</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -836,20 +822,6 @@ También puede reducir los porcentajes
     </message>
 </context>
 <context>
-    <name>kovaq::ChangeBottleCommand</name>
-    <message>
-        <source>Change %1</source>
-        <translation>Cambiar %1</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::ChangeFlavourNoteCommand</name>
-    <message>
-        <source>Change %1</source>
-        <translation>Cambiar %1</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::Feasibility</name>
     <message>
         <source>the mix ratio can be from %1 to %2 PG-VG</source>
@@ -986,13 +958,6 @@ Do you want to replace it?</source>
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::ImportBottlesCommand</name>
-    <message>
-        <source>Import Bottles</source>
-        <translation>Importar botes</translation>
     </message>
 </context>
 <context>
@@ -1222,13 +1187,6 @@ Do you want to replace it?</source>
         <source>Untitled</source>
         <extracomment>The name of a new mix until the user names it; it is saved as the recipe&apos;s name.</extracomment>
         <translation>Sin título</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::MixItCommand</name>
-    <message>
-        <source>Mix It</source>
-        <translation>Mezclar</translation>
     </message>
 </context>
 <context>
@@ -1825,30 +1783,9 @@ y enviándola a la impresora</translation>
         <source>Reading recipes…</source>
         <translation>Leyendo recetas…</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln recipe(s)</source>
-        <translation>
-            <numerusform>%Ln receta</numerusform>
-            <numerusform>%Ln recetas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %Ln recipe(s)</source>
-        <translation>
-            <numerusform>%1 de %Ln receta</numerusform>
-            <numerusform>%1 de %Ln recetas</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 — cannot read %2</source>
         <translation>%1 — no se puede leer %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 — some folders read every %n seconds</source>
-        <translation>
-            <numerusform>%1 — algunas carpetas se leen cada %n segundo</numerusform>
-            <numerusform>%1 — algunas carpetas se leen cada %n segundos</numerusform>
-        </translation>
     </message>
     <message>
         <source>Move %1 to the trash?</source>
@@ -1874,12 +1811,26 @@ y enviándola a la impresora</translation>
         <source>Move to trash...</source>
         <translation>Mover a la papelera...</translation>
     </message>
-</context>
-<context>
-    <name>kovaq::RemoveBottleCommand</name>
-    <message>
-        <source>Remove %1</source>
-        <translation>Quitar %1</translation>
+    <message numerus="yes">
+        <source>%n recipe(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n recipe(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — some folders read every %n second(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2548,6 +2499,37 @@ conservar el contenido de uno de estos paneles o de ambos</translation>
     </message>
 </context>
 <context>
+    <name>kovaq::StashCommand</name>
+    <message>
+        <source>Bottle</source>
+        <translation type="unfinished">Bote</translation>
+    </message>
+    <message>
+        <source>Add Bottle</source>
+        <translation type="unfinished">Añadir bote</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished">Quitar %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation type="unfinished">Cambiar %1</translation>
+    </message>
+    <message>
+        <source>Mix It</source>
+        <translation type="unfinished">Mezclar</translation>
+    </message>
+    <message>
+        <source>Undo Batch %1</source>
+        <translation type="unfinished">Deshacer lote %1</translation>
+    </message>
+    <message>
+        <source>Import Bottles</source>
+        <translation type="unfinished">Importar botes</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::StashController</name>
     <message>
         <source>The stash&apos;s base is %1 mg; this mix is worked out for %2 mg.</source>
@@ -3092,13 +3074,6 @@ Record the batch anyway? What is missing is noted with it.</source>
     <message>
         <source>Volume status</source>
         <translation>Estado del volumen</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::UndoLastBatchCommand</name>
-    <message>
-        <source>Undo Batch %1</source>
-        <translation>Deshacer lote %1</translation>
     </message>
 </context>
 <context>

@@ -53,20 +53,6 @@
     </message>
 </context>
 <context>
-    <name>kovaq</name>
-    <message>
-        <source>Bottle</source>
-        <translation>Flacon</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::AddBottleCommand</name>
-    <message>
-        <source>Add Bottle</source>
-        <translation>Ajouter un flacon</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::AppController</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -494,7 +480,7 @@ cannot be written, 2 for a wrong command line, 3 when --check finds a mix that c
 be made or --stash-import refuses a line.
 </source>
         <extracomment>The options, their values and the words in capitals stay as they are in every language.</extracomment>
-        <translation>Usage : kovaq-calc [--json] FILE.mix
+        <translation>Usage&#xa0;: kovaq-calc [--json] FILE.mix
         kovaq-calc --weights FILE.mix
         kovaq-calc --check FILE.mix
         kovaq-calc --list [--json] [--search WORDS] FOLDER...
@@ -515,56 +501,56 @@ be made or --stash-import refuses a line.
         kovaq-calc --batches [--json | --csv] [--db FILE]
         kovaq-calc --version | --help
 
-Charge une recette Ko-Vaq comme le fait « Ouvrir… » de la fenêtre et calcule le
+Charge une recette Ko-Vaq comme le fait «&#xa0;Ouvrir…&#xa0;» de la fenêtre et calcule le
 mélange. Sans --report, affiche le volume et le coût de chaque ingrédient, le total,
 la ligne d&apos;état et les champs qui manquent.
 
   --json         affiche du JSON au lieu du texte
-  --weights      affiche le tableau de pesée : les grammes de chaque ingrédient et ce
+  --weights      affiche le tableau de pesée&#xa0;: les grammes de chaque ingrédient et ce
                  qu&apos;affiche la balance à mesure qu&apos;on les verse
-  --check        dit en une ligne si le mélange est faisable, et sinon, ce qui le serait ;
+  --check        dit en une ligne si le mélange est faisable, et sinon, ce qui le serait&#xa0;;
                  code de sortie 0 s&apos;il l&apos;est, 3 s&apos;il ne l&apos;est pas
-  --list         liste chaque recette des dossiers et les dossiers qu&apos;ils contiennent :
-                 nom, taux, volume, PG/VG, arômes, coût, faisable ou non, fichier ;
+  --list         liste chaque recette des dossiers et les dossiers qu&apos;ils contiennent&#xa0;:
+                 nom, taux, volume, PG/VG, arômes, coût, faisable ou non, fichier&#xa0;;
                  code de sortie 1 seulement si un dossier est totalement illisible
-  --search WORDS avec --list, seulement les recettes où se trouve chaque mot : mots du
+  --search WORDS avec --list, seulement les recettes où se trouve chaque mot&#xa0;: mots du
                  nom, d&apos;un arôme, des notes ou du nom de fichier, &quot;3mg&quot;, &quot;lemon 10%&quot;
   --report KIND  affiche le rapport summary, details ou weights, une ligne par ligne,
-                 tabulations comprises ; ou l&apos;étiquette de flacon d&apos;une préparation du
+                 tabulations comprises&#xa0;; ou l&apos;étiquette de flacon d&apos;une préparation du
                  mélange faite aujourd&apos;hui
   --label-size S la taille de l&apos;étiquette en millimètres (50x25 par défaut)
   --steep DAYS   avec l&apos;étiquette, les jours de maturation (7 par défaut)
-  --to-text      affiche la recette comme la copie « Copier la recette », pour un forum
-  --from-text    lit une recette dans un texte comme « Coller une recette » (FILE.txt,
-                 ou - pour l&apos;entrée standard) et l&apos;enregistre dans OUT.mix ; les lignes
-                 non utilisées vont sur la sortie d&apos;erreur ; code de sortie 3 quand le
+  --to-text      affiche la recette comme la copie «&#xa0;Copier la recette&#xa0;», pour un forum
+  --from-text    lit une recette dans un texte comme «&#xa0;Coller une recette&#xa0;» (FILE.txt,
+                 ou - pour l&apos;entrée standard) et l&apos;enregistre dans OUT.mix&#xa0;; les lignes
+                 non utilisées vont sur la sortie d&apos;erreur&#xa0;; code de sortie 3 quand le
                  texte ne contient aucune recette
   --to-json      affiche la recette en JSON ({&quot;format&quot;: &quot;ko-vaq-recipe&quot;,
                  &quot;version&quot;: 1, &quot;recipe&quot;: {...}})
   --from-json    enregistre une telle recette JSON dans OUT.mix
-  --shots        des boosters de nicotine dans un shortfill : ML de liquide à 0 mg dans
+  --shots        des boosters de nicotine dans un shortfill&#xa0;: ML de liquide à 0 mg dans
                  un flacon de BOTTLE ml, boosters de SHOT_MG et SHOT_ML chacun, pour
                  TARGET mg
-  --dilute       une préparation finie de ML à FROM_MG amenée à TO_MG : du liquide à
+  --dilute       une préparation finie de ML à FROM_MG amenée à TO_MG&#xa0;: du liquide à
                  0 mg pour baisser le taux, ou la base nicotinée de --base MG pour le
                  monter
   --ratio        une préparation finie de ML à PG pour cent de PG amenée à TO_PG avec du
                  PG ou de la VG
-  --scale G      la précision de la balance : 0.1, 0.01 (par défaut) ou 0.001 g, pour
+  --scale G      la précision de la balance&#xa0;: 0.1, 0.01 (par défaut) ou 0.001 g, pour
                  l&apos;avertissement sur les quantités trop petites pour être pesées (aussi
                  avec --report weights)
-  --stash        liste les flacons du stock : type, nom, marque, ml en stock, taille du
+  --stash        liste les flacons du stock&#xa0;: type, nom, marque, ml en stock, taille du
                  flacon, prix, PG/VG, taux de nicotine, densité
   --batches      liste les préparations, la plus récente d&apos;abord, avec leur date de
                  fin de maturation
-  --csv          avec --batches, la liste en CSV (RFC 4180, UTF-8, dates ISO) ; avec
+  --csv          avec --batches, la liste en CSV (RFC 4180, UTF-8, dates ISO)&#xa0;; avec
                  --stash, les flacons dans les colonnes que lit --stash-import
   --stash-import FILE.csv
                  ajoute au stock les flacons d&apos;un CSV et met à jour ceux de même type,
                  nom et marque (colonnes nommées dans la ligne d&apos;en-tête, dans n&apos;importe
-                 quel ordre : kind, name, maker, on_hand_ml, bottle_ml, price, pgvg,
-                 strength, gravity, notes) ; les lignes refusées vont sur la sortie
-                 d&apos;erreur avec leur numéro et leur motif, code de sortie 3 ; refusé en
+                 quel ordre&#xa0;: kind, name, maker, on_hand_ml, bottle_ml, price, pgvg,
+                 strength, gravity, notes)&#xa0;; les lignes refusées vont sur la sortie
+                 d&apos;erreur avec leur numéro et leur motif, code de sortie 3&#xa0;; refusé en
                  bloc tant que Ko-Vaq a le stock ouvert
   --makeable     pour chaque recette des dossiers, si le stock contient tout ce qu&apos;il
                  faut, combien on peut en faire, et ce qui manque
@@ -572,18 +558,18 @@ la ligne d&apos;état et les champs qui manquent.
                  l&apos;utilisent et son pourcentage le plus bas, médian et le plus haut
   --shopping     ce qu&apos;il faut aux fichiers de recette et qui manque au stock, en ml et
                  en flacons entiers des tailles connues du stock, au dernier prix
-  --db FILE      la base de données du stock (par défaut : celle de Ko-Vaq,
-                 $XDG_DATA_HOME/Tresquall/Ko-Vaq/ko-vaq.sqlite) ; seul
+  --db FILE      la base de données du stock (par défaut&#xa0;: celle de Ko-Vaq,
+                 $XDG_DATA_HOME/Tresquall/Ko-Vaq/ko-vaq.sqlite)&#xa0;; seul
                  --stash-import y écrit
   --notes        inclut les notes dans le rapport
   --unused       inclut les ingrédients non utilisés (rapport details)
   --text-size N  taille du texte du rapport en points (12 par défaut)
-  --pdf OUT.pdf  écrit le rapport dans un PDF (A4, marges d&apos;un quart de pouce ; une
+  --pdf OUT.pdf  écrit le rapport dans un PDF (A4, marges d&apos;un quart de pouce&#xa0;; une
                  étiquette sur une page de sa taille)
   --version      affiche la version
   --help         affiche ce texte
 
-Code de sortie : 0 une fois terminé, 1 si le fichier ou le stock est illisible ou si la
+Code de sortie&#xa0;: 0 une fois terminé, 1 si le fichier ou le stock est illisible ou si la
 sortie ne peut pas être écrite, 2 pour une ligne de commande erronée, 3 quand --check
 trouve un mélange infaisable ou que --stash-import refuse une ligne.
 </translation>
@@ -834,20 +820,6 @@ Vous pouvez aussi baisser les pourcentages
     </message>
 </context>
 <context>
-    <name>kovaq::ChangeBottleCommand</name>
-    <message>
-        <source>Change %1</source>
-        <translation>Modifier %1</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::ChangeFlavourNoteCommand</name>
-    <message>
-        <source>Change %1</source>
-        <translation>Modifier %1</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::Feasibility</name>
     <message>
         <source>the mix ratio can be from %1 to %2 PG-VG</source>
@@ -984,13 +956,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Help</source>
         <translation>Aide</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::ImportBottlesCommand</name>
-    <message>
-        <source>Import Bottles</source>
-        <translation>Importer des flacons</translation>
     </message>
 </context>
 <context>
@@ -1220,13 +1185,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Untitled</source>
         <extracomment>The name of a new mix until the user names it; it is saved as the recipe&apos;s name.</extracomment>
         <translation>Sans titre</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::MixItCommand</name>
-    <message>
-        <source>Mix It</source>
-        <translation>Mélanger</translation>
     </message>
 </context>
 <context>
@@ -1608,7 +1566,7 @@ Et envoi à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Recipes are looked for in these folders and every folder in them:</source>
-        <translation>Les recettes sont cherchées dans ces dossiers et dans tous leurs sous-dossiers :</translation>
+        <translation>Les recettes sont cherchées dans ces dossiers et dans tous leurs sous-dossiers&#xa0;:</translation>
     </message>
     <message>
         <source>Add...</source>
@@ -1789,7 +1747,7 @@ Et envoi à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Search: words of a name, flavour or note, 3mg, lemon 10%</source>
-        <translation>Chercher : mots d&apos;un nom, d&apos;un arôme ou d&apos;une note, 3mg, citron 10%</translation>
+        <translation>Chercher&#xa0;: mots d&apos;un nom, d&apos;un arôme ou d&apos;une note, 3mg, citron 10%</translation>
     </message>
     <message>
         <source>Search recipes</source>
@@ -1823,34 +1781,13 @@ Et envoi à l&apos;imprimante</translation>
         <source>Reading recipes…</source>
         <translation>Lecture des recettes…</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln recipe(s)</source>
-        <translation>
-            <numerusform>%Ln recette</numerusform>
-            <numerusform>%Ln recettes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %Ln recipe(s)</source>
-        <translation>
-            <numerusform>%1 sur %Ln recette</numerusform>
-            <numerusform>%1 sur %Ln recettes</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 — cannot read %2</source>
         <translation>%1 — impossible de lire %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 — some folders read every %n seconds</source>
-        <translation>
-            <numerusform>%1 — certains dossiers relus toutes les %n s</numerusform>
-            <numerusform>%1 — certains dossiers relus toutes les %n s</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Move %1 to the trash?</source>
-        <translation>Mettre %1 à la corbeille ?</translation>
+        <translation>Mettre %1 à la corbeille&#xa0;?</translation>
     </message>
     <message>
         <source>Unable to move %1 to the trash.</source>
@@ -1872,12 +1809,26 @@ Et envoi à l&apos;imprimante</translation>
         <source>Move to trash...</source>
         <translation>Mettre à la corbeille…</translation>
     </message>
-</context>
-<context>
-    <name>kovaq::RemoveBottleCommand</name>
-    <message>
-        <source>Remove %1</source>
-        <translation>Retirer %1</translation>
+    <message numerus="yes">
+        <source>%n recipe(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n recipe(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — some folders read every %n second(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2546,6 +2497,37 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     </message>
 </context>
 <context>
+    <name>kovaq::StashCommand</name>
+    <message>
+        <source>Bottle</source>
+        <translation type="unfinished">Flacon</translation>
+    </message>
+    <message>
+        <source>Add Bottle</source>
+        <translation type="unfinished">Ajouter un flacon</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished">Retirer %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation type="unfinished">Modifier %1</translation>
+    </message>
+    <message>
+        <source>Mix It</source>
+        <translation type="unfinished">Mélanger</translation>
+    </message>
+    <message>
+        <source>Undo Batch %1</source>
+        <translation type="unfinished">Annuler la préparation %1</translation>
+    </message>
+    <message>
+        <source>Import Bottles</source>
+        <translation type="unfinished">Importer des flacons</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::StashController</name>
     <message>
         <source>The stash&apos;s base is %1 mg; this mix is worked out for %2 mg.</source>
@@ -2640,7 +2622,7 @@ Enregistrer quand même la préparation&#xa0;? Ce qui manque est noté avec elle
     </message>
     <message>
         <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
-        <translation>La ligne d&apos;en-tête ne nomme pas de colonne kind ; elle doit nommer kind, et peut nommer name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity et notes.</translation>
+        <translation>La ligne d&apos;en-tête ne nomme pas de colonne kind&#xa0;; elle doit nommer kind, et peut nommer name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity et notes.</translation>
     </message>
     <message>
         <source>A quoted cell is not closed before the end of the file.</source>
@@ -2648,7 +2630,7 @@ Enregistrer quand même la préparation&#xa0;? Ce qui manque est noté avec elle
     </message>
     <message>
         <source>The line has %1 cells; the header names %2.</source>
-        <translation>La ligne a %1 cellules ; l&apos;en-tête en nomme %2.</translation>
+        <translation>La ligne a %1 cellules&#xa0;; l&apos;en-tête en nomme %2.</translation>
     </message>
     <message>
         <source>The kind is missing.</source>
@@ -2656,7 +2638,7 @@ Enregistrer quand même la préparation&#xa0;? Ce qui manque est noté avec elle
     </message>
     <message>
         <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
-        <translation>La valeur kind « %1 » n&apos;est ni base, ni pg, ni vg, ni flavour, ni vodka/water.</translation>
+        <translation>La valeur kind «&#xa0;%1&#xa0;» n&apos;est ni base, ni pg, ni vg, ni flavour, ni vodka/water.</translation>
     </message>
     <message>
         <source>A flavour needs a name.</source>
@@ -2664,7 +2646,7 @@ Enregistrer quand même la préparation&#xa0;? Ce qui manque est noté avec elle
     </message>
     <message>
         <source>The %1 &quot;%2&quot; is not a number.</source>
-        <translation>La valeur %1 « %2 » n&apos;est pas un nombre.</translation>
+        <translation>La valeur %1 «&#xa0;%2&#xa0;» n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>The %1 cannot be below 0.</source>
@@ -2676,11 +2658,11 @@ Enregistrer quand même la préparation&#xa0;? Ce qui manque est noté avec elle
     </message>
     <message>
         <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
-        <translation>La valeur pgvg « %1 » n&apos;est ni PG, ni de 90-10 à 10-90, ni VG, ni none.</translation>
+        <translation>La valeur pgvg «&#xa0;%1&#xa0;» n&apos;est ni PG, ni de 90-10 à 10-90, ni VG, ni none.</translation>
     </message>
     <message>
         <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
-        <translation>La valeur gravity « %1 » n&apos;est pas un nombre de 0.5 à 2.</translation>
+        <translation>La valeur gravity «&#xa0;%1&#xa0;» n&apos;est pas un nombre de 0.5 à 2.</translation>
     </message>
 </context>
 <context>
@@ -3090,13 +3072,6 @@ Enregistrer quand même la préparation&#xa0;? Ce qui manque est noté avec elle
     <message>
         <source>Volume status</source>
         <translation>État des volumes</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::UndoLastBatchCommand</name>
-    <message>
-        <source>Undo Batch %1</source>
-        <translation>Annuler la préparation %1</translation>
     </message>
 </context>
 <context>

@@ -53,72 +53,6 @@
     </message>
 </context>
 <context>
-    <name>kovaq</name>
-    <message>
-        <source>The file holds no header row naming the columns.</source>
-        <translation>Plik nie ma wiersza nagłówka z nazwami kolumn.</translation>
-    </message>
-    <message>
-        <source>The header names the column %1 twice.</source>
-        <translation>Nagłówek podaje kolumnę %1 dwa razy.</translation>
-    </message>
-    <message>
-        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
-        <translation>Wiersz nagłówka nie ma kolumny kind; jest ona wymagana, a poza nią mogą wystąpić name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity i notes.</translation>
-    </message>
-    <message>
-        <source>A quoted cell is not closed before the end of the file.</source>
-        <translation>Komórka w cudzysłowie nie jest zamknięta przed końcem pliku.</translation>
-    </message>
-    <message>
-        <source>The line has %1 cells; the header names %2.</source>
-        <translation>Wiersz ma komórek: %1; nagłówek podaje: %2.</translation>
-    </message>
-    <message>
-        <source>The kind is missing.</source>
-        <translation>Brak rodzaju (kind).</translation>
-    </message>
-    <message>
-        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
-        <translation>Rodzaj „%1” nie jest żadnym z: base, pg, vg, flavour, vodka/water.</translation>
-    </message>
-    <message>
-        <source>A flavour needs a name.</source>
-        <translation>Aromat musi mieć nazwę.</translation>
-    </message>
-    <message>
-        <source>The %1 &quot;%2&quot; is not a number.</source>
-        <translation>Wartość %1 „%2” nie jest liczbą.</translation>
-    </message>
-    <message>
-        <source>The %1 cannot be below 0.</source>
-        <translation>Wartość %1 nie może być mniejsza od 0.</translation>
-    </message>
-    <message>
-        <source>The %1 cannot be more than %2.</source>
-        <translation>Wartość %1 nie może być większa niż %2.</translation>
-    </message>
-    <message>
-        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
-        <translation>Wartość pgvg „%1” nie jest żadną z: PG, od 90-10 do 10-90, VG, none.</translation>
-    </message>
-    <message>
-        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
-        <translation>Gęstość „%1” nie jest liczbą od 0.5 do 2.</translation>
-    </message>
-    <message>
-        <source>Bottle</source>
-        <translation>Butelka</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::AddBottleCommand</name>
-    <message>
-        <source>Add Bottle</source>
-        <translation>Dodaj butelkę</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::AppController</name>
     <message>
         <source>An unexpected error occurred.</source>
@@ -882,20 +816,6 @@ Możesz też zmniejszyć udziały procentowe
     </message>
 </context>
 <context>
-    <name>kovaq::ChangeBottleCommand</name>
-    <message>
-        <source>Change %1</source>
-        <translation>Zmień: %1</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::ChangeFlavourNoteCommand</name>
-    <message>
-        <source>Change %1</source>
-        <translation>Zmień: %1</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::Feasibility</name>
     <message>
         <source>the mix ratio can be from %1 to %2 PG-VG</source>
@@ -1033,13 +953,6 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Help</source>
         <translation>Pomoc</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::ImportBottlesCommand</name>
-    <message>
-        <source>Import Bottles</source>
-        <translation>Import butelek</translation>
     </message>
 </context>
 <context>
@@ -1269,13 +1182,6 @@ Czy chcesz go zastąpić?</translation>
         <source>Untitled</source>
         <extracomment>The name of a new mix until the user names it; it is saved as the recipe&apos;s name.</extracomment>
         <translation>Bez nazwy</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::MixItCommand</name>
-    <message>
-        <source>Mix It</source>
-        <translation>Zmieszaj</translation>
     </message>
 </context>
 <context>
@@ -1651,6 +1557,33 @@ i wysyłanie do drukarki</translation>
     </message>
 </context>
 <context>
+    <name>kovaq::RecipeFoldersDialog</name>
+    <message>
+        <source>Recipe Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipes are looked for in these folders and every folder in them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished">Usuń</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::RecipeListModel</name>
     <message>
         <source>✓ %1 ml</source>
@@ -1708,6 +1641,10 @@ i wysyłanie do drukarki</translation>
         <source>Can make</source>
         <translation>Z zapasów</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kovaq::RecipeShare</name>
@@ -1755,6 +1692,10 @@ i wysyłanie do drukarki</translation>
         <source>CSV files (*.csv)</source>
         <translation>Pliki CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation type="unfinished">Nie można zapisać do %1.</translation>
+    </message>
 </context>
 <context>
     <name>kovaq::RecipesWindow</name>
@@ -1786,14 +1727,6 @@ i wysyłanie do drukarki</translation>
         <source>Puts the chosen recipe on the shopping list, with what to buy for it</source>
         <translation>Dodaje wybrany przepis do listy zakupów wraz z tym, co trzeba do niego kupić</translation>
     </message>
-    <message numerus="yes">
-        <source> — some folders read every %n seconds</source>
-        <translation>
-            <numerusform> — niektóre foldery odczytywane co %n sekundę</numerusform>
-            <numerusform> — niektóre foldery odczytywane co %n sekundy</numerusform>
-            <numerusform> — niektóre foldery odczytywane co %n sekund</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 is no longer there.</source>
         <translation>%1 już nie istnieje.</translation>
@@ -1806,12 +1739,97 @@ i wysyłanie do drukarki</translation>
         <source>Show in folder</source>
         <translation>Pokaż w folderze</translation>
     </message>
-</context>
-<context>
-    <name>kovaq::RemoveBottleCommand</name>
     <message>
-        <source>Remove %1</source>
-        <translation>Usuń: %1</translation>
+        <source>Warning...</source>
+        <translation type="unfinished">Uwaga...</translation>
+    </message>
+    <message>
+        <source>Search: words of a name, flavour or note, 3mg, lemon 10%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search recipes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stash...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bottles you own and the batches you mixed (Ctrl+T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Zamknij</translation>
+    </message>
+    <message>
+        <source>Reading recipes… %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading recipes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recipe(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n recipe(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — cannot read %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — some folders read every %n second(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move %1 to the trash?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to move %1 to the trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Recipe</source>
+        <translation type="unfinished">Kopiuj przepis</translation>
+    </message>
+    <message>
+        <source>Copy path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to trash...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2482,6 +2500,37 @@ zawartość jednego lub obu tych paneli</translation>
     </message>
 </context>
 <context>
+    <name>kovaq::StashCommand</name>
+    <message>
+        <source>Bottle</source>
+        <translation type="unfinished">Butelka</translation>
+    </message>
+    <message>
+        <source>Add Bottle</source>
+        <translation type="unfinished">Dodaj butelkę</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished">Usuń: %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation type="unfinished">Zmień: %1</translation>
+    </message>
+    <message>
+        <source>Mix It</source>
+        <translation type="unfinished">Zmieszaj</translation>
+    </message>
+    <message>
+        <source>Undo Batch %1</source>
+        <translation type="unfinished">Cofnij partię %1</translation>
+    </message>
+    <message>
+        <source>Import Bottles</source>
+        <translation type="unfinished">Import butelek</translation>
+    </message>
+</context>
+<context>
     <name>kovaq::StashController</name>
     <message>
         <source>The stash&apos;s base is %1 mg; this mix is worked out for %2 mg.</source>
@@ -2562,6 +2611,61 @@ Zapisać mimo to partię? Braki zostaną przy niej odnotowane.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Pliki CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>kovaq::StashCsv</name>
+    <message>
+        <source>The file holds no header row naming the columns.</source>
+        <translation type="unfinished">Plik nie ma wiersza nagłówka z nazwami kolumn.</translation>
+    </message>
+    <message>
+        <source>The header names the column %1 twice.</source>
+        <translation type="unfinished">Nagłówek podaje kolumnę %1 dwa razy.</translation>
+    </message>
+    <message>
+        <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
+        <translation type="unfinished">Wiersz nagłówka nie ma kolumny kind; jest ona wymagana, a poza nią mogą wystąpić name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity i notes.</translation>
+    </message>
+    <message>
+        <source>A quoted cell is not closed before the end of the file.</source>
+        <translation type="unfinished">Komórka w cudzysłowie nie jest zamknięta przed końcem pliku.</translation>
+    </message>
+    <message>
+        <source>The line has %1 cells; the header names %2.</source>
+        <translation type="unfinished">Wiersz ma komórek: %1; nagłówek podaje: %2.</translation>
+    </message>
+    <message>
+        <source>The kind is missing.</source>
+        <translation type="unfinished">Brak rodzaju (kind).</translation>
+    </message>
+    <message>
+        <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
+        <translation type="unfinished">Rodzaj „%1” nie jest żadnym z: base, pg, vg, flavour, vodka/water.</translation>
+    </message>
+    <message>
+        <source>A flavour needs a name.</source>
+        <translation type="unfinished">Aromat musi mieć nazwę.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number.</source>
+        <translation type="unfinished">Wartość %1 „%2” nie jest liczbą.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be below 0.</source>
+        <translation type="unfinished">Wartość %1 nie może być mniejsza od 0.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be more than %2.</source>
+        <translation type="unfinished">Wartość %1 nie może być większa niż %2.</translation>
+    </message>
+    <message>
+        <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
+        <translation type="unfinished">Wartość pgvg „%1” nie jest żadną z: PG, od 90-10 do 10-90, VG, none.</translation>
+    </message>
+    <message>
+        <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
+        <translation type="unfinished">Gęstość „%1” nie jest liczbą od 0.5 do 2.</translation>
     </message>
 </context>
 <context>
@@ -2976,13 +3080,6 @@ Zapisać mimo to partię? Braki zostaną przy niej odnotowane.</translation>
     </message>
 </context>
 <context>
-    <name>kovaq::UndoLastBatchCommand</name>
-    <message>
-        <source>Undo Batch %1</source>
-        <translation>Cofnij partię %1</translation>
-    </message>
-</context>
-<context>
     <name>kovaq::WeightsWindow</name>
     <message>
         <source>Mix By Weight</source>
@@ -3121,13 +3218,6 @@ dopóki nie wczytasz lub nie zapiszesz pierwszego przepisu</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>kovaq::stash</name>
-    <message>
-        <source>Unable to import the bottles</source>
-        <translation>Nie można zaimportować butelek</translation>
     </message>
 </context>
 </TS>

@@ -25,23 +25,23 @@
     <name>kovaq::RecipesWindow</name>
     <message numerus="yes">
         <source>%n recipe(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n recipe</numerusform>
+            <numerusform>%n recipes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n recipe(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 of %n recipe</numerusform>
+            <numerusform>%1 of %n recipes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 — some folders read every %n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — some folders read every %n second</numerusform>
+            <numerusform>%1 — some folders read every %n seconds</numerusform>
         </translation>
     </message>
 </context>

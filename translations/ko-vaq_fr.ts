@@ -1641,7 +1641,7 @@ Et envoi à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Can make</source>
-        <translation>Faisable</translation>
+        <translation>Selon stock</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1707,7 +1707,7 @@ Et envoi à l&apos;imprimante</translation>
     </message>
     <message>
         <source>Only what I can make</source>
-        <translation>Seulement le faisable</translation>
+        <translation>Ce que mon stock permet</translation>
     </message>
     <message>
         <source>Lists only the recipes the bottles in your stash can make</source>
@@ -1811,23 +1811,23 @@ Et envoi à l&apos;imprimante</translation>
     </message>
     <message numerus="yes">
         <source>%n recipe(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n recette</numerusform>
+            <numerusform>%n recettes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n recipe(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n recette</numerusform>
+            <numerusform>%1 sur %n recettes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 — some folders read every %n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — certains dossiers relus à intervalle de %n seconde</numerusform>
+            <numerusform>%1 — certains dossiers relus toutes les %n secondes</numerusform>
         </translation>
     </message>
 </context>
@@ -2500,31 +2500,31 @@ garder le contenu de l&apos;un de ces panneaux, ou des deux</translation>
     <name>kovaq::StashCommand</name>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished">Flacon</translation>
+        <translation>Flacon</translation>
     </message>
     <message>
         <source>Add Bottle</source>
-        <translation type="unfinished">Ajouter un flacon</translation>
+        <translation>Ajouter un flacon</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished">Retirer %1</translation>
+        <translation>Retirer %1</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished">Modifier %1</translation>
+        <translation>Modifier %1</translation>
     </message>
     <message>
         <source>Mix It</source>
-        <translation type="unfinished">Mélanger</translation>
+        <translation>Mélanger</translation>
     </message>
     <message>
         <source>Undo Batch %1</source>
-        <translation type="unfinished">Annuler la préparation %1</translation>
+        <translation>Défaire la préparation %1</translation>
     </message>
     <message>
         <source>Import Bottles</source>
-        <translation type="unfinished">Importer des flacons</translation>
+        <translation>Importer des flacons</translation>
     </message>
 </context>
 <context>

@@ -1631,7 +1631,7 @@ y enviándola a la impresora</translation>
     </message>
     <message>
         <source>Can be made</source>
-        <translation>Se puede hacer</translation>
+        <translation>Viable</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -1643,7 +1643,7 @@ y enviándola a la impresora</translation>
     </message>
     <message>
         <source>Can make</source>
-        <translation>Se puede</translation>
+        <translation>Puedo hacer</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1813,23 +1813,23 @@ y enviándola a la impresora</translation>
     </message>
     <message numerus="yes">
         <source>%n recipe(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n receta</numerusform>
+            <numerusform>%n recetas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n recipe(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n receta</numerusform>
+            <numerusform>%1 de %n recetas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 — some folders read every %n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — algunas carpetas se leen cada %n segundo</numerusform>
+            <numerusform>%1 — algunas carpetas se leen cada %n segundos</numerusform>
         </translation>
     </message>
 </context>
@@ -2502,31 +2502,31 @@ conservar el contenido de uno de estos paneles o de ambos</translation>
     <name>kovaq::StashCommand</name>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished">Bote</translation>
+        <translation>Bote</translation>
     </message>
     <message>
         <source>Add Bottle</source>
-        <translation type="unfinished">Añadir bote</translation>
+        <translation>Añadir bote</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished">Quitar %1</translation>
+        <translation>Quitar %1</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished">Cambiar %1</translation>
+        <translation>Cambiar %1</translation>
     </message>
     <message>
         <source>Mix It</source>
-        <translation type="unfinished">Mezclar</translation>
+        <translation>Mezclar</translation>
     </message>
     <message>
         <source>Undo Batch %1</source>
-        <translation type="unfinished">Deshacer lote %1</translation>
+        <translation>Deshacer lote %1</translation>
     </message>
     <message>
         <source>Import Bottles</source>
-        <translation type="unfinished">Importar botes</translation>
+        <translation>Importar botes</translation>
     </message>
 </context>
 <context>

@@ -1560,27 +1560,27 @@ i wysyłanie do drukarki</translation>
     <name>kovaq::RecipeFoldersDialog</name>
     <message>
         <source>Recipe Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Foldery przepisów</translation>
     </message>
     <message>
         <source>Recipes are looked for in these folders and every folder in them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepisy są szukane w tych folderach i we wszystkich ich podfolderach:</translation>
     </message>
     <message>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj...</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Usuń</translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Anuluj</translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -1627,7 +1627,7 @@ i wysyłanie do drukarki</translation>
     </message>
     <message>
         <source>Can be made</source>
-        <translation>Da się zrobić</translation>
+        <translation>Wykonalny</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -1643,7 +1643,7 @@ i wysyłanie do drukarki</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
 </context>
 <context>
@@ -1694,7 +1694,7 @@ i wysyłanie do drukarki</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation type="unfinished">Nie można zapisać do %1.</translation>
+        <translation>Nie można zapisać do %1.</translation>
     </message>
 </context>
 <context>
@@ -1741,95 +1741,95 @@ i wysyłanie do drukarki</translation>
     </message>
     <message>
         <source>Warning...</source>
-        <translation type="unfinished">Uwaga...</translation>
+        <translation>Uwaga...</translation>
     </message>
     <message>
         <source>Search: words of a name, flavour or note, 3mg, lemon 10%</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj: nazwa, aromat, notatka, 3mg, cytryna 10%</translation>
     </message>
     <message>
         <source>Search recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj przepisów</translation>
     </message>
     <message>
         <source>Folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Foldery...</translation>
     </message>
     <message>
         <source>Stash...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapasy...</translation>
     </message>
     <message>
         <source>The bottles you own and the batches you mixed (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoje butelki i zmieszane partie (Ctrl+T)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Zamknij</translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Reading recipes… %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt przepisów… %1 z %2</translation>
     </message>
     <message>
         <source>Reading recipes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt przepisów…</translation>
     </message>
     <message numerus="yes">
         <source>%n recipe(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n przepis</numerusform>
+            <numerusform>%n przepisy</numerusform>
+            <numerusform>%n przepisów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n recipe(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 z %n przepisu</numerusform>
+            <numerusform>%1 z %n przepisów</numerusform>
+            <numerusform>%1 z %n przepisów</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 — cannot read %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — nie można odczytać %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 — some folders read every %n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — niektóre foldery odczytywane co %n sekundę</numerusform>
+            <numerusform>%1 — niektóre foldery odczytywane co %n sekundy</numerusform>
+            <numerusform>%1 — niektóre foldery odczytywane co %n sekund</numerusform>
         </translation>
     </message>
     <message>
         <source>Move %1 to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>Przenieść %1 do kosza?</translation>
     </message>
     <message>
         <source>Unable to move %1 to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można przenieść %1 do kosza.</translation>
     </message>
     <message>
         <source>Copy Recipe</source>
-        <translation type="unfinished">Kopiuj przepis</translation>
+        <translation>Kopiuj przepis</translation>
     </message>
     <message>
         <source>Copy path</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj ścieżkę</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikuj</translation>
     </message>
     <message>
         <source>Move to trash...</source>
-        <translation type="unfinished"></translation>
+        <translation>Przenieś do kosza...</translation>
     </message>
 </context>
 <context>
@@ -2503,31 +2503,31 @@ zawartość jednego lub obu tych paneli</translation>
     <name>kovaq::StashCommand</name>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished">Butelka</translation>
+        <translation>butelka</translation>
     </message>
     <message>
         <source>Add Bottle</source>
-        <translation type="unfinished">Dodaj butelkę</translation>
+        <translation>dodanie butelki</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished">Usuń: %1</translation>
+        <translation>usunięcie: %1</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished">Zmień: %1</translation>
+        <translation>zmianę: %1</translation>
     </message>
     <message>
         <source>Mix It</source>
-        <translation type="unfinished">Zmieszaj</translation>
+        <translation>zmieszanie</translation>
     </message>
     <message>
         <source>Undo Batch %1</source>
-        <translation type="unfinished">Cofnij partię %1</translation>
+        <translation>cofnięcie partii %1</translation>
     </message>
     <message>
         <source>Import Bottles</source>
-        <translation type="unfinished">Import butelek</translation>
+        <translation>import butelek</translation>
     </message>
 </context>
 <context>
@@ -2617,55 +2617,55 @@ Zapisać mimo to partię? Braki zostaną przy niej odnotowane.</translation>
     <name>kovaq::StashCsv</name>
     <message>
         <source>The file holds no header row naming the columns.</source>
-        <translation type="unfinished">Plik nie ma wiersza nagłówka z nazwami kolumn.</translation>
+        <translation>W pliku nie ma wiersza nagłówka z nazwami kolumn.</translation>
     </message>
     <message>
         <source>The header names the column %1 twice.</source>
-        <translation type="unfinished">Nagłówek podaje kolumnę %1 dwa razy.</translation>
+        <translation>Nagłówek podaje kolumnę %1 dwa razy.</translation>
     </message>
     <message>
         <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
-        <translation type="unfinished">Wiersz nagłówka nie ma kolumny kind; jest ona wymagana, a poza nią mogą wystąpić name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity i notes.</translation>
+        <translation>W wierszu nagłówka nie ma kolumny kind; jest ona wymagana, a mogą też wystąpić kolumny name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity i notes.</translation>
     </message>
     <message>
         <source>A quoted cell is not closed before the end of the file.</source>
-        <translation type="unfinished">Komórka w cudzysłowie nie jest zamknięta przed końcem pliku.</translation>
+        <translation>Komórka w cudzysłowie nie jest zamknięta przed końcem pliku.</translation>
     </message>
     <message>
         <source>The line has %1 cells; the header names %2.</source>
-        <translation type="unfinished">Wiersz ma komórek: %1; nagłówek podaje: %2.</translation>
+        <translation>Liczba komórek w wierszu: %1; w nagłówku: %2.</translation>
     </message>
     <message>
         <source>The kind is missing.</source>
-        <translation type="unfinished">Brak rodzaju (kind).</translation>
+        <translation>Brak wartości w kolumnie kind.</translation>
     </message>
     <message>
         <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
-        <translation type="unfinished">Rodzaj „%1” nie jest żadnym z: base, pg, vg, flavour, vodka/water.</translation>
+        <translation>Rodzaj (kind) „%1” nie jest żadnym z: base, pg, vg, flavour, vodka/water.</translation>
     </message>
     <message>
         <source>A flavour needs a name.</source>
-        <translation type="unfinished">Aromat musi mieć nazwę.</translation>
+        <translation>Aromat musi mieć nazwę.</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; is not a number.</source>
-        <translation type="unfinished">Wartość %1 „%2” nie jest liczbą.</translation>
+        <translation>Wartość „%2” w kolumnie %1 nie jest liczbą.</translation>
     </message>
     <message>
         <source>The %1 cannot be below 0.</source>
-        <translation type="unfinished">Wartość %1 nie może być mniejsza od 0.</translation>
+        <translation>Wartość w kolumnie %1 nie może być mniejsza od 0.</translation>
     </message>
     <message>
         <source>The %1 cannot be more than %2.</source>
-        <translation type="unfinished">Wartość %1 nie może być większa niż %2.</translation>
+        <translation>Wartość w kolumnie %1 nie może przekraczać %2.</translation>
     </message>
     <message>
         <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
-        <translation type="unfinished">Wartość pgvg „%1” nie jest żadną z: PG, od 90-10 do 10-90, VG, none.</translation>
+        <translation>Wartość pgvg „%1” nie jest żadną z: PG, od 90-10 do 10-90, VG, none.</translation>
     </message>
     <message>
         <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
-        <translation type="unfinished">Gęstość „%1” nie jest liczbą od 0.5 do 2.</translation>
+        <translation>Wartość gravity „%1” nie jest liczbą od 0,5 do 2.</translation>
     </message>
 </context>
 <context>

@@ -1566,27 +1566,27 @@ und an den Drucker gesendet</translation>
     <name>kovaq::RecipeFoldersDialog</name>
     <message>
         <source>Recipe Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezeptordner</translation>
     </message>
     <message>
         <source>Recipes are looked for in these folders and every folder in them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte werden in diesen Ordnern und allen ihren Unterordnern gesucht:</translation>
     </message>
     <message>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen...</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Entfernen</translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1645,11 +1645,11 @@ und an den Drucker gesendet</translation>
     </message>
     <message>
         <source>Can make</source>
-        <translation>Machbar</translation>
+        <translation>Aus Vorrat</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
 </context>
 <context>
@@ -1700,7 +1700,7 @@ und an den Drucker gesendet</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation type="unfinished">In %1 kann nicht geschrieben werden.</translation>
+        <translation>In %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1711,7 +1711,7 @@ und an den Drucker gesendet</translation>
     </message>
     <message>
         <source>Only what I can make</source>
-        <translation>Nur Machbares</translation>
+        <translation>Nur aus Vorrat</translation>
     </message>
     <message>
         <source>Lists only the recipes the bottles in your stash can make</source>
@@ -1747,92 +1747,92 @@ und an den Drucker gesendet</translation>
     </message>
     <message>
         <source>Warning...</source>
-        <translation type="unfinished">Warnung...</translation>
+        <translation>Warnung...</translation>
     </message>
     <message>
         <source>Search: words of a name, flavour or note, 3mg, lemon 10%</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche: Wörter aus Name, Aroma oder Notiz, 3mg, Zitrone 10%</translation>
     </message>
     <message>
         <source>Search recipes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte durchsuchen</translation>
     </message>
     <message>
         <source>Folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner...</translation>
     </message>
     <message>
         <source>Stash...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorrat...</translation>
     </message>
     <message>
         <source>The bottles you own and the batches you mixed (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Flaschen und die Ansätze, die Sie gemischt haben (Strg+T)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Reading recipes… %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte werden gelesen… %1 von %2</translation>
     </message>
     <message>
         <source>Reading recipes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte werden gelesen…</translation>
     </message>
     <message numerus="yes">
         <source>%n recipe(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Rezept</numerusform>
+            <numerusform>%n Rezepte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n recipe(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Rezept</numerusform>
+            <numerusform>%1 von %n Rezepten</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 — cannot read %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2 kann nicht gelesen werden</translation>
     </message>
     <message numerus="yes">
         <source>%1 — some folders read every %n second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — einige Ordner werden im Abstand von %n Sekunde gelesen</numerusform>
+            <numerusform>%1 — einige Ordner werden im Abstand von %n Sekunden gelesen</numerusform>
         </translation>
     </message>
     <message>
         <source>Move %1 to the trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>Unable to move %1 to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht in den Papierkorb verschoben werden.</translation>
     </message>
     <message>
         <source>Copy Recipe</source>
-        <translation type="unfinished">Rezept kopieren</translation>
+        <translation>Rezept kopieren</translation>
     </message>
     <message>
         <source>Copy path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad kopieren</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Move to trash...</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschieben...</translation>
     </message>
 </context>
 <context>
@@ -2504,31 +2504,31 @@ eines oder beider Bereiche behalten möchten</translation>
     <name>kovaq::StashCommand</name>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished">Flasche</translation>
+        <translation>Flasche</translation>
     </message>
     <message>
         <source>Add Bottle</source>
-        <translation type="unfinished">Flasche hinzufügen</translation>
+        <translation>Flasche hinzufügen</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished">%1 entfernen</translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished">%1 ändern</translation>
+        <translation>%1 ändern</translation>
     </message>
     <message>
         <source>Mix It</source>
-        <translation type="unfinished">Mischen</translation>
+        <translation>Mischen</translation>
     </message>
     <message>
         <source>Undo Batch %1</source>
-        <translation type="unfinished">Ansatz %1 rückgängig</translation>
+        <translation>Ansatz %1 zurücknehmen</translation>
     </message>
     <message>
         <source>Import Bottles</source>
-        <translation type="unfinished">Flaschen importieren</translation>
+        <translation>Flaschen importieren</translation>
     </message>
 </context>
 <context>
@@ -2618,55 +2618,55 @@ Den Ansatz trotzdem eintragen? Was fehlt, wird dabei vermerkt.</translation>
     <name>kovaq::StashCsv</name>
     <message>
         <source>The file holds no header row naming the columns.</source>
-        <translation type="unfinished">Die Datei hat keine Kopfzeile mit den Namen der Spalten.</translation>
+        <translation>Die Datei hat keine Kopfzeile mit den Namen der Spalten.</translation>
     </message>
     <message>
         <source>The header names the column %1 twice.</source>
-        <translation type="unfinished">Die Kopfzeile nennt die Spalte %1 zweimal.</translation>
+        <translation>Die Kopfzeile nennt die Spalte %1 zweimal.</translation>
     </message>
     <message>
         <source>The header row names no kind column; it needs kind, and may name name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity and notes.</source>
-        <translation type="unfinished">Die Kopfzeile nennt keine Spalte kind; sie braucht kind und kann name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity und notes nennen.</translation>
+        <translation>Die Kopfzeile nennt keine Spalte kind; sie braucht kind und kann name, maker, on_hand_ml, bottle_ml, price, pgvg, strength, gravity und notes nennen.</translation>
     </message>
     <message>
         <source>A quoted cell is not closed before the end of the file.</source>
-        <translation type="unfinished">Eine Zelle in Anführungszeichen wird vor dem Ende der Datei nicht geschlossen.</translation>
+        <translation>Eine Zelle in Anführungszeichen wird vor dem Ende der Datei nicht geschlossen.</translation>
     </message>
     <message>
         <source>The line has %1 cells; the header names %2.</source>
-        <translation type="unfinished">Die Zeile hat %1 Zellen; die Kopfzeile nennt %2.</translation>
+        <translation>Die Zeile hat %1 Zellen; die Kopfzeile nennt %2.</translation>
     </message>
     <message>
         <source>The kind is missing.</source>
-        <translation type="unfinished">Die Art (kind) fehlt.</translation>
+        <translation>Die Art (kind) fehlt.</translation>
     </message>
     <message>
         <source>The kind &quot;%1&quot; is none of base, pg, vg, flavour and vodka/water.</source>
-        <translation type="unfinished">Die Art (kind) „%1“ ist keine von base, pg, vg, flavour und vodka/water.</translation>
+        <translation>Die Art (kind) „%1“ ist keine von base, pg, vg, flavour und vodka/water.</translation>
     </message>
     <message>
         <source>A flavour needs a name.</source>
-        <translation type="unfinished">Ein Aroma braucht einen Namen.</translation>
+        <translation>Ein Aroma braucht einen Namen.</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; is not a number.</source>
-        <translation type="unfinished">Der Wert %1 „%2“ ist keine Zahl.</translation>
+        <translation>Der Wert %1 „%2“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>The %1 cannot be below 0.</source>
-        <translation type="unfinished">Der Wert %1 darf nicht unter 0 liegen.</translation>
+        <translation>Der Wert %1 darf nicht unter 0 liegen.</translation>
     </message>
     <message>
         <source>The %1 cannot be more than %2.</source>
-        <translation type="unfinished">Der Wert %1 darf nicht größer als %2 sein.</translation>
+        <translation>Der Wert %1 darf nicht größer als %2 sein.</translation>
     </message>
     <message>
         <source>The pgvg &quot;%1&quot; is none of PG, 90-10 to 10-90, VG and none.</source>
-        <translation type="unfinished">Der Wert pgvg „%1“ ist keiner von PG, 90-10 bis 10-90, VG und none.</translation>
+        <translation>Der Wert pgvg „%1“ ist keiner von PG, 90-10 bis 10-90, VG und none.</translation>
     </message>
     <message>
         <source>The gravity &quot;%1&quot; is not a number from 0.5 to 2.</source>
-        <translation type="unfinished">Die Dichte (gravity) „%1“ ist keine Zahl von 0.5 bis 2.</translation>
+        <translation>Die Dichte (gravity) „%1“ ist keine Zahl von 0.5 bis 2.</translation>
     </message>
 </context>
 <context>

@@ -67,11 +67,6 @@ double luminance(const QColor& c) {
 
 constexpr double kAA = 4.5;
 
-// Where a label keeps the colour it was given, to be made readable again.
-constexpr char kWantedColour[] = "kovaqWantedColour";
-
-void follow(QWidget* widget);
-
 // The text roles of an enabled widget.
 void setText(QPalette& p, const QColor& c) {
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
@@ -170,8 +165,8 @@ void setLabelColour(QWidget* label, const QColor& wanted) {
 
 // Ko-Vaq's colours follow the desktop's when it turns dark or light while the program runs:
 // a widget whose colours Ko-Vaq set takes them again as it takes the desktop's new ones.
-constexpr char kFollows[] = "kovaqFollowsDesktop";
-
+// What each widget wants is kept here rather than in dynamic properties: a keystroke sets
+// the colours of many labels, and a property is looked up by its name each time.
 class FollowDesktop : public QObject {
   public:
     using QObject::QObject;
@@ -184,42 +179,62 @@ class FollowDesktop : public QObject {
         auto* w = static_cast<QWidget*>(watched);
         if (auto* group = qobject_cast<QGroupBox*>(w))
             setGroupColours(group);
-        else if (const QVariant wanted = w->property(kWantedColour); wanted.isValid())
-            setLabelColour(w, wanted.value<QColor>());
+        else if (const auto wanted = m_wanted.constFind(w); wanted != m_wanted.constEnd())
+            setLabelColour(w, *wanted);
         else
             setFieldColours(w, w->palette().color(QPalette::Active, QPalette::Base));
         return false;
     }
+    bool follows(const QObject* widget) const { return m_followed.contains(widget); }
+    void follow(QWidget* widget) {
+        if (m_followed.contains(widget))
+            return;
+        m_followed.insert(widget);
+        widget->installEventFilter(this);
+        connect(widget, &QObject::destroyed, this, [this](QObject* gone) {
+            m_followed.remove(gone);
+            m_wanted.remove(gone);
+        });
+    }
+    // Whether the colour was new for the widget.
+    bool want(QWidget* widget, const QColor& colour) {
+        const auto it = m_wanted.find(widget);
+        if (it != m_wanted.end() && *it == colour)
+            return false;
+        m_wanted.insert(widget, colour);
+        return true;
+    }
 
   private:
+    QSet<const QObject*> m_followed;
+    QHash<const QObject*, QColor> m_wanted;
     QSet<QObject*> m_busy;
 };
 
-void follow(QWidget* widget) {
+FollowDesktop& follower() {
     static QPointer<FollowDesktop> follower;
     if (!follower)
         follower = new FollowDesktop(qApp);
-    if (!widget->property(kFollows).toBool()) {
-        widget->setProperty(kFollows, true);
-        widget->installEventFilter(follower);
-    }
+    return *follower;
 }
 
 } // namespace
 
 void setFieldBackground(QWidget* field, bool missing) {
     const QColor c = colour(missing ? MissingFieldColour : NormalFieldColour);
-    if (field->palette().color(QPalette::Active, QPalette::Base) == c &&
-        field->property(kFollows).toBool())
+    if (field->palette().color(QPalette::Active, QPalette::Base) == c && follower().follows(field))
         return;
     setFieldColours(field, c);
-    follow(field);
+    follower().follow(field);
 }
 
 void setTextColour(QWidget* label, const QColor& wanted) {
-    label->setProperty(kWantedColour, wanted);
+    FollowDesktop& f = follower();
+    // The same colour again on a label that follows the desktop already has it.
+    if (!f.want(label, wanted) && f.follows(label))
+        return;
     setLabelColour(label, wanted);
-    follow(label);
+    f.follow(label);
 }
 
 ApplicationFontWhileBuilding::ApplicationFontWhileBuilding(const QFont& font)
@@ -235,7 +250,7 @@ void makeGroup(QGroupBox* group) {
     group->setAutoFillBackground(true);
     setGroupColours(group);
     group->setFont(windowFont());
-    follow(group);
+    follower().follow(group);
 }
 
 QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, int h) {

@@ -271,7 +271,6 @@ void WeightsWindow::refresh() {
         const double ml = result.slots[i].Volume;
         // Drops are for what goes in by the dropper: the flavours and the nicotine.
         const bool dropped = isFlavour(s) || s == SlotId::NicBase;
-        m_drops[i]->setVisible(drops);
         m_drops[i]->setText(drops && dropped && result.VolumesOk && ml > 0
                                 ? ToQString(FormatNumber(DropsOf(ml, m_dropsPerMl->value())))
                                 : QString());
@@ -286,8 +285,10 @@ void WeightsWindow::refresh() {
         for (QWidget* cell : {static_cast<QWidget*>(m_labels[i]), static_cast<QWidget*>(m_ml[i]),
                               static_cast<QWidget*>(m_grams[i]), static_cast<QWidget*>(m_scale[i]),
                               static_cast<QWidget*>(m_gravity[index(keyOfSlot(s))])})
-            cell->setVisible(!unused);
-        m_drops[i]->setVisible(drops && !unused);
+            if (cell->isVisibleTo(this) == unused) // a change of shown rows lays out again
+                cell->setVisible(!unused);
+        if (m_drops[i]->isVisibleTo(this) != (drops && !unused))
+            m_drops[i]->setVisible(drops && !unused);
     }
     m_total->setText(ToQString(m_weights.totalGramsText));
     m_total->setAccessibleName(tr("TOTAL grams: %1").arg(m_total->text()));

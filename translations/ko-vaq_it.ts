@@ -1628,7 +1628,7 @@ e invio alla stampante</translation>
     </message>
     <message>
         <source>Can be made</source>
-        <translation>Si può fare</translation>
+        <translation>Fattibile</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -1640,7 +1640,7 @@ e invio alla stampante</translation>
     </message>
     <message>
         <source>Can make</source>
-        <translation>Fattibile</translation>
+        <translation>Da scorta</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1706,7 +1706,7 @@ e invio alla stampante</translation>
     </message>
     <message>
         <source>Only what I can make</source>
-        <translation>Solo le fattibili</translation>
+        <translation>Solo da scorta</translation>
     </message>
     <message>
         <source>Lists only the recipes the bottles in your stash can make</source>

@@ -92,6 +92,16 @@ QPushButton* button(QWidget* parent, const QString& text, const char* name) {
 
 } // namespace
 
+// An editor open as the window goes commits its text while the children are taken down:
+// by then this is no longer a StashWindow, so nothing of it may hear that.
+StashWindow::~StashWindow() {
+    for (QAbstractItemView* view : findChildren<QAbstractItemView*>()) {
+        disconnect(view->itemDelegate(), nullptr, this, nullptr);
+        if (view->selectionModel())
+            disconnect(view->selectionModel(), nullptr, this, nullptr);
+    }
+}
+
 StashWindow::StashWindow(QWidget* main)
     : QWidget(main, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                         Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),

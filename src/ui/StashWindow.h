@@ -30,6 +30,7 @@ class StashWindow : public QWidget {
     Q_OBJECT
   public:
     explicit StashWindow(QWidget* main);
+    ~StashWindow() override;
 
     void showStash();
     void showBatches();
